@@ -1,0 +1,45 @@
+# Shared helpers for the project's targets.
+
+# Warnings for our own code only.
+function(volarin_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+endfunction()
+
+# A library made of every .cpp/.h in the calling folder (main.cpp excluded).
+function(volarin_library target)
+  file(GLOB _src CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  list(FILTER _src EXCLUDE REGEX "/main\\.cpp$")
+  add_library(${target} STATIC ${_src})
+  target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  volarin_warnings(${target})
+endfunction()
+
+# A GoogleTest binary made of every .cpp in the calling folder, linked with the
+# shared test main. Discovery happens when ctest runs, never at build time, so
+# building needs no display.
+function(volarin_test target)
+  cmake_parse_arguments(VT "" "" "LIBS;LABELS" ${ARGN})
+  file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_executable(${target} ${_src})
+  target_link_libraries(${target} PRIVATE test_support ${VT_LIBS})
+  volarin_warnings(${target})
+  set(_props ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VOLARIN_BUILD_DIR=${CMAKE_BINARY_DIR}")
+  if(VT_LABELS)
+    list(APPEND _props LABELS "${VT_LABELS}")
+  endif()
+  gtest_discover_tests(${target}
+    TEST_PREFIX "${target}."
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ${_props})
+endfunction()
+
+# A test command run under a throw-away X server (xvfb-run -a picks a free display).
+function(volarin_xvfb_test name)
+  add_test(NAME ${name}
+           COMMAND xvfb-run -a -s "-screen 0 1280x800x24" ${ARGN})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "VOLARIN_BUILD_DIR=${CMAKE_BINARY_DIR}"
+    LABELS "xvfb" TIMEOUT 300)
+endfunction()
