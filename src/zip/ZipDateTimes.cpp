@@ -1,0 +1,62 @@
+#include "ZipDateTimes.h"
+
+#include <cerrno>
+#include <ctime>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+
+#include "OleDate.h"
+
+namespace {
+
+const char* const kSource = "ZipDateTimes";
+
+[[noreturn]] void fail(uint32_t number, int systemError, const char* call)
+{
+    throw ZipDateTimesError(number, kSource,
+                            "Internal error. System error " + std::to_string(systemError) + " calling " + call,
+                            systemError);
+}
+
+// One timestamp as a local date-time, by the zone's rule for that timestamp's
+// own date (localtime_r follows the zone's historical and summer-time rules).
+// Fractions of a second are dropped.
+double toLocal(const statx_timestamp& ts)
+{
+    const std::time_t seconds = static_cast<std::time_t>(ts.tv_sec);
+    std::tm local{};
+    errno = 0;
+    if (localtime_r(&seconds, &local) == nullptr)
+        fail(ZipDateTimesError::LocalTimeFailed, errno != 0 ? errno : EOVERFLOW,
+             "SystemTimeToTzSpecificLocalTime");
+    return OleDate::FromFields(OleDate::Fields{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                                               local.tm_hour, local.tm_min, local.tm_sec});
+}
+
+}  // namespace
+
+void ZipDateTimes::GetTimestamps(const std::filesystem::path& pathToCheck)
+{
+    struct statx info {};
+    if (statx(AT_FDCWD, pathToCheck.c_str(), 0, STATX_BTIME | STATX_ATIME | STATX_MTIME, &info) != 0) {
+        if (errno != ENOSYS)
+            fail(ZipDateTimesError::AttributesFailed, errno, "GetFileAtributesEx");
+        // A kernel (or sandbox) without statx: plain stat has no birth time.
+        struct stat plain {};
+        if (stat(pathToCheck.c_str(), &plain) != 0)
+            fail(ZipDateTimesError::AttributesFailed, errno, "GetFileAtributesEx");
+        info = {};
+        info.stx_mask = STATX_ATIME | STATX_MTIME;
+        info.stx_atime.tv_sec = plain.st_atim.tv_sec;
+        info.stx_mtime.tv_sec = plain.st_mtim.tv_sec;
+    }
+
+    // Read the zone afresh, so a changed time zone shows at the next call.
+    tzset();
+    // A file system that keeps no birth (or access) time leaves its bit out of
+    // the answer: that time is "none".
+    created_ = (info.stx_mask & STATX_BTIME) ? toLocal(info.stx_btime) : 0;
+    lastAccessed_ = (info.stx_mask & STATX_ATIME) ? toLocal(info.stx_atime) : 0;
+    lastModified_ = (info.stx_mask & STATX_MTIME) ? toLocal(info.stx_mtime) : 0;
+}

@@ -1,0 +1,66 @@
+#pragma once
+// Writes ZIP archives through minizip: at most one archive open, and at most
+// one entry open in it. Every operation returning bool returns true when it
+// FAILED, with the reason in Result():
+//      0  success
+//     -1  the archive file could not be opened
+//   -666  no archive (or no entry) is open
+//   -667  an archive (or an entry) is already open
+//  other  minizip's or zlib's own code, passed through
+// It also keeps a running CRC-32, independent of the archive, for callers that
+// must know an entry's CRC before writing it (password entries).
+#include <memory>
+#include <minizip/zip.h>
+
+#include "ZipWriterInterface.h"
+
+class EncryptedEntryStream;
+
+class ZipWriter : public ZipWriterInterface {
+public:
+    static constexpr int32_t NoHandle = -1;
+    static constexpr int32_t NotOpen = -666;
+    static constexpr int32_t AlreadyOpen = -667;
+
+    ZipWriter();
+    ~ZipWriter() override;
+    ZipWriter(const ZipWriter&) = delete;
+    ZipWriter& operator=(const ZipWriter&) = delete;
+
+    int32_t Result() const override { return result_; }
+
+    void OpenCrc() override;
+    void CrcBytes(std::span<const unsigned char> bytes) override;
+    int32_t CloseCrc() override;
+
+    bool OpenZip(const std::string& filePath, int32_t appendMode = 0) override;
+    bool OpenFileInZip(const std::string& fileName, int32_t zMethod = 8, int32_t zLevel = -1, int32_t attrs = 0,
+                       const std::string& comment = {}, double fileDate = 0, const std::string& password = {},
+                       int32_t crc = 0, uint64_t expectedSize = 0) override;
+    bool WriteBytes(std::span<const unsigned char> bytes) override;
+    bool CloseFileInZip() override;
+    bool CloseZip() override;
+
+private:
+    int closeEntry();
+    int closeArchive();
+
+    zipFile handle_ = nullptr;
+    std::string archivePath_;
+    bool entryOpen_ = false;
+    uint32_t runningCrc_ = 0;
+    int32_t result_ = 0;
+    // First write failure in the open archive. Once a write has failed nothing
+    // more is written into that archive: minizip may report later writes as
+    // successful although the file no longer holds what it claims.
+    int32_t failure_ = 0;
+
+    // The open entry.
+    bool zip64_ = false;
+    bool deflated_ = false;
+    int level_ = -1;
+    uint64_t written_ = 0;
+    uint64_t writeLimit_ = 0;  // 0 = not worked out yet
+    uint32_t promisedCrc_ = 0;
+    std::unique_ptr<EncryptedEntryStream> encrypted_;
+};

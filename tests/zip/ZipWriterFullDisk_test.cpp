@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <random>
+
+#include "TempDir.h"
+#include "ZipWriterTestHelpers.h"
+
+// Writing onto a full file system must fail with a code at the first failing
+// call, must not go on as if nothing happened, and must neither crash nor free
+// anything twice (run under AddressSanitizer to see the latter).
+
+namespace {
+
+std::vector<unsigned char> incompressible(size_t size)
+{
+    std::mt19937 random(11);
+    std::vector<unsigned char> data(size);
+    for (auto& b : data)
+        b = static_cast<unsigned char>(random());
+    return data;
+}
+
+// Writes far more than fits and checks how the writer reports it.
+void writeUntilFull(const std::string& archive)
+{
+    const std::vector<unsigned char> chunk = incompressible(128 * 1024);
+    ZipWriter writer;
+    ASSERT_FALSE(writer.OpenZip(archive));
+    bool failed = false;
+    for (int entry = 0; entry < 8 && !failed; ++entry) {
+        if (writer.OpenFileInZip("part" + std::to_string(entry) + ".bin")) {
+            failed = true;
+            break;
+        }
+        for (int i = 0; i < 8 && !failed; ++i)
+            failed = writer.WriteBytes(chunk);
+        if (!failed)
+            failed = writer.CloseFileInZip();
+    }
+    ASSERT_TRUE(failed) << "8 MiB fitted into the small file system";
+    const int32_t code = writer.Result();
+    EXPECT_NE(code, 0);
+    // Nothing more goes into a failed archive, even where minizip would succeed.
+    EXPECT_TRUE(writer.WriteBytes(chunk));
+    EXPECT_EQ(writer.Result(), code);
+    EXPECT_TRUE(writer.OpenFileInZip("later.bin"));
+    EXPECT_TRUE(writer.CloseZip());
+    EXPECT_NE(writer.Result(), 0);
+    // The handle is gone: the writer is idle and can start afresh.
+    EXPECT_TRUE(writer.CloseZip());
+    EXPECT_EQ(writer.Result(), ZipWriter::NotOpen);
+}
+
+}  // namespace
+
+TEST(ZipWriterFullDisk, DevFullFailsWithACode)
+{
+    writeUntilFull("/dev/full");
+}
+
+// Runs inside a private mount namespace set up by the next test; skipped when
+// run on its own.
+TEST(ZipWriterFullDisk, InsideSmallTmpfs)
+{
+    const char* folder = std::getenv("VOLARIN_SMALL_TMPFS");
+    if (folder == nullptr)
+        GTEST_SKIP() << "run by ZipWriterFullDisk.SmallTmpfsFillsUp";
+    writeUntilFull(std::string(folder) + "/full.zip");
+}
+
+TEST(ZipWriterFullDisk, SmallTmpfsFillsUp)
+{
+    if (!haveProgram("unshare"))
+        GTEST_SKIP() << "unshare is missing";
+    TempDir dir;
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    // A 256 KiB tmpfs in a mount namespace of its own: it vanishes with the
+    // child process, and the rest of the system never sees it.
+    const char* script =
+        "mount -t tmpfs -o size=256k volarin-full \"$1\" || exit 77\n"
+        "VOLARIN_SMALL_TMPFS=\"$1\" exec \"$2\" --gtest_filter=ZipWriterFullDisk.InsideSmallTmpfs";
+    const ProcessResult r =
+        runProcess({"unshare", "--map-root-user", "--mount", "sh", "-c", script, "sh", dir.path().string(), self});
+    if (r.exitCode == 77 || r.out.find("unshare failed") != std::string::npos)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << r.out;
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_NE(r.out.find("[  PASSED  ] 1 test"), std::string::npos) << r.out;
+}

@@ -1,0 +1,150 @@
+// Whole runs through the real writer and Qt's event loop, read back by
+// Info-ZIP's unzip and by Python's zipfile.
+#include <gtest/gtest.h>
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <filesystem>
+#include <map>
+
+#include "ArchiveReader.h"
+#include "TempDir.h"
+#include "Zipper.h"
+#include "ZipperRecorder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct RunOutcome {
+    bool completed = false;
+    bool canceled = false;
+    bool failed = false;
+    int progress = 0;
+    int startFile = 0;
+    int endFile = 0;
+};
+
+// The end of a long reader message (the reader prints whole entries first).
+std::string tail(const std::string& text)
+{
+    return text.size() > 1500 ? "..." + text.substr(text.size() - 1500) : text;
+}
+
+// Runs the zipper's timer in a local event loop until Complete or Error.
+RunOutcome runLoop(Zipper& zipper, const std::function<void(RunOutcome&)>& onProgress = {})
+{
+    RunOutcome out;
+    QEventLoop loop;
+    QObject::connect(&zipper, &Zipper::StartFile, &loop, [&] { ++out.startFile; });
+    QObject::connect(&zipper, &Zipper::EndFile, &loop, [&] { ++out.endFile; });
+    QObject::connect(&zipper, &Zipper::Progress, &loop, [&] {
+        ++out.progress;
+        if (onProgress)
+            onProgress(out);
+    });
+    QObject::connect(&zipper, &Zipper::Complete, &loop, [&](bool canceled) {
+        out.completed = true;
+        out.canceled = canceled;
+        loop.quit();
+    });
+    QObject::connect(&zipper, &Zipper::Error, &loop, [&] {
+        out.failed = true;
+        loop.quit();
+    });
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return out;
+}
+
+TEST(ZipperArchive, EventLoopRunGivesAnArchiveOthersReadIdentically)
+{
+    TempDir dir;
+    const std::map<std::string, std::string> plain = {
+        {"empty.txt", ""},
+        {"small.txt", "hello, archive\n"},
+        {"chunk.bin", patternBytes(131072, 3)},
+        {"large.bin", patternBytes(3000000, 4)},
+        {"text.txt", std::string(400000, 'a') + "tail"},
+    };
+    Zipper zipper;
+    for (const auto& [name, bytes] : plain)
+        ASSERT_FALSE(zipper.AddFile(dir.write("src/" + name, bytes)));
+    std::string secret = patternBytes(1500000, 5);
+    ASSERT_FALSE(zipper.AddFile(dir.write("src/secret.bin", secret), "inner/secret.bin", 8, 9, 0, "c",
+                                true, "pässwort"));
+    ASSERT_FALSE(zipper.AddFile(dir.write("src/stored.bin", "stored bytes"), "stored.bin", 0));
+    const int64_t total = zipper.BytesToZip();
+
+    ASSERT_FALSE(zipper.Zip(dir / "out.zip"));
+    int64_t lastZipped = -1;
+    RunOutcome out = runLoop(zipper, [&](RunOutcome&) { lastZipped = zipper.BytesZipped(); });
+    ASSERT_TRUE(out.completed) << zipper.Failed() << " " << zipper.Result();
+    EXPECT_FALSE(out.canceled);
+    EXPECT_EQ(lastZipped, total);
+    EXPECT_EQ(out.startFile, 8);  // seven files, the encrypted one twice
+    EXPECT_EQ(out.endFile, 7);
+
+    UnzipCheck check = unzipTest(dir / "out.zip", "pässwort");
+    EXPECT_TRUE(check.ok) << tail(check.output);
+    PyZipRead read = pythonReadZip(dir / "out.zip", "pässwort");
+    ASSERT_TRUE(read.ok) << tail(read.error);
+    std::map<std::string, std::string> expected = plain;
+    expected["inner/secret.bin"] = secret;
+    expected["stored.bin"] = "stored bytes";
+    EXPECT_EQ(read.entries.size(), expected.size());
+    for (const auto& [name, bytes] : expected)
+        EXPECT_TRUE(read.entries[name] == bytes) << name;
+}
+
+TEST(ZipperArchive, CancelledRunKeepsAReadableArchive)
+{
+    TempDir dir;
+    Zipper zipper;
+    std::string secret = patternBytes(2000000, 6);
+    zipper.AddFile(dir.write("a.bin", patternBytes(3000000, 7)));
+    zipper.AddFile(dir.write("b.bin", secret), {}, 8, -1, 0, {}, false, "pw");
+    zipper.AddFile(dir.write("c.bin", "never"));
+    ASSERT_FALSE(zipper.Zip(dir / "out.zip"));
+    // Cancel while the encrypted entry is being written: it is finished whole.
+    RunOutcome out = runLoop(zipper, [&](RunOutcome& o) {
+        if (o.startFile == 3)
+            zipper.Cancel();
+    });
+    ASSERT_TRUE(out.completed);
+    EXPECT_TRUE(out.canceled);
+    EXPECT_TRUE(unzipTest(dir / "out.zip", "pw").ok);
+    PyZipRead read = pythonReadZip(dir / "out.zip", "pw");
+    ASSERT_TRUE(read.ok) << tail(read.error);
+    EXPECT_EQ(read.entries.size(), 2u);
+    EXPECT_TRUE(read.entries["a.bin"] == patternBytes(3000000, 7));
+    EXPECT_TRUE(read.entries["b.bin"] == secret);
+}
+
+TEST(ZipperArchive, FailedRunLeavesTheOldArchiveAndTheNextRunWorks)
+{
+    TempDir dir;
+    dir.write("out.zip", "OLD ARCHIVE");
+    Zipper zipper;
+    zipper.AddFile(dir.write("a.bin", "aaa"));
+    fs::path b = dir.write("b.bin", "bbb");
+    zipper.AddFile(b);
+    fs::remove(b);
+    ASSERT_FALSE(zipper.Zip(dir / "out.zip"));
+    RunOutcome out = runLoop(zipper);
+    ASSERT_TRUE(out.failed);
+    EXPECT_EQ(zipper.Failed(), "ReadFile");
+    EXPECT_EQ(readFileBytes(dir / "out.zip"), "OLD ARCHIVE");
+
+    zipper.AddFile(dir.write("c.bin", "ccc"));
+    ASSERT_FALSE(zipper.Zip(dir / "out.zip"));
+    ASSERT_TRUE(runLoop(zipper).completed);
+    PyZipRead read = pythonReadZip(dir / "out.zip");
+    ASSERT_TRUE(read.ok) << tail(read.error);
+    EXPECT_EQ(read.entries, (std::map<std::string, std::string>{{"c.bin", "ccc"}}));
+    for (const auto& e : fs::directory_iterator(dir.path()))
+        EXPECT_EQ(e.path().extension() == ".part", false) << e.path();
+}
+
+}  // namespace
