@@ -1,25 +1,117 @@
 #pragma once
-// Owner-drawn progress bar. For now only what the main window uses: Color and
-// Value (Visible is the widget's own); the looks come next.
+// Owner-drawn progress bar with ten looks, composed on an off-screen surface
+// and copied to the screen in one block. It has no input, no events and no
+// timer: what it shows is a pure function of its properties.
+//
+// Setters that can fail return false (and, when asked, the reason) instead of
+// raising; a failed Value mapping keeps the old percentage.
+#include "DeviceContext.h"
+#include "FontObject.h"
+#include "Picture.h"
+#include "PropertyBag.h"
+#include "ProgressDrawState.h"
+#include "ProgressStatus.h"
+
+#include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 
 class XP_ProgressBar : public QWidget {
     Q_OBJECT
 public:
+    // The colour a new bar starts with: the system highlight colour.
+    static constexpr uint32_t kDefaultColor = 0x8000000D;
+
     explicit XP_ProgressBar(QWidget* parent = nullptr);
+    ~XP_ProgressBar() override;
 
-    uint32_t Color() const { return color_; }
-    void SetColor(uint32_t color);
+    // --- properties ------------------------------------------------------------
+    // Value maps onto the percentage: round((v - Min) * 100 / (Max - Min)), the
+    // product checked in 32 bits, halves to even. Reading maps back.
+    int32_t Value() const;
+    bool SetValue(int32_t value, ProgressStatus* status = nullptr);
+    int32_t Max() const { return maxValue_; }
+    void SetMax(int32_t value);
+    int32_t Min() const { return minValue_; }
+    void SetMin(int32_t value);
+    // "Returns/sets the color of the ProgressBar": kept resolved to red/green/blue.
+    uint32_t Color() const { return state_.resolvedColor; }
+    bool SetColor(uint32_t colorValue, ProgressStatus* status = nullptr);
+    int32_t Scrolling() const { return state_.look; }
+    bool SetScrolling(int32_t look, ProgressStatus* status = nullptr);
+    int32_t Orientation() const { return state_.direction; }
+    bool SetOrientation(int32_t orientation, ProgressStatus* status = nullptr);
+    bool ShowText() const { return state_.showCaption; }
+    bool SetShowText(bool show, ProgressStatus* status = nullptr);
+    // Write-only, as the hatch style is only ever handed in.
+    void SetBrushStyle(int32_t style);
+    PicturePtr Image() const { return state_.pattern; }
+    bool SetImage(PicturePtr picture, ProgressStatus* status = nullptr);
+    // The font object is shared: reading, setting and assigning all use the same reference.
+    std::shared_ptr<FontObject> Font() const { return font_; }
+    void SetFont(std::shared_ptr<FontObject> font); // a null font is refused
+    // The window whose client rectangle the bar draws (itself unless changed).
+    QWidget* hwnd() const { return windowHandle_; }
+    void SetHwnd(QWidget* window) { windowHandle_ = window; }
+    // The context every drawing step writes to: the off-screen surface (null
+    // when none could be made). Setting ignores its argument and prepares the
+    // surface again.
+    DeviceContext* hdc() { return drawDc_; }
+    void SetHdc(DeviceContext* ignored = nullptr);
 
-    int32_t Value() const { return percent_; }
-    // Returns false (and keeps the old value) when the value cannot be mapped.
-    bool SetValue(int32_t value);
+    // --- methods ---------------------------------------------------------------------
+    // The full redraw onto the surface; the screen copy follows at the next paint.
+    ProgressStatus DrawProgressBar();
+    void DrawLine(int32_t x, int32_t y, int32_t Width, int32_t Height, DeviceContext& cHdc, uint32_t Color);
+    void DrawGradient(uint32_t& lEndColor, uint32_t& lStartcolor, int32_t x, int32_t y, int32_t X2,
+                      int32_t Y2, DeviceContext& hdc, bool& bH);
+    // Copies a block of the surface to `hdc`; a width or height below 1 stands
+    // for the surface's own.
+    void pDraw(DeviceContext& hdc, int32_t XSrc, int32_t YSrc, int32_t WidthSrc, int32_t HeightSrc,
+               int32_t xDst, int32_t yDst);
+
+    // --- stored settings ----------------------------------------------------------------
+    // Keys, order and defaults: Font, BrushStyle 4, Color &H8000000D, Image
+    // none, Max 100, Min 0, Orientation 0, Scrolling 0, ShowText False, Value 0.
+    ProgressStatus ReadProperties(const PropertyBag& bag);
+    void WriteProperties(PropertyBag& bag) const;
+
+    // --- for the host and tests ---------------------------------------------------------
+    int32_t Percent() const { return state_.percent; }
+    const QImage& Surface() const { return surface_; }
+    QSize SurfaceSize() const { return QSize(surfaceWidth_, surfaceHeight_); }
+    // The bar as it is now, at logical pixels (width x height of the control).
+    QImage Snapshot() const;
+    QString AccessibleText() const;
+
+signals:
+    // A stored property changed, so the host knows to save it.
+    void PropertyChanged(const QString& name);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    uint32_t color_ = 0xFFFFFF;
-    int32_t percent_ = 0;
+    ProgressStatus Redraw();
+    bool Finish(ProgressStatus result, ProgressStatus* status);
+    void EnsureSurface(int width, int height);
+    void MakeSurface(int width, int height);
+    void FreeSurface();
+    void NotifyValue();
+
+    ProgressDrawState state_;
+    DeviceContext* drawDc_ = nullptr;
+    QPointer<QWidget> windowHandle_;
+    int32_t maxValue_ = 100;
+    int32_t minValue_ = 0;
+    std::shared_ptr<FontObject> font_;
+    bool useSurface_ = false;
+    QImage surface_;
+    std::unique_ptr<DeviceContext> surfaceDc_;
+    int surfaceWidth_ = 0;
+    int surfaceHeight_ = 0;
 };

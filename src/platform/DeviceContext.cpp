@@ -1,0 +1,552 @@
+#include "DeviceContext.h"
+
+#include "EllipseGeometry.h"
+#include "SystemColors.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+constexpr QRgb kOpaque = 0xFF000000u;
+
+int PositiveMod(int v, int m)
+{
+    const int r = v % m;
+    return r < 0 ? r + m : r;
+}
+
+// PatBlt's normalisation: a negative extent covers x+w+1 .. x.
+Rect NormalisedBlit(int x, int y, int w, int h)
+{
+    if (w < 0) {
+        x = x + w + 1;
+        w = -w;
+    }
+    if (h < 0) {
+        y = y + h + 1;
+        h = -h;
+    }
+    return Rect{x, y, x + w, y + h};
+}
+
+} // namespace
+
+DeviceContext::DeviceContext(QImage& target) : image_(&target)
+{
+    if (image_->format() != QImage::Format_RGB32)
+        *image_ = image_->convertToFormat(QImage::Format_RGB32);
+    pen_ = Pen{PS_SOLID, 1, 0x000000};
+    brush_ = Brush::Solid(0xFFFFFF);
+    font_ = FontObject::Default().ToQFont();
+}
+
+Pen DeviceContext::SelectPen(const Pen& pen)
+{
+    return std::exchange(pen_, pen);
+}
+
+Brush DeviceContext::SelectBrush(const Brush& brush)
+{
+    return std::exchange(brush_, brush);
+}
+
+QFont DeviceContext::SelectFont(const QFont& font)
+{
+    return std::exchange(font_, font);
+}
+
+ColorRef DeviceContext::SetTextColor(uint32_t colorValue)
+{
+    return std::exchange(textColor_, TranslateColor(colorValue) & 0xFFFFFF);
+}
+
+ColorRef DeviceContext::SetBkColor(uint32_t colorValue)
+{
+    return std::exchange(bkColor_, TranslateColor(colorValue) & 0xFFFFFF);
+}
+
+BkMode DeviceContext::SetBkMode(BkMode mode)
+{
+    return std::exchange(bkMode_, mode);
+}
+
+QPoint DeviceContext::SetBrushOrgEx(int x, int y)
+{
+    return std::exchange(brushOrg_, QPoint(x, y));
+}
+
+QPoint DeviceContext::MoveToEx(int x, int y)
+{
+    return std::exchange(position_, QPoint(x, y));
+}
+
+// --- pixels -------------------------------------------------------------------
+
+bool DeviceContext::SetPixelV(int x, int y, uint32_t colorValue)
+{
+    if (x < 0 || y < 0 || x >= Width() || y >= Height())
+        return false;
+    ScanLine(y)[x] = ToRgb32(TranslateColor(colorValue));
+    return true;
+}
+
+ColorRef DeviceContext::GetPixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= Width() || y >= Height())
+        return CLR_INVALID;
+    return FromRgb32(ScanLine(y)[x]);
+}
+
+QRgb* DeviceContext::ScanLine(int y)
+{
+    if (y < 0 || y >= Height())
+        return nullptr;
+    return reinterpret_cast<QRgb*>(image_->scanLine(y));
+}
+
+const QRgb* DeviceContext::ScanLine(int y) const
+{
+    if (y < 0 || y >= Height())
+        return nullptr;
+    return reinterpret_cast<const QRgb*>(image_->constScanLine(y));
+}
+
+QImage DeviceContext::ReadBlock(const Rect& rect) const
+{
+    if (rect.IsEmpty())
+        return QImage();
+    QImage block(rect.Width(), rect.Height(), QImage::Format_RGB32);
+    block.fill(kOpaque);
+    Rect clip;
+    if (IntersectRect(clip, rect, Rect{0, 0, Width(), Height()})) {
+        for (int y = clip.top; y < clip.bottom; ++y) {
+            const QRgb* src = ScanLine(y);
+            QRgb* dst = reinterpret_cast<QRgb*>(block.scanLine(y - rect.top));
+            std::copy(src + clip.left, src + clip.right, dst + (clip.left - rect.left));
+        }
+    }
+    return block;
+}
+
+void DeviceContext::WriteBlock(int x, int y, const QImage& block)
+{
+    if (block.isNull())
+        return;
+    BitBlt(x, y, block.width(), block.height(), block, 0, 0, SRCCOPY);
+}
+
+// --- brushes and pattern blits -----------------------------------------------------
+
+QRgb DeviceContext::BrushPixel(const Brush& brush, int x, int y, bool* paint) const
+{
+    *paint = true;
+    switch (brush.GetKind()) {
+    case Brush::Kind::Solid:
+        return ToRgb32(brush.Color());
+    case Brush::Kind::Hatch: {
+        const int col = PositiveMod(x - brushOrg_.x(), 8);
+        const int row = PositiveMod(y - brushOrg_.y(), 8);
+        if (Brush::HatchBit(brush.Style(), col, row))
+            return ToRgb32(brush.Color());
+        if (bkMode_ == OPAQUE)
+            return ToRgb32(bkColor_);
+        *paint = false;
+        return 0;
+    }
+    case Brush::Kind::Pattern: {
+        const QImage& pat = brush.PatternImage();
+        const int col = PositiveMod(x - brushOrg_.x(), pat.width());
+        const int row = PositiveMod(y - brushOrg_.y(), pat.height());
+        if (brush.IsMonochrome())
+            return ToRgb32(pat.pixelIndex(col, row) ? bkColor_ : textColor_);
+        return reinterpret_cast<const QRgb*>(pat.constScanLine(row))[col] | kOpaque;
+    }
+    default:
+        *paint = false;
+        return 0;
+    }
+}
+
+void DeviceContext::PatternRect(const Rect& area, const Brush& brush, RasterOp rop)
+{
+    Rect clip;
+    if (!IntersectRect(clip, area, Rect{0, 0, Width(), Height()}))
+        return;
+    for (int y = clip.top; y < clip.bottom; ++y) {
+        QRgb* row = ScanLine(y);
+        for (int x = clip.left; x < clip.right; ++x) {
+            bool paint = true;
+            switch (rop) {
+            case BLACKNESS: row[x] = kOpaque; break;
+            case WHITENESS: row[x] = 0xFFFFFFFFu; break;
+            case DSTINVERT: row[x] = (row[x] ^ 0x00FFFFFFu) | kOpaque; break;
+            case PATINVERT: {
+                const QRgb p = BrushPixel(brush, x, y, &paint);
+                if (paint)
+                    row[x] = (row[x] ^ (p & 0x00FFFFFFu)) | kOpaque;
+                break;
+            }
+            default: {
+                const QRgb p = BrushPixel(brush, x, y, &paint);
+                if (paint)
+                    row[x] = p;
+                break;
+            }
+            }
+        }
+    }
+}
+
+bool DeviceContext::FillRect(const Rect& rect, const Brush& brush)
+{
+    if (!brush.IsValid())
+        return false;
+    // An inverted rectangle is empty: a fill that has shrunk to nothing (a bar
+    // at 0 percent) must not show as a sliver.
+    PatternRect(rect, brush, PATCOPY);
+    return true;
+}
+
+bool DeviceContext::FrameRect(const Rect& rect, const Brush& brush)
+{
+    if (!brush.IsValid() || rect.right <= rect.left || rect.bottom <= rect.top)
+        return false;
+    PatternRect(Rect{rect.left, rect.top, rect.left + 1, rect.bottom}, brush, PATCOPY);
+    PatternRect(Rect{rect.right - 1, rect.top, rect.right, rect.bottom}, brush, PATCOPY);
+    PatternRect(Rect{rect.left, rect.top, rect.right, rect.top + 1}, brush, PATCOPY);
+    PatternRect(Rect{rect.left, rect.bottom - 1, rect.right, rect.bottom}, brush, PATCOPY);
+    return true;
+}
+
+bool DeviceContext::PatBlt(int x, int y, int width, int height, RasterOp rop)
+{
+    switch (rop) {
+    case PATCOPY:
+    case PATINVERT:
+        if (!brush_.IsValid())
+            return false;
+        break;
+    case DSTINVERT:
+    case BLACKNESS:
+    case WHITENESS:
+        break;
+    default:
+        return false;
+    }
+    PatternRect(NormalisedBlit(x, y, width, height), brush_, rop);
+    return true;
+}
+
+bool DeviceContext::FillRgn(const Region& region, const Brush& brush)
+{
+    if (!brush.IsValid())
+        return false;
+    for (const QRect& r : region.ToQRegion())
+        PatternRect(Rect::FromQRect(r), brush, PATCOPY);
+    return true;
+}
+
+// --- shapes -------------------------------------------------------------------------
+
+bool DeviceContext::Ellipse(int left, int top, int right, int bottom)
+{
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    if (right == left || bottom == top)
+        return true;
+    if (right - left <= 2 || bottom - top <= 2)
+        return Rectangle(left, top, right, bottom);
+    const bool outline = pen_.style != PS_NULL;
+    const int pw = outline ? pen_.width : 0;
+    if (outline && pen_.style == PS_INSIDEFRAME) {
+        left += pw / 2;
+        top += pw / 2;
+        right -= (pw - 1) / 2;
+        bottom -= (pw - 1) / 2;
+    }
+    const std::vector<QPoint> path = EllipsePath(left, top, right, bottom);
+    if (brush_.Paints()) {
+        for (const EllipseSpan& s : EllipseSpans(left, top, right, bottom))
+            PatternRect(Rect{s.left, s.y, s.right + 1, s.y + 1}, brush_, PATCOPY);
+    }
+    if (outline) {
+        const QRgb c = ToRgb32(pen_.color);
+        const int off = pw / 2;
+        for (const QPoint& p : path) {
+            for (int dy = 0; dy < pw; ++dy) {
+                QRgb* row = ScanLine(p.y() - off + dy);
+                if (!row)
+                    continue;
+                for (int dx = 0; dx < pw; ++dx) {
+                    const int x = p.x() - off + dx;
+                    if (x >= 0 && x < Width())
+                        row[x] = c;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+bool DeviceContext::Rectangle(int left, int top, int right, int bottom)
+{
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    if (right == left || bottom == top)
+        return true;
+    if (pen_.style == PS_NULL) {
+        // A null pen leaves the interior one pixel short on the right and bottom.
+        if (brush_.Paints())
+            PatternRect(Rect{left, top, right - 1, bottom - 1}, brush_, PATCOPY);
+        return true;
+    }
+    if (brush_.Paints())
+        PatternRect(Rect{left + 1, top + 1, right - 1, bottom - 1}, brush_, PATCOPY);
+    const Brush edge = Brush::Solid(pen_.color);
+    FrameRect(Rect{left, top, right, bottom}, edge);
+    return true;
+}
+
+// --- lines ----------------------------------------------------------------------------
+
+bool DeviceContext::LineTo(int x, int y)
+{
+    const QPoint from = position_;
+    position_ = QPoint(x, y);
+    if (pen_.style == PS_NULL)
+        return true;
+    const QRgb c = ToRgb32(pen_.color);
+    const int pw = pen_.width;
+    auto plot = [&](int px, int py) {
+        const int off = pw / 2;
+        for (int dy = 0; dy < pw; ++dy) {
+            QRgb* row = ScanLine(py - off + dy);
+            if (!row)
+                continue;
+            for (int dx = 0; dx < pw; ++dx) {
+                const int xx = px - off + dx;
+                if (xx >= 0 && xx < Width())
+                    row[xx] = c;
+            }
+        }
+    };
+
+    const int x0 = from.x(), y0 = from.y();
+    const int dx = x - x0, dy = y - y0;
+    const int adx = std::abs(dx), ady = std::abs(dy);
+    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+    // Bresenham with the Windows tie rule: on a midpoint tie x-major lines take
+    // the upper pixel and y-major lines the left one, whatever the direction.
+    if (adx > ady) {
+        const int bias = dy < 0 ? 1 : 0;
+        int e = 2 * ady - adx;
+        int px = x0, py = y0;
+        for (int i = 0; i < adx; ++i) {
+            plot(px, py);
+            if (e + bias > 0) {
+                py += sy;
+                e += 2 * ady - 2 * adx;
+            } else {
+                e += 2 * ady;
+            }
+            px += sx;
+        }
+    } else {
+        const int bias = dx < 0 ? 1 : 0;
+        int e = 2 * adx - ady;
+        int px = x0, py = y0;
+        for (int i = 0; i < ady; ++i) {
+            plot(px, py);
+            if (e + bias > 0) {
+                px += sx;
+                e += 2 * adx - 2 * ady;
+            } else {
+                e += 2 * adx;
+            }
+            py += sy;
+        }
+    }
+    return true;
+}
+
+// --- edges and focus ----------------------------------------------------------------------
+
+bool DeviceContext::DrawEdge(Rect& rect, uint32_t edge, uint32_t flags)
+{
+    const uint32_t outer = edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER);
+    const uint32_t inner = edge & (BDR_RAISEDINNER | BDR_SUNKENINNER);
+    auto line = [&](int l, int t, int r, int b, int sysColor) {
+        PatternRect(Rect{l, t, r, b}, Brush::Solid(SYSTEM_COLOR_FLAG | sysColor), PATCOPY);
+    };
+    const Rect rc = rect;
+    int ltOuter = -1, rbOuter = -1, ltInner = -1, rbInner = -1;
+    if (outer == BDR_RAISEDOUTER) {
+        ltOuter = COLOR_3DLIGHT;
+        rbOuter = COLOR_3DDKSHADOW;
+    } else if (outer == BDR_SUNKENOUTER) {
+        ltOuter = COLOR_BTNSHADOW;
+        rbOuter = COLOR_BTNHIGHLIGHT;
+    }
+    if (inner == BDR_RAISEDINNER) {
+        ltInner = COLOR_BTNHIGHLIGHT;
+        rbInner = COLOR_BTNSHADOW;
+    } else if (inner == BDR_SUNKENINNER) {
+        ltInner = COLOR_3DDKSHADOW;
+        rbInner = COLOR_3DLIGHT;
+    }
+    const bool hasOuter = ltOuter >= 0, hasInner = ltInner >= 0;
+    // Outer ring, then inner ring; within a ring top, left, bottom, right, so the
+    // top-left corner belongs to the light side and the other three to the dark side.
+    if (hasOuter) {
+        if (flags & BF_TOP) line(rc.left, rc.top, rc.right, rc.top + 1, ltOuter);
+        if (flags & BF_LEFT) line(rc.left, rc.top, rc.left + 1, rc.bottom, ltOuter);
+        if (flags & BF_BOTTOM) line(rc.left, rc.bottom - 1, rc.right, rc.bottom, rbOuter);
+        if (flags & BF_RIGHT) line(rc.right - 1, rc.top, rc.right, rc.bottom, rbOuter);
+    }
+    const int d = hasOuter ? 1 : 0;
+    if (hasInner) {
+        const int l = rc.left + ((flags & BF_LEFT) ? d : 0), t = rc.top + ((flags & BF_TOP) ? d : 0);
+        const int r = rc.right - ((flags & BF_RIGHT) ? d : 0), b = rc.bottom - ((flags & BF_BOTTOM) ? d : 0);
+        if (flags & BF_TOP) line(l, t, r, t + 1, ltInner);
+        if (flags & BF_LEFT) line(l, t, l + 1, b, ltInner);
+        if (flags & BF_BOTTOM) line(l, b - 1, r, b, rbInner);
+        if (flags & BF_RIGHT) line(r - 1, t, r, b, rbInner);
+    }
+    const int width = (hasOuter ? 1 : 0) + (hasInner ? 1 : 0);
+    Rect inside = rc;
+    if (flags & BF_LEFT) inside.left += width;
+    if (flags & BF_TOP) inside.top += width;
+    if (flags & BF_RIGHT) inside.right -= width;
+    if (flags & BF_BOTTOM) inside.bottom -= width;
+    if (flags & BF_MIDDLE)
+        PatternRect(inside, Brush::Solid(SYSTEM_COLOR_FLAG | COLOR_BTNFACE), PATCOPY);
+    if (flags & BF_ADJUST)
+        rect = inside;
+    return true;
+}
+
+bool DeviceContext::DrawFocusRect(const Rect& rect)
+{
+    if (rect.IsEmpty())
+        return true;
+    const Brush gray = Brush::GrayPattern();
+    const Rect r = rect;
+    PatternRect(Rect{r.left, r.top, r.right, r.top + 1}, gray, PATINVERT);
+    if (r.bottom - 1 > r.top)
+        PatternRect(Rect{r.left, r.bottom - 1, r.right, r.bottom}, gray, PATINVERT);
+    PatternRect(Rect{r.left, r.top + 1, r.left + 1, r.bottom - 1}, gray, PATINVERT);
+    if (r.right - 1 > r.left)
+        PatternRect(Rect{r.right - 1, r.top + 1, r.right, r.bottom - 1}, gray, PATINVERT);
+    return true;
+}
+
+// --- blits --------------------------------------------------------------------------------
+
+bool DeviceContext::BitBlt(int xDst, int yDst, int width, int height, const DeviceContext& source,
+                           int xSrc, int ySrc, RasterOp rop)
+{
+    if (&source == this && rop == SRCCOPY) {
+        const QImage copy = source.Image().copy();
+        return BitBlt(xDst, yDst, width, height, copy, xSrc, ySrc, rop);
+    }
+    return BitBlt(xDst, yDst, width, height, source.Image(), xSrc, ySrc, rop);
+}
+
+bool DeviceContext::BitBlt(int xDst, int yDst, int width, int height, const QImage& sourceImage,
+                           int xSrc, int ySrc, RasterOp rop)
+{
+    switch (rop) {
+    case PATCOPY:
+    case PATINVERT:
+    case DSTINVERT:
+    case BLACKNESS:
+    case WHITENESS:
+        return PatBlt(xDst, yDst, width, height, rop);
+    case SRCCOPY:
+    case SRCPAINT:
+    case SRCAND:
+    case SRCINVERT:
+        break;
+    default:
+        return false;
+    }
+    if (width <= 0 || height <= 0)
+        return true;
+    const QImage src = sourceImage.format() == QImage::Format_RGB32 ||
+            sourceImage.format() == QImage::Format_ARGB32
+        ? sourceImage
+        : sourceImage.convertToFormat(QImage::Format_RGB32);
+    // Clip against the source and the destination at once.
+    int sx = xSrc, sy = ySrc, dx = xDst, dy = yDst, w = width, h = height;
+    auto clipLow = [](int& s, int& d, int& n) {
+        const int cut = std::max(0 - s, 0 - d);
+        if (cut > 0) {
+            s += cut;
+            d += cut;
+            n -= cut;
+        }
+    };
+    clipLow(sx, dx, w);
+    clipLow(sy, dy, h);
+    w = std::min({w, src.width() - sx, Width() - dx});
+    h = std::min({h, src.height() - sy, Height() - dy});
+    if (w <= 0 || h <= 0)
+        return true;
+    for (int row = 0; row < h; ++row) {
+        const QRgb* s = reinterpret_cast<const QRgb*>(src.constScanLine(sy + row)) + sx;
+        QRgb* d = ScanLine(dy + row) + dx;
+        for (int i = 0; i < w; ++i) {
+            const QRgb sp = s[i] & 0x00FFFFFFu;
+            switch (rop) {
+            case SRCCOPY: d[i] = sp | kOpaque; break;
+            case SRCPAINT: d[i] = d[i] | sp | kOpaque; break;
+            case SRCAND: d[i] = (d[i] & sp) | kOpaque; break;
+            default: d[i] = (d[i] ^ sp) | kOpaque; break;
+            }
+        }
+    }
+    return true;
+}
+
+bool DeviceContext::DrawIconEx(int x, int y, const Picture& picture, int width, int height,
+                               uint32_t flags)
+{
+    if (picture.GetType() == Picture::Type::None || picture.Image().isNull())
+        return false;
+    if (!(flags & DI_IMAGE))
+        return true;
+    const int w = width > 0 ? width : picture.WidthPixels();
+    const int h = height > 0 ? height : picture.HeightPixels();
+    QPainter p(image_);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.drawImage(QRect(x, y, w, h), picture.Image());
+    return true;
+}
+
+// --- text ---------------------------------------------------------------------------------
+
+TextMetrics DeviceContext::GetTextMetrics() const
+{
+    const QFontMetrics fm(font_);
+    TextMetrics tm;
+    tm.height = fm.height();
+    tm.ascent = fm.ascent();
+    tm.descent = fm.descent();
+    tm.externalLeading = std::max(0, fm.leading());
+    tm.averageCharWidth = fm.averageCharWidth();
+    return tm;
+}
+
+QSize DeviceContext::GetTextExtentPoint32(const QString& text) const
+{
+    const QFontMetrics fm(font_);
+    return QSize(fm.horizontalAdvance(text), fm.height());
+}

@@ -1,0 +1,201 @@
+#pragma once
+// A raster device context on a 32-bit image (QImage::Format_RGB32), with the
+// drawing calls of the Windows graphics interface that the owner-drawn
+// controls use, pixel for pixel: rectangles are half-open, a line leaves out
+// its end point, brushes are aligned to the context's brush origin.
+//
+// Like a fresh Windows memory context it starts with a black one-pixel pen, a
+// white brush, black text on a white, opaque background, brush origin (0, 0).
+// Pens, brushes and fonts are values; Select* returns the previous one, so a
+// helper that changes a selection can put the old one back before it returns.
+//
+// Text goes through QPainter with the selected font; only glyph shapes depend
+// on the machine, never where lines and cells go.
+#include "Brush.h"
+#include "ColorValue.h"
+#include "FontObject.h"
+#include "Pen.h"
+#include "Picture.h"
+#include "Rect.h"
+#include "Region.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <cstdint>
+
+enum BkMode : int { TRANSPARENT = 1, OPAQUE = 2 };
+
+// DrawText flags (the Windows values).
+enum DrawTextFlag : uint32_t {
+    DT_TOP = 0x0000,
+    DT_LEFT = 0x0000,
+    DT_CENTER = 0x0001,
+    DT_RIGHT = 0x0002,
+    DT_VCENTER = 0x0004,
+    DT_BOTTOM = 0x0008,
+    DT_WORDBREAK = 0x0010,
+    DT_SINGLELINE = 0x0020,
+    DT_EXPANDTABS = 0x0040,
+    DT_NOCLIP = 0x0100,
+    DT_EXTERNALLEADING = 0x0200,
+    DT_CALCRECT = 0x0400,
+    DT_NOPREFIX = 0x0800,
+    DT_HIDEPREFIX = 0x100000,
+};
+
+// Raster operations of PatBlt and BitBlt (the Windows values).
+enum RasterOp : uint32_t {
+    SRCCOPY = 0x00CC0020,
+    SRCPAINT = 0x00EE0086,
+    SRCAND = 0x008800C6,
+    SRCINVERT = 0x00660046,
+    PATCOPY = 0x00F00021,
+    PATINVERT = 0x005A0049,
+    DSTINVERT = 0x00550009,
+    BLACKNESS = 0x00000042,
+    WHITENESS = 0x00FF0062,
+};
+
+// DrawEdge edges and flags (the Windows values).
+enum EdgeFlag : uint32_t {
+    BDR_RAISEDOUTER = 0x0001,
+    BDR_SUNKENOUTER = 0x0002,
+    BDR_RAISEDINNER = 0x0004,
+    BDR_SUNKENINNER = 0x0008,
+    EDGE_RAISED = 0x0005,
+    EDGE_SUNKEN = 0x000A,
+    EDGE_ETCHED = 0x0006,
+    EDGE_BUMP = 0x0009,
+};
+enum BorderFlag : uint32_t {
+    BF_LEFT = 0x0001,
+    BF_TOP = 0x0002,
+    BF_RIGHT = 0x0004,
+    BF_BOTTOM = 0x0008,
+    BF_RECT = 0x000F,
+    BF_MIDDLE = 0x0800,
+    BF_ADJUST = 0x2000,
+};
+
+// DrawIconEx flags.
+enum IconDrawFlag : uint32_t { DI_MASK = 0x0001, DI_IMAGE = 0x0002, DI_NORMAL = 0x0003 };
+
+struct TextMetrics {
+    int height = 0;          // tmHeight: the line height
+    int ascent = 0;          // tmAscent
+    int descent = 0;         // tmDescent
+    int externalLeading = 0; // tmExternalLeading
+    int averageCharWidth = 0;
+};
+
+class DeviceContext {
+public:
+    // Draws on `target`, which must outlive the context; an image of another
+    // format is converted to RGB32 in place first.
+    explicit DeviceContext(QImage& target);
+    DeviceContext(const DeviceContext&) = delete;
+    DeviceContext& operator=(const DeviceContext&) = delete;
+
+    QImage& Image() { return *image_; }
+    const QImage& Image() const { return *image_; }
+    int Width() const { return image_->width(); }
+    int Height() const { return image_->height(); }
+
+    // --- selections and state -------------------------------------------------
+    Pen SelectPen(const Pen& pen);
+    const Pen& CurrentPen() const { return pen_; }
+    Brush SelectBrush(const Brush& brush);
+    const Brush& CurrentBrush() const { return brush_; }
+    QFont SelectFont(const QFont& font);
+    QFont SelectFont(const FontObject& font) { return SelectFont(font.ToQFont()); }
+    const QFont& CurrentFont() const { return font_; }
+    ColorRef SetTextColor(uint32_t colorValue); // returns the previous colour
+    ColorRef GetTextColor() const { return textColor_; }
+    ColorRef SetBkColor(uint32_t colorValue);
+    ColorRef GetBkColor() const { return bkColor_; }
+    BkMode SetBkMode(BkMode mode);
+    BkMode GetBkMode() const { return bkMode_; }
+    QPoint SetBrushOrgEx(int x, int y);
+    QPoint GetBrushOrg() const { return brushOrg_; }
+    QPoint MoveToEx(int x, int y); // returns the previous current position
+    QPoint CurrentPosition() const { return position_; }
+
+    // --- pixels ----------------------------------------------------------------
+    // Sets one pixel; false outside the image.
+    bool SetPixelV(int x, int y, uint32_t colorValue);
+    // The pixel as a ColorRef, CLR_INVALID outside the image.
+    ColorRef GetPixel(int x, int y) const;
+    // Whole-row access in place of GetDIBits / SetDIBitsToDevice: the row as
+    // QRgb values (0xFFRRGGBB), Width() of them; nullptr for a row outside.
+    QRgb* ScanLine(int y);
+    const QRgb* ScanLine(int y) const;
+    // A copy of a block (clipped to the image; the part outside reads black),
+    // and writing a block back (clipped).
+    QImage ReadBlock(const Rect& rect) const;
+    void WriteBlock(int x, int y, const QImage& block);
+
+    // --- filled shapes -----------------------------------------------------------
+    // FillRect: PatBlt PATCOPY of the rectangle with `brush`; nothing for an
+    // empty or inverted rectangle. Returns false when the brush is invalid.
+    bool FillRect(const Rect& rect, const Brush& brush);
+    // FrameRect: the one-pixel border inside the rectangle, with `brush`.
+    bool FrameRect(const Rect& rect, const Brush& brush);
+    // PatBlt with the selected brush: PATCOPY, PATINVERT, DSTINVERT, BLACKNESS,
+    // WHITENESS. A negative extent covers x+w+1..x as Windows does.
+    bool PatBlt(int x, int y, int width, int height, RasterOp rop);
+    bool FillRgn(const Region& region, const Brush& brush);
+    // Ellipse with the selected pen (widths 1 and 2, solid or inside-frame) and brush.
+    bool Ellipse(int left, int top, int right, int bottom);
+    // Rectangle with the selected pen (outline) and brush (interior).
+    bool Rectangle(int left, int top, int right, int bottom);
+
+    // --- lines -----------------------------------------------------------------------
+    // LineTo with the selected pen from the current position, which moves to (x, y).
+    // One-pixel lines leave out their end point; wider pens are drawn as squares
+    // of the pen width along the same path.
+    bool LineTo(int x, int y);
+
+    // --- edges and focus ---------------------------------------------------------------
+    // DrawEdge with the system colours (BF_RECT and its parts, BF_MIDDLE, BF_ADJUST).
+    bool DrawEdge(Rect& rect, uint32_t edge, uint32_t flags);
+    // DrawFocusRect: the dotted XOR frame; drawing it twice restores the pixels.
+    bool DrawFocusRect(const Rect& rect);
+
+    // --- blits -----------------------------------------------------------------------------
+    // BitBlt from `source` (SRCCOPY, SRCPAINT, SRCAND, SRCINVERT; the pattern
+    // and destination operations ignore the source). Clipped to both images.
+    bool BitBlt(int xDst, int yDst, int width, int height, const DeviceContext& source,
+                int xSrc, int ySrc, RasterOp rop = SRCCOPY);
+    bool BitBlt(int xDst, int yDst, int width, int height, const QImage& source, int xSrc,
+                int ySrc, RasterOp rop = SRCCOPY);
+
+    // DrawIconEx: an icon (alpha-blended) or a bitmap picture at (x, y); a width
+    // or height of 0 means the picture's own size.
+    bool DrawIconEx(int x, int y, const Picture& picture, int width = 0, int height = 0,
+                    uint32_t flags = DI_NORMAL);
+
+    // --- text -------------------------------------------------------------------------------
+    TextMetrics GetTextMetrics() const;
+    // Width and height of a single line (no prefix processing).
+    QSize GetTextExtentPoint32(const QString& text) const;
+    // DrawText with the flags above. Returns the height of the text; with
+    // DT_CALCRECT nothing is drawn and `rect` gets the text's extent.
+    int DrawText(const QString& text, Rect& rect, uint32_t flags);
+
+private:
+    void BlendPixel(int x, int y, QRgb value);
+    QRgb BrushPixel(const Brush& brush, int x, int y, bool* paint) const;
+    void PatternRect(const Rect& clipped, const Brush& brush, RasterOp rop);
+
+    QImage* image_;
+    Pen pen_;
+    Brush brush_;
+    QFont font_;
+    ColorRef textColor_ = 0x000000;
+    ColorRef bkColor_ = 0xFFFFFF;
+    BkMode bkMode_ = OPAQUE;
+    QPoint brushOrg_{0, 0};
+    QPoint position_{0, 0};
+};

@@ -1,0 +1,193 @@
+#include "FileCopy.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+struct Fd {
+    int fd = -1;
+    ~Fd()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    int release()
+    {
+        int f = fd;
+        fd = -1;
+        return f;
+    }
+};
+
+FileCopyResult failure(int error, const char* step)
+{
+    FileCopyResult r;
+    r.error = error;
+    r.step = step;
+    return r;
+}
+
+// Errors after which copy_file_range is simply not usable for this pair of
+// files (other file system, old kernel, special file) and read/write must do.
+bool copyRangeUnsupported(int error)
+{
+    return error == EXDEV || error == ENOSYS || error == EOPNOTSUPP || error == EINVAL || error == EBADF
+        || error == EPERM || error == ETXTBSY;
+}
+
+// Copies with copy_file_range until the end of the source. Returns 0 when
+// done, -1 when read/write should take over (nothing was copied yet), or the
+// errno of a real failure.
+int copyRange(int in, int out, std::uint64_t& copied)
+{
+    constexpr size_t kChunk = size_t(1) << 30;
+    for (;;) {
+        ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, kChunk, 0);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            if (copied == 0 && copyRangeUnsupported(errno))
+                return -1;
+            return errno;
+        }
+        if (n == 0) {
+            // Some file systems (procfs and the like) answer 0 at once even
+            // though the file has data, and report a size of 0 as well; let
+            // read/write find out (for a truly empty file that is one read).
+            if (copied == 0)
+                return -1;
+            return 0;
+        }
+        copied += static_cast<std::uint64_t>(n);
+    }
+}
+
+// Returns 0 or the errno of the failure; step names what failed.
+int copyReadWrite(int in, int out, std::uint64_t& copied, const char*& step)
+{
+    // One buffer per thread, kept: zeroing a fresh megabyte for each of
+    // thousands of small files would cost more than copying them.
+    static thread_local std::vector<char> buffer(size_t(1) << 20);
+    for (;;) {
+        ssize_t n = ::read(in, buffer.data(), buffer.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            step = "read source";
+            return errno;
+        }
+        if (n == 0)
+            return 0;
+        const char* p = buffer.data();
+        while (n > 0) {
+            ssize_t w = ::write(out, p, static_cast<size_t>(n));
+            if (w < 0) {
+                if (errno == EINTR)
+                    continue;
+                step = "write copy";
+                return errno;
+            }
+            p += w;
+            n -= w;
+            copied += static_cast<std::uint64_t>(w);
+        }
+    }
+}
+
+}  // namespace
+
+std::string FileCopyResult::Reason() const
+{
+    return error ? std::string(std::strerror(error)) : std::string();
+}
+
+FileCopyResult FileCopy::Copy(const std::filesystem::path& source, const std::filesystem::path& destination)
+{
+    return CopyWith(source, destination, FileCopyMethod::Clone);
+}
+
+FileCopyResult FileCopy::CopyWith(const std::filesystem::path& source, const std::filesystem::path& destination,
+                                  FileCopyMethod fastest)
+{
+    Fd in;
+    // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a
+    // writer forever; it is switched off again once the file proves plain.
+    in.fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (in.fd < 0)
+        return failure(errno, "open source");
+    struct stat st {};
+    if (::fstat(in.fd, &st) != 0)
+        return failure(errno, "read source attributes");
+    // A FIFO or device would block or never end; only plain files are copied.
+    if (S_ISDIR(st.st_mode))
+        return failure(EISDIR, "open source");
+    if (!S_ISREG(st.st_mode))
+        return failure(EINVAL, "open source");
+    ::fcntl(in.fd, F_SETFL, ::fcntl(in.fd, F_GETFL) & ~O_NONBLOCK);
+
+    if (::unlink(destination.c_str()) != 0 && errno != ENOENT)
+        return failure(errno, "replace existing copy");
+    Fd out;
+    // O_EXCL: the name was just freed; anything appearing there now (a link
+    // planted by someone else) must not be written through.
+    out.fd = ::open(destination.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY,
+                    st.st_mode & 0777);
+    if (out.fd < 0)
+        return failure(errno, "create copy");
+
+    auto fail = [&](int error, const char* step) {
+        ::close(out.release());
+        ::unlink(destination.c_str());
+        return failure(error, step);
+    };
+
+    FileCopyResult result;
+    std::uint64_t copied = 0;
+    bool done = false;
+    if (fastest == FileCopyMethod::Clone && ::ioctl(out.fd, FICLONE, in.fd) == 0) {
+        done = true;
+        copied = static_cast<std::uint64_t>(st.st_size);
+        result.method = FileCopyMethod::Clone;
+    }
+    if (!done && (fastest == FileCopyMethod::Clone || fastest == FileCopyMethod::CopyRange)) {
+        int rc = copyRange(in.fd, out.fd, copied);
+        if (rc > 0)
+            return fail(rc, "copy data");
+        if (rc == 0) {
+            done = true;
+            result.method = FileCopyMethod::CopyRange;
+        }
+    }
+    if (!done) {
+        // Start over: a refused copy_file_range may still have moved the offsets.
+        if (::lseek(in.fd, 0, SEEK_SET) < 0 || ::ftruncate(out.fd, 0) != 0 || ::lseek(out.fd, 0, SEEK_SET) < 0)
+            return fail(errno, "copy data");
+        copied = 0;
+        const char* step = "copy data";
+        int rc = copyReadWrite(in.fd, out.fd, copied, step);
+        if (rc != 0)
+            return fail(rc, step);
+        result.method = FileCopyMethod::ReadWrite;
+    }
+
+    // Keep the modification time, as a file manager's copy does.
+    struct timespec times[2] = {st.st_atim, st.st_mtim};
+    ::futimens(out.fd, times);
+    // close() is where some file systems (NFS, full quota) report lost writes.
+    if (::close(out.release()) != 0) {
+        int error = errno;
+        ::unlink(destination.c_str());
+        return failure(error, "write copy");
+    }
+    result.ok = true;
+    result.bytes = copied;
+    return result;
+}

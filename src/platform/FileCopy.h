@@ -1,0 +1,36 @@
+#pragma once
+// Copies one file as cheaply as the kernel allows: a reflink (FICLONE) where
+// the file system shares blocks, else copy_file_range inside the kernel, else
+// a plain read/write loop (other file system, or a kernel without it).
+// Paths are the bytes on disk; failures come back as values, never thrown.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+enum class FileCopyMethod { None, Clone, CopyRange, ReadWrite };
+
+struct FileCopyResult {
+    bool ok = false;
+    int error = 0;             // errno of the call that failed
+    std::string step;          // what was being done when it failed, e.g. "read source"
+    std::uint64_t bytes = 0;   // bytes in the destination on success
+    FileCopyMethod method = FileCopyMethod::None;
+
+    // The system's reason in words ("Permission denied"), empty on success.
+    std::string Reason() const;
+};
+
+class FileCopy {
+public:
+    // Copies source to destination, replacing a file of that name (it is
+    // unlinked first, so a read-only earlier copy never blocks the overwrite).
+    // The copy gets the source's permission bits and modification time. On
+    // failure nothing is left at the destination, so a partial copy can never
+    // pass for a whole one.
+    static FileCopyResult Copy(const std::filesystem::path& source, const std::filesystem::path& destination);
+
+    // For tests and benchmarks: skip the faster methods so each fallback can be
+    // exercised on any file system.
+    static FileCopyResult CopyWith(const std::filesystem::path& source, const std::filesystem::path& destination,
+                                   FileCopyMethod fastest);
+};

@@ -1,0 +1,139 @@
+#include "QtShell.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusUnixFileDescriptor>
+#include <QDBusVariant>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+#include <QVariantMap>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kOpenUri = QStringLiteral("org.freedesktop.portal.OpenURI");
+
+// "ask" (always offer the application chooser) exists from this version on.
+constexpr uint kAskVersion = 3;
+
+} // namespace
+
+QtShell::QtShell(std::string opener) : opener_(std::move(opener)) {}
+
+std::string QtShell::BrowseForFolder(const QString& title, const std::string& initialFolder)
+{
+    const QString chosen = QFileDialog::getExistingDirectory(nullptr, title, QFile::decodeName(initialFolder.c_str()),
+                                                             QFileDialog::ShowDirsOnly);
+    return QFile::encodeName(chosen).toStdString();
+}
+
+void QtShell::MessageBox(const QString& text, const QString& title, Icon icon)
+{
+    QMessageBox::Icon qtIcon = QMessageBox::Information;
+    if (icon == Icon::Warning)
+        qtIcon = QMessageBox::Warning;
+    else if (icon == Icon::Critical)
+        qtIcon = QMessageBox::Critical;
+    QMessageBox box(qtIcon, title, text, QMessageBox::Ok);
+    box.exec();
+}
+
+void QtShell::OpenWith(const std::string& file)
+{
+    if (file.empty())
+        return;
+    if (QDBusConnection::sessionBus().isConnected())
+        OpenWithPortal(file);
+    else
+        OpenWithFallback(file);
+}
+
+void QtShell::OpenWithPortal(const std::string& file)
+{
+    // Both calls are asynchronous: the portal may take many seconds to answer
+    // (it can be starting up, or waiting on the chooser), and the window must
+    // keep answering meanwhile.
+    QDBusMessage getVersion = QDBusMessage::createMethodCall(
+        kPortalService, kPortalPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    getVersion << kOpenUri << QStringLiteral("version");
+    auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(getVersion),
+                                                QCoreApplication::instance());
+    const std::string opener = opener_;
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [file, opener](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        QDBusPendingReply<QDBusVariant> version = *w;
+        if (version.isError()) {
+            SpawnDetached({opener, file});
+            return;
+        }
+        const int fd = ::open(file.c_str(), O_PATH | O_CLOEXEC);
+        if (fd < 0) {
+            SpawnDetached({opener, file});
+            return;
+        }
+        QVariantMap options;
+        if (version.value().variant().toUInt() >= kAskVersion)
+            options.insert(QStringLiteral("ask"), true);
+        QDBusMessage call = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kOpenUri,
+                                                           QStringLiteral("OpenFile"));
+        call << QString() << QVariant::fromValue(QDBusUnixFileDescriptor(fd)) << options;
+        ::close(fd); // QDBusUnixFileDescriptor holds its own duplicate
+        auto* opening = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call),
+                                                    QCoreApplication::instance());
+        QObject::connect(opening, &QDBusPendingCallWatcher::finished, opening,
+                         [file, opener](QDBusPendingCallWatcher* o) {
+                             o->deleteLater();
+                             if (o->isError())
+                                 SpawnDetached({opener, file});
+                         });
+    });
+}
+
+void QtShell::OpenWithFallback(const std::string& file)
+{
+    SpawnDetached({opener_, file});
+}
+
+void QtShell::OpenUrl(const QString& url)
+{
+    QDesktopServices::openUrl(QUrl(url));
+}
+
+bool QtShell::SpawnDetached(const std::vector<std::string>& argv)
+{
+    if (argv.empty())
+        return false;
+    // Everything the child needs is prepared before fork: only async-signal-safe
+    // calls run between fork and exec.
+    std::vector<char*> args;
+    for (const std::string& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    const pid_t child = ::fork();
+    if (child < 0)
+        return false;
+    if (child == 0) {
+        ::setsid();
+        const pid_t grandchild = ::fork();
+        if (grandchild == 0) {
+            ::execvp(args[0], args.data());
+            ::_exit(127);
+        }
+        ::_exit(grandchild < 0 ? 1 : 0);
+    }
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    return true;
+}

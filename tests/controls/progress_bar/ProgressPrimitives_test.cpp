@@ -1,0 +1,72 @@
+#include "ProgressPrimitives.h"
+#include "SystemColors.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+QImage White(int w, int h)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    return img;
+}
+} // namespace
+
+TEST(DrawGradient, ThreeColumnsShadeFromEndToStartColour)
+{
+    QImage img = White(4, 6);
+    DeviceContext dc(img);
+    uint32_t end = 0x000000, start = 0x0000FF;
+    DrawGradient(dc, end, start, 0, 0, 2, 5, true);
+    for (int y = 0; y < 5; ++y) {
+        EXPECT_EQ(dc.GetPixel(0, y), 0x000000u);
+        EXPECT_EQ(dc.GetPixel(1, y), 0x000080u); // 127.5 rounds to 128
+        EXPECT_EQ(dc.GetPixel(2, y), 0x0000FFu);
+        EXPECT_EQ(dc.GetPixel(3, y), 0xFFFFFFu);
+    }
+    EXPECT_EQ(dc.GetPixel(1, 5), 0xFFFFFFu); // the lines stop short of row 5
+}
+
+TEST(DrawGradient, ZeroStepsDrawOneLineAndNegativeStepsNone)
+{
+    QImage img = White(6, 6);
+    DeviceContext dc(img);
+    uint32_t end = 0x00FF00, start = 0x0000FF;
+    DrawGradient(dc, end, start, 1, 2, 5, 0, false); // horizontal lines, n = 0
+    EXPECT_EQ(dc.GetPixel(1, 2), 0x00FF00u);
+    EXPECT_EQ(dc.GetPixel(4, 2), 0x00FF00u);
+    EXPECT_EQ(dc.GetPixel(5, 2), 0xFFFFFFu);
+    EXPECT_EQ(dc.GetPixel(1, 3), 0xFFFFFFu);
+    QImage img2 = White(6, 6);
+    DeviceContext dc2(img2);
+    DrawGradient(dc2, end, start, 1, 2, 5, -1, false);
+    DrawGradient(dc2, end, start, 1, 2, -3, 5, true);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(dc2.GetPixel(x, y), 0xFFFFFFu);
+}
+
+TEST(DrawGradient, WritesBothColoursBackTranslated)
+{
+    SystemColors::SetOverride(COLOR_HIGHLIGHT, 0x123456);
+    QImage img = White(2, 2);
+    DeviceContext dc(img);
+    uint32_t end = 0x8000000D, start = 0x000001;
+    DrawGradient(dc, end, start, 0, 0, 0, 1, true);
+    EXPECT_EQ(end, 0x123456u);
+    EXPECT_EQ(start, 0x000001u);
+    SystemColors::ClearOverrides();
+}
+
+TEST(DrawLine, RestoresThePenAndLeavesOutTheEnd)
+{
+    QImage img = White(5, 1);
+    DeviceContext dc(img);
+    const Pen before = dc.CurrentPen();
+    DrawLine(dc, 3, 0, 0, 0, 0x0000FF);
+    EXPECT_EQ(dc.CurrentPen(), before);
+    EXPECT_EQ(dc.GetPixel(0, 0), 0xFFFFFFu);
+    EXPECT_EQ(dc.GetPixel(1, 0), 0x0000FFu);
+    EXPECT_EQ(dc.GetPixel(3, 0), 0x0000FFu);
+    EXPECT_EQ(dc.GetPixel(4, 0), 0xFFFFFFu);
+}

@@ -1,0 +1,154 @@
+// DrawText: where lines and cells go, measurement and access-key prefixes.
+// Glyph shapes differ between machines, so only geometry is pinned.
+#include "DeviceContext.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+QImage Canvas(int w, int h)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    return img;
+}
+} // namespace
+
+TEST(DrawText, CalcRectMeasuresOneLine)
+{
+    QImage img = Canvas(200, 50);
+    DeviceContext dc(img);
+    const TextMetrics tm = dc.GetTextMetrics();
+    Rect rc{10, 5, 10, 5};
+    const int h = dc.DrawText(QStringLiteral("45 %"), rc, DT_CALCRECT);
+    EXPECT_EQ(rc.left, 10);
+    EXPECT_EQ(rc.top, 5);
+    EXPECT_EQ(rc.Width(), dc.GetTextExtentPoint32(QStringLiteral("45 %")).width());
+    EXPECT_EQ(rc.Height(), tm.height);
+    EXPECT_EQ(h, tm.height);
+    // Nothing is drawn while measuring.
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 200; ++x)
+            ASSERT_EQ(dc.GetPixel(x, y), 0xFFFFFFu);
+}
+
+TEST(DrawText, CalcRectCountsLinesAndPrefixes)
+{
+    QImage img = Canvas(10, 10);
+    DeviceContext dc(img);
+    const int lh = dc.GetTextMetrics().height;
+    struct Case {
+        QString text;
+        QString shown;
+        int lines;
+    };
+    const Case cases[] = {
+        {QStringLiteral("a\nbb"), QStringLiteral("bb"), 2},
+        {QStringLiteral("a\r\nbb"), QStringLiteral("bb"), 2},
+        {QStringLiteral("a\n\rbb\rc"), QStringLiteral("bb"), 3},
+        {QStringLiteral("&File"), QStringLiteral("File"), 1},
+        {QStringLiteral("Save && Exit"), QStringLiteral("Save & Exit"), 1},
+    };
+    for (const Case& c : cases) {
+        Rect rc{0, 0, 0, 0};
+        dc.DrawText(c.text, rc, DT_CALCRECT);
+        EXPECT_EQ(rc.Height(), c.lines * lh) << c.text.toStdString();
+        EXPECT_EQ(rc.Width(), dc.GetTextExtentPoint32(c.shown).width()) << c.text.toStdString();
+    }
+    Rect empty{3, 4, 3, 4};
+    dc.DrawText(QString(), empty, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(empty, (Rect{3, 4, 3, 4 + lh}));
+}
+
+TEST(DrawText, WordBreakKeepsOverlongWordsWhole)
+{
+    QImage img = Canvas(10, 10);
+    DeviceContext dc(img);
+    const int lh = dc.GetTextMetrics().height;
+    Rect narrow{0, 0, 1, 0};
+    dc.DrawText(QStringLiteral("line1 line2"), narrow, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_EQ(narrow.Height(), 2 * lh);
+    EXPECT_EQ(narrow.Width(), dc.GetTextExtentPoint32(QStringLiteral("line1")).width());
+
+    const int wide = dc.GetTextExtentPoint32(QStringLiteral("aaa bbb")).width();
+    Rect fits{0, 0, wide, 0};
+    dc.DrawText(QStringLiteral("aaa bbb"), fits, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_EQ(fits.Height(), lh);
+    // DT_SINGLELINE switches word breaking off.
+    Rect single{0, 0, 1, 0};
+    dc.DrawText(QStringLiteral("line1 line2"), single, DT_CALCRECT | DT_WORDBREAK | DT_SINGLELINE);
+    EXPECT_EQ(single.Height(), lh);
+}
+
+TEST(DrawText, VCenterSingleLineCalcRectDependsOnTheHeight)
+{
+    QImage img = Canvas(10, 10);
+    DeviceContext dc(img);
+    const int lh = dc.GetTextMetrics().height;
+    Rect rc{0, 10, 50, 41};
+    dc.DrawText(QStringLiteral("x"), rc, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
+    EXPECT_EQ(rc.bottom, 10 + 31 / 2 - lh / 2 + lh);
+}
+
+TEST(DrawText, OpaqueBackgroundPaintsOnlyTheCentredLineCell)
+{
+    QImage img = Canvas(120, 40);
+    DeviceContext dc(img);
+    dc.SetBkColor(0x00FF00);
+    const QString text = QStringLiteral("aa");
+    const int w = dc.GetTextExtentPoint32(text).width();
+    const int lh = dc.GetTextMetrics().height;
+    Rect rc{10, 4, 111, 40};
+    dc.DrawText(text, rc, DT_CENTER);
+    const int x = (10 + 111 - w) / 2;
+    EXPECT_EQ(dc.GetPixel(x - 1, 4), 0xFFFFFFu);
+    EXPECT_EQ(dc.GetPixel(x, 4), 0x00FF00u);
+    EXPECT_EQ(dc.GetPixel(x + w - 1, 4), 0x00FF00u);
+    EXPECT_EQ(dc.GetPixel(x + w, 4), 0xFFFFFFu);
+    EXPECT_EQ(dc.GetPixel(x, 3), 0xFFFFFFu);
+    EXPECT_EQ(dc.GetPixel(x, 4 + lh), 0xFFFFFFu);
+}
+
+TEST(DrawText, TransparentTextStaysInsideItsRectangle)
+{
+    QImage img = Canvas(60, 30);
+    DeviceContext dc(img);
+    dc.SetBkMode(TRANSPARENT);
+    Rect rc{5, 5, 12, 20};
+    dc.DrawText(QStringLiteral("WWWWWWWW"), rc, DT_SINGLELINE);
+    int inside = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 60; ++x) {
+            const bool changed = dc.GetPixel(x, y) != 0xFFFFFFu;
+            const bool in = x >= 5 && x < 12 && y >= 5 && y < 20;
+            if (changed && !in)
+                FAIL() << "pixel outside the clip rectangle at " << x << "," << y;
+            inside += changed ? 1 : 0;
+        }
+    EXPECT_GT(inside, 0);
+}
+
+TEST(DrawText, AccessKeyIsUnderlinedBelowTheBaseline)
+{
+    QImage img = Canvas(80, 30);
+    DeviceContext dc(img);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(0x0000FF);
+    const TextMetrics tm = dc.GetTextMetrics();
+    const int charWidth = dc.GetTextExtentPoint32(QStringLiteral("F")).width();
+    Rect rc{2, 2, 80, 30};
+    dc.DrawText(QStringLiteral("&Fo"), rc, 0);
+    const int uy = 2 + tm.ascent + 1;
+    for (int x = 2; x < 2 + charWidth - 1; ++x)
+        EXPECT_EQ(dc.GetPixel(x, uy), 0x0000FFu) << x;
+    // "&&" gives no underline.
+    QImage img2 = Canvas(80, 30);
+    DeviceContext dc2(img2);
+    dc2.SetBkMode(TRANSPARENT);
+    Rect rc2{2, 2, 80, 30};
+    dc2.DrawText(QStringLiteral("&&o"), rc2, 0);
+    const int ampWidth = dc2.GetTextExtentPoint32(QStringLiteral("&")).width();
+    int marked = 0;
+    for (int x = 2; x < 2 + ampWidth - 1; ++x)
+        marked += dc2.GetPixel(x, uy) == 0x000000u ? 1 : 0;
+    EXPECT_LT(marked, ampWidth - 1);
+}

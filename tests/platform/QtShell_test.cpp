@@ -1,0 +1,65 @@
+#include "FakeShell.h"
+#include "QtShell.h"
+#include "TempDir.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A stand-in for xdg-open that writes its argument count and arguments, one
+// per line, to a file.
+fs::path RecordingOpener(const TempDir& temp, const fs::path& record)
+{
+    const fs::path script = temp.write("opener.sh", "#!/bin/sh\n{ echo \"$#\"; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '"
+                                                         + record.string() + ".tmp'\nmv '" + record.string() + ".tmp' '"
+                                                         + record.string() + "'\n");
+    fs::permissions(script, fs::perms::owner_all);
+    return script;
+}
+
+TEST(QtShell, OpenWithPassesThePathAsOneArgumentWithoutAShell)
+{
+    TempDir temp;
+    const fs::path record = temp.path() / "record.txt";
+    const std::string file = temp.write("it's a \"file\" $(touch pwned) ; x.txt", "x").string();
+    // No portal answers in the test session (or there is no session bus at
+    // all), so the fallback runs, possibly after the bus has said so.
+    QtShell shell(RecordingOpener(temp, record).string());
+    shell.OpenWith(file);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(record); }, 10000));
+    EXPECT_EQ(readFileBytes(record), "1\n" + file + "\n");
+    EXPECT_FALSE(fs::exists(fs::current_path() / "pwned"));
+}
+
+TEST(QtShell, SpawnDetachedLeavesNoChildBehind)
+{
+    TempDir temp;
+    const fs::path marker = temp.path() / "ran";
+    ASSERT_TRUE(QtShell::SpawnDetached({"/bin/sh", "-c", "touch \"$0\"", marker.string()}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(marker); }, 5000));
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1); // nothing of ours left to reap
+    EXPECT_TRUE(QtShell::SpawnDetached({"/no/such/program"})); // failure is silent
+}
+
+TEST(FakeShell, StandsInWhileItLivesAndAnswersFromItsQueue)
+{
+    Shell* before = &Shell::Instance();
+    {
+        FakeShell fake;
+        EXPECT_EQ(&Shell::Instance(), &fake);
+        fake.folderAnswers = {"/one"};
+        EXPECT_EQ(Shell::Instance().BrowseForFolder("t", "/start/"), "/one");
+        EXPECT_EQ(Shell::Instance().BrowseForFolder("t", "/start/"), ""); // empty queue: cancel
+        ASSERT_EQ(fake.browseCalls.size(), 2u);
+        EXPECT_EQ(fake.browseCalls[0].initialFolder, "/start/");
+    }
+    EXPECT_EQ(&Shell::Instance(), before);
+}
+
+} // namespace
