@@ -1,0 +1,13 @@
+#include "ButtonFocus.h"
+
+#include "ButtonPrimitives.h"
+
+namespace button {
+
+void DrawFocusIfShown(ButtonDrawing& d)
+{
+    if (d.state.showFocusRect && d.state.focused)
+        FocusRectangle(d.dc, d.state.focusRect, d.palette.text);
+}
+
+} // namespace button

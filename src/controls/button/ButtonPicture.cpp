@@ -1,0 +1,176 @@
+#include "ButtonPicture.h"
+
+#include "Brush.h"
+#include "ButtonCaption.h"
+
+#include <cmath>
+
+namespace button {
+
+namespace {
+
+// The picture as a w x h RGB32 source. A bitmap is used as it is (what lies
+// beyond it reads black); an icon is drawn over the mask colour first.
+QImage SourceImage(const Picture& picture, int w, int h, Colour mask)
+{
+    if (picture.IsBitmap() && picture.Image().width() == w && picture.Image().height() == h
+        && picture.Image().format() == QImage::Format_RGB32)
+        return picture.Image();
+    QImage source(w, h, QImage::Format_RGB32);
+    DeviceContext sourceDc(source);
+    if (picture.IsBitmap()) {
+        sourceDc.PatBlt(0, 0, w, h, BLACKNESS);
+        sourceDc.BitBlt(0, 0, w, h, picture.Image(), 0, 0, SRCCOPY);
+    } else {
+        sourceDc.FillRect(Rect{0, 0, w, h}, Brush::Solid(mask));
+        sourceDc.DrawIconEx(0, 0, picture, 0, 0, DI_NORMAL);
+    }
+    return source;
+}
+
+} // namespace
+
+int PicturePixels(int himetric)
+{
+    return static_cast<int>(std::lround(himetric * 96.0 / 2540.0));
+}
+
+void TransferPicture(DeviceContext& dc, int x, int y, int w, int h, const Picture& picture,
+                     const TransferMode& mode)
+{
+    if (w == 0 || h == 0)
+        return;
+    if (w < 0)
+        w = PicturePixels(picture.Width());
+    if (h < 0)
+        h = PicturePixels(picture.Height());
+    if (w <= 0 || h <= 0)
+        return;
+    const QImage source = SourceImage(picture, w, h, mode.mask);
+    QImage block = dc.ReadBlock(Rect{x, y, x + w, y + h});
+    if (block.format() != QImage::Format_RGB32)
+        block = block.convertToFormat(QImage::Format_RGB32);
+    for (int row = 0; row < h; ++row)
+        TransferRow(reinterpret_cast<std::uint32_t*>(block.scanLine(row)),
+                    reinterpret_cast<const std::uint32_t*>(source.constScanLine(row)), w, mode);
+    dc.WriteBlock(x, y, block);
+}
+
+namespace {
+
+struct PictureDrawer {
+    ButtonDrawing& d;
+
+    TransferMode Mode() const
+    {
+        TransferMode mode;
+        mode.useMask = d.state.useMaskColor;
+        mode.mask = d.palette.mask;
+        return mode;
+    }
+    void Plain(const Picture& picture, int x, int y) const
+    {
+        TransferPicture(d.dc, x, y, d.state.pictureWidth, d.state.pictureHeight, picture, Mode());
+    }
+    void Silhouette(const Picture& picture, int x, int y, Colour colour, bool darkOnly = false) const
+    {
+        TransferMode mode = Mode();
+        mode.colour = colour;
+        mode.darkOnly = darkOnly;
+        TransferPicture(d.dc, x, y, d.state.pictureWidth, d.state.pictureHeight, picture, mode);
+    }
+    void Grey(const Picture& picture, int x, int y) const
+    {
+        TransferMode mode = Mode();
+        mode.grey = true;
+        TransferPicture(d.dc, x, y, d.state.pictureWidth, d.state.pictureHeight, picture, mode);
+    }
+    void Blend(const Picture& picture, int x, int y) const
+    {
+        TransferMode mode = Mode();
+        mode.blend = true;
+        TransferPicture(d.dc, x, y, d.state.pictureWidth, d.state.pictureHeight, picture, mode);
+    }
+
+    // The effect's silhouettes around the picture, offset by delta.
+    void Effect(int delta, const Picture& picture) const
+    {
+        const int fx = d.state.specialEffect;
+        if (fx <= 0)
+            return;
+        const LookState& s = d.state;
+        Colour base = s.look == 3 ? d.palette.liftedFace : d.palette.face;
+        if (s.look != 3 && delta == -1 && s.scheme != 2)
+            base = d.palette.hoverFill;
+        const int px = s.layout.px, py = s.layout.py;
+        Silhouette(picture, px + delta + 1, py + delta + 1, d.Shifted(base, fx == 2 ? 40 : -40));
+        if (fx == 1 || fx == 2)
+            Silhouette(picture, px + delta - 1, py + delta - 1, d.Shifted(base, fx == 2 ? -40 : 40));
+    }
+};
+
+} // namespace
+
+void DrawPicture(ButtonDrawing& d, int pictureState)
+{
+    const LookState& s = d.state;
+    if (!s.pictureNormal)
+        return;
+    const Picture& normal = *s.pictureNormal;
+    const PictureDrawer draw{d};
+    const int px = s.layout.px, py = s.layout.py;
+    switch (pictureState) {
+    case 0:
+        if (s.hovered && s.look == 9) {
+            draw.Effect(-1, normal);
+            draw.Silhouette(normal, px + 1, py + 1, d.palette.shadow);
+            draw.Plain(normal, px - 1, py - 1);
+        } else if (s.hovered && s.pictureOver) {
+            draw.Effect(0, *s.pictureOver);
+            draw.Plain(*s.pictureOver, px, py);
+        } else if (s.hovered) {
+            draw.Effect(0, normal);
+            draw.Plain(normal, px, py);
+        } else {
+            draw.Effect(0, normal);
+            if (s.useGreyscale)
+                draw.Grey(normal, px, py);
+            else if (s.look == 9)
+                draw.Blend(normal, px, py);
+            else
+                draw.Plain(normal, px, py);
+        }
+        break;
+    case 1:
+        if (s.pictureOver && s.look != 9) {
+            const int offset = s.look == 5 ? 0 : 1;
+            draw.Plain(*s.pictureOver, px + offset, py + offset);
+        } else if (s.look != 5 && s.look != 9) {
+            draw.Effect(1, normal);
+            draw.Plain(normal, px + 1, py + 1);
+        } else {
+            draw.Effect(0, normal);
+            draw.Plain(normal, px, py);
+        }
+        break;
+    case 2:
+        if (s.look == 3) {
+            draw.Grey(normal, px + 1, py + 1);
+        } else if (s.look == 5 || s.look == 6 || s.look == 9) {
+            const Colour shade = s.look == 9 ? d.Shifted(d.palette.shadow, 13) : d.palette.shadow;
+            draw.Silhouette(normal, px, py, shade, true);
+        } else {
+            draw.Silhouette(normal, px + 1, py + 1, d.palette.highlight, true);
+            draw.Silhouette(normal, px, py, d.palette.shadow, true);
+        }
+        break;
+    default:
+        return;
+    }
+    // Behind the caption the picture covered it, so the caption goes on top
+    // again; looks that draw no caption get none here either.
+    if (s.picturePosition == 4 && d.captionDrawn)
+        DrawCaption(d, d.lastCaptionState, d.lastCaptionBold);
+}
+
+} // namespace button

@@ -1,0 +1,53 @@
+// The control's window life cycle: size changes, showing and hiding, changes
+// of the desktop's palette, and the access key delivered as a shortcut.
+#include "chameleonButton.h"
+
+#include <QEvent>
+#include <QResizeEvent>
+#include <QShortcutEvent>
+#include <QShowEvent>
+
+bool chameleonButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::Shortcut) {
+        auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if (shortcut->shortcutId() == shortcutId_ && shortcutId_ != 0) {
+            AccessKeyPress();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void chameleonButton::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ResizeProcedure();
+}
+
+void chameleonButton::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (buttonType_ == Transparent)
+        CopyBackground();
+    drawingEnabled_ = true;
+    DerivePalette();
+    // Also lays out and applies the window shape of the style read before showing.
+    ResizeProcedure();
+}
+
+void chameleonButton::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        drawingEnabled_ = false;
+}
+
+void chameleonButton::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        AmbientChanged();
+}

@@ -1,0 +1,215 @@
+// Pixel tests of the looks, drawn straight through the look functions.
+#include "ButtonTestSupport.h"
+
+using namespace button;
+using namespace buttontest;
+
+class ButtonLooks : public XpColours {};
+
+TEST_F(ButtonLooks, BlueGradientUpRowsFrameAndCorners)
+{
+    const LookState s = LookOf(3, 60, 25);
+    const Palette p = XpPalette(3);
+    ASSERT_EQ(p.liftedFace, 0xFFFFFFu);
+    const QImage img = RenderLook(p, s, 0).image;
+    // Rows 3 to 21 show the gradient between the inner lines; row i is Shift(L, -i).
+    for (int row = 3; row <= 21; ++row)
+        EXPECT_EQ(PixelAt(img, 30, row), Shift(0xFFFFFF, -row, true, false)) << row;
+    EXPECT_EQ(PixelAt(img, 30, 10), Rgb(245, 245, 242));
+    // Rows 0 and 24 carry the frame; the corner pixels inside it are lighter blue.
+    EXPECT_EQ(PixelAt(img, 30, 0), 0x733C00u);
+    EXPECT_EQ(PixelAt(img, 30, 24), 0x733C00u);
+    EXPECT_EQ(PixelAt(img, 0, 12), 0x733C00u);
+    for (const auto& [x, y] : {std::pair{1, 1}, {1, 23}, {58, 1}, {58, 23}})
+        EXPECT_EQ(PixelAt(img, x, y), 0x7B4D10u);
+    // The plain inner lines: white highlights at the top, shades at the bottom.
+    EXPECT_EQ(PixelAt(img, 30, 1), 0xFFFFFFu);
+    EXPECT_EQ(PixelAt(img, 30, 23), Shift(0xFFFFFF, -48, true, false));
+    EXPECT_EQ(PixelAt(img, 30, 22), Shift(0xFFFFFF, -32, true, false));
+}
+
+TEST_F(ButtonLooks, BlueGradientHoveredAndFocusedInnerFrames)
+{
+    LookState s = LookOf(3, 60, 25);
+    s.hovered = true;
+    QImage img = RenderLook(XpPalette(3), s, 0).image;
+    EXPECT_EQ(PixelAt(img, 1, 12), 0x31B2FFu);
+    EXPECT_EQ(PixelAt(img, 30, 23), 0x0096E7u);
+    EXPECT_EQ(PixelAt(img, 30, 1), 0xCEF3FFu);
+    EXPECT_EQ(PixelAt(img, 2, 12), 0x6BCBFFu);
+    s.hovered = false;
+    s.focused = true;
+    img = RenderLook(XpPalette(3), s, 0).image;
+    EXPECT_EQ(PixelAt(img, 1, 12), 0xE7AE8Cu);
+    EXPECT_EQ(PixelAt(img, 30, 23), 0xEF826Bu);
+    s.showFocusRect = false; // no focus frame at all then
+    img = RenderLook(XpPalette(3), s, 0).image;
+    EXPECT_EQ(PixelAt(img, 30, 23), Shift(0xFFFFFF, -48, true, false));
+    s.focused = false;
+    s.showFocusRect = true;
+    s.displayAsDefault = true; // the default button is framed like the focused one
+    img = RenderLook(XpPalette(3), s, 0).image;
+    EXPECT_EQ(PixelAt(img, 1, 12), 0xE7AE8Cu);
+}
+
+TEST_F(ButtonLooks, BlueGradientPressedRunsDarkerUpward)
+{
+    const LookState s = LookOf(3, 60, 25);
+    const QImage img = RenderLook(XpPalette(3), s, 2).image;
+    const Colour p = Shift(0xFFFFFF, -32, true, false);
+    // Bottom-up: row 25 - i has Shift(P, -i).
+    for (int row = 4; row <= 20; ++row)
+        EXPECT_EQ(PixelAt(img, 30, row), Shift(p, -(25 - row), true, false)) << row;
+    EXPECT_EQ(PixelAt(img, 30, 0), 0x733C00u);
+    EXPECT_EQ(PixelAt(img, 30, 1), Shift(p, -32, true, false));
+}
+
+TEST_F(ButtonLooks, BlueGradientDisabledColours)
+{
+    LookState s = LookOf(3, 60, 25);
+    s.enabled = false;
+    const QImage img = RenderLook(XpPalette(3), s, 0).image;
+    EXPECT_EQ(PixelAt(img, 30, 12), Rgb(231, 231, 224));
+    EXPECT_EQ(PixelAt(img, 0, 12), Rgb(171, 171, 144));
+    EXPECT_EQ(PixelAt(img, 30, 24), Rgb(171, 171, 144));
+    for (const auto& [x, y] : {std::pair{1, 1}, {1, 23}, {58, 1}, {58, 23}})
+        EXPECT_EQ(PixelAt(img, x, y), Rgb(183, 183, 160));
+}
+
+TEST_F(ButtonLooks, DisabledBlueGradientCaptionUsesItsOwnShade)
+{
+    LookState s = LookOf(3, 90, 25, QStringLiteral("Start"));
+    s.enabled = false;
+    const QImage img = RenderLook(XpPalette(3), s, 0).image;
+    const Colour shade = Shift(0xFFFFFF, -104, true, false);
+    EXPECT_GT(CountColour(img, shade), 5);
+    EXPECT_EQ(CountColour(img, 0x000000), 0);
+}
+
+TEST_F(ButtonLooks, SoftBevelHalvesTheGradient)
+{
+    LookState s = LookOf(3, 60, 25);
+    s.soft = true;
+    const Palette p = XpPalette(3, 1, true);
+    const QImage img = RenderLook(p, s, 0).image;
+    // The green channel of the lifted face is 255; row i is i / 2 darker.
+    for (int row = 3; row <= 21; ++row)
+        EXPECT_EQ(GetGValue(PixelAt(img, 30, row)), 255 - row / 2) << row;
+}
+
+TEST_F(ButtonLooks, PictureOnlyAndUnknownTypesShowJustTheFace)
+{
+    for (int look : {10, 0, 15}) {
+        const LookState s = LookOf(look, 80, 30, QStringLiteral("Start"));
+        const Palette p = XpPalette(look);
+        for (int state : {0, 2}) {
+            const QImage img = RenderLook(p, s, state).image;
+            EXPECT_EQ(CountColour(img, p.face), 80 * 30) << look << " " << state;
+        }
+    }
+}
+
+TEST_F(ButtonLooks, CaptionStatesUseTheirColours)
+{
+    struct Case {
+        int look;
+        bool enabled;
+        bool hovered;
+        int drawState;
+        int captionState;
+        Colour (*colour)(const Palette&);
+    } cases[] = {
+        {1, true, false, 0, 0, [](const Palette& p) { return p.text; }},
+        {1, true, true, 0, 1, [](const Palette& p) { return p.textOver; }},
+        {1, false, false, 0, 3, [](const Palette& p) { return p.shadow; }},
+        {6, false, false, 0, 4, [](const Palette& p) { return p.shadow; }},
+        {14, false, false, 0, 6, [](const Palette& p) { return p.face; }},
+        {14, true, false, 2, 7, [](const Palette& p) { return p.highlight; }},
+        {4, true, false, 2, 2, [](const Palette& p) { return p.light; }},
+    };
+    for (const Case& c : cases) {
+        LookState s = LookOf(c.look, 90, 30, QStringLiteral("Start"));
+        s.enabled = c.enabled;
+        s.hovered = c.hovered;
+        const Palette p = XpPalette(c.look);
+        const Render r = RenderLook(p, s, c.drawState);
+        EXPECT_EQ(r.captionState, c.captionState) << c.look;
+        EXPECT_GT(CountColour(r.image, c.colour(p)), 5) << c.look;
+    }
+}
+
+TEST_F(ButtonLooks, SpecialEffectsDrawShiftedCopies)
+{
+    LookState s = LookOf(8, 90, 30, QStringLiteral("Start")); // flat: no bevel colours
+    const Palette p = XpPalette(8);
+    s.specialEffect = 0;
+    EXPECT_EQ(CountColour(RenderLook(p, s, 0).image, Shift(p.face, -40, false, false)), 0);
+    s.specialEffect = 3; // shadow: the dark copy only
+    QImage img = RenderLook(p, s, 0).image;
+    EXPECT_GT(CountColour(img, Shift(p.face, -40, false, false)), 5);
+    EXPECT_EQ(CountColour(img, Shift(p.face, 40, false, false)), 0);
+    s.specialEffect = 1; // raised: both copies
+    img = RenderLook(p, s, 0).image;
+    EXPECT_GT(CountColour(img, Shift(p.face, -40, false, false)), 5);
+    EXPECT_GT(CountColour(img, Shift(p.face, 40, false, false)), 5);
+}
+
+TEST_F(ButtonLooks, LookTenDrawsNoCaptionEvenBehindAPicture)
+{
+    LookState s = LookOf(10, 80, 30, QStringLiteral("Start"));
+    s.picturePosition = 4;
+    const Palette p = XpPalette(10);
+    EXPECT_EQ(CountColour(RenderLook(p, s, 0).image, p.face), 80 * 30);
+}
+
+TEST_F(ButtonLooks, FramesOfOtherLooks)
+{
+    const Palette p = XpPalette(1);
+    QImage img = RenderLook(p, LookOf(1, 40, 20), 0).image;
+    EXPECT_EQ(PixelAt(img, 0, 10), p.darkShadow);
+    EXPECT_EQ(PixelAt(img, 1, 10), p.highlight);
+    EXPECT_EQ(PixelAt(img, 38, 10), p.shadow);
+    img = RenderLook(p, LookOf(2, 40, 20), 2).image; // pressed standard: dark top-left
+    EXPECT_EQ(PixelAt(img, 0, 10), p.darkShadow);
+    EXPECT_EQ(PixelAt(img, 39, 10), p.highlight);
+    LookState hover9 = LookOf(9, 40, 20);
+    hover9.hovered = true;
+    img = RenderLook(p, hover9, 0).image;
+    EXPECT_EQ(PixelAt(img, 0, 10), p.accent);
+    EXPECT_EQ(PixelAt(img, 10, 10), p.hoverFill);
+    img = RenderLook(p, LookOf(13, 40, 20), 2).image;
+    EXPECT_EQ(PixelAt(img, 20, 10), Shift(p.face, -32, false, false));
+    EXPECT_EQ(PixelAt(img, 0, 0), p.face);
+    img = RenderLook(p, LookOf(14, 40, 20), 0).image;
+    EXPECT_EQ(PixelAt(img, 0, 10), Shift(p.shadow, -50, false, false));
+    EXPECT_EQ(PixelAt(img, 2, 10), p.highlight);
+}
+
+TEST_F(ButtonLooks, LongCaptionWrapsIntoCentredLines)
+{
+    const LookState s = LookOf(2, 70, 60, QStringLiteral("Clear all the listed names"));
+    const Palette p = XpPalette(2);
+    const QImage img = RenderLook(p, s, 0).image;
+    // Text rows form bands separated by empty rows; each band is centred.
+    std::vector<std::pair<int, int>> bands; // leftmost, rightmost text pixel per line
+    bool inBand = false;
+    for (int y = 2; y < 58; ++y) {
+        int left = -1, right = -1;
+        for (int x = 2; x < 68; ++x)
+            if (PixelAt(img, x, y) == p.text) {
+                if (left < 0)
+                    left = x;
+                right = x;
+            }
+        if (left >= 0) {
+            if (!inBand)
+                bands.push_back({left, right});
+            bands.back().first = std::min(bands.back().first, left);
+            bands.back().second = std::max(bands.back().second, right);
+        }
+        inBand = left >= 0;
+    }
+    ASSERT_GE(bands.size(), 2u);
+    for (const auto& [left, right] : bands)
+        EXPECT_NEAR((left + right) / 2.0, 35.0, 3.0);
+}
