@@ -1,0 +1,178 @@
+#include "StagingArea.h"
+
+#include <QFile>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QString shown(const fs::path& p)
+{
+    return QFile::decodeName(QByteArray::fromStdString(p.native()));
+}
+
+QString reason(const std::error_code& ec)
+{
+    return QString::fromLocal8Bit(ec.message());
+}
+
+// Deletes everything inside folder except the entry named keep, depth first.
+// Symbolic links are removed as links and never followed. Sub-folders that
+// were copied read-only are made writable first so their contents can go.
+// Returns the first failure (with the path it concerns).
+std::error_code emptyFolder(const fs::path& folder, const std::string& keep, fs::path& failedAt)
+{
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    if (ec) {
+        failedAt = folder;
+        return ec;
+    }
+    std::error_code first;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec)
+            break;
+        const fs::path entry = it->path();
+        if (!keep.empty() && entry.filename() == keep)
+            continue;
+        fs::file_status st = fs::symlink_status(entry, ec);
+        if (!ec && st.type() == fs::file_type::directory) {
+            fs::permissions(entry, fs::perms::owner_all, fs::perm_options::add, ec);
+            fs::path inner;
+            std::error_code sub = emptyFolder(entry, {}, inner);
+            if (sub && !first) {
+                first = sub;
+                failedAt = inner;
+            }
+        }
+        if (!fs::remove(entry, ec) && ec && !first) {
+            first = ec;
+            failedAt = entry;
+        }
+    }
+    if (ec && !first) {
+        first = ec;
+        failedAt = folder;
+    }
+    return first;
+}
+
+}  // namespace
+
+StagingArea::StagingArea(fs::path root) : root_(root.lexically_normal())
+{
+    // "a/b/" and "a/b" must name the same root, or no folder would look like ours.
+    if (root_.filename().empty() && root_.has_parent_path())
+        root_ = root_.parent_path();
+}
+
+StagingArea::~StagingArea() = default;
+
+fs::path StagingArea::DefaultRoot()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    return fs::path(QFile::encodeName(cache).toStdString()) / "staging";
+}
+
+bool StagingArea::IsOurs(const fs::path& folder) const
+{
+    if (folder.parent_path() != root_ || folder.filename().empty() || folder.filename() == "."
+        || folder.filename() == "..")
+        return false;
+    std::error_code ec;
+    if (fs::symlink_status(folder, ec).type() != fs::file_type::directory)
+        return false;
+    return fs::symlink_status(folder / kMarker, ec).type() == fs::file_type::regular;
+}
+
+StagingOutcome StagingArea::Prepare(const std::string& name)
+{
+    const fs::path folder = FolderFor(name);
+    std::error_code ec;
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos
+        || folder.parent_path() != root_)
+        return {false, QStringLiteral("\"%1\" cannot be used as a folder name.").arg(shown(fs::path(name)))};
+
+    fs::create_directories(root_, ec);
+    if (ec)
+        return {false, QStringLiteral("The staging folder \"%1\" could not be created: %2.")
+                           .arg(shown(root_), reason(ec))};
+
+    const fs::file_status st = fs::symlink_status(folder, ec);
+    if (st.type() != fs::file_type::not_found) {
+        if (!IsOurs(folder))
+            return {false, QStringLiteral("\"%1\" already exists and was not made by Volarin Z, so it is left "
+                                          "untouched. Please choose another name.")
+                               .arg(shown(folder))};
+        StagingOutcome removed = Remove(folder);
+        if (!removed.ok)
+            return removed;
+    }
+
+    if (!fs::create_directory(folder, ec) || ec)
+        return {false, QStringLiteral("The staging folder \"%1\" could not be created: %2.")
+                           .arg(shown(folder), reason(ec ? ec : std::make_error_code(std::errc::file_exists)))};
+    const fs::path marker = folder / kMarker;
+    int fd = ::open(marker.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        const int error = errno;
+        fs::remove(folder, ec);
+        return {false, QStringLiteral("The staging folder \"%1\" could not be marked: %2.")
+                           .arg(shown(folder), QString::fromLocal8Bit(std::strerror(error)))};
+    }
+    static const char kText[] = "Staging folder of Volarin Z; deleted when the program ends.\n";
+    const bool written = ::write(fd, kText, sizeof kText - 1) == static_cast<ssize_t>(sizeof kText - 1);
+    ::close(fd);
+    (void)written;  // the marker counts by its presence; its text is only for people
+    made_.insert(folder);
+    return {};
+}
+
+StagingOutcome StagingArea::Remove(const fs::path& folder)
+{
+    std::error_code ec;
+    if (fs::symlink_status(folder, ec).type() == fs::file_type::not_found) {
+        made_.erase(folder);
+        return {};
+    }
+    if (!IsOurs(folder))
+        return {false, QStringLiteral("\"%1\" was not made by Volarin Z and is not deleted.").arg(shown(folder))};
+
+    fs::path failedAt;
+    // The marker goes last, so a folder that could only be emptied in part
+    // is still recognised as ours the next time.
+    std::error_code err = emptyFolder(folder, kMarker, failedAt);
+    if (!err) {
+        fs::remove(folder / kMarker, err);
+        failedAt = folder / kMarker;
+    }
+    if (!err) {
+        fs::remove(folder, err);
+        failedAt = folder;
+    }
+    if (err)
+        return {false, QStringLiteral("The staging folder \"%1\" could not be deleted (%2): %3.")
+                           .arg(shown(folder), shown(failedAt), reason(err))};
+    made_.erase(folder);
+    return {};
+}
+
+StagingOutcome StagingArea::RemoveAll()
+{
+    StagingOutcome all;
+    const std::set<fs::path> folders = made_;
+    for (const fs::path& folder : folders) {
+        StagingOutcome one = Remove(folder);
+        if (!one.ok) {
+            all.ok = false;
+            all.message += (all.message.isEmpty() ? QString() : QStringLiteral("\n")) + one.message;
+        }
+    }
+    return all;
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The staging folders into which a run copies the files to zip, one per
+// archive name, all under one root in the user's cache folder.
+//
+// Deleting is dangerous here (the folder name is typed by the user), so this
+// class only ever deletes folders it can prove it made: each gets a marker
+// dot-file when created, and only a real (not symlinked) folder directly under
+// the root that holds the marker is removed. The root itself and anything
+// outside it are never touched.
+#include <QString>
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+struct StagingOutcome {
+    bool ok = true;
+    QString message;  // for the user: names the folder and the system's reason
+};
+
+class StagingArea {
+public:
+    // The marker file's name; it starts with a dot so the hidden-file rule of
+    // the zip walk leaves it out of every archive.
+    static constexpr const char* kMarker = ".volarin-z-staging";
+
+    explicit StagingArea(std::filesystem::path root = DefaultRoot());
+    ~StagingArea();
+    StagingArea(const StagingArea&) = delete;
+    StagingArea& operator=(const StagingArea&) = delete;
+
+    // The per-user cache folder plus "/staging".
+    static std::filesystem::path DefaultRoot();
+
+    const std::filesystem::path& Root() const { return root_; }
+    // root / name; name must already have passed ArchiveName::Check.
+    std::filesystem::path FolderFor(const std::string& name) const { return root_ / name; }
+
+    // Deletes the staging folder of this name if this program made it, then
+    // creates it empty with its marker. A folder of that name that is not ours
+    // is left alone and the name refused.
+    StagingOutcome Prepare(const std::string& name);
+
+    // Deletes one staging folder made by this program (a missing folder is fine).
+    StagingOutcome Remove(const std::filesystem::path& folder);
+
+    // Deletes every staging folder this process made; used when the program
+    // ends so no copies of the user's files stay behind. Messages of the
+    // folders that could not be deleted are joined, one per line.
+    StagingOutcome RemoveAll();
+
+    // Folders made by this process and not yet deleted.
+    const std::set<std::filesystem::path>& Made() const { return made_; }
+
+    // True when the folder is a real folder directly under the root holding
+    // our marker.
+    bool IsOurs(const std::filesystem::path& folder) const;
+
+private:
+    std::filesystem::path root_;
+    std::set<std::filesystem::path> made_;
+};

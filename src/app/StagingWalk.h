@@ -1,0 +1,22 @@
+#pragma once
+// Lists what a run zips from its staging folder: every plain file, sub-folders
+// included, except hidden (dot) ones, which the walk leaves out like the
+// hidden files of the system it came from. Entry names are relative to the
+// staging folder, so top-level files go in under their bare names.
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+struct StagedEntry {
+    std::filesystem::path source;
+    std::string asFile;  // "name" or "sub/name"
+};
+
+class StagingWalk {
+public:
+    // The files of one level come first, in byte order of their names (so an
+    // archive does not depend on the file system's listing order), then each
+    // sub-folder's. Symbolic links are skipped, never followed.
+    static std::vector<StagedEntry> List(const std::filesystem::path& folder, std::error_code& ec);
+};

@@ -1,0 +1,68 @@
+#include "ArchiveName.h"
+
+#include <gtest/gtest.h>
+
+TEST(ArchiveName, ProposalFromExtensionRowAndDate)
+{
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    struct Case {
+        const char* row;
+        QDate date;
+        const char* expected;
+    } cases[] = {
+        {"jpg", QDate(2026, 12, 6), "JPG ZIP Archive Dec 6 2026"},
+        {"All (*.*)", QDate(2027, 1, 1), "ALL (*.*) ZIP Archive Jan 1 2027"},
+        {"3gpp", QDate(2026, 5, 31), "3GPP ZIP Archive May 31 2026"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ArchiveName::Propose(QString::fromUtf8(c.row), c.date, english).toStdString(), c.expected);
+}
+
+TEST(ArchiveName, ProposalUsesTheLocalesMonthAbbreviation)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QString month = german.monthName(3, QLocale::ShortFormat);
+    EXPECT_NE(month, QStringLiteral("Mar"));
+    EXPECT_EQ(ArchiveName::Propose(QStringLiteral("pdf"), QDate(2026, 3, 9), german),
+              QStringLiteral("PDF ZIP Archive %1 9 2026").arg(month));
+}
+
+TEST(ArchiveName, RefusesNamesThatCannotBeAFolderAndFileName)
+{
+    const QString refused[] = {
+        QString(),
+        QStringLiteral("   "),
+        QStringLiteral("\t "),
+        QStringLiteral("."),
+        QStringLiteral(".."),
+        QStringLiteral("a/b"),
+        QStringLiteral("/"),
+        QStringLiteral("a\nb"),
+        QStringLiteral("a\rb"),
+        QStringLiteral("a") + QChar(0) + QStringLiteral("b"),
+        QString(252, QLatin1Char('a')),
+        QString(126, QChar(0x00e9)),  // 252 bytes in UTF-8
+    };
+    for (const QString& name : refused) {
+        const auto problem = ArchiveName::Check(name);
+        ASSERT_TRUE(problem.has_value()) << name.toStdString();
+        EXPECT_FALSE(problem->isEmpty());
+    }
+}
+
+TEST(ArchiveName, AcceptsWhatLinuxAllows)
+{
+    const QString accepted[] = {
+        QStringLiteral("ALL (*.*) ZIP Archive Dec 6 2026"),
+        QStringLiteral("*"),
+        QStringLiteral("a:b?c\\d"),
+        QStringLiteral("..."),
+        QStringLiteral(" leading and trailing "),
+        QStringLiteral("name.zip"),
+        QStringLiteral(".hidden"),
+        QString(251, QLatin1Char('a')),
+        QString(125, QChar(0x00e9)) + QLatin1Char('a'),  // 251 bytes
+    };
+    for (const QString& name : accepted)
+        EXPECT_FALSE(ArchiveName::Check(name).has_value()) << name.toStdString();
+}

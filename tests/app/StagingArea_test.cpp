@@ -1,0 +1,167 @@
+#include "StagingArea.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A root inside a temporary folder, with sentinels beside the root and inside
+// it, so every test can check that nothing but our own folders went away.
+struct Sandbox {
+    TempDir dir;
+    fs::path root = dir / "cache" / "staging";
+    fs::path besideRoot = dir.write("cache/beside.txt", "beside");
+    fs::path insideRoot = dir.write("cache/staging/loose.txt", "loose");
+    fs::path foreign = dir.write("cache/staging/foreign/keep.txt", "foreign");
+
+    void expectSentinels() const
+    {
+        EXPECT_EQ(readFileBytes(besideRoot), "beside");
+        EXPECT_EQ(readFileBytes(insideRoot), "loose");
+        EXPECT_EQ(readFileBytes(foreign), "foreign");
+    }
+};
+
+}  // namespace
+
+TEST(StagingArea, DefaultRootIsInThePerUserCache)
+{
+    const fs::path root = StagingArea::DefaultRoot();
+    EXPECT_EQ(root.filename(), "staging");
+    EXPECT_NE(root.native().find("cache"), std::string::npos) << root;
+}
+
+TEST(StagingArea, PrepareMakesAnEmptyMarkedFolderAndEmptiesItNextTime)
+{
+    Sandbox box;
+    StagingArea area(box.root);
+    ASSERT_TRUE(area.Prepare("JPG ZIP Archive Dec 6 2026").ok);
+    const fs::path folder = box.root / "JPG ZIP Archive Dec 6 2026";
+    EXPECT_TRUE(fs::is_regular_file(folder / StagingArea::kMarker));
+    EXPECT_TRUE(area.IsOurs(folder));
+    EXPECT_EQ(area.Made().count(folder), 1u);
+
+    box.dir.write("cache/staging/JPG ZIP Archive Dec 6 2026/copy.jpg", "old copy");
+    box.dir.write("cache/staging/JPG ZIP Archive Dec 6 2026/sub/deeper.jpg", "old copy");
+    ASSERT_TRUE(area.Prepare("JPG ZIP Archive Dec 6 2026").ok);
+    EXPECT_FALSE(fs::exists(folder / "copy.jpg"));
+    EXPECT_FALSE(fs::exists(folder / "sub"));
+    EXPECT_TRUE(area.IsOurs(folder));
+    box.expectSentinels();
+}
+
+TEST(StagingArea, RootWithTrailingSlashStillRecognisesItsFolders)
+{
+    Sandbox box;
+    StagingArea area(box.root.native() + "/");
+    ASSERT_TRUE(area.Prepare("a").ok);
+    EXPECT_TRUE(area.IsOurs(box.root / "a"));
+    EXPECT_TRUE(area.Remove(box.root / "a").ok);
+    EXPECT_FALSE(fs::exists(box.root / "a"));
+}
+
+// Folders this program did not make are never emptied, whatever their shape:
+// a plain folder, a symbolic link to a marked folder elsewhere, a file.
+TEST(StagingArea, RefusesNamesTakenByFoldersItDidNotMake)
+{
+    Sandbox box;
+    const fs::path elsewhere = box.dir / "elsewhere";
+    box.dir.write("elsewhere/precious.txt", "precious");
+    box.dir.write(std::string("elsewhere/") + StagingArea::kMarker, "");
+    fs::create_directory_symlink(elsewhere, box.root / "link");
+
+    StagingArea area(box.root);
+    for (const char* name : {"foreign", "link", "loose.txt"}) {
+        const StagingOutcome r = area.Prepare(name);
+        EXPECT_FALSE(r.ok) << name;
+        EXPECT_TRUE(r.message.contains(QString::fromUtf8(name))) << r.message.toStdString();
+        EXPECT_FALSE(area.Remove(box.root / name).ok) << name;
+    }
+    EXPECT_EQ(readFileBytes(elsewhere / "precious.txt"), "precious");
+    EXPECT_TRUE(fs::is_symlink(box.root / "link"));
+    EXPECT_TRUE(area.Made().empty());
+    box.expectSentinels();
+}
+
+// Names that would put the folder anywhere but directly under the root (or be
+// the root itself) are refused even if a caller skipped the name check.
+TEST(StagingArea, NeverActsOnTheRootOrOutsideIt)
+{
+    Sandbox box;
+    StagingArea area(box.root);
+    for (const char* name : {"", ".", "..", "../cache", "a/b", "/"}) {
+        EXPECT_FALSE(area.Prepare(name).ok) << name;
+    }
+    EXPECT_FALSE(area.Remove(box.root).ok);
+    EXPECT_FALSE(area.Remove(box.dir / "cache").ok);
+    box.expectSentinels();
+}
+
+// What a user copied into a staging folder may include links; deleting the
+// folder removes the links themselves and leaves their targets alone.
+TEST(StagingArea, RemovesLinksAsLinksAndReadOnlyContents)
+{
+    Sandbox box;
+    StagingArea area(box.root);
+    ASSERT_TRUE(area.Prepare("run").ok);
+    const fs::path folder = box.root / "run";
+    const fs::path target = box.dir.write("outside/target.txt", "target");
+    fs::create_symlink(target, folder / "file-link");
+    fs::create_directory_symlink(box.dir / "outside", folder / "dir-link");
+    box.dir.write("cache/staging/run/ro/inner.txt", "x");
+    fs::permissions(folder / "ro", fs::perms::owner_read | fs::perms::owner_exec);
+
+    ASSERT_TRUE(area.Remove(folder).ok);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(folder)));
+    EXPECT_EQ(readFileBytes(target), "target");
+    box.expectSentinels();
+}
+
+TEST(StagingArea, RemoveAllDeletesEveryFolderOfThisProcessAndNothingElse)
+{
+    Sandbox box;
+    {
+        StagingArea earlier(box.root);
+        ASSERT_TRUE(earlier.Prepare("from another process").ok);
+    }
+    StagingArea area(box.root);
+    for (const char* name : {"first", "second", "third *"})
+        ASSERT_TRUE(area.Prepare(name).ok) << name;
+    box.dir.write("cache/staging/second/copy.bin", "copy");
+
+    const StagingOutcome r = area.RemoveAll();
+    EXPECT_TRUE(r.ok) << r.message.toStdString();
+    for (const char* name : {"first", "second", "third *"})
+        EXPECT_FALSE(fs::exists(box.root / name)) << name;
+    EXPECT_TRUE(fs::is_directory(box.root));
+    EXPECT_TRUE(fs::exists(box.root / "from another process"));
+    EXPECT_TRUE(area.Made().empty());
+    box.expectSentinels();
+}
+
+TEST(StagingArea, RemovingAMissingFolderIsNotAnError)
+{
+    Sandbox box;
+    StagingArea area(box.root);
+    ASSERT_TRUE(area.Prepare("gone").ok);
+    fs::remove_all(box.root / "gone");
+    EXPECT_TRUE(area.Remove(box.root / "gone").ok);
+    EXPECT_TRUE(area.Made().empty());
+}
+
+// A root that cannot be made (here a file stands in the way) gives a message
+// naming the folder and the system's reason.
+TEST(StagingArea, CreationFailureNamesFolderAndReason)
+{
+    TempDir dir;
+    dir.write("cache", "a file, not a folder");
+    StagingArea area(dir / "cache" / "staging");
+    const StagingOutcome r = area.Prepare("name");
+    ASSERT_FALSE(r.ok);
+    EXPECT_TRUE(r.message.contains(QStringLiteral("staging"))) << r.message.toStdString();
+    EXPECT_TRUE(r.message.contains(QStringLiteral("Not a directory"))) << r.message.toStdString();
+    EXPECT_TRUE(area.Made().empty());
+}

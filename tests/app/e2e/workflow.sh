@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The whole job of the real program, driven from outside like a user: Browse
+# with the path typed into the real folder picker, Output, a name typed into
+# the dialog, its OK, the output folder typed into the picker, Start; then the
+# archive is checked with unzip -t and the window is closed, which must delete
+# the staging folder. Screenshots of each stage go into the build folder.
+set -euo pipefail
+program=${1:?usage: workflow.sh PROGRAM}
+here=$(cd "$(dirname "$0")" && pwd)
+shots=${VOLARIN_BUILD_DIR:-.}/e2e-workflow
+mkdir -p "$shots"
+work=$(mktemp -d /tmp/volarin-e2e-XXXXXX)
+pid=
+cleanup() {
+  [[ -n "$pid" ]] && { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; import -window root "$shots/failure.png" 2>/dev/null || true; exit 1; }
+
+mkdir -p "$work/photos" "$work/out" "$work/home" "$work/cache"
+head -c 400000 /dev/urandom > "$work/photos/one.jpg"
+head -c 1500000 /dev/urandom > "$work/photos/two.jpg"
+echo "not a photo" > "$work/photos/notes.txt"
+
+# The per-user folders of a throw-away user.
+HOME="$work/home" XDG_CACHE_HOME="$work/cache" "$program" & pid=$!
+
+main=$(timeout 30 xdotool search --sync --onlyvisible --name '^Volarin Z 1\.0$' | head -n1)
+[[ -n "$main" ]] || fail "no main window"
+sleep 1
+
+click() { # window x y
+  xdotool mousemove --window "$1" "$2" "$3" sleep 0.2 click 1
+  sleep 0.5
+}
+pick_folder() { # path: types it into the real folder picker and accepts
+  local picker
+  picker=$(timeout 20 xdotool search --sync --onlyvisible --name '^Volarin Z - Please select a folder\.$' | head -n1)
+  [[ -n "$picker" ]] || fail "no folder picker"
+  sleep 1
+  xdotool windowfocus --sync "$picker"
+  xdotool key ctrl+a
+  xdotool type --delay 5 "$1"
+  sleep 0.3
+  import -window root "$shots/$2.png"
+  xdotool key Return
+  sleep 1
+}
+
+# Browse... (chameleonButton5 at 384,296 size 81x25)
+click "$main" 424 308
+pick_folder "$work/photos" 1-picker-source
+import -window root "$shots/2-scanned.png"
+
+# Output (chameleonButton3 at 456,184 size 177x49)
+click "$main" 544 208
+dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Output$' | head -n1)
+[[ -n "$dialog" ]] || fail "no Output dialog"
+sleep 0.5
+xdotool windowfocus --sync "$dialog"
+xdotool type --delay 5 "e2e photos"
+sleep 0.3
+import -window root "$shots/3-output-dialog.png"
+# OK (chameleonButton1 of the dialog at 232,48 size 89x25)
+click "$dialog" 276 60
+pick_folder "$work/out" 4-picker-output
+
+staging="$work/cache/Volarin/Volarin Z/staging/e2e photos"
+[[ -f "$staging/.volarin-z-staging" ]] || fail "no staging folder at $staging"
+
+# Start (chameleonButton1 at 456,104 size 177x49)
+click "$main" 544 128
+archive="$work/out/e2e photos.zip"
+for _ in $(seq 1 100); do [[ -f "$archive" ]] && break; sleep 0.2; done
+[[ -f "$archive" ]] || fail "no archive"
+sleep 0.5
+import -window root "$shots/5-complete.png"
+
+unzip -t "$archive" || fail "unzip -t reports errors"
+listing=$(unzip -Z1 "$archive" | sort | tr '\n' ' ')
+[[ "$listing" == "one.jpg two.jpg " ]] || fail "entries are '$listing'"
+cmp <(unzip -p "$archive" two.jpg) "$work/photos/two.jpg" || fail "two.jpg differs"
+
+# Closing the window deletes the staging folder and ends the program.
+python3 "$here/close_window.py" "$main"
+for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end when its window closed"
+wait "$pid" || true
+pid=
+[[ ! -e "$staging" ]] || fail "staging folder left behind"
+[[ -f "$archive" ]] || fail "archive gone"
+echo "OK: scan, name, zip and close through the real windows; screenshots in $shots"
