@@ -8,6 +8,7 @@
 #include "Module1.h"
 #include "Shell.h"
 #include "SizeText.h"
+#include "StoredSettings.h"
 #include "UriList.h"
 #include "XP_ProgressBar.h"
 #include "ZipWorkflow.h"
@@ -47,6 +48,7 @@ const QString kUriList = QStringLiteral("text/uri-list");
 Form1::Form1(QWidget* parent) : QWidget(parent)
 {
     CreateControls();
+    ApplyStoredSettings(*this, QStringLiteral(":/forms/Form1.frm"));
     Load();
     // Owns the Zipper, the Output dialog and the staging folders; a child, so
     // it goes with the window.

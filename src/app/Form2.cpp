@@ -1,4 +1,5 @@
 #include "Form2.h"
+#include "StoredSettings.h"
 
 #include "ArchiveName.h"
 #include "Form2Host.h"
@@ -42,6 +43,8 @@ Form2::Form2(Form2Host& host, StagingArea& staging, QWidget* parent)
     ok_->setObjectName(QStringLiteral("chameleonButton1"));
     ok_->SetCaption(QStringLiteral("OK"));
     ok_->setGeometry(232, 48, 89, 25);
+
+    ApplyStoredSettings(*this, QStringLiteral(":/forms/Form2.frm"));
 
     setTabOrder(text2_, cancel_);
     setTabOrder(cancel_, ok_);
