@@ -74,21 +74,9 @@ Options parse(int argc, char** argv)
     return o;
 }
 
-// Another helper may be generating the corpus right now; wait for its log to
-// say it finished rather than generating it twice.
+// The corpus is generated once and reused by later runs.
 void ensureCorpus(const fs::path& corpus)
 {
-    const fs::path log = corpus / "gen.log";
-    for (int waited = 0; fs::exists(corpus / "corpus") && waited < 900; waited += 5) {
-        QProcess grep;
-        grep.start("grep", {"-c", "^many ", QString::fromStdString(log.string())});
-        grep.waitForFinished();
-        if (grep.readAllStandardOutput().trimmed().toInt() > 0)
-            return;
-        std::printf("waiting for the corpus in %s ...\n", corpus.c_str());
-        std::fflush(stdout);
-        QProcess::execute("sleep", {"5"});
-    }
     if (fs::exists(corpus / "corpus" / "many"))
         return;
     std::printf("generating corpus in %s ...\n", corpus.c_str());

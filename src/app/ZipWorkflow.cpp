@@ -230,8 +230,13 @@ void ZipWorkflow::Zipper_Progress()
     const int64_t total = zipper_->BytesToZip() - bytesBaseline_;
     const int percent = Percent(zipper_->BytesZipped(), total);
     form_.prgZip()->setValue(percent);
-    form_.XP_ProgressBar1()->SetColor(0x808000);
-    form_.XP_ProgressBar1()->SetValue(form_.prgZip()->value());
+    // The bar redraws its whole surface on every set; a run of many small
+    // files reports progress thousands of times with the same values.
+    XP_ProgressBar* bar = form_.XP_ProgressBar1();
+    if (bar->Color() != 0x808000u)
+        bar->SetColor(0x808000);
+    if (bar->Value() != form_.prgZip()->value())
+        bar->SetValue(form_.prgZip()->value());
     form_.Label2()->setVisible(true);
     form_.Label2()->setText(QStringLiteral("%1%").arg(percent));
 }
