@@ -17,9 +17,10 @@ endfunction()
 
 # A GoogleTest binary made of every .cpp in the calling folder, linked with the
 # shared test main. Discovery happens when ctest runs, never at build time, so
-# building needs no display.
+# building needs no display. TEST_FILTER (a --gtest_filter pattern) limits the
+# tests registered here, e.g. to register some again with other properties.
 function(volarin_test target)
-  cmake_parse_arguments(VT "" "" "LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(VT "" "TEST_FILTER" "LIBS;LABELS" ${ARGN})
   file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   add_executable(${target} ${_src})
   target_link_libraries(${target} PRIVATE test_support ${VT_LIBS})
@@ -30,8 +31,13 @@ function(volarin_test target)
   if(VT_LABELS)
     list(APPEND _props LABELS "${VT_LABELS}")
   endif()
+  set(_filter)
+  if(VT_TEST_FILTER)
+    set(_filter TEST_FILTER "${VT_TEST_FILTER}")
+  endif()
   gtest_discover_tests(${target}
     TEST_PREFIX "${target}."
+    ${_filter}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
     PROPERTIES ${_props})

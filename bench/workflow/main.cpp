@@ -3,6 +3,7 @@
 // folder alone, beside `cp`.
 //
 //   workflow_bench [--corpus DIR] [--reps N] [--parts a,b]
+#include "BenchSupport.h"
 #include "FileCopy.h"
 #include "Form1.h"
 #include "Module1.h"
@@ -34,25 +35,10 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Options {
-    fs::path corpus = "/tmp/volarin-corpus";
+    fs::path corpus = bench::kDefaultCorpusRoot;
     std::vector<std::string> parts = {"photos", "docs", "big", "many"};
     int reps = 3;
 };
-
-std::vector<std::string> split(const std::string& s)
-{
-    std::vector<std::string> out;
-    size_t start = 0;
-    while (start <= s.size()) {
-        size_t comma = s.find(',', start);
-        if (comma == std::string::npos)
-            comma = s.size();
-        if (comma > start)
-            out.push_back(s.substr(start, comma - start));
-        start = comma + 1;
-    }
-    return out;
-}
 
 Options parse(int argc, char** argv)
 {
@@ -65,48 +51,13 @@ Options parse(int argc, char** argv)
         else if (a == "--reps")
             o.reps = std::max(1, std::atoi(next().c_str()));
         else if (a == "--parts")
-            o.parts = split(next());
+            o.parts = bench::splitList(next());
         else {
             std::fprintf(stderr, "unknown argument %s\n", a.c_str());
             std::exit(2);
         }
     }
     return o;
-}
-
-// The corpus is generated once and reused by later runs.
-void ensureCorpus(const fs::path& corpus)
-{
-    if (fs::exists(corpus / "corpus" / "many"))
-        return;
-    std::printf("generating corpus in %s ...\n", corpus.c_str());
-    std::fflush(stdout);
-    fs::create_directories(corpus);
-    if (QProcess::execute("python3", {VOLARIN_CORPUS_GENERATOR, QString::fromStdString((corpus / "corpus").string())}) != 0) {
-        std::fprintf(stderr, "corpus generator failed\n");
-        std::exit(1);
-    }
-}
-
-std::vector<fs::path> partFiles(const fs::path& folder)
-{
-    std::vector<fs::path> files;
-    for (const auto& e : fs::directory_iterator(folder))
-        if (e.is_regular_file())
-            files.push_back(e.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
-double seconds(const QElapsedTimer& clock)
-{
-    return double(clock.nsecsElapsed()) / 1e9;
 }
 
 // The Start button's whole path: addlist, copy, queue, run to Complete. The
@@ -136,29 +87,10 @@ double workflowRun(Form1& form, ZipWorkflow& flow, const fs::path& folder, const
     clock.start();
     flow.Start();
     // Start returns once the copies are made and queued and the archive is open.
-    startSeconds = seconds(clock);
+    startSeconds = bench::seconds(clock);
     if (!finished && flow.zipper().Zipping())
         loop.exec();
-    return seconds(clock);
-}
-
-double infoZipRun(const std::vector<fs::path>& files, const fs::path& archive)
-{
-    fs::remove(archive);
-    std::string names;
-    for (const fs::path& f : files)
-        names += f.string() + "\n";
-    QElapsedTimer clock;
-    clock.start();
-    QProcess zip;
-    zip.start("zip", {"-q", "-j", "-6", QString::fromStdString(archive.string()), "-@"});
-    if (!zip.waitForStarted())
-        return -1;
-    zip.write(names.data(), qint64(names.size()));
-    zip.closeWriteChannel();
-    zip.waitForFinished(-1);
-    const double s = seconds(clock);
-    return zip.exitStatus() == QProcess::NormalExit && zip.exitCode() == 0 ? s : -1;
+    return bench::seconds(clock);
 }
 
 double copyRun(const std::vector<fs::path>& files, StagingArea& area)
@@ -167,7 +99,7 @@ double copyRun(const std::vector<fs::path>& files, StagingArea& area)
     QElapsedTimer clock;
     clock.start();
     const StagingCopyReport report = StagingCopy::CopyAll(files, area.FolderFor("copy-only"));
-    const double s = seconds(clock);
+    const double s = bench::seconds(clock);
     return report.failed.empty() ? s : -1;
 }
 
@@ -180,7 +112,7 @@ double cpRun(const fs::path& part, const fs::path& target)
     // The shell expands the glob as a user's `cp dir/* target/` would.
     QProcess::execute("sh", {"-c", QStringLiteral("cp -- \"$0\"/* \"$1\"/"),
                              QString::fromStdString(part.string()), QString::fromStdString(target.string())});
-    return seconds(clock);
+    return bench::seconds(clock);
 }
 
 }  // namespace
@@ -194,7 +126,7 @@ int main(int argc, char** argv)
     mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);  // as the program's main does
 #endif
     QApplication app(argc, argv);
-    ensureCorpus(o.corpus);
+    bench::ensureCorpus(o.corpus);
     const fs::path out = o.corpus / "out-workflow";
     fs::create_directories(out);
 
@@ -202,7 +134,7 @@ int main(int argc, char** argv)
                 "start s", "copy s", "cp s", "copy/cp", "run/zip");
     for (const std::string& part : o.parts) {
         const fs::path folder = o.corpus / "corpus" / part;
-        const std::vector<fs::path> files = partFiles(folder);
+        const std::vector<fs::path> files = bench::filesIn(folder);
         uintmax_t bytes = 0;
         for (const fs::path& f : files)
             bytes += fs::file_size(f);
@@ -221,11 +153,12 @@ int main(int argc, char** argv)
             flowT.push_back(workflowRun(form, flow, folder, QString::fromStdString(ext), out / part, ok, started));
             startT.push_back(started);
             allOk = allOk && ok;
-            zipT.push_back(infoZipRun(files, out / (part + "-infozip.zip")));
+            zipT.push_back(bench::infoZipRun(files, out / (part + "-infozip.zip")));
             copyT.push_back(copyRun(files, flow.Staging()));
             cpT.push_back(cpRun(folder, o.corpus / "cp-target"));
         }
         const bool tested = QProcess::execute("unzip", {"-tqq", QString::fromStdString((out / (part + ".zip")).string())}) == 0;
+        using bench::median;
         const double f = median(flowT), st = median(startT), z = median(zipT), c = median(copyT), p = median(cpT);
         // "start s": Start's own part (addlist, copy, queue, open); "copy s"
         // and "cp s": the copy alone and `cp` of the same files; "run/zip":

@@ -22,6 +22,7 @@
 #include <malloc.h>
 #endif
 
+#include "BenchSupport.h"
 #include "Zipper.h"
 
 namespace fs = std::filesystem;
@@ -29,7 +30,7 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Options {
-    fs::path corpus = "/tmp/volarin-corpus";
+    fs::path corpus = bench::kDefaultCorpusRoot;
     std::vector<std::string> parts = {"photos", "docs", "big", "many"};
     int reps = 3;
     bool pauseRun = true;
@@ -37,21 +38,6 @@ struct Options {
     bool childNoTrim = false;
     size_t pauseSampleMany = 2000;  // files of "many" zipped with the 16 ms pause
 };
-
-std::vector<std::string> split(const std::string& s)
-{
-    std::vector<std::string> out;
-    size_t start = 0;
-    while (start <= s.size()) {
-        size_t comma = s.find(',', start);
-        if (comma == std::string::npos)
-            comma = s.size();
-        if (comma > start)
-            out.push_back(s.substr(start, comma - start));
-        start = comma + 1;
-    }
-    return out;
-}
 
 Options parse(int argc, char** argv)
 {
@@ -61,7 +47,7 @@ Options parse(int argc, char** argv)
         auto next = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
         if (a == "--corpus") o.corpus = next();
         else if (a == "--reps") o.reps = std::max(1, std::atoi(next().c_str()));
-        else if (a == "--parts") o.parts = split(next());
+        else if (a == "--parts") o.parts = bench::splitList(next());
         else if (a == "--no-pause-run") o.pauseRun = false;
         else if (a == "--no-trim-run") o.trimRun = false;
         else if (a == "--pause-sample") o.pauseSampleMany = std::strtoul(next().c_str(), nullptr, 10);
@@ -76,26 +62,7 @@ Options parse(int argc, char** argv)
 
 std::vector<fs::path> partFiles(const fs::path& corpus, const std::string& part)
 {
-    std::vector<fs::path> files;
-    for (const auto& e : fs::directory_iterator(corpus / "corpus" / part))
-        if (e.is_regular_file())
-            files.push_back(e.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-void ensureCorpus(const fs::path& corpus)
-{
-    if (fs::exists(corpus / "corpus" / "many"))
-        return;
-    std::printf("generating corpus in %s ...\n", corpus.c_str());
-    std::fflush(stdout);
-    fs::create_directories(corpus);
-    int rc = QProcess::execute("python3", {VOLARIN_CORPUS_GENERATOR, QString::fromStdString((corpus / "corpus").string())});
-    if (rc != 0) {
-        std::fprintf(stderr, "corpus generator failed (%d)\n", rc);
-        std::exit(1);
-    }
+    return bench::filesIn(corpus / "corpus" / part);
 }
 
 // Seconds for one Zipper run through the event loop, queueing included.
@@ -117,39 +84,8 @@ double zipperRun(const std::vector<fs::path>& files, const fs::path& archive, in
     if (zipper.Zip(archive))
         return -1;
     loop.exec();
-    double seconds = clock.nsecsElapsed() / 1e9;
+    const double seconds = bench::seconds(clock);
     return ok ? seconds : -1;
-}
-
-// Seconds for `zip -q -j -6 archive` over the same files (names on stdin).
-double infoZipRun(const std::vector<fs::path>& files, const fs::path& archive)
-{
-    fs::remove(archive);
-    std::string names;
-    for (const fs::path& f : files)
-        names += f.string() + "\n";
-    QElapsedTimer clock;
-    clock.start();
-    QProcess zip;
-    zip.start("zip", {"-q", "-j", "-6", QString::fromStdString(archive.string()), "-@"});
-    if (!zip.waitForStarted())
-        return -1;
-    zip.write(names.data(), qint64(names.size()));
-    zip.closeWriteChannel();
-    zip.waitForFinished(-1);
-    double seconds = clock.nsecsElapsed() / 1e9;
-    return zip.exitStatus() == QProcess::NormalExit && zip.exitCode() == 0 ? seconds : -1;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
-bool unzipTestQuiet(const fs::path& archive)
-{
-    return QProcess::execute("unzip", {"-tqq", QString::fromStdString(archive.string())}) == 0;
 }
 
 // Zipper-only timings for the child run (heap trimming left at glibc's default).
@@ -162,7 +98,7 @@ int childNoTrim(const Options& o)
         for (int r = 0; r < o.reps; ++r)
             t.push_back(zipperRun(files, o.corpus / "out" / (part + "-notrim.zip"), 0));
         fs::remove(o.corpus / "out" / (part + "-notrim.zip"));
-        std::printf("%s %.6f\n", part.c_str(), median(t));
+        std::printf("%s %.6f\n", part.c_str(), bench::median(t));
     }
     return 0;
 }
@@ -197,7 +133,7 @@ int main(int argc, char** argv)
     if (o.childNoTrim)
         return childNoTrim(o);
 
-    ensureCorpus(o.corpus);
+    bench::ensureCorpus(o.corpus);
     fs::create_directories(o.corpus / "out");
     std::printf("Zipper vs zip -q -j -6, median of %d runs each (seconds, wall time)\n", o.reps);
     std::printf("%-8s %7s %12s %10s %10s %8s\n", "part", "files", "bytes", "Zipper", "zip", "ratio");
@@ -212,14 +148,15 @@ int main(int argc, char** argv)
         const fs::path theirArchive = o.corpus / "out" / (part + "-infozip.zip");
         for (int r = 0; r < o.reps; ++r) {
             ours.push_back(zipperRun(files, ourArchive, 0));
-            theirs.push_back(infoZipRun(files, theirArchive));
+            theirs.push_back(bench::infoZipRun(files, theirArchive));
         }
         bool ok = std::none_of(ours.begin(), ours.end(), [](double t) { return t < 0; }) &&
                   std::none_of(theirs.begin(), theirs.end(), [](double t) { return t < 0; }) &&
-                  unzipTestQuiet(ourArchive);
+                  bench::unzipTestQuiet(ourArchive);
         allOk = allOk && ok;
-        std::printf("%-8s %7zu %12ju %10.3f %10.3f %7.2fx%s\n", part.c_str(), files.size(), bytes, median(ours),
-                    median(theirs), median(ours) / median(theirs), ok ? "" : "  FAILED");
+        const double ourTime = bench::median(ours), theirTime = bench::median(theirs);
+        std::printf("%-8s %7zu %12ju %10.3f %10.3f %7.2fx%s\n", part.c_str(), files.size(), bytes, ourTime, theirTime,
+                    ourTime / theirTime, ok ? "" : "  FAILED");
         std::fflush(stdout);
         fs::remove(ourArchive);
         fs::remove(theirArchive);
@@ -263,8 +200,8 @@ int main(int argc, char** argv)
                 plain.push_back(childRunNoTrim(o, argv[0], part));
             }
             fs::remove(archive);
-            std::printf("%-8s %10.3f %10.3f %7.2fx\n", part.c_str(), median(raised), median(plain),
-                        median(plain) / median(raised));
+            const double raisedTime = bench::median(raised), plainTime = bench::median(plain);
+            std::printf("%-8s %10.3f %10.3f %7.2fx\n", part.c_str(), raisedTime, plainTime, plainTime / raisedTime);
             std::fflush(stdout);
         }
     }

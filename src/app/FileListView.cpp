@@ -52,6 +52,9 @@ FileListView::FileListView(QWidget* parent) : QTableView(parent)
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     setDropIndicatorShown(false);
+    // Tab leaves the list for the next control; walking every cell with it
+    // would trap keyboard users in a long list. The arrows move between rows.
+    setTabKeyNavigation(false);
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setSectionsMovable(false);
 }
@@ -98,6 +101,12 @@ void FileListView::keyPressEvent(QKeyEvent* event)
         const QModelIndex box = current.siblingAtColumn(FoundFilesModel::NameColumn);
         const bool checked = box.data(Qt::CheckStateRole).toInt() == Qt::Checked;
         model()->setData(box, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+        event->accept();
+        return;
+    }
+    // Enter opens the chosen row as a double-click does.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        emit DblClick();
         event->accept();
         return;
     }

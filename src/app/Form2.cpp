@@ -107,10 +107,9 @@ void Form2::keyPressEvent(QKeyEvent* event)
 void Form2::refuse(const QString& text)
 {
     host_.ShowNameError(text);
-    if (isHidden())
-        ShowDialog();
-    text2_->setFocus(Qt::OtherFocusReason);
-    text2_->selectAll();
+    // Back to the dialog, with the keyboard focus in the name, whether the
+    // dialog was hidden for the picker or the message box took the focus.
+    ShowDialog();
 }
 
 void Form2::OkClick()
@@ -127,6 +126,11 @@ void Form2::OkClick()
     if (host_.StagingInUse(folder)) {
         refuse(QStringLiteral("\"%1\" is being zipped right now. Please wait until the run is over or choose "
                               "another name.")
+                   .arg(name));
+        return;
+    }
+    if (staging_.InUseElsewhere(folder)) {
+        refuse(QStringLiteral("\"%1\" is being used by another Volarin Z window. Please choose another name.")
                    .arg(name));
         return;
     }

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -72,7 +73,33 @@ StagingArea::StagingArea(fs::path root) : root_(root.lexically_normal())
         root_ = root_.parent_path();
 }
 
-StagingArea::~StagingArea() = default;
+StagingArea::~StagingArea()
+{
+    for (const auto& [folder, fd] : locks_)
+        ::close(fd);
+}
+
+void StagingArea::releaseLock(const fs::path& folder)
+{
+    const auto it = locks_.find(folder);
+    if (it != locks_.end()) {
+        ::close(it->second);
+        locks_.erase(it);
+    }
+}
+
+bool StagingArea::InUseElsewhere(const fs::path& folder) const
+{
+    if (locks_.count(folder))
+        return false;
+    const fs::path marker = folder / kMarker;
+    const int fd = ::open(marker.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);  // also drops the lock taken just now
+    return held;
+}
 
 fs::path StagingArea::DefaultRoot()
 {
@@ -110,6 +137,10 @@ StagingOutcome StagingArea::Prepare(const std::string& name)
             return {false, QStringLiteral("\"%1\" already exists and was not made by Volarin Z, so it is left "
                                           "untouched. Please choose another name.")
                                .arg(shown(folder))};
+        if (InUseElsewhere(folder))
+            return {false, QStringLiteral("\"%1\" is in use by another Volarin Z window. Please choose another "
+                                          "name.")
+                               .arg(shown(folder))};
         StagingOutcome removed = Remove(folder);
         if (!removed.ok)
             return removed;
@@ -119,7 +150,7 @@ StagingOutcome StagingArea::Prepare(const std::string& name)
         return {false, QStringLiteral("The staging folder \"%1\" could not be created: %2.")
                            .arg(shown(folder), reason(ec ? ec : std::make_error_code(std::errc::file_exists)))};
     const fs::path marker = folder / kMarker;
-    int fd = ::open(marker.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    int fd = ::open(marker.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) {
         const int error = errno;
         fs::remove(folder, ec);
@@ -128,8 +159,11 @@ StagingOutcome StagingArea::Prepare(const std::string& name)
     }
     static const char kText[] = "Staging folder of Volarin Z; deleted when the program ends.\n";
     const bool written = ::write(fd, kText, sizeof kText - 1) == static_cast<ssize_t>(sizeof kText - 1);
-    ::close(fd);
     (void)written;  // the marker counts by its presence; its text is only for people
+    // Held until the folder is deleted or this window goes.
+    ::flock(fd, LOCK_EX | LOCK_NB);
+    releaseLock(folder);
+    locks_[folder] = fd;
     made_.insert(folder);
     return {};
 }
@@ -139,10 +173,14 @@ StagingOutcome StagingArea::Remove(const fs::path& folder)
     std::error_code ec;
     if (fs::symlink_status(folder, ec).type() == fs::file_type::not_found) {
         made_.erase(folder);
+        releaseLock(folder);
         return {};
     }
     if (!IsOurs(folder))
         return {false, QStringLiteral("\"%1\" was not made by Volarin Z and is not deleted.").arg(shown(folder))};
+    if (InUseElsewhere(folder))
+        return {false, QStringLiteral("\"%1\" is in use by another Volarin Z window and is not deleted.")
+                           .arg(shown(folder))};
 
     fs::path failedAt;
     // The marker goes last, so a folder that could only be emptied in part
@@ -160,6 +198,7 @@ StagingOutcome StagingArea::Remove(const fs::path& folder)
         return {false, QStringLiteral("The staging folder \"%1\" could not be deleted (%2): %3.")
                            .arg(shown(folder), shown(failedAt), reason(err))};
     made_.erase(folder);
+    releaseLock(folder);
     return {};
 }
 

@@ -7,9 +7,15 @@
 // dot-file when created, and only a real (not symlinked) folder directly under
 // the root that holds the marker is removed. The root itself and anything
 // outside it are never touched.
+//
+// Every window of the program (two may run at once) shares the root, so each
+// keeps its marker files locked (flock) while it owns the folders: a folder
+// another running window owns is never emptied or reused, while one left by
+// a window that has gone (the lock went with it) may be.
 #include <QString>
 
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
 
@@ -25,6 +31,7 @@ public:
     static constexpr const char* kMarker = ".volarin-z-staging";
 
     explicit StagingArea(std::filesystem::path root = DefaultRoot());
+    // Releases the locks; the folders themselves go with RemoveAll.
     ~StagingArea();
     StagingArea(const StagingArea&) = delete;
     StagingArea& operator=(const StagingArea&) = delete;
@@ -56,7 +63,13 @@ public:
     // our marker.
     bool IsOurs(const std::filesystem::path& folder) const;
 
+    // True when another running window of the program owns the folder.
+    bool InUseElsewhere(const std::filesystem::path& folder) const;
+
 private:
+    void releaseLock(const std::filesystem::path& folder);
+
     std::filesystem::path root_;
     std::set<std::filesystem::path> made_;
+    std::map<std::filesystem::path, int> locks_;  // folder -> locked marker descriptor
 };

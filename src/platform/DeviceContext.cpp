@@ -176,27 +176,48 @@ void DeviceContext::PatternRect(const Rect& area, const Brush& brush, RasterOp r
     Rect clip;
     if (!IntersectRect(clip, area, Rect{0, 0, Width(), Height()}))
         return;
+    // One detach check for the whole blit; rows are then plain pointer steps
+    // (QImage::scanLine per pixel or row dominated the cost of a redraw).
+    uchar* const bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
+    const bool solid = brush.GetKind() == Brush::Kind::Solid;
+    const QRgb solidPixel = ToRgb32(brush.Color());
     for (int y = clip.top; y < clip.bottom; ++y) {
-        QRgb* row = ScanLine(y);
-        for (int x = clip.left; x < clip.right; ++x) {
-            bool paint = true;
-            switch (rop) {
-            case BLACKNESS: row[x] = kOpaque; break;
-            case WHITENESS: row[x] = 0xFFFFFFFFu; break;
-            case DSTINVERT: row[x] = (row[x] ^ 0x00FFFFFFu) | kOpaque; break;
-            case PATINVERT: {
+        QRgb* const row = reinterpret_cast<QRgb*>(bits + y * stride);
+        QRgb* const first = row + clip.left;
+        QRgb* const last = row + clip.right;
+        switch (rop) {
+        case BLACKNESS: std::fill(first, last, kOpaque); break;
+        case WHITENESS: std::fill(first, last, 0xFFFFFFFFu); break;
+        case DSTINVERT:
+            for (QRgb* d = first; d != last; ++d)
+                *d = (*d ^ 0x00FFFFFFu) | kOpaque;
+            break;
+        case PATINVERT:
+            if (solid) {
+                for (QRgb* d = first; d != last; ++d)
+                    *d = (*d ^ (solidPixel & 0x00FFFFFFu)) | kOpaque;
+                break;
+            }
+            for (int x = clip.left; x < clip.right; ++x) {
+                bool paint = true;
                 const QRgb p = BrushPixel(brush, x, y, &paint);
                 if (paint)
                     row[x] = (row[x] ^ (p & 0x00FFFFFFu)) | kOpaque;
+            }
+            break;
+        default:
+            if (solid) {
+                std::fill(first, last, solidPixel);
                 break;
             }
-            default: {
+            for (int x = clip.left; x < clip.right; ++x) {
+                bool paint = true;
                 const QRgb p = BrushPixel(brush, x, y, &paint);
                 if (paint)
                     row[x] = p;
-                break;
             }
-            }
+            break;
         }
     }
 }
@@ -278,11 +299,14 @@ bool DeviceContext::Ellipse(int left, int top, int right, int bottom)
     if (outline) {
         const QRgb c = ToRgb32(pen_.color);
         const int off = pw / 2;
+        uchar* const bits = image_->bits();
+        const qsizetype stride = image_->bytesPerLine();
         for (const QPoint& p : path) {
             for (int dy = 0; dy < pw; ++dy) {
-                QRgb* row = ScanLine(p.y() - off + dy);
-                if (!row)
+                const int y = p.y() - off + dy;
+                if (y < 0 || y >= Height())
                     continue;
+                QRgb* row = reinterpret_cast<QRgb*>(bits + y * stride);
                 for (int dx = 0; dx < pw; ++dx) {
                     const int x = p.x() - off + dx;
                     if (x >= 0 && x < Width())
@@ -325,15 +349,21 @@ bool DeviceContext::LineTo(int x, int y)
         return true;
     const QRgb c = ToRgb32(pen_.color);
     const int pw = pen_.width;
+    const int width = Width(), height = Height();
+    // One detach check per line instead of one per plotted pixel.
+    uchar* const bits = image_->bits();
+    const qsizetype stride = image_->bytesPerLine();
+    auto rowAt = [&](int py) { return reinterpret_cast<QRgb*>(bits + py * stride); };
     auto plot = [&](int px, int py) {
         const int off = pw / 2;
         for (int dy = 0; dy < pw; ++dy) {
-            QRgb* row = ScanLine(py - off + dy);
-            if (!row)
+            const int yy = py - off + dy;
+            if (yy < 0 || yy >= height)
                 continue;
+            QRgb* row = rowAt(yy);
             for (int dx = 0; dx < pw; ++dx) {
                 const int xx = px - off + dx;
-                if (xx >= 0 && xx < Width())
+                if (xx >= 0 && xx < width)
                     row[xx] = c;
             }
         }
@@ -343,6 +373,28 @@ bool DeviceContext::LineTo(int x, int y)
     const int dx = x - x0, dy = y - y0;
     const int adx = std::abs(dx), ady = std::abs(dy);
     const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+    // The gradients and frames are all one-pixel horizontal or vertical lines:
+    // fill their clipped span directly (same pixels as the stepping below).
+    if (pw == 1 && dy == 0 && dx != 0) {
+        if (y0 < 0 || y0 >= height)
+            return true;
+        const int lo = std::max(dx > 0 ? x0 : x + 1, 0);
+        const int hi = std::min(dx > 0 ? x : x0 + 1, width);
+        if (lo < hi) {
+            QRgb* row = rowAt(y0);
+            std::fill(row + lo, row + hi, c);
+        }
+        return true;
+    }
+    if (pw == 1 && dx == 0) {
+        if (x0 < 0 || x0 >= width)
+            return true;
+        const int lo = std::max(dy > 0 ? y0 : y + 1, 0);
+        const int hi = std::min(dy > 0 ? y : y0 + 1, height);
+        for (int yy = lo; yy < hi; ++yy)
+            rowAt(yy)[x0] = c;
+        return true;
+    }
     // Bresenham with the Windows tie rule: on a midpoint tie x-major lines take
     // the upper pixel and y-major lines the left one, whatever the direction.
     if (adx > ady) {

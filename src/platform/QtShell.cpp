@@ -1,5 +1,6 @@
 #include "QtShell.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -33,7 +34,10 @@ QtShell::QtShell(std::string opener) : opener_(std::move(opener)) {}
 
 std::string QtShell::BrowseForFolder(const QString& title, const std::string& initialFolder)
 {
-    const QString chosen = QFileDialog::getExistingDirectory(nullptr, title, QFile::decodeName(initialFolder.c_str()),
+    // Over the window that asked, so it opens there and the focus returns to
+    // that window when it closes.
+    const QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), title,
+                                                             QFile::decodeName(initialFolder.c_str()),
                                                              QFileDialog::ShowDirsOnly);
     return QFile::encodeName(chosen).toStdString();
 }
@@ -45,7 +49,7 @@ void QtShell::MessageBox(const QString& text, const QString& title, Icon icon)
         qtIcon = QMessageBox::Warning;
     else if (icon == Icon::Critical)
         qtIcon = QMessageBox::Critical;
-    QMessageBox box(qtIcon, title, text, QMessageBox::Ok);
+    QMessageBox box(qtIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 

@@ -34,7 +34,19 @@ struct FakeHost : Form2Host {
         ++pickerCalls;
         return pickerAnswer;
     }
-    void ShowNameError(const QString& text) override { errors << text; }
+    // A window that takes the focus while a message is shown, as a message box does.
+    QWidget* messageWindow = nullptr;
+    void ShowNameError(const QString& text) override
+    {
+        errors << text;
+        if (messageWindow) {
+            messageWindow->show();
+            QApplication::setActiveWindow(messageWindow);
+            (void)QTest::qWaitForWindowActive(messageWindow, 1000);
+            messageWindow->hide();
+            QCoreApplication::processEvents();
+        }
+    }
     bool StagingInUse(const fs::path& folder) const override { return !busy.empty() && folder == busy; }
     void OutputChosen(const fs::path& s, const fs::path& o) override
     {
@@ -123,6 +135,25 @@ TEST_F(Form2Fixture, EscapeUnloadsTheDialog)
     EXPECT_EQ(host.chosenCalls, 0);
 }
 
+// Escape means Cancel wherever the focus is in the dialog, and Space on a
+// focused button presses it.
+TEST_F(Form2Fixture, EscapeOnAButtonAndSpaceOnOk)
+{
+    form->chameleonButton1()->setFocus();
+    QTest::keyClick(form->chameleonButton1(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(form);
+    EXPECT_EQ(host.pickerCalls, 0);
+
+    form = new Form2(host, area);
+    form->ShowDialog();
+    typeName(QStringLiteral("Spaced"));
+    form->chameleonButton1()->setFocus();
+    QTest::keyClick(form->chameleonButton1(), Qt::Key_Space);
+    EXPECT_EQ(host.pickerCalls, 1);
+    EXPECT_EQ(host.chosenCalls, 1);
+}
+
 TEST_F(Form2Fixture, CancelButtonUnloadsTheDialog)
 {
     QTest::mouseClick(form->chameleonButton2(), Qt::LeftButton);
@@ -156,6 +187,24 @@ TEST_F(Form2Fixture, RefusedNamesTouchNothing)
     EXPECT_TRUE(area.Made().empty());
 }
 
+// After the message about a refused name the keyboard is back in the name
+// field, its text selected for retyping.
+TEST_F(Form2Fixture, RefusedNameGivesTheFocusBackToTheName)
+{
+    QApplication::setActiveWindow(form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.data()));
+    QWidget message;
+    host.messageWindow = &message;
+    typeName(QStringLiteral("a/b"));
+    QTest::keyClick(form->Text2(), Qt::Key_Return);
+    ASSERT_EQ(host.errors.size(), 1);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form.data(), 1000));
+    EXPECT_EQ(QApplication::activeWindow(), form.data());
+    EXPECT_EQ(form->focusWidget(), form->Text2());
+    EXPECT_EQ(QApplication::focusWidget(), form->Text2());
+    EXPECT_EQ(form->Text2()->selectedText(), QStringLiteral("a/b"));
+}
+
 TEST_F(Form2Fixture, NameOfTheRunningStagingFolderIsRefused)
 {
     typeName(QStringLiteral("Busy"));
@@ -168,6 +217,22 @@ TEST_F(Form2Fixture, NameOfTheRunningStagingFolderIsRefused)
     EXPECT_EQ(host.errors.size(), 1);
     EXPECT_EQ(host.chosenCalls, 1);
     EXPECT_EQ(readFileBytes(root / "Busy" / "copy.jpg"), "being zipped");
+}
+
+// The staging folder of a name another Volarin Z window is using is refused
+// before the picker, and its copies stay.
+TEST_F(Form2Fixture, NameInUseByAnotherWindowIsRefused)
+{
+    StagingArea otherWindow(root);
+    ASSERT_TRUE(otherWindow.Prepare("Shared").ok);
+    dir.write("staging/Shared/copy.jpg", "other window's copy");
+    typeName(QStringLiteral("Shared"));
+    clickOk();
+    ASSERT_EQ(host.errors.size(), 1);
+    EXPECT_TRUE(host.errors[0].contains(QStringLiteral("another Volarin Z window"))) << host.errors[0].toStdString();
+    EXPECT_EQ(host.pickerCalls, 0);
+    EXPECT_EQ(host.chosenCalls, 0);
+    EXPECT_EQ(readFileBytes(root / "Shared" / "copy.jpg"), "other window's copy");
 }
 
 TEST_F(Form2Fixture, CancelledPickerChangesNothing)

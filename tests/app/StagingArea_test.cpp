@@ -3,6 +3,7 @@
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace fs = std::filesystem;
 
@@ -164,4 +165,38 @@ TEST(StagingArea, CreationFailureNamesFolderAndReason)
     EXPECT_TRUE(r.message.contains(QStringLiteral("staging"))) << r.message.toStdString();
     EXPECT_TRUE(r.message.contains(QStringLiteral("Not a directory"))) << r.message.toStdString();
     EXPECT_TRUE(area.Made().empty());
+}
+
+// Two windows of the program share the root. A folder the other window owns
+// is neither emptied nor reused (its run would read, or zip, the wrong
+// files); one left by a window that has gone may be taken over.
+TEST(StagingArea, FolderOfAnotherRunningWindowIsLeftAlone)
+{
+    Sandbox box;
+    const fs::path folder = box.root / "JPG ZIP Archive Dec 7 2026";
+    auto first = std::make_unique<StagingArea>(box.root);
+    ASSERT_TRUE(first->Prepare("JPG ZIP Archive Dec 7 2026").ok);
+    box.dir.write("cache/staging/JPG ZIP Archive Dec 7 2026/copy.jpg", "first window's copy");
+
+    StagingArea second(box.root);
+    EXPECT_TRUE(second.InUseElsewhere(folder));
+    EXPECT_FALSE(first->InUseElsewhere(folder));
+    const StagingOutcome refused = second.Prepare("JPG ZIP Archive Dec 7 2026");
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.message.contains(QStringLiteral("another Volarin Z window"))) << refused.message.toStdString();
+    EXPECT_FALSE(second.Remove(folder).ok);
+    EXPECT_EQ(readFileBytes(folder / "copy.jpg"), "first window's copy");
+    EXPECT_TRUE(second.Made().empty());
+
+    // The first window re-confirming its own name still works.
+    ASSERT_TRUE(first->Prepare("JPG ZIP Archive Dec 7 2026").ok);
+    EXPECT_FALSE(fs::exists(folder / "copy.jpg"));
+
+    // A window that ended without cleaning up leaves its folder free.
+    first.reset();
+    EXPECT_FALSE(second.InUseElsewhere(folder));
+    EXPECT_TRUE(second.Prepare("JPG ZIP Archive Dec 7 2026").ok);
+    EXPECT_TRUE(second.RemoveAll().ok);
+    EXPECT_FALSE(fs::exists(folder));
+    box.expectSentinels();
 }

@@ -118,6 +118,14 @@ TEST(DeviceContext, LineToLeavesOutTheEndPointInEveryDirection)
         {"diagonal", {0, 0}, {3, 3}, {{0, 0}, {1, 1}, {2, 2}}},
         {"x-major down", {0, 0}, {4, 1}, {{0, 0}, {1, 0}, {2, 0}, {3, 1}}},
         {"x-major up", {4, 1}, {0, 0}, {{4, 1}, {3, 1}, {2, 0}, {1, 0}}},
+        // Lines that start or end outside the image keep only their inside part.
+        {"right across both edges", {-3, 2}, {11, 2},
+         {{0, 2}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}, {7, 2}}},
+        {"left from outside", {10, 6}, {5, 6}, {{7, 6}, {6, 6}}},
+        {"down from above", {7, -4}, {7, 2}, {{7, 0}, {7, 1}}},
+        {"up from below", {0, 12}, {0, 5}, {{0, 7}, {0, 6}}},
+        {"row outside", {0, 8}, {8, 8}, {}},
+        {"column outside", {-1, 0}, {-1, 8}, {}},
     };
     for (const LineCase& c : cases) {
         QImage img = Canvas(8, 8);
@@ -452,4 +460,30 @@ TEST(DeviceContext, SelectionsReturnThePreviousObject)
     f.setPixelSize(17);
     const QFont before = dc.SelectFont(f);
     EXPECT_EQ(dc.SelectFont(before).pixelSize(), 17);
+}
+
+TEST(DeviceContext, PatBltRasterOpsTouchOnlyTheirBlock)
+{
+    struct Case {
+        const char* name;
+        RasterOp rop;
+        ColorRef inside;
+    };
+    // Ground 0x123456, solid brush 0x0000FF.
+    const Case cases[] = {
+        {"PATCOPY", PATCOPY, kRed},
+        {"PATINVERT", PATINVERT, 0x1234A9},
+        {"DSTINVERT", DSTINVERT, 0xEDCBA9},
+        {"BLACKNESS", BLACKNESS, 0x000000},
+        {"WHITENESS", WHITENESS, 0xFFFFFF},
+    };
+    for (const Case& c : cases) {
+        QImage img = Canvas(6, 5, 0x123456);
+        DeviceContext dc(img);
+        dc.SelectBrush(Brush::Solid(kRed));
+        // A negative width covers x + w + 1 .. x, i.e. columns 2 to 4.
+        EXPECT_TRUE(dc.PatBlt(4, 1, -3, 3, c.rop)) << c.name;
+        EXPECT_EQ(PixelsOf(dc, c.inside), Box(2, 1, 5, 4)) << c.name;
+        EXPECT_EQ(PixelsOf(dc, 0x123456).size(), 30u - 9u) << c.name;
+    }
 }

@@ -2,7 +2,11 @@
 #include "QtShell.h"
 #include "TempDir.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -45,6 +49,33 @@ TEST(QtShell, SpawnDetachedLeavesNoChildBehind)
     ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(marker); }, 5000));
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1); // nothing of ours left to reap
     EXPECT_TRUE(QtShell::SpawnDetached({"/no/such/program"})); // failure is silent
+}
+
+// A message box belongs to the window that asked: it opens over that window
+// and the keyboard focus goes back there when it closes.
+TEST(QtShell, MessageBoxBelongsToTheActiveWindow)
+{
+    QWidget window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QWidget* owner = nullptr;
+    bool seen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
+                seen = true;
+                owner = box->parentWidget();
+                box->accept();
+            }
+        }
+    });
+    poll.start(10);
+    QtShell shell;
+    shell.MessageBox(QStringLiteral("text"), QStringLiteral("title"), Shell::Icon::Warning);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(owner, &window);
 }
 
 TEST(FakeShell, StandsInWhileItLivesAndAnswersFromItsQueue)

@@ -72,8 +72,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.label); });
 
 // Sizes and counters are 64-bit: a file past 4 GiB (sparse, so it costs no
-// disk) is counted and written whole, and the writer is told its size.
-TEST(ZipperSteps, FilePastFourGiBIsCountedIn64Bits)
+// disk) is counted and written whole, and the writer is told its size. Reading
+// 4 GiB takes from several to tens of seconds, so it is one of the long tests.
+TEST(ZipperLong, FilePastFourGiBIsCountedIn64Bits)
 {
     ZipperRecorder r;
     r.script->keepData = false;

@@ -22,8 +22,9 @@ QString CaptionWithoutAccessMarks(const QString& caption)
     QString out;
     out.reserve(caption.size());
     for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&')) {
-            if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&')) {
+        // A lone "&" at the end is drawn as it is, so it is spoken too.
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) {
+            if (caption[i + 1] == QLatin1Char('&')) {
                 out += QLatin1Char('&');
                 ++i;
             }

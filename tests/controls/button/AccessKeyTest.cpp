@@ -32,4 +32,6 @@ TEST(ButtonAccessKey, SpokenNameDropsTheMarks)
     EXPECT_EQ(button::CaptionWithoutAccessMarks(QStringLiteral("Fish && &Chips")),
               QStringLiteral("Fish & Chips"));
     EXPECT_EQ(button::CaptionWithoutAccessMarks(QStringLiteral("Browse...")), QStringLiteral("Browse..."));
+    // The name says what the button shows: a trailing "&" is drawn literally.
+    EXPECT_EQ(button::CaptionWithoutAccessMarks(QStringLiteral("Save &")), QStringLiteral("Save &"));
 }

@@ -91,3 +91,31 @@ TEST(ButtonLayout, NoPictureLeavesThePictureAlone)
     // Centred: work rectangle (1, 1)-(175, 47), text 30 wide.
     EXPECT_EQ(l.caption.left, 1 + (177 - 31) / 2);
 }
+
+TEST(ButtonLayout, BrowseButtonPlacesItsPictureByTheRuleEvenPastTheEdge)
+{
+    // The main window's 81 x 25 "Browse..." with its 16 x 16 picture. A
+    // caption 60 pixels wide (DejaVu Sans at 13 px) leaves the picture at
+    // x = -1; 54 pixels (a narrower face) at x = 2. The rule is kept as it
+    // is: the cure for a wide font is a narrower font, not a clamp.
+    struct Case {
+        int textWidth, px;
+    };
+    for (const Case c : {Case{60, -1}, Case{54, 2}, Case{48, 5}}) {
+        LayoutInputs in;
+        in.width = 81;
+        in.height = 25;
+        in.pictureWidth = 16;
+        in.pictureHeight = 16;
+        in.position = 0;
+        in.hasPicture = true;
+        in.caption = QStringLiteral("Browse...");
+        const auto measure = [&](const QString&, const Rect& within) {
+            return Rect{within.left, within.top, within.left + c.textWidth, within.top + 15};
+        };
+        const Layout l = LayOut(in, measure, {});
+        EXPECT_EQ(l.px, c.px) << c.textWidth;
+        EXPECT_EQ(l.py, 4) << c.textWidth;
+        EXPECT_EQ(l.px + 16 + 4, l.caption.left) << c.textWidth;
+    }
+}
