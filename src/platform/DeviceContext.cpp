@@ -11,6 +11,16 @@
 
 namespace {
 
+// Shapes take their corners in any order; a box of no width or height draws nothing.
+bool NormaliseBox(int& left, int& top, int& right, int& bottom)
+{
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    return right != left && bottom != top;
+}
+
 constexpr QRgb kOpaque = 0xFF000000u;
 
 int PositiveMod(int v, int m)
@@ -275,11 +285,7 @@ bool DeviceContext::FillRgn(const Region& region, const Brush& brush)
 
 bool DeviceContext::Ellipse(int left, int top, int right, int bottom)
 {
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
-    if (right == left || bottom == top)
+    if (!NormaliseBox(left, top, right, bottom))
         return true;
     if (right - left <= 2 || bottom - top <= 2)
         return Rectangle(left, top, right, bottom);
@@ -320,11 +326,7 @@ bool DeviceContext::Ellipse(int left, int top, int right, int bottom)
 
 bool DeviceContext::Rectangle(int left, int top, int right, int bottom)
 {
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
-    if (right == left || bottom == top)
+    if (!NormaliseBox(left, top, right, bottom))
         return true;
     if (pen_.style == PS_NULL) {
         // A null pen leaves the interior one pixel short on the right and bottom.
