@@ -1,4 +1,5 @@
-# Shared by scripts/run and scripts/test: installs missing Debian packages.
+# Shared by scripts/run and scripts/test: installs missing Debian packages and
+# configures and builds in a build folder of the caller's choosing.
 # Never waits for input: without root and without password-less sudo it says
 # what to install and stops.
 
@@ -28,11 +29,21 @@ install_missing() {
     echo "error: apt-get install failed for: ${missing[*]}" >&2; exit 1; }
 }
 
-build_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libminizip-dev zlib1g-dev libgtest-dev libgmock-dev qt6-qpa-plugins fonts-dejavu-core)
+# What the program needs to build and run; the tests need more on top.
+program_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libminizip-dev zlib1g-dev qt6-qpa-plugins fonts-dejavu-core)
+test_build_packages=(libgtest-dev libgmock-dev)
 
+# configure_and_build BUILD_DIR BUILD_TYPE [cmake options...] [-- build options...]
+# Each command keeps its own build folder, so running one after the other
+# never rebuilds the other's tree.
 configure_and_build() {
-  local type="$1"
-  cmake -S "$volarin_root" -B "$volarin_root/build" -DCMAKE_BUILD_TYPE="$type" >/dev/null || {
+  local dir="$volarin_root/$1" type="$2"
+  shift 2
+  local configure=() build=()
+  while [ $# -gt 0 ] && [ "$1" != "--" ]; do configure+=("$1"); shift; done
+  [ $# -gt 0 ] && shift
+  build=("$@")
+  cmake -S "$volarin_root" -B "$dir" -DCMAKE_BUILD_TYPE="$type" "${configure[@]}" >/dev/null || {
     echo "error: cmake configure failed" >&2; exit 1; }
-  cmake --build "$volarin_root/build" -j"$(nproc)" || { echo "error: build failed" >&2; exit 1; }
+  cmake --build "$dir" -j"$(nproc)" "${build[@]}" || { echo "error: build failed" >&2; exit 1; }
 }
