@@ -30,7 +30,7 @@ struct Fd {
 FileCopyResult failure(int error, const char* step)
 {
     FileCopyResult r;
-    r.error = error;
+    r.error = std::error_code(error, std::generic_category());
     r.step = step;
     return r;
 }
@@ -103,11 +103,6 @@ int copyReadWrite(int in, int out, std::uint64_t& copied, const char*& step)
 }
 
 }  // namespace
-
-std::string FileCopyResult::Reason() const
-{
-    return error ? std::string(std::strerror(error)) : std::string();
-}
 
 FileCopyResult FileCopy::Copy(const std::filesystem::path& source, const std::filesystem::path& destination)
 {

@@ -9,8 +9,7 @@
 namespace {
 QString SourceTree()
 {
-    // This file lives in tests/platform of the source tree.
-    return QFileInfo(QString::fromUtf8(__FILE__)).absoluteDir().filePath(QStringLiteral("../.."));
+    return QStringLiteral(VOLARIN_SOURCE_DIR);
 }
 } // namespace
 

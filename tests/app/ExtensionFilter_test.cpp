@@ -46,7 +46,7 @@ class ExtensionListTest : public AppTest {};
 
 TEST_F(ExtensionListTest, Combo1HoldsTheSortedVocabularyWithAllAt14AndJpgAt81)
 {
-    QComboBox* combo = form->Combo1();
+    QComboBox* combo = form->extensionList();
     ASSERT_EQ(combo->count(), 174);
     const QStringList first = {"264", "3fr", "3g2", "3ga", "3gp", "3gpp", "7z", "aac",
                                "ac3", "accdb", "ai", "aifc", "aiff", "ait", "All (*.*)", "arw"};
@@ -62,23 +62,27 @@ TEST_F(ExtensionListTest, Combo1HoldsTheSortedVocabularyWithAllAt14AndJpgAt81)
     EXPECT_EQ(rows.removeDuplicates(), 0);
 }
 
-TEST_F(ExtensionListTest, ReadsTheSelectedRowAtEachCall)
+// A scan filters with the row selected at that moment; with no row selected
+// nothing passes.
+TEST_F(ExtensionListTest, ScanUsesTheRowSelectedAtThatMoment)
 {
-    EXPECT_TRUE(form->ExtensionMatches("/d/a.JPG"));
+    const std::string folder = Folder("d", {"a.JPG", "a.pdf", "a."});
+    EXPECT_EQ(form->ScanFolder(folder + "/").added, 1);
+    EXPECT_EQ(Row(0).name, "a.JPG");
     Select("pdf");
-    EXPECT_FALSE(form->ExtensionMatches("/d/a.JPG"));
-    EXPECT_TRUE(form->ExtensionMatches("/d/a.pdf"));
-    form->Combo1()->setCurrentIndex(-1);
-    EXPECT_EQ(form->SelectedFilterRow(), QString());
-    EXPECT_FALSE(form->ExtensionMatches("/d/a."));
+    EXPECT_EQ(form->ScanFolder(folder + "/").added, 1);
+    EXPECT_EQ(Row(0).name, "a.pdf");
+    form->extensionList()->setCurrentIndex(-1);
+    EXPECT_EQ(form->extensionList()->currentText(), QString());
+    EXPECT_EQ(form->ScanFolder(folder + "/").added, 0);
 }
 
 TEST(TrailingSlash, AppendsOneSlashOnlyWhenMissing)
 {
-    EXPECT_EQ(Form1::TrailingSlash(""), "");
-    EXPECT_EQ(Form1::TrailingSlash("/home/u"), "/home/u/");
-    EXPECT_EQ(Form1::TrailingSlash("/home/u/"), "/home/u/");
-    EXPECT_EQ(Form1::TrailingSlash("/"), "/");
+    EXPECT_EQ(MainWindow::TrailingSlash(""), "");
+    EXPECT_EQ(MainWindow::TrailingSlash("/home/u"), "/home/u/");
+    EXPECT_EQ(MainWindow::TrailingSlash("/home/u/"), "/home/u/");
+    EXPECT_EQ(MainWindow::TrailingSlash("/"), "/");
 }
 
 } // namespace

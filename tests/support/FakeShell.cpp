@@ -20,6 +20,8 @@ std::string FakeShell::BrowseForFolder(const QString& title, const std::string& 
 void FakeShell::MessageBox(const QString& text, const QString& title, Icon icon)
 {
     messages.push_back({text, title, icon});
+    if (whileMessageShown)
+        whileMessageShown();
 }
 
 void FakeShell::OpenWith(const std::string& file)

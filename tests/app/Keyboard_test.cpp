@@ -28,14 +28,14 @@ TEST_F(KeyboardTest, TabLeavesTheFileListForTheExtensionList)
     Select("All (*.*)");
     form->ScanFolder(Folder("p", {"a.txt", "b.txt", "c.txt"}) + "/");
     form->FinishScan();
-    FileListView* list = form->ListView1();
+    FileListView* list = form->fileList();
     list->setFocus();
-    list->setCurrentIndex(form->Files()->index(0, 0));
+    list->setCurrentIndex(Files()->index(0, 0));
     ASSERT_EQ(QApplication::focusWidget(), list);
 
     QTest::keyClick(list, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), form->Combo1());
-    QTest::keyClick(form->Combo1(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), form->extensionList());
+    QTest::keyClick(form->extensionList(), Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget(), list);
 }
 
@@ -44,24 +44,24 @@ TEST_F(KeyboardTest, SpaceTogglesAndEnterOpensTheCurrentRow)
     Select("All (*.*)");
     form->ScanFolder(Folder("p", {"a.txt", "b.txt"}) + "/");
     form->FinishScan();
-    FileListView* list = form->ListView1();
+    FileListView* list = form->fileList();
     list->setFocus();
-    list->setCurrentIndex(form->Files()->index(1, 0));
+    list->setCurrentIndex(Files()->index(1, 0));
 
     QTest::keyClick(list, Qt::Key_Space);
-    EXPECT_FALSE(form->Row(1).checked);
-    EXPECT_TRUE(form->Row(0).checked);
+    EXPECT_FALSE(Row(1).checked);
+    EXPECT_TRUE(Row(0).checked);
 
     QTest::keyClick(list, Qt::Key_Return);
     ASSERT_EQ(shell.openedWith.size(), 1u);
-    EXPECT_EQ(shell.openedWith[0], form->Row(1).fullPath);
+    EXPECT_EQ(shell.openedWith[0], Row(1).fullPath);
 }
 
 TEST_F(KeyboardTest, HelpLinkShowsItsFocus)
 {
-    ClickLabel* link = form->Label3();
-    form->Text1()->setFocus();
-    QTest::keyClick(form->Text1(), Qt::Key_Tab);  // to Browse...
+    ClickLabel* link = form->helpLink();
+    form->folderField()->setFocus();
+    QTest::keyClick(form->folderField(), Qt::Key_Tab);  // to Browse...
     const QImage without = link->grab().toImage();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_TRUE(link->hasFocus());

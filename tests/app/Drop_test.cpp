@@ -42,7 +42,7 @@ protected:
     {
         QMimeData mime;
         mime.setData(QStringLiteral("text/uri-list"), uriList);
-        QWidget* target = form->ListView1()->viewport();
+        QWidget* target = form->fileList()->viewport();
         const QPoint at(20, 20);
         QDragEnterEvent enter(at, offered, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &enter);
@@ -62,19 +62,19 @@ TEST_F(DropTest, ScansDroppedFoldersInOrderAndFinishesTheScan)
 {
     const std::string first = Folder("first", {"1.jpg"});
     const std::string second = Folder("second", {"2.jpg", "2.png"});
-    form->chameleonButton1()->SetEnabled(true); // as if an output name had been chosen
-    form->Text1()->setText("kept");
+    form->startButton()->SetEnabled(true); // as if an output name had been chosen
+    form->folderField()->setText("kept");
 
     EXPECT_EQ(Drop(UriList({first, second})), Qt::CopyAction);
 
     EXPECT_EQ(Names(), (std::vector<std::string>{"2.jpg", "1.jpg"}));
-    EXPECT_EQ(form->Row(0).fullPath, second + "/2.jpg");
-    EXPECT_TRUE(form->Row(0).checked);
-    EXPECT_TRUE(form->Row(1).checked);
-    EXPECT_FALSE(form->chameleonButton1()->Enabled());
-    EXPECT_TRUE(form->chameleonButton2()->Enabled());
-    EXPECT_TRUE(form->chameleonButton3()->Enabled());
-    EXPECT_EQ(form->Text1()->text(), QStringLiteral("kept"));
+    EXPECT_EQ(Row(0).fullPath, second + "/2.jpg");
+    EXPECT_TRUE(Row(0).checked);
+    EXPECT_TRUE(Row(1).checked);
+    EXPECT_FALSE(form->startButton()->Enabled());
+    EXPECT_TRUE(form->clearButton()->Enabled());
+    EXPECT_TRUE(form->outputButton()->Enabled());
+    EXPECT_EQ(form->folderField()->text(), QStringLiteral("kept"));
     EXPECT_TRUE(shell.messages.empty());
 }
 
@@ -85,21 +85,21 @@ TEST_F(DropTest, FilesMissingPathsRemoteUrlsAndEmptyMatchesAddNothingSilently)
     const QByteArray list = UriList({files + "/a.jpg", noMatch, (temp.path() / "gone").string()})
                             + "file://otherhost/x\r\nhttp://example.com/\r\n";
     Drop(list);
-    EXPECT_EQ(form->RowCount(), 0);
-    EXPECT_FALSE(form->chameleonButton1()->Enabled());
-    EXPECT_FALSE(form->chameleonButton2()->Enabled());
-    EXPECT_FALSE(form->chameleonButton3()->Enabled());
+    EXPECT_EQ(RowCount(), 0);
+    EXPECT_FALSE(form->startButton()->Enabled());
+    EXPECT_FALSE(form->clearButton()->Enabled());
+    EXPECT_FALSE(form->outputButton()->Enabled());
     EXPECT_TRUE(shell.messages.empty());
 }
 
 TEST_F(DropTest, EveryDropChecksAllRowsAgainEvenWhenItAddsNothing)
 {
     Drop(UriList({Folder("a", {"1.jpg", "2.jpg"})}));
-    form->Files()->SetChecked(0, false);
-    form->chameleonButton1()->SetEnabled(true);
+    Files()->setData(Files()->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
+    form->startButton()->SetEnabled(true);
     Drop(UriList({Folder("empty", {})}));
-    EXPECT_TRUE(form->Row(0).checked);
-    EXPECT_FALSE(form->chameleonButton1()->Enabled());
+    EXPECT_TRUE(Row(0).checked);
+    EXPECT_FALSE(form->startButton()->Enabled());
 }
 
 TEST_F(DropTest, RootGivesADoubledSeparator)
@@ -116,14 +116,14 @@ TEST_F(DropTest, FolderNamesKeepTheirBytesAndLocalhostCounts)
     const std::string latin1 = Folder("d\xe9j\xe0", {"x.jpg"});
     const std::string other = Folder("other", {"y.jpg"});
     Drop(UriList({latin1}) + "file://localhost" + Encoded(other));
-    ASSERT_EQ(form->RowCount(), 2);
-    EXPECT_EQ(form->Row(1).fullPath, latin1 + "/x.jpg");
-    EXPECT_EQ(form->Row(0).fullPath, other + "/y.jpg");
+    ASSERT_EQ(RowCount(), 2);
+    EXPECT_EQ(Row(1).fullPath, latin1 + "/x.jpg");
+    EXPECT_EQ(Row(0).fullPath, other + "/y.jpg");
 }
 
 TEST_F(DropTest, NeverAcceptsAMoveOrForeignData)
 {
-    QWidget* target = form->ListView1()->viewport();
+    QWidget* target = form->fileList()->viewport();
     QMimeData files;
     files.setData(QStringLiteral("text/uri-list"), UriList({Folder("m", {"m.jpg"})}));
 
@@ -133,7 +133,7 @@ TEST_F(DropTest, NeverAcceptsAMoveOrForeignData)
     QDropEvent dropMoveOnly(QPointF(5, 5), Qt::MoveAction, &files, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &dropMoveOnly);
     EXPECT_FALSE(dropMoveOnly.isAccepted());
-    EXPECT_EQ(form->RowCount(), 0);
+    EXPECT_EQ(RowCount(), 0);
 
     QMimeData text;
     text.setText(QStringLiteral("/etc"));

@@ -1,4 +1,4 @@
-#include "Form1.h"
+#include "MainWindow.h"
 #include "SizeText.h"
 
 #include <gtest/gtest.h>
@@ -41,14 +41,14 @@ const SizeCase kCases[] = {
     {UINT64_MAX, "16777216.00 TB"}, // no overflow on the largest size
 };
 
-TEST(FormatSize, BandsLimitsAndRounding)
+TEST(SizeText, BandsLimitsAndRounding)
 {
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     for (const SizeCase& c : kCases)
         EXPECT_EQ(SizeText(c.bytes, english).toStdString(), c.text) << c.bytes << " bytes";
 }
 
-TEST(FormatSize, UsesTheLocaleDecimalSeparatorAndNoGrouping)
+TEST(SizeText, UsesTheLocaleDecimalSeparatorAndNoGrouping)
 {
     const QLocale german(QLocale::German, QLocale::Germany);
     EXPECT_EQ(SizeText(1152, german), QStringLiteral("1,13 KB"));
@@ -56,10 +56,10 @@ TEST(FormatSize, UsesTheLocaleDecimalSeparatorAndNoGrouping)
     EXPECT_EQ(SizeText(1023999, german), QStringLiteral("999 KB"));
     EXPECT_EQ(SizeText(1023, german), QStringLiteral("1023 bytes"));
 
-    // Form1's FormatSize follows the default locale.
+    // Without a locale the default one counts.
     const QLocale previous;
     QLocale::setDefault(german);
-    EXPECT_EQ(Form1::FormatSize(5368709120), QStringLiteral("5,00 GB"));
+    EXPECT_EQ(SizeText(5368709120), QStringLiteral("5,00 GB"));
     QLocale::setDefault(previous);
 }
 

@@ -1,4 +1,4 @@
-#include "Module1.h"
+#include "FolderPicker.h"
 
 #include "FileSystem.h"
 #include "Shell.h"
@@ -6,12 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-
-namespace Module1 {
-
-std::string ChosenFolder;
-std::string StagingFolder;
-std::string OutputBase;
 
 namespace {
 
@@ -30,8 +24,6 @@ std::string ExistingFolder(const QString& path)
     return FileSystem::Instance().FolderExists(bytes) ? bytes : std::string();
 }
 
-} // namespace
-
 std::string TrimSpaces(const std::string& text)
 {
     const auto first = text.find_first_not_of(' ');
@@ -41,36 +33,25 @@ std::string TrimSpaces(const std::string& text)
     return text.substr(first, last - first + 1);
 }
 
-std::string SpecialFolderPath(int csidl)
+} // namespace
+
+std::string FolderPicker::DocumentsFolder()
 {
-    std::string folder;
-    switch (csidl) {
-    case CSIDL_PERSONAL:
-        // Names ~/Documents even where no such folder was ever made.
-        folder = ExistingFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-        if (folder.empty())
-            folder = ExistingFolder(QDir::homePath());
-        break;
-    case CSIDL_DESKTOP:
-        folder = ExistingFolder(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
-        break;
-    default:
-        break;
-    }
+    // Names ~/Documents even where no such folder was ever made.
+    std::string folder = ExistingFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (folder.empty())
+        folder = ExistingFolder(QDir::homePath());
     return folder.empty() ? std::string() : WithSlash(folder);
 }
 
-void BrowseForFolder()
+std::string FolderPicker::Browse()
 {
     // An empty documents path becomes "/", the root.
-    const std::string initial = WithSlash(SpecialFolderPath(CSIDL_PERSONAL));
-    const std::string picked = Shell::Instance().BrowseForFolder(kPickerTitle, initial);
+    const std::string initial = WithSlash(DocumentsFolder());
+    const std::string picked = Shell::Instance().BrowseForFolder(kTitle, initial);
     // Spaces around the path are trimmed, unless the folder really is named
     // that way: then the exact path is the one that exists.
     if (!picked.empty() && FileSystem::Instance().FolderExists(picked))
-        ChosenFolder = picked;
-    else
-        ChosenFolder = TrimSpaces(picked);
+        return picked;
+    return TrimSpaces(picked);
 }
-
-} // namespace Module1

@@ -4,6 +4,7 @@
 #include "Shell.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,9 @@ public:
     // Answers for the coming picker calls, in order; "" stands for Cancel, and
     // so does an empty queue.
     std::deque<std::string> folderAnswers;
+
+    // Runs while a message box would be open (a test may take the focus away, as one does).
+    std::function<void()> whileMessageShown;
 
     std::vector<BrowseCall> browseCalls;
     std::vector<Message> messages;

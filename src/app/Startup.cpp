@@ -1,14 +1,17 @@
-#include "Module3.h"
+#include "Startup.h"
 
 #include "FileSystem.h"
-#include "Form1.h"
+#include "LinuxFileSystem.h"
+#include "MainWindow.h"
+#include "QtShell.h"
 #include "Shell.h"
+#include "ZipRunService.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 
-namespace Module3 {
+namespace Startup {
 
 void SetUpNames()
 {
@@ -27,24 +30,26 @@ void SetUpFonts()
     QFont::insertSubstitutions(QStringLiteral("Arial Black"), {QStringLiteral("DejaVu Sans"), general});
 }
 
-void SetUpPlatform()
-{
-    // The real shell and file system are the defaults; nothing replaces them
-    // outside tests. Touching them here creates them before any window does.
-    (void)Shell::Instance();
-    (void)FileSystem::Instance();
-}
-
-int Main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     QApplication app(argc, argv);
     SetUpNames();
     SetUpFonts();
-    SetUpPlatform();
-    auto* form = new Form1;
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    form->show();
-    return app.exec();
+    // The desktop's shell and the real file system, in place before any window asks for them.
+    QtShell shell;
+    LinuxFileSystem fileSystem;
+    Shell::SetInstance(&shell);
+    FileSystem::SetInstance(&fileSystem);
+
+    // The service outlives the window, which deletes itself when closed.
+    ZipRunService run(StagingArea::DefaultRoot());
+    auto* window = new MainWindow(run);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    const int code = app.exec();
+    Shell::SetInstance(nullptr);
+    FileSystem::SetInstance(nullptr);
+    return code;
 }
 
-} // namespace Module3
+} // namespace Startup

@@ -1,4 +1,4 @@
-#include "Module3.h"
+#include "Startup.h"
 
 #include <QApplication>
 #include <QFont>
@@ -6,9 +6,9 @@
 
 namespace {
 
-TEST(Module3, StoredFontFamiliesAreSubstitutedWithFamiliesOfThisDesktop)
+TEST(Startup, StoredFontFamiliesAreSubstitutedWithFamiliesOfThisDesktop)
 {
-    Module3::SetUpFonts();
+    Startup::SetUpFonts();
     EXPECT_FALSE(QFont::substitutes(QStringLiteral("MS Sans Serif")).isEmpty());
     const QStringList serif = QFont::substitutes(QStringLiteral("Cambria"));
     EXPECT_TRUE(serif.contains(QStringLiteral("Caladea"), Qt::CaseInsensitive));
@@ -18,11 +18,11 @@ TEST(Module3, StoredFontFamiliesAreSubstitutedWithFamiliesOfThisDesktop)
     EXPECT_EQ(QFont::substitutes(QStringLiteral("cambria")), serif);
 }
 
-TEST(Module3, NamesFixThePerUserFolders)
+TEST(Startup, NamesFixThePerUserFolders)
 {
     const QString app = QApplication::applicationName();
     const QString org = QApplication::organizationName();
-    Module3::SetUpNames();
+    Startup::SetUpNames();
     EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Volarin Z"));
     EXPECT_EQ(QApplication::organizationName(), QStringLiteral("Volarin"));
     QApplication::setApplicationName(app);

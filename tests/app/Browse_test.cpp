@@ -1,5 +1,5 @@
 #include "AppFixture.h"
-#include "Module1.h"
+#include "FolderPicker.h"
 #include "chameleonButton.h"
 
 #include <QLineEdit>
@@ -11,12 +11,10 @@ const QString kMessageA = QStringLiteral(" No File Found. Please try again.");
 
 class BrowseTest : public AppTest {
 protected:
-    ~BrowseTest() override { Module1::ChosenFolder.clear(); }
-
     void Browse(const std::string& answer)
     {
         shell.folderAnswers.push_back(answer);
-        QTest::mouseClick(form->chameleonButton5(), Qt::LeftButton); // the real button
+        QTest::mouseClick(form->browseButton(), Qt::LeftButton); // the real button
     }
 
     void ExpectOneMessage(const QString& text)
@@ -30,30 +28,28 @@ protected:
 
 TEST_F(BrowseTest, CancelChangesNothing)
 {
-    form->Text1()->setText("previous");
+    form->folderField()->setText("previous");
     Browse("");
     ASSERT_EQ(shell.browseCalls.size(), 1u);
     EXPECT_EQ(shell.browseCalls[0].title, QStringLiteral("Volarin Z - Please select a folder."));
     EXPECT_EQ(shell.browseCalls[0].initialFolder.back(), '/');
-    EXPECT_TRUE(Module1::ChosenFolder.empty());
-    EXPECT_EQ(form->Text1()->text(), QStringLiteral("previous"));
+    EXPECT_EQ(form->folderField()->text(), QStringLiteral("previous"));
     EXPECT_TRUE(shell.messages.empty());
-    EXPECT_EQ(form->RowCount(), 0);
+    EXPECT_EQ(RowCount(), 0);
 }
 
 TEST_F(BrowseTest, FoundFilesAreListedAndTheFolderShown)
 {
     const std::string folder = Folder("photos", {"a.jpg", "b.jpg", "c.txt"});
-    form->chameleonButton1()->SetEnabled(true);
+    form->startButton()->SetEnabled(true);
     Browse(folder);
-    EXPECT_EQ(Module1::ChosenFolder, folder);
-    EXPECT_EQ(form->Text1()->text(), QString::fromStdString(folder));
-    EXPECT_EQ(form->RowCount(), 2);
-    EXPECT_TRUE(form->Row(0).checked);
-    EXPECT_EQ(form->Row(0).fullPath.substr(0, folder.size() + 1), folder + "/");
-    EXPECT_FALSE(form->chameleonButton1()->Enabled());
-    EXPECT_TRUE(form->chameleonButton2()->Enabled());
-    EXPECT_TRUE(form->chameleonButton3()->Enabled());
+    EXPECT_EQ(form->folderField()->text(), QString::fromStdString(folder));
+    EXPECT_EQ(RowCount(), 2);
+    EXPECT_TRUE(Row(0).checked);
+    EXPECT_EQ(Row(0).fullPath.substr(0, folder.size() + 1), folder + "/");
+    EXPECT_FALSE(form->startButton()->Enabled());
+    EXPECT_TRUE(form->clearButton()->Enabled());
+    EXPECT_TRUE(form->outputButton()->Enabled());
     EXPECT_TRUE(shell.messages.empty());
 }
 
@@ -62,9 +58,9 @@ TEST_F(BrowseTest, MessageAForAllFilesWhenOnlyThumbsDbIsThere)
     Select("All (*.*)");
     Browse(Folder("thumbs", {"Thumbs.db"}));
     ExpectOneMessage(kMessageA);
-    EXPECT_TRUE(form->Text1()->text().isEmpty());
-    EXPECT_FALSE(form->chameleonButton2()->Enabled());
-    EXPECT_FALSE(form->chameleonButton3()->Enabled());
+    EXPECT_TRUE(form->folderField()->text().isEmpty());
+    EXPECT_FALSE(form->clearButton()->Enabled());
+    EXPECT_FALSE(form->outputButton()->Enabled());
 }
 
 TEST_F(BrowseTest, MessageBNamesTheExtensionInUpperCase)
@@ -72,7 +68,7 @@ TEST_F(BrowseTest, MessageBNamesTheExtensionInUpperCase)
     Select("pdf");
     Browse(Folder("nopdf", {"a.txt"}));
     ExpectOneMessage(QStringLiteral(" No PDF Files Found. Please try again."));
-    EXPECT_TRUE(form->Text1()->text().isEmpty());
+    EXPECT_TRUE(form->folderField()->text().isEmpty());
 
     shell.messages.clear();
     Select("jpg");
@@ -83,32 +79,32 @@ TEST_F(BrowseTest, MessageBNamesTheExtensionInUpperCase)
 TEST_F(BrowseTest, NothingAddedToAListWithRowsRefreshesItThenShowsMessageA)
 {
     Browse(Folder("first", {"a.jpg"}));
-    form->Files()->SetChecked(0, false);
-    form->chameleonButton1()->SetEnabled(true);
+    Files()->setData(Files()->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
+    form->startButton()->SetEnabled(true);
     shell.messages.clear();
 
     Select("pdf"); // message A even though a row other than "All" is selected
     Browse(Folder("second", {"b.jpg"}));
     ExpectOneMessage(kMessageA);
-    EXPECT_EQ(form->RowCount(), 1);
-    EXPECT_TRUE(form->Row(0).checked);
-    EXPECT_FALSE(form->chameleonButton1()->Enabled());
-    EXPECT_TRUE(form->chameleonButton2()->Enabled());
-    EXPECT_TRUE(form->Text1()->text().isEmpty());
+    EXPECT_EQ(RowCount(), 1);
+    EXPECT_TRUE(Row(0).checked);
+    EXPECT_FALSE(form->startButton()->Enabled());
+    EXPECT_TRUE(form->clearButton()->Enabled());
+    EXPECT_TRUE(form->folderField()->text().isEmpty());
 }
 
 TEST_F(BrowseTest, SpacesAroundThePathAreTrimmedUnlessTheFolderIsNamedSo)
 {
     const std::string plain = Folder("plain", {"p.jpg"});
     Browse("  " + plain + " ");
-    EXPECT_EQ(Module1::ChosenFolder, plain);
-    EXPECT_EQ(form->RowCount(), 1);
+    EXPECT_EQ(form->folderField()->text(), QString::fromStdString(plain));
+    EXPECT_EQ(RowCount(), 1);
 
     const std::string spaced = Folder("spaced ", {"s.jpg"});
     Browse(spaced);
-    EXPECT_EQ(Module1::ChosenFolder, spaced);
-    EXPECT_EQ(form->RowCount(), 2);
-    EXPECT_EQ(form->Row(0).fullPath, spaced + "/s.jpg");
+    EXPECT_EQ(form->folderField()->text(), QString::fromStdString(spaced));
+    EXPECT_EQ(RowCount(), 2);
+    EXPECT_EQ(Row(0).fullPath, spaced + "/s.jpg");
 }
 
 TEST_F(BrowseTest, PickerStartsInDocumentsThenHomeThenRoot)
@@ -117,14 +113,14 @@ TEST_F(BrowseTest, PickerStartsInDocumentsThenHomeThenRoot)
     const auto home = temp.path() / "home";
     std::filesystem::create_directories(home);
     qputenv("HOME", QByteArray::fromStdString(home.string()));
-    EXPECT_EQ(Module1::SpecialFolderPath(Module1::CSIDL_PERSONAL), home.string() + "/");
+    EXPECT_EQ(FolderPicker::DocumentsFolder(), home.string() + "/");
     std::filesystem::create_directories(home / "Documents");
-    EXPECT_EQ(Module1::SpecialFolderPath(Module1::CSIDL_PERSONAL), (home / "Documents").string() + "/");
+    EXPECT_EQ(FolderPicker::DocumentsFolder(), (home / "Documents").string() + "/");
     Browse("");
     EXPECT_EQ(shell.browseCalls.back().initialFolder, (home / "Documents").string() + "/");
 
     qputenv("HOME", QByteArray::fromStdString((temp.path() / "nohome").string()));
-    EXPECT_EQ(Module1::SpecialFolderPath(Module1::CSIDL_PERSONAL), "");
+    EXPECT_EQ(FolderPicker::DocumentsFolder(), "");
     Browse("");
     EXPECT_EQ(shell.browseCalls.back().initialFolder, "/");
     qputenv("HOME", savedHome);
