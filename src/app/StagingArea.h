@@ -51,9 +51,6 @@ public:
     // could not be deleted are listed in the failure's leftOut.
     Status RemoveAll();
 
-    // Folders made by this process and not yet deleted.
-    const std::set<std::filesystem::path>& Made() const { return made_; }
-
     // True when the folder is a real folder directly under the root holding
     // our marker.
     bool IsOurs(const std::filesystem::path& folder) const;

@@ -43,6 +43,7 @@ public:
     // The file system the program uses: the real one unless a test or the
     // start-up code put another in its place. SetInstance does not take
     // ownership and returns the previous one; nullptr restores the real one.
+    // (Defined beside LinuxFileSystem, the default.)
     static FileSystem& Instance();
     static FileSystem* SetInstance(FileSystem* fileSystem);
 };

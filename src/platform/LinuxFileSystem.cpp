@@ -4,6 +4,24 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+FileSystem* g_instance = nullptr;
+}
+
+// Defined here so the interface needs nothing of its default.
+FileSystem& FileSystem::Instance()
+{
+    static LinuxFileSystem real;
+    return g_instance ? *g_instance : real;
+}
+
+FileSystem* FileSystem::SetInstance(FileSystem* fileSystem)
+{
+    FileSystem* previous = g_instance;
+    g_instance = fileSystem;
+    return previous;
+}
+
 LinuxFileSystem::LinuxFileSystem(std::optional<std::string> programFolder) : programFolder_(std::move(programFolder)) {}
 
 bool LinuxFileSystem::FolderExists(const std::string& path) const
