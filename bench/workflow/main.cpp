@@ -159,7 +159,7 @@ int main(int argc, char** argv)
         const bool tested = QProcess::execute("unzip", {"-tqq", QString::fromStdString((out / (part + ".zip")).string())}) == 0;
         using bench::median;
         const double f = median(flowT), st = median(startT), z = median(zipT), c = median(copyT), p = median(cpT);
-        // "start s": Start's own part (addlist, copy, queue, open); "copy s"
+        // "start s": Start's own part (checked files, copy, queue, open); "copy s"
         // and "cp s": the copy alone and `cp` of the same files; "run/zip":
         // the Zipper's run after Start, against zip.
         std::printf("%-7s %6zu %8.1f %8.3f %8.3f %6.2fx %8.3f %8.3f %8.3f %6.2fx %8.2fx%s\n", part.c_str(),

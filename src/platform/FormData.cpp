@@ -113,8 +113,8 @@ std::optional<PropertyValue> ParseNumber(const QString& text, QString* error)
     return std::nullopt;
 }
 
-// True, False, &H... or a decimal number: what a font attribute may hold.
-std::optional<PropertyValue> ParseScalar(const QString& raw)
+// True, False, &H... or a decimal number (all a font attribute may hold).
+std::optional<PropertyValue> ParseScalar(const QString& raw, QString* error = nullptr)
 {
     const QString text = raw.trimmed();
     if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
@@ -122,8 +122,8 @@ std::optional<PropertyValue> ParseScalar(const QString& raw)
     if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
         return PropertyValue(false);
     if (text.startsWith(QLatin1String("&H"), Qt::CaseInsensitive))
-        return ParseHex(text, nullptr);
-    return ParseNumber(text, nullptr);
+        return ParseHex(text, error);
+    return ParseNumber(text, error);
 }
 
 // One "Key=value" attribute of Font(...); false when it is not one we know.
@@ -216,13 +216,7 @@ std::optional<PropertyValue> FormData::ParseValueIn(const QString& raw, const QS
         return ParseFont(text, *args, error);
     if (auto args = CallArguments(text, QStringLiteral("Picture")))
         return ParsePicture(text, *args, baseDir, error);
-    if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
-        return PropertyValue(true);
-    if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
-        return PropertyValue(false);
-    if (text.startsWith(QLatin1String("&H"), Qt::CaseInsensitive))
-        return ParseHex(text, error);
-    return ParseNumber(text, error);
+    return ParseScalar(text, error);
 }
 
 FormData::Result FormData::Load(const QString& path)

@@ -71,4 +71,20 @@ TEST_F(StoredSettingsTest, SizesTheWindowAndPlacesPlainControls)
     EXPECT_TRUE(moved.problems.front().contains(QStringLiteral("Label3"))) << moved.problems.front().toStdString();
 }
 
+// A broken form file costs the window its stored settings, not its opening:
+// each problem goes to the log for whoever looks.
+TEST_F(StoredSettingsTest, ProblemsOfABrokenFormFileAreLogged)
+{
+    static QStringList logged;
+    logged.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { logged << text; });
+    const auto file = temp.write("Broken.frm", "[chameleonButton1]\nbtype 3\n");
+    LoadStoredSettings(*form, QString::fromStdString(file.string()));
+    qInstallMessageHandler(previous);
+    ASSERT_EQ(logged.size(), 1);
+    EXPECT_TRUE(logged[0].contains(QStringLiteral("Broken.frm:2: expected Key = value"))) << logged[0].toStdString();
+    EXPECT_EQ(form->startButton()->Caption(), QStringLiteral("Start"));
+}
+
 } // namespace

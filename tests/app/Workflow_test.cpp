@@ -3,6 +3,7 @@
 // Python. Only the folder picker and the message boxes are fakes. The run's
 // own cases are in ZipRunService_test.cpp.
 #include "AppFixture.h"
+#include "RandomBytes.h"
 
 #include "ArchiveName.h"
 #include "ArchiveReader.h"
@@ -26,15 +27,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string randomBytes(size_t n, unsigned seed)
-{
-    std::mt19937 gen(seed);
-    std::string s(n, '\0');
-    for (char& c : s)
-        c = static_cast<char>(gen());
-    return s;
-}
 
 class WorkflowTest : public AppTest {
 protected:

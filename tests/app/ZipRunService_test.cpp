@@ -1,6 +1,7 @@
 // The zip run without any window: requests in, signals out, real archives
 // read back by unzip and Python.
 #include "ArchiveReader.h"
+#include "RandomBytes.h"
 #include "FakeShell.h"
 #include "TempDir.h"
 #include "Unprivileged.h"
@@ -18,15 +19,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string randomBytes(size_t n, unsigned seed)
-{
-    std::mt19937 gen(seed);
-    std::string s(n, '\0');
-    for (char& c : s)
-        c = static_cast<char>(gen());
-    return s;
-}
 
 class ZipRunServiceTest : public ::testing::Test {
 protected:

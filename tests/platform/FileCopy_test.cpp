@@ -1,4 +1,5 @@
 #include "FileCopy.h"
+#include "RandomBytes.h"
 
 #include "TempDir.h"
 #include "Unprivileged.h"
@@ -14,15 +15,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string randomBytes(size_t n, unsigned seed)
-{
-    std::mt19937 gen(seed);
-    std::string s(n, '\0');
-    for (char& c : s)
-        c = static_cast<char>(gen());
-    return s;
-}
 
 struct MethodCase {
     FileCopyMethod fastest;
