@@ -1,8 +1,9 @@
-// Lists a generated folder of small files into a real Form1 on the offscreen
+// Lists a generated folder of small files into the real main window on the offscreen
 // platform and compares the time with `find DIR -maxdepth 1 -name '*.log'
 // -printf '%s\n'` on the same folder, in the same run.
-#include "Form1.h"
-#include "Module3.h"
+#include "MainWindow.h"
+#include "Startup.h"
+#include "ZipRunService.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -72,10 +73,11 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
-    Module3::SetUpNames();
-    Module3::SetUpFonts();
-    Form1 form;
-    form.Combo1()->setCurrentIndex(form.Combo1()->findText(QStringLiteral("log")));
+    Startup::SetUpNames();
+    Startup::SetUpFonts();
+    ZipRunService run(StagingArea::DefaultRoot());
+    MainWindow form(run);
+    form.extensionList()->setCurrentIndex(form.extensionList()->findText(QStringLiteral("log")));
     form.show();
     QCoreApplication::processEvents();
 
@@ -88,12 +90,11 @@ int main(int argc, char** argv)
         QCoreApplication::processEvents();
         QElapsedTimer timer;
         timer.start();
-        form.ScanFolder(Form1::TrailingSlash(folder.string()));
+        rows = form.ScanFolder(MainWindow::TrailingSlash(folder.string())).added;
         form.FinishScan();
         QCoreApplication::processEvents(); // lay out and paint the list
         form.repaint();
         bestScan = std::min(bestScan, timer.nsecsElapsed() / 1e9);
-        rows = form.RowCount();
     }
 
     std::printf("rows listed:        %d\n", rows);

@@ -1,17 +1,14 @@
-// Start-to-Complete through the main window against `zip -q -j -6`, per
-// corpus part, measured in the same run; plus the copy into the staging
-// folder alone, beside `cp`.
+// Start-to-Complete of the zip run service on the files the main window
+// lists, against `zip -q -j -6`, per corpus part, measured in the same run;
+// plus the copy into the staging folder alone, beside `cp`.
 //
 //   workflow_bench [--corpus DIR] [--reps N] [--parts a,b]
 #include "BenchSupport.h"
 #include "FileCopy.h"
-#include "Form1.h"
-#include "Module1.h"
+#include "MainWindow.h"
 #include "StagingArea.h"
 #include "StagingCopy.h"
-#include "ZipWorkflow.h"
-#include "Zipper.h"
-#include "chameleonButton.h"
+#include "ZipRunService.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -60,36 +57,39 @@ Options parse(int argc, char** argv)
     return o;
 }
 
-// The Start button's whole path: addlist, copy, queue, run to Complete. The
-// scan and the name come before the clock starts, as they do for a user.
-double workflowRun(Form1& form, ZipWorkflow& flow, const fs::path& folder, const QString& ext,
+// What Start hands over and the service's whole run: the checked files,
+// copy, queue, run to Complete. The scan and the name come before the clock
+// starts, as they do for a user.
+double workflowRun(MainWindow& form, ZipRunService& run, const fs::path& folder, const QString& ext,
                    const fs::path& outBase, bool& ok, double& startSeconds)
 {
     form.ClearLists();
-    form.Combo1()->setCurrentIndex(form.Combo1()->findText(ext));
+    form.extensionList()->setCurrentIndex(form.extensionList()->findText(ext));
     form.ScanFolder(folder.string() + "/");
     form.FinishScan();
-    const StagingOutcome prepared = flow.Staging().Prepare("bench");
-    if (!prepared.ok) {
+    if (!run.PrepareStaging(QStringLiteral("bench")).ok()) {
         ok = false;
         return -1;
     }
-    fs::remove(outBase.native() + ".zip");
-    flow.OutputChosen(flow.Staging().FolderFor("bench"), outBase);
+    const fs::path archive = outBase.native() + ".zip";
+    fs::remove(archive);
     QEventLoop loop;
-    bool finished = false;
-    QObject::connect(&flow, &ZipWorkflow::RunFinished, &loop, [&](bool good) {
-        ok = good;
-        finished = true;
-        loop.quit();
-    });
+    bool ended = false;
+    const QMetaObject::Connection connection =
+        QObject::connect(&run, &ZipRunService::Ended, &loop, [&](const RunOutcome& outcome) {
+            ok = outcome.end == RunOutcome::End::Completed;
+            ended = true;
+            loop.quit();
+        });
     QElapsedTimer clock;
     clock.start();
-    flow.Start();
+    const std::vector<std::string>& files = form.CollectCheckedFiles();
+    run.Start({std::vector<fs::path>(files.begin(), files.end()), QStringLiteral("bench"), archive});
     // Start returns once the copies are made and queued and the archive is open.
     startSeconds = bench::seconds(clock);
-    if (!finished && flow.zipper().Zipping())
+    if (!ended)
         loop.exec();
+    QObject::disconnect(connection);
     return bench::seconds(clock);
 }
 
@@ -140,27 +140,26 @@ int main(int argc, char** argv)
             bytes += fs::file_size(f);
         const std::string ext = files.empty() ? "" : files.front().extension().string().substr(1);
 
-        Form1 form;
-        // Created on the stack: the bench owns this one, not the window.
-        ZipWorkflow flow(form);
-        flow.SetStagingRoot(o.corpus / "staging");
+        ZipRunService run(o.corpus / "staging");
+        MainWindow form(run);
+        StagingArea copyArea(o.corpus / "staging-copy");
 
         std::vector<double> flowT, startT, zipT, copyT, cpT;
         bool allOk = true;
         for (int r = 0; r < o.reps; ++r) {
             bool ok = false;
             double started = 0;
-            flowT.push_back(workflowRun(form, flow, folder, QString::fromStdString(ext), out / part, ok, started));
+            flowT.push_back(workflowRun(form, run, folder, QString::fromStdString(ext), out / part, ok, started));
             startT.push_back(started);
             allOk = allOk && ok;
             zipT.push_back(bench::infoZipRun(files, out / (part + "-infozip.zip")));
-            copyT.push_back(copyRun(files, flow.Staging()));
+            copyT.push_back(copyRun(files, copyArea));
             cpT.push_back(cpRun(folder, o.corpus / "cp-target"));
         }
         const bool tested = QProcess::execute("unzip", {"-tqq", QString::fromStdString((out / (part + ".zip")).string())}) == 0;
         using bench::median;
         const double f = median(flowT), st = median(startT), z = median(zipT), c = median(copyT), p = median(cpT);
-        // "start s": Start's own part (addlist, copy, queue, open); "copy s"
+        // "start s": Start's own part (checked files, copy, queue, open); "copy s"
         // and "cp s": the copy alone and `cp` of the same files; "run/zip":
         // the Zipper's run after Start, against zip.
         std::printf("%-7s %6zu %8.1f %8.3f %8.3f %6.2fx %8.3f %8.3f %8.3f %6.2fx %8.2fx%s\n", part.c_str(),
@@ -170,7 +169,8 @@ int main(int argc, char** argv)
         fs::remove(out / (part + ".zip"));
         fs::remove(out / (part + "-infozip.zip"));
         fs::remove_all(o.corpus / "cp-target");
-        flow.Staging().RemoveAll();
+        run.Shutdown();
+        copyArea.RemoveAll();
     }
     return 0;
 }

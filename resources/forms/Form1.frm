@@ -1,6 +1,68 @@
-# Stored settings of the main window's controls, one [section] per control.
-# Format: see src/platform/FormData.h. Left, Top, Width and Height are pixels;
-# every other key belongs to the control's own stored properties.
+# Stored settings of the main window and its controls, one [section] per
+# control, named by its object name. Format: see src/platform/FormData.h.
+# The window's own section holds its size. Left, Top, Width and Height are
+# pixels, counted from the control's parent (ListView1 lies in Frame1, Combo1
+# in Frame2); every other key belongs to an owner-drawn control's own stored
+# properties.
+
+[Form1]
+Width = 640
+Height = 328
+
+[Frame1]
+Left = 8
+Top = 0
+Width = 441
+Height = 289
+
+[ListView1]
+Left = 8
+Top = 24
+Width = 425
+Height = 257
+
+[Frame2]
+Left = 456
+Top = 0
+Width = 177
+Height = 73
+
+[Combo1]
+Left = 8
+Top = 32
+Width = 161
+Height = 24
+
+[Label2]
+Left = 520
+Top = 248
+Width = 65
+Height = 33
+
+[Text1]
+Left = 8
+Top = 296
+Width = 369
+Height = 25
+
+[Label3]
+Left = 472
+Top = 304
+Width = 73
+Height = 17
+
+# Below the client area, never shown.
+[prgZip]
+Left = 8
+Top = 512
+Width = 200
+Height = 21
+
+[Label1]
+Left = 528
+Top = 512
+Width = 153
+Height = 33
 
 [XP_ProgressBar1]
 Font = Font("MS Sans Serif", 8.25, Bold=False, Italic=False, Underline=False, Charset=0)

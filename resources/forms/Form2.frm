@@ -1,6 +1,24 @@
-# Stored settings of the output name dialog's controls, one [section] per control.
-# Format: see src/platform/FormData.h. Left, Top, Width and Height are pixels;
-# every other key belongs to the control's own stored properties.
+# Stored settings of the output name dialog and its controls, one [section]
+# per control, named by its object name. Format: see src/platform/FormData.h.
+# The window's own section holds its size. Left, Top, Width and Height are
+# pixels; every other key belongs to an owner-drawn control's own stored
+# properties.
+
+[Form2]
+Width = 330
+Height = 83
+
+[Label2]
+Left = 8
+Top = 16
+Width = 65
+Height = 25
+
+[Text2]
+Left = 80
+Top = 16
+Width = 241
+Height = 25
 
 # The buttons: BlueGradient look on the system colours, as designed.
 [chameleonButton2]

@@ -15,21 +15,21 @@ std::string ArchiveName::ToBytes(const QString& name)
     return QFile::encodeName(name).toStdString();
 }
 
-std::optional<QString> ArchiveName::Check(const QString& name)
+Status ArchiveName::Check(const QString& name)
 {
+    const auto refused = [&name](FailureKind kind, size_t size = 0) {
+        return Failure{.kind = kind, .name = name, .size = size};
+    };
     if (name.trimmed().isEmpty())
-        return QStringLiteral("Please type a name for the archive.");
+        return refused(FailureKind::NameEmpty);
     if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return QStringLiteral("\"%1\" cannot be used as a file name. Please choose another name.").arg(name);
+        return refused(FailureKind::NameDots);
     if (name.contains(QLatin1Char('/')))
-        return QStringLiteral("The name may not contain \"/\". Please choose another name.");
+        return refused(FailureKind::NameHasSlash);
     if (name.contains(QChar(0)) || name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')))
-        return QStringLiteral("The name may not contain a line break or a NUL character. Please choose another name.");
+        return refused(FailureKind::NameHasLineBreakOrNul);
     const size_t bytes = ToBytes(name).size();
     if (bytes > kMaxBytes)
-        return QStringLiteral("The name is %1 bytes long; at most %2 are possible (with \".zip\" added). Please "
-                              "choose a shorter name.")
-            .arg(bytes)
-            .arg(kMaxBytes);
-    return std::nullopt;
+        return refused(FailureKind::NameTooLong, bytes);
+    return {};
 }

@@ -1,11 +1,12 @@
 #pragma once
 // The archive name typed in the Output dialog: the proposal it starts with,
 // and the check it must pass before it is used as a folder and file name.
+#include "Status.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
 
-#include <optional>
 #include <string>
 
 class ArchiveName {
@@ -20,7 +21,7 @@ public:
     // The name as bytes on disk.
     static std::string ToBytes(const QString& name);
 
-    // Why the name cannot be used, or nothing when it can. Refused: empty or
-    // blank, "." and "..", a "/", a NUL or a line break, more than kMaxBytes.
-    static std::optional<QString> Check(const QString& name);
+    // Whether the name can be used. Refused: empty or blank, "." and "..", a
+    // "/", a NUL or a line break, more than kMaxBytes.
+    static Status Check(const QString& name);
 };

@@ -31,13 +31,13 @@ public:
 
     // Every row checked, with one change notification.
     void CheckAllRows();
-    void SetChecked(int row, bool checked);
     void Clear();
 
     // The text shown in a cell (names with invalid UTF-8 get replacement characters).
     QString DisplayText(int row, int column) const;
 
 private:
+    void SetChecked(int row, bool checked);
     size_t Stored(int row) const { return rows_.size() - 1 - static_cast<size_t>(row); }
 
     std::vector<FoundFile> rows_; // oldest first

@@ -13,14 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QString shown(const fs::path& p)
+Failure StagingFailure(FailureKind kind, const fs::path& folder, std::error_code code = {})
 {
-    return QFile::decodeName(QByteArray::fromStdString(p.native()));
-}
-
-QString reason(const std::error_code& ec)
-{
-    return QString::fromLocal8Bit(ec.message());
+    return Failure{.kind = kind, .code = code, .path = folder};
 }
 
 // Deletes everything inside folder except the entry named keep, depth first.
@@ -118,44 +113,38 @@ bool StagingArea::IsOurs(const fs::path& folder) const
     return fs::symlink_status(folder / kMarker, ec).type() == fs::file_type::regular;
 }
 
-StagingOutcome StagingArea::Prepare(const std::string& name)
+Status StagingArea::Prepare(const std::string& name)
 {
     const fs::path folder = FolderFor(name);
     std::error_code ec;
     if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos
         || folder.parent_path() != root_)
-        return {false, QStringLiteral("\"%1\" cannot be used as a folder name.").arg(shown(fs::path(name)))};
+        return StagingFailure(FailureKind::StagingNameUnusable, fs::path(name));
 
     fs::create_directories(root_, ec);
     if (ec)
-        return {false, QStringLiteral("The staging folder \"%1\" could not be created: %2.")
-                           .arg(shown(root_), reason(ec))};
+        return StagingFailure(FailureKind::StagingNotCreated, root_, ec);
 
     const fs::file_status st = fs::symlink_status(folder, ec);
     if (st.type() != fs::file_type::not_found) {
         if (!IsOurs(folder))
-            return {false, QStringLiteral("\"%1\" already exists and was not made by Volarin Z, so it is left "
-                                          "untouched. Please choose another name.")
-                               .arg(shown(folder))};
+            return StagingFailure(FailureKind::StagingForeign, folder);
         if (InUseElsewhere(folder))
-            return {false, QStringLiteral("\"%1\" is in use by another Volarin Z window. Please choose another "
-                                          "name.")
-                               .arg(shown(folder))};
-        StagingOutcome removed = Remove(folder);
-        if (!removed.ok)
+            return StagingFailure(FailureKind::StagingInUseElsewhere, folder);
+        Status removed = Remove(folder);
+        if (!removed)
             return removed;
     }
 
     if (!fs::create_directory(folder, ec) || ec)
-        return {false, QStringLiteral("The staging folder \"%1\" could not be created: %2.")
-                           .arg(shown(folder), reason(ec ? ec : std::make_error_code(std::errc::file_exists)))};
+        return StagingFailure(FailureKind::StagingNotCreated, folder,
+                              ec ? ec : std::make_error_code(std::errc::file_exists));
     const fs::path marker = folder / kMarker;
     int fd = ::open(marker.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) {
         const int error = errno;
         fs::remove(folder, ec);
-        return {false, QStringLiteral("The staging folder \"%1\" could not be marked: %2.")
-                           .arg(shown(folder), QString::fromLocal8Bit(std::strerror(error)))};
+        return StagingFailure(FailureKind::StagingNotMarked, folder, std::error_code(error, std::generic_category()));
     }
     static const char kText[] = "Staging folder of Volarin Z; deleted when the program ends.\n";
     const bool written = ::write(fd, kText, sizeof kText - 1) == static_cast<ssize_t>(sizeof kText - 1);
@@ -168,7 +157,7 @@ StagingOutcome StagingArea::Prepare(const std::string& name)
     return {};
 }
 
-StagingOutcome StagingArea::Remove(const fs::path& folder)
+Status StagingArea::Remove(const fs::path& folder)
 {
     std::error_code ec;
     if (fs::symlink_status(folder, ec).type() == fs::file_type::not_found) {
@@ -177,10 +166,9 @@ StagingOutcome StagingArea::Remove(const fs::path& folder)
         return {};
     }
     if (!IsOurs(folder))
-        return {false, QStringLiteral("\"%1\" was not made by Volarin Z and is not deleted.").arg(shown(folder))};
+        return StagingFailure(FailureKind::StagingForeignNotDeleted, folder);
     if (InUseElsewhere(folder))
-        return {false, QStringLiteral("\"%1\" is in use by another Volarin Z window and is not deleted.")
-                           .arg(shown(folder))};
+        return StagingFailure(FailureKind::StagingInUseNotDeleted, folder);
 
     fs::path failedAt;
     // The marker goes last, so a folder that could only be emptied in part
@@ -195,23 +183,22 @@ StagingOutcome StagingArea::Remove(const fs::path& folder)
         failedAt = folder;
     }
     if (err)
-        return {false, QStringLiteral("The staging folder \"%1\" could not be deleted (%2): %3.")
-                           .arg(shown(folder), shown(failedAt), reason(err))};
+        return Failure{.kind = FailureKind::StagingNotDeleted, .code = err, .path = folder, .other = failedAt};
     made_.erase(folder);
     releaseLock(folder);
     return {};
 }
 
-StagingOutcome StagingArea::RemoveAll()
+Status StagingArea::RemoveAll()
 {
-    StagingOutcome all;
+    Failure kept{.kind = FailureKind::StagingCleanUpFailed};
     const std::set<fs::path> folders = made_;
     for (const fs::path& folder : folders) {
-        StagingOutcome one = Remove(folder);
-        if (!one.ok) {
-            all.ok = false;
-            all.message += (all.message.isEmpty() ? QString() : QStringLiteral("\n")) + one.message;
-        }
+        const Status one = Remove(folder);
+        if (!one)
+            kept.leftOut.push_back(one.failure());
     }
-    return all;
+    if (kept.leftOut.empty())
+        return {};
+    return kept;
 }

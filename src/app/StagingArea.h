@@ -12,17 +12,12 @@
 // keeps its marker files locked (flock) while it owns the folders: a folder
 // another running window owns is never emptied or reused, while one left by
 // a window that has gone (the lock went with it) may be.
-#include <QString>
+#include "Status.h"
 
 #include <filesystem>
 #include <map>
 #include <set>
 #include <string>
-
-struct StagingOutcome {
-    bool ok = true;
-    QString message;  // for the user: names the folder and the system's reason
-};
 
 class StagingArea {
 public:
@@ -46,18 +41,15 @@ public:
     // Deletes the staging folder of this name if this program made it, then
     // creates it empty with its marker. A folder of that name that is not ours
     // is left alone and the name refused.
-    StagingOutcome Prepare(const std::string& name);
+    Status Prepare(const std::string& name);
 
     // Deletes one staging folder made by this program (a missing folder is fine).
-    StagingOutcome Remove(const std::filesystem::path& folder);
+    Status Remove(const std::filesystem::path& folder);
 
     // Deletes every staging folder this process made; used when the program
-    // ends so no copies of the user's files stay behind. Messages of the
-    // folders that could not be deleted are joined, one per line.
-    StagingOutcome RemoveAll();
-
-    // Folders made by this process and not yet deleted.
-    const std::set<std::filesystem::path>& Made() const { return made_; }
+    // ends so no copies of the user's files stay behind. The folders that
+    // could not be deleted are listed in the failure's leftOut.
+    Status RemoveAll();
 
     // True when the folder is a real folder directly under the root holding
     // our marker.

@@ -1,7 +1,9 @@
 #pragma once
-// Applies a window's stored control settings (":/forms/<Window>.frm") to the
-// owner-drawn controls it hosts, found by object name. Runs before the
-// window's load step, so the load step's own changes (disabled buttons) win.
+// Applies a window's stored form data (":/forms/<Window>.frm"): the size of
+// the window (its own section, named like the window's object), the place of
+// every control (Left, Top, Width, Height in pixels) and the stored
+// properties of the owner-drawn controls, found by object name. Runs before
+// the window's load step, so the load step's own changes (disabled buttons) win.
 #include <QString>
 #include <QStringList>
 
@@ -13,3 +15,7 @@ struct StoredSettingsResult {
 };
 
 StoredSettingsResult ApplyStoredSettings(QWidget& window, const QString& formDataPath);
+
+// ApplyStoredSettings, with every problem reported on stderr: a broken form
+// file leaves controls misplaced or plain, but must not keep the window from opening.
+void LoadStoredSettings(QWidget& window, const QString& formDataPath);

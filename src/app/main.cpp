@@ -1,4 +1,4 @@
-#include "Module3.h"
+#include "Startup.h"
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -11,5 +11,5 @@ int main(int argc, char** argv)
     // threshold keeps glibc from handing memory back and asking for it again.
     mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
 #endif
-    return Module3::Main(argc, argv);
+    return Startup::Run(argc, argv);
 }

@@ -30,7 +30,7 @@ struct Fd {
 FileCopyResult failure(int error, const char* step)
 {
     FileCopyResult r;
-    r.error = error;
+    r.error = std::error_code(error, std::generic_category());
     r.step = step;
     return r;
 }
@@ -102,12 +102,39 @@ int copyReadWrite(int in, int out, std::uint64_t& copied, const char*& step)
     }
 }
 
-}  // namespace
-
-std::string FileCopyResult::Reason() const
+// Moves the bytes by the fastest method allowed, noting the method and the
+// count in result; 0, or the errno with step set.
+int copyBytes(int in, int out, const struct stat& st, FileCopyMethod fastest, FileCopyResult& result,
+              const char*& step)
 {
-    return error ? std::string(std::strerror(error)) : std::string();
+    std::uint64_t copied = 0;
+    if (fastest == FileCopyMethod::Clone && ::ioctl(out, FICLONE, in) == 0) {
+        result.method = FileCopyMethod::Clone;
+        result.bytes = static_cast<std::uint64_t>(st.st_size);
+        return 0;
+    }
+    if (fastest == FileCopyMethod::Clone || fastest == FileCopyMethod::CopyRange) {
+        const int rc = copyRange(in, out, copied);
+        if (rc > 0)
+            return rc;
+        if (rc == 0) {
+            result.method = FileCopyMethod::CopyRange;
+            result.bytes = copied;
+            return 0;
+        }
+    }
+    // Start over: a refused copy_file_range may still have moved the offsets.
+    if (::lseek(in, 0, SEEK_SET) < 0 || ::ftruncate(out, 0) != 0 || ::lseek(out, 0, SEEK_SET) < 0)
+        return errno;
+    copied = 0;
+    if (const int rc = copyReadWrite(in, out, copied, step))
+        return rc;
+    result.method = FileCopyMethod::ReadWrite;
+    result.bytes = copied;
+    return 0;
 }
+
+}  // namespace
 
 FileCopyResult FileCopy::Copy(const std::filesystem::path& source, const std::filesystem::path& destination)
 {
@@ -150,33 +177,9 @@ FileCopyResult FileCopy::CopyWith(const std::filesystem::path& source, const std
     };
 
     FileCopyResult result;
-    std::uint64_t copied = 0;
-    bool done = false;
-    if (fastest == FileCopyMethod::Clone && ::ioctl(out.fd, FICLONE, in.fd) == 0) {
-        done = true;
-        copied = static_cast<std::uint64_t>(st.st_size);
-        result.method = FileCopyMethod::Clone;
-    }
-    if (!done && (fastest == FileCopyMethod::Clone || fastest == FileCopyMethod::CopyRange)) {
-        int rc = copyRange(in.fd, out.fd, copied);
-        if (rc > 0)
-            return fail(rc, "copy data");
-        if (rc == 0) {
-            done = true;
-            result.method = FileCopyMethod::CopyRange;
-        }
-    }
-    if (!done) {
-        // Start over: a refused copy_file_range may still have moved the offsets.
-        if (::lseek(in.fd, 0, SEEK_SET) < 0 || ::ftruncate(out.fd, 0) != 0 || ::lseek(out.fd, 0, SEEK_SET) < 0)
-            return fail(errno, "copy data");
-        copied = 0;
-        const char* step = "copy data";
-        int rc = copyReadWrite(in.fd, out.fd, copied, step);
-        if (rc != 0)
-            return fail(rc, step);
-        result.method = FileCopyMethod::ReadWrite;
-    }
+    const char* step = "copy data";
+    if (const int error = copyBytes(in.fd, out.fd, st, fastest, result, step))
+        return fail(error, step);
 
     // Keep the modification time, as a file manager's copy does.
     struct timespec times[2] = {st.st_atim, st.st_mtim};
@@ -188,6 +191,5 @@ FileCopyResult FileCopy::CopyWith(const std::filesystem::path& source, const std
         return failure(error, "write copy");
     }
     result.ok = true;
-    result.bytes = copied;
     return result;
 }

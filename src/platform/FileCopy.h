@@ -6,18 +6,16 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 enum class FileCopyMethod { None, Clone, CopyRange, ReadWrite };
 
 struct FileCopyResult {
     bool ok = false;
-    int error = 0;             // errno of the call that failed
+    std::error_code error;     // the system's reason the call failed
     std::string step;          // what was being done when it failed, e.g. "read source"
     std::uint64_t bytes = 0;   // bytes in the destination on success
     FileCopyMethod method = FileCopyMethod::None;
-
-    // The system's reason in words ("Permission denied"), empty on success.
-    std::string Reason() const;
 };
 
 class FileCopy {

@@ -8,6 +8,8 @@
 
 namespace {
 
+using Controls = std::vector<std::pair<QString, PropertyBag>>;
+
 QString ErrorAt(const QString& source, int line, const QString& message)
 {
     return QStringLiteral("%1:%2: %3").arg(source.isEmpty() ? QStringLiteral("form data") : source)
@@ -73,111 +75,30 @@ bool Fail(QString* error, const QString& message)
     return false;
 }
 
-
 FormData::Result Failed(const QString& error)
 {
     FormData::Result r;
     r.ok = false;
     r.error = error;
     return r;
-} // folder relative picture paths are read from, set during a parse
-
-} // namespace
-
-std::optional<PropertyValue> FormData::ParseValue(const QString& raw, QString* error)
-{
-    return ParseValueIn(raw, QString(), error);
 }
 
-std::optional<PropertyValue> FormData::ParseValueIn(const QString& raw, const QString& baseDir,
-                                                    QString* error)
+std::optional<PropertyValue> ParseHex(const QString& text, QString* error)
 {
-    const QString text = raw.trimmed();
-    if (text.isEmpty()) {
-        Fail(error, QStringLiteral("missing value"));
+    QString digits = text.mid(2);
+    if (digits.endsWith(u'&'))
+        digits.chop(1);
+    bool ok = false;
+    const qulonglong v = digits.toULongLong(&ok, 16);
+    if (!ok || digits.isEmpty() || v > 0xFFFFFFFFull) {
+        Fail(error, QStringLiteral("not a 32-bit hexadecimal number: %1").arg(text));
         return std::nullopt;
     }
-    if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
-        return PropertyValue(true);
-    if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
-        return PropertyValue(false);
-    if (text.compare(QLatin1String("Nothing"), Qt::CaseInsensitive) == 0)
-        return PropertyValue(PicturePtr());
-    if (text.startsWith(u'"')) {
-        int pos = 0;
-        auto s = ReadQuoted(text, pos);
-        if (!s || pos != text.size()) {
-            Fail(error, QStringLiteral("badly quoted text: %1").arg(text));
-            return std::nullopt;
-        }
-        return PropertyValue(*s);
-    }
-    if (text.startsWith(QLatin1String("&H"), Qt::CaseInsensitive)) {
-        QString digits = text.mid(2);
-        if (digits.endsWith(u'&'))
-            digits.chop(1);
-        bool ok = false;
-        const qulonglong v = digits.toULongLong(&ok, 16);
-        if (!ok || digits.isEmpty() || v > 0xFFFFFFFFull) {
-            Fail(error, QStringLiteral("not a 32-bit hexadecimal number: %1").arg(text));
-            return std::nullopt;
-        }
-        return PropertyValue(static_cast<int32_t>(static_cast<uint32_t>(v)));
-    }
-    if (auto args = CallArguments(text, QStringLiteral("Font"))) {
-        auto parts = SplitArguments(*args);
-        if (!parts || parts->size() < 2) {
-            Fail(error, QStringLiteral("Font needs a name and a size: %1").arg(text));
-            return std::nullopt;
-        }
-        int pos = 0;
-        auto name = (*parts)[0].startsWith(u'"') ? ReadQuoted((*parts)[0], pos) : std::nullopt;
-        bool ok = false;
-        const double size = (*parts)[1].toDouble(&ok);
-        if (!name || !ok || size <= 0) {
-            Fail(error, QStringLiteral("bad font name or size: %1").arg(text));
-            return std::nullopt;
-        }
-        FontObject font(*name, size);
-        for (int i = 2; i < parts->size(); ++i) {
-            const QString item = (*parts)[i];
-            const int eq = static_cast<int>(item.indexOf(u'='));
-            const QString key = item.left(eq).trimmed().toLower();
-            auto value = eq > 0 ? ParseValueIn(item.mid(eq + 1), baseDir) : std::nullopt;
-            const bool* b = value ? std::get_if<bool>(&*value) : nullptr;
-            const int32_t* n = value ? std::get_if<int32_t>(&*value) : nullptr;
-            if (key == QLatin1String("bold") && b) font.SetBold(*b);
-            else if (key == QLatin1String("italic") && b) font.SetItalic(*b);
-            else if (key == QLatin1String("underline") && b) font.SetUnderline(*b);
-            else if (key == QLatin1String("strikethrough") && b) font.SetStrikethrough(*b);
-            else if (key == QLatin1String("weight") && n) font.SetWeight(*n);
-            else if (key == QLatin1String("charset") && n) font.SetCharset(*n);
-            else {
-                Fail(error, QStringLiteral("unknown font attribute: %1").arg(item));
-                return std::nullopt;
-            }
-        }
-        return PropertyValue(font);
-    }
-    if (auto args = CallArguments(text, QStringLiteral("Picture"))) {
-        int pos = 0;
-        const QString arg = args->trimmed();
-        auto path = arg.startsWith(u'"') ? ReadQuoted(arg, pos) : std::nullopt;
-        if (!path || pos != arg.size()) {
-            Fail(error, QStringLiteral("Picture needs a quoted path: %1").arg(text));
-            return std::nullopt;
-        }
-        QString resolved = *path;
-        if (!resolved.startsWith(u':') && QFileInfo(resolved).isRelative() && !baseDir.isEmpty())
-            resolved = QDir(baseDir).filePath(resolved);
-        auto picture = Picture::Load(resolved);
-        if (!picture) {
-            Fail(error, QStringLiteral("cannot read picture %1").arg(*path));
-            return std::nullopt;
-        }
-        picture->SetSource(*path);
-        return PropertyValue(PicturePtr(picture));
-    }
+    return PropertyValue(static_cast<int32_t>(static_cast<uint32_t>(v)));
+}
+
+std::optional<PropertyValue> ParseNumber(const QString& text, QString* error)
+{
     bool ok = false;
     if (text.contains(u'.') || text.contains(u'e', Qt::CaseInsensitive)) {
         const double d = text.toDouble(&ok);
@@ -192,43 +113,110 @@ std::optional<PropertyValue> FormData::ParseValueIn(const QString& raw, const QS
     return std::nullopt;
 }
 
-QString FormData::FormatValue(const PropertyValue& value)
+// True, False, &H... or a decimal number (all a font attribute may hold).
+std::optional<PropertyValue> ParseScalar(const QString& raw, QString* error = nullptr)
 {
-    struct Visitor {
-        QString operator()(std::monostate) const { return QStringLiteral("Nothing"); }
-        QString operator()(bool b) const { return b ? QStringLiteral("True") : QStringLiteral("False"); }
-        QString operator()(int32_t i) const { return QString::number(i); }
-        QString operator()(double d) const
-        {
-            QString s = QString::number(d, 'g', 17);
-            if (!s.contains(u'.') && !s.contains(u'e'))
-                s += QLatin1String(".0");
-            return s;
+    const QString text = raw.trimmed();
+    if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return PropertyValue(true);
+    if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return PropertyValue(false);
+    if (text.startsWith(QLatin1String("&H"), Qt::CaseInsensitive))
+        return ParseHex(text, error);
+    return ParseNumber(text, error);
+}
+
+// One "Key=value" attribute of Font(...); false when it is not one we know.
+bool ApplyFontAttribute(FontObject& font, const QString& item)
+{
+    const int eq = static_cast<int>(item.indexOf(u'='));
+    const QString key = item.left(eq).trimmed().toLower();
+    const auto value = eq > 0 ? ParseScalar(item.mid(eq + 1)) : std::nullopt;
+    const bool* b = value ? std::get_if<bool>(&*value) : nullptr;
+    const int32_t* n = value ? std::get_if<int32_t>(&*value) : nullptr;
+    if (key == QLatin1String("bold") && b) font.SetBold(*b);
+    else if (key == QLatin1String("italic") && b) font.SetItalic(*b);
+    else if (key == QLatin1String("underline") && b) font.SetUnderline(*b);
+    else if (key == QLatin1String("strikethrough") && b) font.SetStrikethrough(*b);
+    else if (key == QLatin1String("weight") && n) font.SetWeight(*n);
+    else if (key == QLatin1String("charset") && n) font.SetCharset(*n);
+    else return false;
+    return true;
+}
+
+std::optional<PropertyValue> ParseFont(const QString& text, const QString& args, QString* error)
+{
+    auto parts = SplitArguments(args);
+    if (!parts || parts->size() < 2) {
+        Fail(error, QStringLiteral("Font needs a name and a size: %1").arg(text));
+        return std::nullopt;
+    }
+    int pos = 0;
+    auto name = (*parts)[0].startsWith(u'"') ? ReadQuoted((*parts)[0], pos) : std::nullopt;
+    bool ok = false;
+    const double size = (*parts)[1].toDouble(&ok);
+    if (!name || !ok || size <= 0) {
+        Fail(error, QStringLiteral("bad font name or size: %1").arg(text));
+        return std::nullopt;
+    }
+    FontObject font(*name, size);
+    for (int i = 2; i < parts->size(); ++i) {
+        if (!ApplyFontAttribute(font, (*parts)[i])) {
+            Fail(error, QStringLiteral("unknown font attribute: %1").arg((*parts)[i]));
+            return std::nullopt;
         }
-        QString operator()(const QString& s) const
-        {
-            QString q = s;
-            q.replace(u'"', QLatin1String("\"\""));
-            return u'"' + q + u'"';
+    }
+    return PropertyValue(font);
+}
+
+std::optional<PropertyValue> ParsePicture(const QString& text, const QString& args, const QString& baseDir,
+                                          QString* error)
+{
+    int pos = 0;
+    const QString arg = args.trimmed();
+    auto path = arg.startsWith(u'"') ? ReadQuoted(arg, pos) : std::nullopt;
+    if (!path || pos != arg.size()) {
+        Fail(error, QStringLiteral("Picture needs a quoted path: %1").arg(text));
+        return std::nullopt;
+    }
+    QString resolved = *path;
+    if (!resolved.startsWith(u':') && QFileInfo(resolved).isRelative() && !baseDir.isEmpty())
+        resolved = QDir(baseDir).filePath(resolved);
+    auto picture = Picture::Load(resolved);
+    if (!picture) {
+        Fail(error, QStringLiteral("cannot read picture %1").arg(*path));
+        return std::nullopt;
+    }
+    picture->SetSource(*path);
+    return PropertyValue(PicturePtr(picture));
+}
+
+} // namespace
+
+std::optional<PropertyValue> FormData::ParseValueIn(const QString& raw, const QString& baseDir,
+                                                    QString* error)
+{
+    const QString text = raw.trimmed();
+    if (text.isEmpty()) {
+        Fail(error, QStringLiteral("missing value"));
+        return std::nullopt;
+    }
+    if (text.compare(QLatin1String("Nothing"), Qt::CaseInsensitive) == 0)
+        return PropertyValue(PicturePtr());
+    if (text.startsWith(u'"')) {
+        int pos = 0;
+        auto s = ReadQuoted(text, pos);
+        if (!s || pos != text.size()) {
+            Fail(error, QStringLiteral("badly quoted text: %1").arg(text));
+            return std::nullopt;
         }
-        QString operator()(const FontObject& f) const
-        {
-            return QStringLiteral("Font(%1, %2, Bold=%3, Italic=%4, Underline=%5, Strikethrough=%6, "
-                                  "Weight=%7, Charset=%8)")
-                .arg((*this)(f.Name()), QString::number(f.Size(), 'g', 17),
-                     (*this)(f.Bold()), (*this)(f.Italic()), (*this)(f.Underline()),
-                     (*this)(f.Strikethrough()))
-                .arg(f.Weight())
-                .arg(f.Charset());
-        }
-        QString operator()(const PicturePtr& p) const
-        {
-            if (!p)
-                return QStringLiteral("Nothing");
-            return QStringLiteral("Picture(%1)").arg((*this)(p->Source()));
-        }
-    };
-    return std::visit(Visitor{}, value);
+        return PropertyValue(*s);
+    }
+    if (auto args = CallArguments(text, QStringLiteral("Font")))
+        return ParseFont(text, *args, error);
+    if (auto args = CallArguments(text, QStringLiteral("Picture")))
+        return ParsePicture(text, *args, baseDir, error);
+    return ParseScalar(text, error);
 }
 
 FormData::Result FormData::Load(const QString& path)
@@ -242,82 +230,73 @@ FormData::Result FormData::Load(const QString& path)
     return Parse(text, path);
 }
 
+namespace {
+
+// A "[name]" line opens the control's section; the mistake, if any.
+std::optional<QString> OpenSection(const QString& line, Controls& controls)
+{
+    if (!line.endsWith(u']') || line.size() < 3)
+        return QStringLiteral("bad section header");
+    const QString name = line.mid(1, line.size() - 2).trimmed();
+    for (const auto& c : controls)
+        if (c.first.compare(name, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("control %1 appears twice").arg(name);
+    controls.emplace_back(name, PropertyBag());
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> FormData::ReadSetting(const QString& line, PropertyBag* section, const QString& baseDir,
+                                             QString& warning)
+{
+    const int eq = static_cast<int>(line.indexOf(u'='));
+    if (eq <= 0)
+        return QStringLiteral("expected Key = value");
+    if (!section)
+        return QStringLiteral("setting outside a [control] section");
+    const QString key = line.left(eq).trimmed();
+    if (section->Contains(key))
+        return QStringLiteral("key %1 appears twice").arg(key);
+    QString error;
+    auto value = ParseValueIn(line.mid(eq + 1), baseDir, &error);
+    if (!value && error.startsWith(QLatin1String("cannot read picture"))) {
+        // One missing picture should not cost the window all its settings.
+        warning = error;
+        value = PropertyValue(PicturePtr());
+    }
+    if (!value)
+        return error;
+    section->WriteProperty(key, *value);
+    return std::nullopt;
+}
+
 FormData::Result FormData::Parse(const QString& text, const QString& sourceName)
 {
-    std::vector<std::pair<QString, PropertyBag>> controls;
+    Controls controls;
     // Relative picture paths are read from the folder of the form file.
     const QString baseDir = sourceName.isEmpty() ? QString() : QFileInfo(sourceName).path();
     const QStringList lines = text.split(u'\n');
-    PropertyBag* current = nullptr;
     Result result;
     result.ok = true;
-    for (int i = 0; i < lines.size() && result.ok; ++i) {
-        const int lineNo = i + 1;
+    for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
         if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(u'\''))
             continue;
-        if (line.startsWith(u'[')) {
-            if (!line.endsWith(u']') || line.size() < 3) {
-                result = Failed(ErrorAt(sourceName, lineNo, QStringLiteral("bad section header")));
-                break;
-            }
-            const QString name = line.mid(1, line.size() - 2).trimmed();
-            for (const auto& c : controls) {
-                if (c.first.compare(name, Qt::CaseInsensitive) == 0) {
-                    result = Failed(ErrorAt(sourceName, lineNo, QStringLiteral("control %1 appears twice").arg(name)));
-                    break;
-                }
-            }
-            if (!result.ok)
-                break;
-            controls.emplace_back(name, PropertyBag());
-            current = &controls.back().second;
-            continue;
+        QString warning;
+        const std::optional<QString> mistake =
+            line.startsWith(u'[') ? OpenSection(line, controls)
+                                  : ReadSetting(line, controls.empty() ? nullptr : &controls.back().second, baseDir,
+                                                warning);
+        if (!warning.isEmpty())
+            result.warnings << ErrorAt(sourceName, i + 1, warning);
+        if (mistake) {
+            controls_.clear();
+            return Failed(ErrorAt(sourceName, i + 1, *mistake));
         }
-        const int eq = static_cast<int>(line.indexOf(u'='));
-        if (eq <= 0) {
-            result = Failed(ErrorAt(sourceName, lineNo, QStringLiteral("expected Key = value")));
-            break;
-        }
-        if (!current) {
-            result = Failed(ErrorAt(sourceName, lineNo, QStringLiteral("setting outside a [control] section")));
-            break;
-        }
-        const QString key = line.left(eq).trimmed();
-        if (current->Contains(key)) {
-            result = Failed(ErrorAt(sourceName, lineNo, QStringLiteral("key %1 appears twice").arg(key)));
-            break;
-        }
-        QString error;
-        auto value = ParseValueIn(line.mid(eq + 1), baseDir, &error);
-        if (!value && error.startsWith(QLatin1String("cannot read picture"))) {
-            // One missing picture should not cost the window all its settings.
-            result.warnings << ErrorAt(sourceName, lineNo, error);
-            value = PropertyValue(PicturePtr());
-        }
-        if (!value) {
-            result = Failed(ErrorAt(sourceName, lineNo, error));
-            break;
-        }
-        current->WriteProperty(key, *value);
     }
-    if (result.ok)
-        controls_ = std::move(controls);
-    else
-        controls_.clear();
+    controls_ = std::move(controls);
     return result;
-}
-
-QString FormData::ToText() const
-{
-    QString out;
-    for (const auto& [name, bag] : controls_) {
-        out += u'[' + name + QLatin1String("]\n");
-        for (const auto& [key, value] : bag.Entries())
-            out += key + QLatin1String(" = ") + FormatValue(value) + u'\n';
-        out += u'\n';
-    }
-    return out;
 }
 
 bool FormData::HasControl(const QString& name) const
@@ -335,15 +314,6 @@ const PropertyBag& FormData::Control(const QString& name) const
         if (c.first.compare(name, Qt::CaseInsensitive) == 0)
             return c.second;
     return empty;
-}
-
-PropertyBag& FormData::MutableControl(const QString& name)
-{
-    for (auto& c : controls_)
-        if (c.first.compare(name, Qt::CaseInsensitive) == 0)
-            return c.second;
-    controls_.emplace_back(name, PropertyBag());
-    return controls_.back().second;
 }
 
 std::vector<QString> FormData::ControlNames() const

@@ -37,23 +37,20 @@ public:
     // Reads a file or a ":/..." resource; on failure nothing is kept.
     Result Load(const QString& path);
     Result Parse(const QString& text, const QString& sourceName = QString());
-    // Writes the same format back (keys in lower case, as the bag holds them).
-    QString ToText() const;
 
     bool HasControl(const QString& name) const;
     // The control's settings; an empty bag for an unknown control. Names compare without case.
     const PropertyBag& Control(const QString& name) const;
-    PropertyBag& MutableControl(const QString& name);
     // Control names in file order.
     std::vector<QString> ControlNames() const;
-
-    // Reads one value in the text form above (also used by tests and tools).
-    static std::optional<PropertyValue> ParseValue(const QString& text, QString* error = nullptr);
-    static QString FormatValue(const PropertyValue& value);
 
 private:
     // `baseDir` is the folder relative picture paths are read from.
     static std::optional<PropertyValue> ParseValueIn(const QString& text, const QString& baseDir,
                                                      QString* error = nullptr);
+    // One "Key = value" line into the section; the mistake, if any. A
+    // picture that cannot be read sets warning and loads as Nothing.
+    static std::optional<QString> ReadSetting(const QString& line, PropertyBag* section, const QString& baseDir,
+                                              QString& warning);
     std::vector<std::pair<QString, PropertyBag>> controls_;
 };

@@ -1,6 +1,5 @@
 #include "PropertyBag.h"
 
-#include "FormData.h"
 
 #include <cmath>
 #include <limits>
@@ -35,11 +34,6 @@ bool PropertyValuesEqual(const PropertyValue& a, const PropertyValue& b)
         return (*pa)->GetType() == pb->GetType() && (*pa)->Image() == pb->Image();
     }
     return a == b;
-}
-
-QString PropertyValueToText(const PropertyValue& value)
-{
-    return FormData::FormatValue(value);
 }
 
 const PropertyValue* PropertyBag::Find(const QString& key) const
@@ -121,20 +115,6 @@ bool PropertyBag::ReadBool(const QString& key, bool defaultValue) const
     return defaultValue;
 }
 
-double PropertyBag::ReadDouble(const QString& key, double defaultValue) const
-{
-    const PropertyValue* v = Find(key);
-    if (!v)
-        return defaultValue;
-    if (auto* d = std::get_if<double>(v))
-        return *d;
-    if (auto* i = std::get_if<int32_t>(v))
-        return *i;
-    if (auto* b = std::get_if<bool>(v))
-        return *b ? -1.0 : 0.0;
-    return defaultValue;
-}
-
 QString PropertyBag::ReadString(const QString& key, const QString& defaultValue) const
 {
     const PropertyValue* v = Find(key);
@@ -168,16 +148,15 @@ PicturePtr PropertyBag::ReadPicture(const QString& key, PicturePtr defaultValue)
     return defaultValue;
 }
 
-bool PropertyBag::Remove(const QString& key)
+void PropertyBag::Remove(const QString& key)
 {
     const QString lower = key.toLower();
     for (auto it = entries_.begin(); it != entries_.end(); ++it) {
         if (it->first == lower) {
             entries_.erase(it);
-            return true;
+            return;
         }
     }
-    return false;
 }
 
 std::vector<QString> PropertyBag::Keys() const

@@ -19,8 +19,6 @@ using PropertyValue =
     std::variant<std::monostate, bool, int32_t, double, QString, FontObject, PicturePtr>;
 
 bool PropertyValuesEqual(const PropertyValue& a, const PropertyValue& b);
-// "True", "42", "8.25", "\"text\"", "Font(...)" ... for messages and debugging.
-QString PropertyValueToText(const PropertyValue& value);
 
 class PropertyBag {
 public:
@@ -38,22 +36,18 @@ public:
     // is True). A missing key or a value that cannot be converted gives the default.
     int32_t ReadInt(const QString& key, int32_t defaultValue) const;
     bool ReadBool(const QString& key, bool defaultValue) const;
-    double ReadDouble(const QString& key, double defaultValue) const;
     QString ReadString(const QString& key, const QString& defaultValue) const;
     FontObject ReadFont(const QString& key, const FontObject& defaultValue) const;
     PicturePtr ReadPicture(const QString& key, PicturePtr defaultValue = nullptr) const;
     // Converting read that reports failure instead of falling back.
     std::optional<int32_t> TryReadInt(const QString& key) const;
 
-    bool Remove(const QString& key);
-    void Clear() { entries_.clear(); }
-    int Size() const { return static_cast<int>(entries_.size()); }
-    bool IsEmpty() const { return entries_.empty(); }
     // Keys (lower case) in the order they were first written.
     std::vector<QString> Keys() const;
     const std::vector<std::pair<QString, PropertyValue>>& Entries() const { return entries_; }
 
 private:
     const PropertyValue* Find(const QString& key) const;
+    void Remove(const QString& key);
     std::vector<std::pair<QString, PropertyValue>> entries_;
 };

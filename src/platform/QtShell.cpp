@@ -20,6 +20,24 @@
 #include <unistd.h>
 
 namespace {
+Shell* g_instance = nullptr;
+}
+
+// Defined here so the interface needs nothing of its default.
+Shell& Shell::Instance()
+{
+    static QtShell desktop;
+    return g_instance ? *g_instance : desktop;
+}
+
+Shell* Shell::SetInstance(Shell* shell)
+{
+    Shell* previous = g_instance;
+    g_instance = shell;
+    return previous;
+}
+
+namespace {
 
 const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");

@@ -28,6 +28,7 @@ public:
 
     // The shell the program uses. SetInstance does not take ownership and
     // returns the previous one; nullptr restores the desktop's shell.
+    // (Defined beside QtShell, the default.)
     static Shell& Instance();
     static Shell* SetInstance(Shell* shell);
 };

@@ -1,13 +1,16 @@
 #pragma once
-// A real Form1 with the platform edge replaced: the real file system with its
-// program folder inside a temporary folder, and a FakeShell for the picker,
-// message boxes and "open with".
+// A real main window and its zip run service with the platform edge replaced:
+// the real file system with its program folder inside a temporary folder, a
+// staging root there too, and a FakeShell for the picker, message boxes and
+// "open with".
 #include "FakeShell.h"
+#include "FileListView.h"
 #include "FileSystem.h"
-#include "Form1.h"
 #include "FoundFilesModel.h"
 #include "LinuxFileSystem.h"
+#include "MainWindow.h"
 #include "TempDir.h"
+#include "ZipRunService.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -18,21 +21,23 @@ class AppTest : public ::testing::Test {
 protected:
     AppTest()
         : fileSystem_(std::make_unique<LinuxFileSystem>((temp.path() / "program").string())),
-          previousFileSystem_(FileSystem::SetInstance(fileSystem_.get()))
+          previousFileSystem_(FileSystem::SetInstance(fileSystem_.get())),
+          run(std::make_unique<ZipRunService>(stagingRoot))
     {
-        form = std::make_unique<Form1>();
+        form = std::make_unique<MainWindow>(*run);
     }
     ~AppTest() override
     {
         form.reset();
+        run.reset();
         FileSystem::SetInstance(previousFileSystem_);
     }
 
     void Select(const QString& row)
     {
-        const int index = form->Combo1()->findText(row);
+        const int index = form->extensionList()->findText(row);
         ASSERT_GE(index, 0) << row.toStdString();
-        form->Combo1()->setCurrentIndex(index);
+        form->extensionList()->setCurrentIndex(index);
     }
 
     // A folder of empty files (and sub-folders for names ending in "/").
@@ -49,17 +54,24 @@ protected:
         return folder.string();
     }
 
+    // The list's rows as the view shows them (0 = top).
+    FoundFilesModel* Files() const { return qobject_cast<FoundFilesModel*>(form->fileList()->model()); }
+    int RowCount() const { return Files()->Count(); }
+    const FoundFile& Row(int row) const { return Files()->Row(row); }
+
     std::vector<std::string> Names() const
     {
         std::vector<std::string> names;
-        for (int i = 0; i < form->RowCount(); ++i)
-            names.push_back(form->Row(i).name);
+        for (int i = 0; i < RowCount(); ++i)
+            names.push_back(Row(i).name);
         return names;
     }
 
     TempDir temp;
     FakeShell shell;
+    std::filesystem::path stagingRoot = temp.path() / "cache" / "staging";
     std::unique_ptr<LinuxFileSystem> fileSystem_;
     FileSystem* previousFileSystem_;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<ZipRunService> run;
+    std::unique_ptr<MainWindow> form;
 };

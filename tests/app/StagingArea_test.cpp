@@ -1,4 +1,5 @@
 #include "StagingArea.h"
+#include "UserMessage.h"
 
 #include "TempDir.h"
 
@@ -8,6 +9,12 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// What the user would read about the status ("" when it is ok).
+QString Text(const Status& status)
+{
+    return status.ok() ? QString() : UserMessage::For(status.failure()).text;
+}
 
 // A root inside a temporary folder, with sentinels beside the root and inside
 // it, so every test can check that nothing but our own folders went away.
@@ -39,15 +46,14 @@ TEST(StagingArea, PrepareMakesAnEmptyMarkedFolderAndEmptiesItNextTime)
 {
     Sandbox box;
     StagingArea area(box.root);
-    ASSERT_TRUE(area.Prepare("JPG ZIP Archive Dec 6 2026").ok);
+    ASSERT_TRUE(area.Prepare("JPG ZIP Archive Dec 6 2026").ok());
     const fs::path folder = box.root / "JPG ZIP Archive Dec 6 2026";
     EXPECT_TRUE(fs::is_regular_file(folder / StagingArea::kMarker));
     EXPECT_TRUE(area.IsOurs(folder));
-    EXPECT_EQ(area.Made().count(folder), 1u);
 
     box.dir.write("cache/staging/JPG ZIP Archive Dec 6 2026/copy.jpg", "old copy");
     box.dir.write("cache/staging/JPG ZIP Archive Dec 6 2026/sub/deeper.jpg", "old copy");
-    ASSERT_TRUE(area.Prepare("JPG ZIP Archive Dec 6 2026").ok);
+    ASSERT_TRUE(area.Prepare("JPG ZIP Archive Dec 6 2026").ok());
     EXPECT_FALSE(fs::exists(folder / "copy.jpg"));
     EXPECT_FALSE(fs::exists(folder / "sub"));
     EXPECT_TRUE(area.IsOurs(folder));
@@ -58,9 +64,9 @@ TEST(StagingArea, RootWithTrailingSlashStillRecognisesItsFolders)
 {
     Sandbox box;
     StagingArea area(box.root.native() + "/");
-    ASSERT_TRUE(area.Prepare("a").ok);
+    ASSERT_TRUE(area.Prepare("a").ok());
     EXPECT_TRUE(area.IsOurs(box.root / "a"));
-    EXPECT_TRUE(area.Remove(box.root / "a").ok);
+    EXPECT_TRUE(area.Remove(box.root / "a").ok());
     EXPECT_FALSE(fs::exists(box.root / "a"));
 }
 
@@ -76,14 +82,14 @@ TEST(StagingArea, RefusesNamesTakenByFoldersItDidNotMake)
 
     StagingArea area(box.root);
     for (const char* name : {"foreign", "link", "loose.txt"}) {
-        const StagingOutcome r = area.Prepare(name);
-        EXPECT_FALSE(r.ok) << name;
-        EXPECT_TRUE(r.message.contains(QString::fromUtf8(name))) << r.message.toStdString();
-        EXPECT_FALSE(area.Remove(box.root / name).ok) << name;
+        const Status r = area.Prepare(name);
+        EXPECT_FALSE(r.ok()) << name;
+        EXPECT_TRUE(Text(r).contains(QString::fromUtf8(name))) << Text(r).toStdString();
+        EXPECT_FALSE(area.Remove(box.root / name).ok()) << name;
     }
     EXPECT_EQ(readFileBytes(elsewhere / "precious.txt"), "precious");
     EXPECT_TRUE(fs::is_symlink(box.root / "link"));
-    EXPECT_TRUE(area.Made().empty());
+    EXPECT_TRUE(area.RemoveAll().ok());  // nothing recorded that is not ours
     box.expectSentinels();
 }
 
@@ -94,10 +100,10 @@ TEST(StagingArea, NeverActsOnTheRootOrOutsideIt)
     Sandbox box;
     StagingArea area(box.root);
     for (const char* name : {"", ".", "..", "../cache", "a/b", "/"}) {
-        EXPECT_FALSE(area.Prepare(name).ok) << name;
+        EXPECT_FALSE(area.Prepare(name).ok()) << name;
     }
-    EXPECT_FALSE(area.Remove(box.root).ok);
-    EXPECT_FALSE(area.Remove(box.dir / "cache").ok);
+    EXPECT_FALSE(area.Remove(box.root).ok());
+    EXPECT_FALSE(area.Remove(box.dir / "cache").ok());
     box.expectSentinels();
 }
 
@@ -107,7 +113,7 @@ TEST(StagingArea, RemovesLinksAsLinksAndReadOnlyContents)
 {
     Sandbox box;
     StagingArea area(box.root);
-    ASSERT_TRUE(area.Prepare("run").ok);
+    ASSERT_TRUE(area.Prepare("run").ok());
     const fs::path folder = box.root / "run";
     const fs::path target = box.dir.write("outside/target.txt", "target");
     fs::create_symlink(target, folder / "file-link");
@@ -115,7 +121,7 @@ TEST(StagingArea, RemovesLinksAsLinksAndReadOnlyContents)
     box.dir.write("cache/staging/run/ro/inner.txt", "x");
     fs::permissions(folder / "ro", fs::perms::owner_read | fs::perms::owner_exec);
 
-    ASSERT_TRUE(area.Remove(folder).ok);
+    ASSERT_TRUE(area.Remove(folder).ok());
     EXPECT_FALSE(fs::exists(fs::symlink_status(folder)));
     EXPECT_EQ(readFileBytes(target), "target");
     box.expectSentinels();
@@ -126,20 +132,19 @@ TEST(StagingArea, RemoveAllDeletesEveryFolderOfThisProcessAndNothingElse)
     Sandbox box;
     {
         StagingArea earlier(box.root);
-        ASSERT_TRUE(earlier.Prepare("from another process").ok);
+        ASSERT_TRUE(earlier.Prepare("from another process").ok());
     }
     StagingArea area(box.root);
     for (const char* name : {"first", "second", "third *"})
-        ASSERT_TRUE(area.Prepare(name).ok) << name;
+        ASSERT_TRUE(area.Prepare(name).ok()) << name;
     box.dir.write("cache/staging/second/copy.bin", "copy");
 
-    const StagingOutcome r = area.RemoveAll();
-    EXPECT_TRUE(r.ok) << r.message.toStdString();
+    const Status r = area.RemoveAll();
+    EXPECT_TRUE(r.ok()) << Text(r).toStdString();
     for (const char* name : {"first", "second", "third *"})
         EXPECT_FALSE(fs::exists(box.root / name)) << name;
     EXPECT_TRUE(fs::is_directory(box.root));
     EXPECT_TRUE(fs::exists(box.root / "from another process"));
-    EXPECT_TRUE(area.Made().empty());
     box.expectSentinels();
 }
 
@@ -147,10 +152,10 @@ TEST(StagingArea, RemovingAMissingFolderIsNotAnError)
 {
     Sandbox box;
     StagingArea area(box.root);
-    ASSERT_TRUE(area.Prepare("gone").ok);
+    ASSERT_TRUE(area.Prepare("gone").ok());
     fs::remove_all(box.root / "gone");
-    EXPECT_TRUE(area.Remove(box.root / "gone").ok);
-    EXPECT_TRUE(area.Made().empty());
+    EXPECT_TRUE(area.Remove(box.root / "gone").ok());
+    EXPECT_TRUE(area.RemoveAll().ok());  // nothing recorded that is not ours
 }
 
 // A root that cannot be made (here a file stands in the way) gives a message
@@ -160,11 +165,11 @@ TEST(StagingArea, CreationFailureNamesFolderAndReason)
     TempDir dir;
     dir.write("cache", "a file, not a folder");
     StagingArea area(dir / "cache" / "staging");
-    const StagingOutcome r = area.Prepare("name");
-    ASSERT_FALSE(r.ok);
-    EXPECT_TRUE(r.message.contains(QStringLiteral("staging"))) << r.message.toStdString();
-    EXPECT_TRUE(r.message.contains(QStringLiteral("Not a directory"))) << r.message.toStdString();
-    EXPECT_TRUE(area.Made().empty());
+    const Status r = area.Prepare("name");
+    ASSERT_FALSE(r.ok());
+    EXPECT_TRUE(Text(r).contains(QStringLiteral("staging"))) << Text(r).toStdString();
+    EXPECT_TRUE(Text(r).contains(QStringLiteral("Not a directory"))) << Text(r).toStdString();
+    EXPECT_TRUE(area.RemoveAll().ok());  // nothing recorded that is not ours
 }
 
 // Two windows of the program share the root. A folder the other window owns
@@ -175,28 +180,28 @@ TEST(StagingArea, FolderOfAnotherRunningWindowIsLeftAlone)
     Sandbox box;
     const fs::path folder = box.root / "JPG ZIP Archive Dec 7 2026";
     auto first = std::make_unique<StagingArea>(box.root);
-    ASSERT_TRUE(first->Prepare("JPG ZIP Archive Dec 7 2026").ok);
+    ASSERT_TRUE(first->Prepare("JPG ZIP Archive Dec 7 2026").ok());
     box.dir.write("cache/staging/JPG ZIP Archive Dec 7 2026/copy.jpg", "first window's copy");
 
     StagingArea second(box.root);
     EXPECT_TRUE(second.InUseElsewhere(folder));
     EXPECT_FALSE(first->InUseElsewhere(folder));
-    const StagingOutcome refused = second.Prepare("JPG ZIP Archive Dec 7 2026");
-    EXPECT_FALSE(refused.ok);
-    EXPECT_TRUE(refused.message.contains(QStringLiteral("another Volarin Z window"))) << refused.message.toStdString();
-    EXPECT_FALSE(second.Remove(folder).ok);
+    const Status refused = second.Prepare("JPG ZIP Archive Dec 7 2026");
+    EXPECT_FALSE(refused.ok());
+    EXPECT_TRUE(Text(refused).contains(QStringLiteral("another Volarin Z window"))) << Text(refused).toStdString();
+    EXPECT_FALSE(second.Remove(folder).ok());
     EXPECT_EQ(readFileBytes(folder / "copy.jpg"), "first window's copy");
-    EXPECT_TRUE(second.Made().empty());
+    EXPECT_TRUE(second.RemoveAll().ok());  // the refused folder was not recorded
 
     // The first window re-confirming its own name still works.
-    ASSERT_TRUE(first->Prepare("JPG ZIP Archive Dec 7 2026").ok);
+    ASSERT_TRUE(first->Prepare("JPG ZIP Archive Dec 7 2026").ok());
     EXPECT_FALSE(fs::exists(folder / "copy.jpg"));
 
     // A window that ended without cleaning up leaves its folder free.
     first.reset();
     EXPECT_FALSE(second.InUseElsewhere(folder));
-    EXPECT_TRUE(second.Prepare("JPG ZIP Archive Dec 7 2026").ok);
-    EXPECT_TRUE(second.RemoveAll().ok);
+    EXPECT_TRUE(second.Prepare("JPG ZIP Archive Dec 7 2026").ok());
+    EXPECT_TRUE(second.RemoveAll().ok());
     EXPECT_FALSE(fs::exists(folder));
     box.expectSentinels();
 }

@@ -1,18 +1,18 @@
 // The whole zip workflow through the real windows: scan with Browse, Output,
 // OK, Start, the run to its end, and the archive read back by unzip and
-// Python. Only the folder picker and the message boxes are fakes.
+// Python. Only the folder picker and the message boxes are fakes. The run's
+// own cases are in ZipRunService_test.cpp.
 #include "AppFixture.h"
+#include "RandomBytes.h"
 
 #include "ArchiveName.h"
 #include "ArchiveReader.h"
 #include "ClickLabel.h"
-#include "Form2.h"
+#include "OutputNameDialog.h"
 #include "HelpPage.h"
-#include "Module1.h"
 #include "StagingArea.h"
-#include "Unprivileged.h"
-#include "ZipWorkflow.h"
-#include "Zipper.h"
+#include "RunOutcome.h"
+#include "StagingArea.h"
 #include "chameleonButton.h"
 
 #include <QLineEdit>
@@ -28,43 +28,29 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string randomBytes(size_t n, unsigned seed)
-{
-    std::mt19937 gen(seed);
-    std::string s(n, '\0');
-    for (char& c : s)
-        c = static_cast<char>(gen());
-    return s;
-}
-
 class WorkflowTest : public AppTest {
 protected:
-    WorkflowTest()
-    {
-        fs::create_directories(out);
-        flow().SetStagingRoot(root);
-    }
+    WorkflowTest() { fs::create_directories(out); }
 
-    ZipWorkflow& flow() { return form->Workflow(); }
-    chameleonButton* start() { return form->chameleonButton1(); }
-    chameleonButton* output() { return form->chameleonButton3(); }
+    OutputNameDialog* dialog() { return form->outputDialog(); }
+    chameleonButton* start() { return form->startButton(); }
+    chameleonButton* output() { return form->outputButton(); }
 
     // Browse... with the picker answering `folder`.
     void Scan(const fs::path& folder)
     {
         shell.folderAnswers.push_back(folder.string());
-        QTest::mouseClick(form->chameleonButton5(), Qt::LeftButton);
+        QTest::mouseClick(form->browseButton(), Qt::LeftButton);
     }
 
     // Output, then the dialog's OK with `name` typed and `where` picked.
     void Confirm(const QString& name, const fs::path& where)
     {
         OpenOutput();
-        Form2* dialog = flow().OutputDialog();
-        ASSERT_NE(dialog, nullptr);
-        dialog->Text2()->setText(name);
+        ASSERT_NE(dialog(), nullptr);
+        dialog()->nameField()->setText(name);
         shell.folderAnswers.push_back(where.string());
-        QTest::mouseClick(dialog->chameleonButton1(), Qt::LeftButton);
+        QTest::mouseClick(dialog()->okButton(), Qt::LeftButton);
     }
     void Confirm(const QString& name) { Confirm(name, out); }
 
@@ -78,11 +64,11 @@ protected:
     // started or it did not end in time.
     bool StartAndWait()
     {
-        QSignalSpy finished(&flow(), &ZipWorkflow::RunFinished);
+        QSignalSpy ended(run.get(), &ZipRunService::Ended);
         QTest::mouseClick(start(), Qt::LeftButton);
-        if (!flow().zipper().Zipping())
+        if (!run->Running())
             return false;
-        return finished.wait(60000);
+        return ended.wait(60000);
     }
 
     std::map<std::string, std::string> Entries(const fs::path& archive)
@@ -102,7 +88,7 @@ protected:
         return texts;
     }
 
-    fs::path root = temp.path() / "cache" / "staging";
+    const fs::path& root = stagingRoot;
     fs::path out = temp.path() / "out";
 };
 
@@ -117,27 +103,26 @@ TEST_F(WorkflowTest, ScanNameStartGivesTheArchive)
     temp.write("photos/.hidden.jpg", "hidden");
     temp.write("photos/empty.jpg", "");
     Scan(temp.path() / "photos");
-    ASSERT_EQ(form->RowCount(), 4);
+    ASSERT_EQ(RowCount(), 4);
 
     OpenOutput();
-    const QString proposal = flow().OutputDialog()->Text2()->text();
+    const QString proposal = dialog()->nameField()->text();
     EXPECT_EQ(proposal, ArchiveName::Propose(QStringLiteral("jpg"), QDate::currentDate()));
-    QTest::mouseClick(flow().OutputDialog()->chameleonButton2(), Qt::LeftButton);
+    QTest::mouseClick(dialog()->cancelButton(), Qt::LeftButton);
     EXPECT_FALSE(start()->Enabled());
 
     Confirm(proposal);
     ASSERT_TRUE(start()->Enabled()) << shell.messages.size();
     const fs::path staging = root / ArchiveName::ToBytes(proposal);
-    EXPECT_EQ(Module1::StagingFolder, staging.string());
-    EXPECT_EQ(Module1::OutputBase, (out / ArchiveName::ToBytes(proposal)).string());
+    EXPECT_TRUE(fs::is_regular_file(staging / StagingArea::kMarker));
 
-    QSignalSpy progress(&flow().zipper(), &Zipper::Progress);
+    QSignalSpy progress(run.get(), &ZipRunService::Progress);
     ASSERT_TRUE(StartAndWait());
     EXPECT_FALSE(start()->Enabled());
     EXPECT_FALSE(output()->Enabled());
-    EXPECT_TRUE(form->prgZip()->isVisibleTo(form.get()));
-    EXPECT_TRUE(form->Label2()->isVisibleTo(form.get()));
-    EXPECT_EQ(form->Label2()->text(), QStringLiteral("100%"));
+    EXPECT_TRUE(form->progressBar()->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->percentLabel()->isVisibleTo(form.get()));
+    EXPECT_EQ(form->percentLabel()->text(), QStringLiteral("100%"));
     EXPECT_GE(progress.count(), 13);  // 300000 + 1500000 bytes in 128 KiB chunks
 
     const auto entries = Entries(out / (ArchiveName::ToBytes(proposal) + ".zip"));
@@ -158,7 +143,7 @@ TEST_F(WorkflowTest, AllFilesProposalMakesAnArchive)
     temp.write("mixed/b", "b");
     Scan(temp.path() / "mixed");
     OpenOutput();
-    const QString proposal = flow().OutputDialog()->Text2()->text();
+    const QString proposal = dialog()->nameField()->text();
     EXPECT_TRUE(proposal.startsWith(QStringLiteral("ALL (*.*) ZIP Archive "))) << proposal.toStdString();
     Confirm(proposal);
     ASSERT_TRUE(StartAndWait());
@@ -172,38 +157,16 @@ TEST_F(WorkflowTest, OutputAgainKeepsTheTypedNameUntilCancel)
     Scan(temp.path() / "p");
     Confirm(QStringLiteral("Typed name"));
     OpenOutput();
-    EXPECT_EQ(flow().OutputDialog()->Text2()->text(), QStringLiteral("Typed name"));
-    QTest::keyClick(flow().OutputDialog()->Text2(), Qt::Key_Escape);
+    EXPECT_EQ(dialog()->nameField()->text(), QStringLiteral("Typed name"));
+    QTest::keyClick(dialog()->nameField(), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(flow().OutputDialog(), nullptr);
+    EXPECT_EQ(dialog(), nullptr);
     OpenOutput();
-    EXPECT_EQ(flow().OutputDialog()->Text2()->text(),
+    EXPECT_EQ(dialog()->nameField()->text(),
               ArchiveName::Propose(QStringLiteral("jpg"), QDate::currentDate()));
 }
 
-// Two files of one name: one entry, holding the later row of List1's copy.
-TEST_F(WorkflowTest, SameNamedFilesGiveOneEntryOfTheLaterCopy)
-{
-    Select(QStringLiteral("txt"));
-    temp.write("a/x.txt", "from a");
-    temp.write("b/x.txt", "from b");
-    temp.write("b/y.txt", "y");
-    Scan(temp.path() / "a");
-    Scan(temp.path() / "b");
-    Confirm(QStringLiteral("dups"));
-    ASSERT_TRUE(StartAndWait());
-    ASSERT_EQ(form->List1().size(), 3u);
-    const std::string later = readFileBytes(form->List1().back());
-    const auto entries = Entries(out / "dups.zip");
-    EXPECT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries.at("x.txt"), later);
-    // The later copy is the row further down the list, from the folder added
-    // first (the help page says so).
-    EXPECT_EQ(entries.at("x.txt"), "from a");
-    EXPECT_EQ(entries.at("y.txt"), "y");
-}
-
-// List1 is not emptied by a run: the second run zips the first selection again.
+// The run list is not emptied by a run: the second run zips the first selection again.
 TEST_F(WorkflowTest, SecondRunWithoutClearZipsTheEarlierSelectionToo)
 {
     Select(QStringLiteral("txt"));
@@ -217,7 +180,6 @@ TEST_F(WorkflowTest, SecondRunWithoutClearZipsTheEarlierSelectionToo)
     Scan(temp.path() / "two");
     Confirm(QStringLiteral("second"));
     ASSERT_TRUE(StartAndWait());
-    EXPECT_EQ(form->List1().size(), 3u);
     EXPECT_EQ(Entries(out / "second.zip"),
               (std::map<std::string, std::string>{{"1.txt", "1"}, {"2.txt", "2"}}));
     // Confirming the same name again empties that staging folder first.
@@ -270,15 +232,15 @@ TEST_F(WorkflowTest, ClosingDuringARunStopsItFirst)
     temp.write("big/big.jpg", randomBytes(12 * 1024 * 1024, 5));
     Scan(temp.path() / "big");
     Confirm(QStringLiteral("big"));
-    QSignalSpy errors(&flow().zipper(), &Zipper::Error);
-    QSignalSpy progress(&flow().zipper(), &Zipper::Progress);
+    QSignalSpy ended(run.get(), &ZipRunService::Ended);
+    QSignalSpy progress(run.get(), &ZipRunService::Progress);
     QTest::mouseClick(start(), Qt::LeftButton);
-    ASSERT_TRUE(flow().zipper().Zipping());
+    ASSERT_TRUE(run->Running());
     ASSERT_TRUE(progress.wait(10000));
     form->close();
-    EXPECT_FALSE(flow().zipper().Zipping());
+    EXPECT_FALSE(run->Running());
     QTest::qWait(50);
-    EXPECT_EQ(errors.count(), 0);
+    EXPECT_EQ(ended.count(), 0);
     EXPECT_TRUE(shell.messages.empty());
     EXPECT_FALSE(fs::exists(root / "big"));
     EXPECT_TRUE(fs::is_empty(out)) << "half-written archive left behind";
@@ -290,9 +252,9 @@ TEST_F(WorkflowTest, OkWithTheRunningNameIsRefused)
     temp.write("big/big.jpg", randomBytes(8 * 1024 * 1024, 6));
     Scan(temp.path() / "big");
     Confirm(QStringLiteral("running"));
-    QSignalSpy finished(&flow(), &ZipWorkflow::RunFinished);
+    QSignalSpy ended(run.get(), &ZipRunService::Ended);
     QTest::mouseClick(start(), Qt::LeftButton);
-    ASSERT_TRUE(flow().zipper().Zipping());
+    ASSERT_TRUE(run->Running());
 
     Scan(temp.path() / "big");  // a scan enables Output again
     Confirm(QStringLiteral("running"));
@@ -303,60 +265,18 @@ TEST_F(WorkflowTest, OkWithTheRunningNameIsRefused)
     // The refused name left Start as it was; a different name enables it,
     // but a second run waits for the first.
     Confirm(QStringLiteral("next"));
-    const size_t listed = form->List1().size();
     QTest::mouseClick(start(), Qt::LeftButton);
     ASSERT_EQ(shell.messages.size(), 2u);
     EXPECT_TRUE(shell.messages[1].text.contains(QStringLiteral("running.zip")));
-    EXPECT_EQ(form->List1().size(), listed);
+    EXPECT_EQ(shell.messages[1].icon, Shell::Icon::Information);
+    EXPECT_FALSE(fs::exists(root / "next" / "big.jpg"));
+    // The refused Start handed nothing over: the list holds the row of the
+    // press that started the run, and the two rows collected now.
+    EXPECT_EQ(form->CollectCheckedFiles().size(), 3u);
 
-    ASSERT_TRUE(finished.wait(60000));
-    EXPECT_EQ(finished.at(0).at(0).toBool(), true);
+    ASSERT_TRUE(ended.wait(60000));
+    EXPECT_EQ(ended.at(0).at(0).value<RunOutcome>().end, RunOutcome::End::Completed);
     EXPECT_EQ(Entries(out / "running.zip").size(), 1u);
-}
-
-// A file that vanished between the scan and Start is left out, the run goes
-// on with the rest, and one message after the run names it and why. With
-// nothing left to copy no run starts.
-TEST_F(WorkflowTest, FilesThatCannotBeCopiedAreListedAfterTheRun)
-{
-    temp.write("p/keep.jpg", "keep");
-    temp.write("p/gone.jpg", "gone");
-    Scan(temp.path() / "p");
-    Confirm(QStringLiteral("partial"));
-    fs::remove(temp.path() / "p" / "gone.jpg");
-    ASSERT_TRUE(StartAndWait());
-    EXPECT_EQ(Entries(out / "partial.zip"), (std::map<std::string, std::string>{{"keep.jpg", "keep"}}));
-    ASSERT_EQ(shell.messages.size(), 1u);
-    const QString text = shell.messages[0].text;
-    EXPECT_TRUE(text.contains(QStringLiteral("gone.jpg"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("No such file or directory"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("partial.zip"))) << text.toStdString();
-
-    shell.messages.clear();
-    form->ClearLists();
-    temp.write("q/only.jpg", "only");
-    Scan(temp.path() / "q");
-    Confirm(QStringLiteral("nothing"));
-    fs::remove(temp.path() / "q" / "only.jpg");
-    EXPECT_FALSE(StartAndWait());
-    ASSERT_EQ(shell.messages.size(), 1u);
-    EXPECT_TRUE(shell.messages[0].text.contains(QStringLiteral("No file could be copied")));
-    EXPECT_FALSE(fs::exists(out / "nothing.zip"));
-}
-
-// Root reads every file, so as root the test runs again as nobody.
-TEST_F(WorkflowTest, UnreadableSourceAsOrdinaryUser)
-{
-    VOLARIN_RUN_AS_NOBODY_WHEN_ROOT();
-    temp.write("p/ok.jpg", "ok");
-    const fs::path secret = temp.write("p/secret.jpg", "secret");
-    Scan(temp.path() / "p");
-    Confirm(QStringLiteral("unreadable"));
-    ::chmod(secret.c_str(), 0);
-    ASSERT_TRUE(StartAndWait());
-    EXPECT_EQ(Entries(out / "unreadable.zip"), (std::map<std::string, std::string>{{"ok.jpg", "ok"}}));
-    ASSERT_EQ(shell.messages.size(), 1u);
-    EXPECT_TRUE(shell.messages[0].text.contains(QStringLiteral("Permission denied")));
 }
 
 // A run that cannot write its archive says so, naming it and the reason.
@@ -367,7 +287,7 @@ TEST_F(WorkflowTest, ArchiveThatCannotBeWrittenIsReported)
     Confirm(QStringLiteral("lost"));
     fs::remove_all(out);
     EXPECT_FALSE(StartAndWait());
-    EXPECT_FALSE(form->prgZip()->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->progressBar()->isVisibleTo(form.get()));
     ASSERT_EQ(shell.messages.size(), 1u);
     const QString text = shell.messages[0].text;
     EXPECT_TRUE(text.contains(QStringLiteral("lost.zip"))) << text.toStdString();
@@ -375,76 +295,22 @@ TEST_F(WorkflowTest, ArchiveThatCannotBeWrittenIsReported)
     EXPECT_FALSE(start()->Enabled());
 }
 
-// Entries and bytes left in the Zipper by an earlier queuing that stopped
-// half-way never ride along with the next run: not in the archive, not in
-// the percentage.
-TEST_F(WorkflowTest, LeftoversOfAnEarlierQueuingDoNotRideAlong)
-{
-    const fs::path leftover = temp.write("elsewhere/leftover.jpg", randomBytes(400000, 7));
-    ASSERT_FALSE(flow().zipper().AddFile(leftover));
-    ASSERT_EQ(flow().zipper().BytesToZip(), 400000);
-
-    temp.write("q/b.jpg", "b");
-    Scan(temp.path() / "q");
-    Confirm(QStringLiteral("queue"));
-    QStringList captions;
-    QObject::connect(&flow().zipper(), &Zipper::Progress, form.get(),
-                     [&] { captions << form->Label2()->text(); });
-    ASSERT_TRUE(StartAndWait());
-    EXPECT_EQ(Entries(out / "queue.zip"), (std::map<std::string, std::string>{{"b.jpg", "b"}}));
-    EXPECT_EQ(captions, QStringList{QStringLiteral("100%")});
-    EXPECT_TRUE(shell.messages.empty());
-}
-
-TEST(WorkflowPercent, RoundsToNearestWithTiesToEven)
-{
-    struct Case {
-        int64_t zipped, total;
-        int percent;
-    } cases[] = {
-        {0, 100, 0}, {1, 200, 0}, {3, 200, 2}, {5, 200, 2}, {199, 200, 100}, {131072, 30 * 1048576, 0},
-        {100, 100, 100}, {int64_t(3) << 32, int64_t(6) << 32, 50}, {0, 0, 100},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(ZipWorkflow::Percent(c.zipped, c.total), c.percent) << c.zipped << "/" << c.total;
-}
-
-// The first chunk of a run over 25 MiB is under half a percent: the label
-// shows 0%, not 100%.
-TEST_F(WorkflowTest, PercentageShowsTheTrueValueFromTheStart)
-{
-    temp.write("big/big.jpg", randomBytes(30 * 1024 * 1024, 9));
-    Scan(temp.path() / "big");
-    Confirm(QStringLiteral("percent"));
-    QStringList captions;
-    QObject::connect(&flow().zipper(), &Zipper::Progress, form.get(),
-                     [&] { captions << form->Label2()->text(); });
-    ASSERT_TRUE(StartAndWait());
-    ASSERT_FALSE(captions.isEmpty());
-    EXPECT_EQ(captions.front(), QStringLiteral("0%"));
-    EXPECT_EQ(captions.back(), QStringLiteral("100%"));
-    EXPECT_TRUE(std::is_sorted(captions.begin(), captions.end(),
-                               [](const QString& l, const QString& r) { return l.chopped(1).toInt() < r.chopped(1).toInt(); }));
-}
-
 TEST_F(WorkflowTest, OnlineHelpOpensTheLocalPage)
 {
-    const fs::path program = temp.path() / "prefix" / "bin";
-    fs::create_directories(program);
-    flow().SetProgramFolder(QString::fromStdString(program.string()));
-    QTest::mouseClick(form->Label3(), Qt::LeftButton);
+    // The fixture's program folder is <temp>/program.
+    QTest::mouseClick(form->helpLink(), Qt::LeftButton);
     ASSERT_EQ(shell.messages.size(), 1u);  // not installed yet: says where it looked
     EXPECT_TRUE(shell.messages[0].text.contains(QStringLiteral("share/volarin-z/help/index.html")));
 
-    const fs::path page = temp.write("prefix/share/volarin-z/help/index.html", "<html></html>");
-    QTest::mouseClick(form->Label3(), Qt::LeftButton);
+    const fs::path page = temp.write("share/volarin-z/help/index.html", "<html></html>");
+    QTest::mouseClick(form->helpLink(), Qt::LeftButton);
     ASSERT_EQ(shell.openedUrls.size(), 1u);
     EXPECT_EQ(shell.openedUrls[0], QUrl::fromLocalFile(QString::fromStdString(page.string())).toString());
     EXPECT_TRUE(shell.openedUrls[0].startsWith(QStringLiteral("file:///")));
 
     // A link reached with the keyboard works the same.
-    EXPECT_TRUE(form->Label3()->focusPolicy() & Qt::TabFocus);
-    QTest::keyClick(form->Label3(), Qt::Key_Return);
+    EXPECT_TRUE(form->helpLink()->focusPolicy() & Qt::TabFocus);
+    QTest::keyClick(form->helpLink(), Qt::Key_Return);
     EXPECT_EQ(shell.openedUrls.size(), 2u);
 }
 

@@ -1,4 +1,5 @@
 #include "FileCopy.h"
+#include "RandomBytes.h"
 
 #include "TempDir.h"
 #include "Unprivileged.h"
@@ -14,15 +15,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string randomBytes(size_t n, unsigned seed)
-{
-    std::mt19937 gen(seed);
-    std::string s(n, '\0');
-    for (char& c : s)
-        c = static_cast<char>(gen());
-    return s;
-}
 
 struct MethodCase {
     FileCopyMethod fastest;
@@ -43,7 +35,7 @@ TEST_P(FileCopyMethods, CopiesBytesExactly)
         const fs::path src = dir.write("src-" + std::to_string(size), bytes);
         const fs::path dst = dir / ("dst-" + std::to_string(size));
         const FileCopyResult r = FileCopy::CopyWith(src, dst, GetParam().fastest);
-        ASSERT_TRUE(r.ok) << GetParam().name << " " << size << ": " << r.step << ": " << r.Reason();
+        ASSERT_TRUE(r.ok) << GetParam().name << " " << size << ": " << r.step << ": " << r.error.message();
         EXPECT_EQ(r.bytes, size);
         EXPECT_EQ(readFileBytes(dst), bytes) << GetParam().name << " " << size;
         if (GetParam().fastest == FileCopyMethod::ReadWrite) {
@@ -79,7 +71,7 @@ TEST(FileCopy, ReplacesDestinationInsteadOfWritingThroughIt)
 
     for (const fs::path& dst : {hard, soft, readOnly}) {
         const FileCopyResult r = FileCopy::Copy(src, dst);
-        ASSERT_TRUE(r.ok) << dst << ": " << r.Reason();
+        ASSERT_TRUE(r.ok) << dst << ": " << r.error.message();
         EXPECT_EQ(readFileBytes(dst), "new contents") << dst;
         EXPECT_FALSE(fs::is_symlink(dst)) << dst;
     }
@@ -118,7 +110,7 @@ TEST(FileCopy, CopiesFilesThatReportNoSize)
 {
     TempDir dir;
     const FileCopyResult r = FileCopy::Copy("/proc/self/status", dir / "status");
-    ASSERT_TRUE(r.ok) << r.Reason();
+    ASSERT_TRUE(r.ok) << r.error.message();
     EXPECT_NE(readFileBytes(dir / "status").find("Name:"), std::string::npos);
 }
 
@@ -134,7 +126,7 @@ TEST(FileCopy, AcrossFileSystems)
     }
     const FileCopyResult r = FileCopy::Copy(shm, dir / "copy");
     fs::remove(shm);
-    ASSERT_TRUE(r.ok) << r.Reason();
+    ASSERT_TRUE(r.ok) << r.error.message();
     EXPECT_EQ(readFileBytes(dir / "copy"), bytes);
 }
 
@@ -161,9 +153,9 @@ TEST(FileCopy, FailuresAreReportedAndLeaveNoCopy)
     for (const Case& c : cases) {
         const FileCopyResult r = FileCopy::Copy(c.source, c.destination);
         EXPECT_FALSE(r.ok) << c.source;
-        EXPECT_EQ(r.error, c.error) << c.source;
+        EXPECT_EQ(r.error.value(), c.error) << c.source;
         EXPECT_EQ(r.step, c.step) << c.source;
-        EXPECT_FALSE(r.Reason().empty());
+        EXPECT_FALSE(r.error.message().empty());
     }
     // A source that cannot be opened leaves the earlier copy alone.
     EXPECT_EQ(readFileBytes(existing), "earlier copy");
@@ -180,6 +172,6 @@ TEST(FileCopy, UnreadableSourceAsOrdinaryUser)
     ::chmod(src.c_str(), 0);
     const FileCopyResult r = FileCopy::Copy(src, dir / "copy");
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.error, EACCES);
+    EXPECT_EQ(r.error.value(), EACCES);
     EXPECT_FALSE(fs::exists(dir / "copy"));
 }

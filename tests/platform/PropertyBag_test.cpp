@@ -11,7 +11,7 @@ TEST(PropertyBag, KeysIgnoreCaseAndAreStoredLowerCase)
     ASSERT_EQ(bag.Keys().size(), 1u);
     EXPECT_EQ(bag.Keys()[0], QStringLiteral("brushstyle"));
     bag.WriteProperty(QStringLiteral("BRUSHSTYLE"), int32_t{5});
-    EXPECT_EQ(bag.Size(), 1);
+    EXPECT_EQ(bag.Entries().size(), 1u);
     EXPECT_EQ(bag.ReadInt(QStringLiteral("BrushStyle"), 0), 5);
 }
 
@@ -22,7 +22,7 @@ TEST(PropertyBag, ValueEqualToTheDefaultIsNotStored)
     EXPECT_FALSE(bag.Contains(QStringLiteral("Max")));
     bag.WriteProperty(QStringLiteral("ShowText"), false, false);
     bag.WriteProperty(QStringLiteral("Image"), PicturePtr(), PicturePtr());
-    EXPECT_TRUE(bag.IsEmpty());
+    EXPECT_TRUE(bag.Entries().empty());
     bag.WriteProperty(QStringLiteral("Max"), int32_t{50}, int32_t{100});
     EXPECT_EQ(bag.ReadInt(QStringLiteral("Max"), 100), 50);
     // Saving the default again removes the stale entry.

@@ -1,21 +1,24 @@
-// Shows Form1 with the files of one folder listed (argv[1]) so the
+// Shows the main window with the files of one folder listed (argv[1]) so the
 // accessibility tree of a filled list can be read with tools/a11y-tree.
-#include "Form1.h"
-#include "Module3.h"
+#include "MainWindow.h"
+#include "Startup.h"
+#include "ZipRunService.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    Module3::SetUpNames();
-    Module3::SetUpFonts();
-    Form1 form;
-    form.Combo1()->setCurrentIndex(form.Combo1()->findText(QStringLiteral("All (*.*)")));
+    Startup::SetUpNames();
+    Startup::SetUpFonts();
+    ZipRunService run(StagingArea::DefaultRoot());
+    MainWindow window(run);
+    window.extensionList()->setCurrentIndex(window.extensionList()->findText(QStringLiteral("All (*.*)")));
     if (argc > 1)
-        form.ScanFolder(Form1::TrailingSlash(argv[1]));
-    form.FinishScan();
-    form.show();
+        window.ScanFolder(MainWindow::TrailingSlash(argv[1]));
+    window.FinishScan();
+    window.show();
     return app.exec();
 }

@@ -3,16 +3,27 @@
 # with the path typed into the real folder picker, Output, a name typed into
 # the dialog, its OK, the output folder typed into the picker, Start; then the
 # archive is checked with unzip -t and the window is closed, which must delete
-# the staging folder. Screenshots of each stage go into the build folder.
+# the staging folder. Each control is found in the accessibility tree by its
+# role and name, as a screen reader finds it, and clicked where it shows.
+# Screenshots of each stage go into the build folder.
 set -euo pipefail
 program=${1:?usage: workflow.sh PROGRAM}
 here=$(cd "$(dirname "$0")" && pwd)
+
+# The accessibility bus lives in a session bus of this test's own.
+if [[ -z "${VOLARIN_E2E_SESSION:-}" ]]; then
+  exec env VOLARIN_E2E_SESSION=1 dbus-run-session -- bash "$0" "$@"
+fi
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & a11y_bus=$!
+export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 shots=${VOLARIN_BUILD_DIR:-.}/e2e-workflow
 mkdir -p "$shots"
 work=$(mktemp -d /tmp/volarin-e2e-XXXXXX)
 pid=
 cleanup() {
   [[ -n "$pid" ]] && { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
+  kill "$a11y_bus" 2>/dev/null || true
+  wait "$a11y_bus" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -30,8 +41,11 @@ main=$(timeout 30 xdotool search --sync --onlyvisible --name '^Volarin Z 1\.0$' 
 [[ -n "$main" ]] || fail "no main window"
 sleep 1
 
-click() { # window x y
-  xdotool mousemove --window "$1" "$2" "$3" sleep 0.2 click 1
+click() { # role name: the control's centre as the accessibility tree gives it
+  local where
+  where=$(/usr/bin/python3 "$here/a11y_locate.py" "$pid" "$1" "$2") || fail "no $1 '$2'"
+  # shellcheck disable=SC2086
+  xdotool mousemove $where sleep 0.2 click 1
   sleep 0.5
 }
 pick_folder() { # path: types it into the real folder picker and accepts
@@ -48,13 +62,11 @@ pick_folder() { # path: types it into the real folder picker and accepts
   sleep 1
 }
 
-# Browse... (chameleonButton5 at 384,296 size 81x25)
-click "$main" 424 308
+click "push button" "Browse..."
 pick_folder "$work/photos" 1-picker-source
 import -window root "$shots/2-scanned.png"
 
-# Output (chameleonButton3 at 456,184 size 177x49)
-click "$main" 544 208
+click "push button" "Output"
 dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Output$' | head -n1)
 [[ -n "$dialog" ]] || fail "no Output dialog"
 sleep 0.5
@@ -62,15 +74,13 @@ xdotool windowfocus --sync "$dialog"
 xdotool type --delay 5 "e2e photos"
 sleep 0.3
 import -window root "$shots/3-output-dialog.png"
-# OK (chameleonButton1 of the dialog at 232,48 size 89x25)
-click "$dialog" 276 60
+click "push button" "OK"
 pick_folder "$work/out" 4-picker-output
 
 staging="$work/cache/Volarin/Volarin Z/staging/e2e photos"
 [[ -f "$staging/.volarin-z-staging" ]] || fail "no staging folder at $staging"
 
-# Start (chameleonButton1 at 456,104 size 177x49)
-click "$main" 544 128
+click "push button" "Start"
 archive="$work/out/e2e photos.zip"
 for _ in $(seq 1 100); do [[ -f "$archive" ]] && break; sleep 0.2; done
 [[ -f "$archive" ]] || fail "no archive"

@@ -1,0 +1,60 @@
+#pragma once
+// What went wrong, as data: its kind, the system's reason beside it and what
+// it concerns. UserMessage::For turns one into the words a user reads.
+#include "ZipStep.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+enum class FailureKind {
+    // A Browse that found nothing (no failure of the program, but told alike).
+    NoFilesFound,
+    NoFilesOfTypeFound,  // name: the selected extension row
+    // Archive names typed in the Output dialog (name: the name as typed).
+    NameEmpty,
+    NameDots,
+    NameHasSlash,
+    NameHasLineBreakOrNul,
+    NameTooLong,  // size: its length in bytes
+    NameBeingZipped,
+    NameUsedByOtherWindow,
+    NameTakenByForeignFolder,  // path: the staging root
+    // Staging folders (path: the folder).
+    StagingNameUnusable,
+    StagingNotCreated,  // code
+    StagingNotMarked,   // code
+    StagingForeign,
+    StagingInUseElsewhere,
+    StagingForeignNotDeleted,
+    StagingInUseNotDeleted,
+    StagingNotDeleted,  // other: where deleting stopped; code
+    StagingCleanUpFailed,  // leftOut: one failure per folder kept
+    // The zip run (path: the archive).
+    StillWriting,
+    NothingCopied,
+    FilesLeftOut,
+    SourceNotCopied,  // path: the source file; code
+    SourceNotAFile,   // path: the source
+    StagingUnreadable,  // other: the staging folder; code
+    NotQueued,          // other: the staged file; step
+    ArchiveNotWritten,  // other: the file read; entry; step; code
+    // Online help (path, other: the places looked at).
+    HelpPageMissing,
+};
+
+struct Failure {
+    FailureKind kind = FailureKind::NoFilesFound;
+    std::error_code code{};         // the system's reason, when one is known
+    std::filesystem::path path{};   // the file or folder it concerns
+    std::filesystem::path other{};  // a second place, as the kind says
+    QString name{};
+    std::string entry{};            // an archive entry's name
+    ZipStep step = ZipStep::None;
+    std::size_t size = 0;
+    std::vector<Failure> leftOut{};  // files a run left out, listed after the message
+};

@@ -1,0 +1,19 @@
+#pragma once
+// "Module1" in earlier versions: the folder picker both windows use. Paths
+// are bytes with "/" separators.
+#include <QString>
+
+#include <string>
+
+class FolderPicker {
+public:
+    static inline const QString kTitle = QStringLiteral("Volarin Z - Please select a folder.");
+
+    // Shows the picker, starting in the user's documents folder; returns the
+    // chosen folder, "" when cancelled.
+    static std::string Browse();
+
+    // The documents folder with a trailing "/" (the home folder when
+    // ~/Documents does not exist), or "" when neither exists.
+    static std::string DocumentsFolder();
+};

@@ -1,0 +1,405 @@
+#include "MainWindow.h"
+
+#include "ClickLabel.h"
+#include "ExtensionList.h"
+#include "FileListView.h"
+#include "FileSystem.h"
+#include "FolderPicker.h"
+#include "FoundFilesModel.h"
+#include "HelpPage.h"
+#include "OutputNameDialog.h"
+#include "RunOutcome.h"
+#include "Shell.h"
+#include "StoredSettings.h"
+#include "UriList.h"
+#include "UserMessage.h"
+#include "XP_ProgressBar.h"
+#include "ZipRunService.h"
+#include "chameleonButton.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QUrl>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QFont StoredFont(const QString& family, double points, QFont::Weight weight = QFont::Normal)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setWeight(weight);
+    return font;
+}
+
+const QString kUriList = QStringLiteral("text/uri-list");
+
+} // namespace
+
+MainWindow::MainWindow(ZipRunService& run, QWidget* parent) : QWidget(parent), run_(run)
+{
+    CreateControls();
+    // Places every control and dresses the owner-drawn ones.
+    LoadStoredSettings(*this, QStringLiteral(":/forms/Form1.frm"));
+    Load();
+    connect(&run_, &ZipRunService::Staged, this, &MainWindow::RunStaged);
+    connect(&run_, &ZipRunService::Started, this, &MainWindow::RunStarted);
+    connect(&run_, &ZipRunService::Progress, this, &MainWindow::RunProgress);
+    connect(&run_, &ZipRunService::Ended, this, &MainWindow::RunEnded);
+}
+
+MainWindow::~MainWindow() = default;
+
+// ---------------------------------------------------------------- controls
+
+void MainWindow::CreateControls()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Volarin Z 1.0"));
+    setFont(StoredFont(QStringLiteral("MS Sans Serif"), 8.25));
+    CreateListArea();
+    CreateRunControls();
+    CreateBottomRow();
+    CreateHiddenControls();
+    ConnectControls();
+}
+
+void MainWindow::CreateListArea()
+{
+    dropFrame_ = new QGroupBox(tr("Drag and Drop Folders"), this);
+    dropFrame_->setObjectName(QStringLiteral("Frame1"));
+    dropFrame_->setFont(StoredFont(QStringLiteral("Cambria"), 11.25));
+
+    files_ = new FoundFilesModel(this);
+    fileList_ = new FileListView(dropFrame_);
+    fileList_->setObjectName(QStringLiteral("ListView1"));
+    fileList_->setFont(font()); // a frame's font is its caption's only
+    fileList_->setModel(files_);
+    fileList_->setAccessibleName(tr("Found files"));
+    fileList_->setAccessibleDescription(tr("Drop folders here to list their files"));
+
+    extensionFrame_ = new QGroupBox(tr("File Extension"), this);
+    extensionFrame_->setObjectName(QStringLiteral("Frame2"));
+    extensionFrame_->setFont(StoredFont(QStringLiteral("Cambria"), 11.25));
+
+    extensionList_ = new QComboBox(extensionFrame_);
+    extensionList_->setObjectName(QStringLiteral("Combo1"));
+    extensionList_->setFont(StoredFont(QStringLiteral("MS Sans Serif"), 9.75));
+    extensionList_->setEditable(false);
+    extensionList_->setMaxVisibleItems(16);
+    extensionList_->setAccessibleName(tr("File Extension"));
+}
+
+void MainWindow::CreateRunControls()
+{
+    drawnProgressBar_ = new XP_ProgressBar(this);
+    drawnProgressBar_->setObjectName(QStringLiteral("XP_ProgressBar1"));
+    drawnProgressBar_->setVisible(false);
+
+    startButton_ = new chameleonButton(this);
+    startButton_->setObjectName(QStringLiteral("chameleonButton1"));
+    startButton_->SetCaption(QStringLiteral("Start"));
+
+    outputButton_ = new chameleonButton(this);
+    outputButton_->setObjectName(QStringLiteral("chameleonButton3"));
+    outputButton_->SetCaption(QStringLiteral("Output"));
+
+    percentLabel_ = new QLabel(this);
+    percentLabel_->setObjectName(QStringLiteral("Label2"));
+    percentLabel_->setFont(StoredFont(QStringLiteral("Arial Black"), 9, QFont::Black));
+    percentLabel_->setVisible(false);
+}
+
+void MainWindow::CreateBottomRow()
+{
+    folderField_ = new QLineEdit(this);
+    folderField_->setObjectName(QStringLiteral("Text1"));
+    folderField_->setFont(StoredFont(QStringLiteral("MS Sans Serif"), 9.75));
+    folderField_->setAccessibleName(tr("Folder last browsed"));
+
+    browseButton_ = new chameleonButton(this);
+    browseButton_->setObjectName(QStringLiteral("chameleonButton5"));
+    browseButton_->SetCaption(QStringLiteral("Browse..."));
+
+    clearButton_ = new chameleonButton(this);
+    clearButton_->setObjectName(QStringLiteral("chameleonButton2"));
+    clearButton_->SetCaption(QStringLiteral("Clear"));
+
+    helpLink_ = new ClickLabel(tr("Online Help"), this);
+    helpLink_->setObjectName(QStringLiteral("Label3"));
+    QPalette linkPalette = helpLink_->palette();
+    linkPalette.setColor(QPalette::WindowText, QColor(128, 128, 255));
+    helpLink_->setPalette(linkPalette);
+    helpLink_->setCursor(Qt::PointingHandCursor);
+    helpLink_->setFocusPolicy(Qt::TabFocus);
+}
+
+void MainWindow::CreateHiddenControls()
+{
+    // Below the client area and never visible.
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setObjectName(QStringLiteral("prgZip"));
+    progressBar_->setRange(0, 100);
+    progressBar_->setVisible(false);
+
+    // No role; kept hidden so assistive technology does not read "Label1" out.
+    auto* unused = new QLabel(QStringLiteral("Label1"), this);
+    unused->setObjectName(QStringLiteral("Label1"));
+    unused->setVisible(false);
+}
+
+void MainWindow::ConnectControls()
+{
+    setTabOrder(fileList_, extensionList_);
+    setTabOrder(extensionList_, startButton_);
+    setTabOrder(startButton_, outputButton_);
+    setTabOrder(outputButton_, folderField_);
+    setTabOrder(folderField_, browseButton_);
+    setTabOrder(browseButton_, helpLink_);
+    setTabOrder(helpLink_, clearButton_);
+
+    connect(fileList_, &FileListView::OLEDragDrop, this, &MainWindow::AddDroppedFolders);
+    connect(fileList_, &FileListView::DblClick, this, &MainWindow::OpenSelectedFile);
+    connect(startButton_, &chameleonButton::Click, this, &MainWindow::StartClicked);
+    connect(clearButton_, &chameleonButton::Click, this, &MainWindow::ClearLists);
+    connect(outputButton_, &chameleonButton::Click, this, &MainWindow::OutputClicked);
+    connect(browseButton_, &chameleonButton::Click, this, &MainWindow::BrowseClicked);
+    connect(helpLink_, &ClickLabel::Click, this, &MainWindow::HelpClicked);
+}
+
+void MainWindow::Load()
+{
+    startButton_->SetEnabled(false);
+    outputButton_->SetEnabled(false);
+    clearButton_->SetEnabled(false);
+
+    // The list is kept sorted as rows come in, so the displayed order does not
+    // depend on the order of the vocabulary.
+    for (const QString& row : ExtensionList::Rows()) {
+        int at = extensionList_->count();
+        while (at > 0 && ExtensionList::SortsBefore(row, extensionList_->itemText(at - 1)))
+            --at;
+        extensionList_->insertItem(at, row);
+    }
+    extensionList_->setCurrentIndex(ExtensionList::kInitialIndex);
+}
+
+// ---------------------------------------------------------------- scan and list
+
+QString MainWindow::SelectedExtensionRow() const
+{
+    const int index = extensionList_->currentIndex();
+    return index < 0 ? QString() : extensionList_->itemText(index);
+}
+
+std::string MainWindow::TrailingSlash(const std::string& path)
+{
+    if (path.empty() || path.back() == '/')
+        return path;
+    return path + '/';
+}
+
+MainWindow::ScanResult MainWindow::ScanFolder(const std::string& folderPath)
+{
+    // The filter row cannot change while the scan runs: nothing yields to the
+    // event loop until it is over.
+    FolderScanResult scan = FolderScan::Run(folderPath, SelectedExtensionRow());
+    const int added = static_cast<int>(scan.rows.size());
+    if (added > 0) {
+        percentLabel_->setVisible(false);
+        files_->AddRows(std::move(scan.rows));
+    }
+    return {added, scan.error};
+}
+
+void MainWindow::FinishScan()
+{
+    fileList_->AutoSizeColumns();
+    files_->CheckAllRows();
+    if (files_->Count() > 0) {
+        startButton_->SetEnabled(false);
+        clearButton_->SetEnabled(true);
+        outputButton_->SetEnabled(true);
+    }
+}
+
+const std::vector<std::string>& MainWindow::CollectCheckedFiles()
+{
+    const QString row = SelectedExtensionRow();
+    const bool all = row == ExtensionList::kAllRow;
+    for (int i = 0; i < files_->Count(); ++i) {
+        const FoundFile& file = files_->Row(i);
+        if (file.checked && (all || ExtensionList::Matches(file.fullPath, row)))
+            runList_.push_back(file.fullPath);
+    }
+    return runList_;
+}
+
+void MainWindow::ClearLists()
+{
+    files_->Clear();
+    runList_.clear();
+    folderField_->clear();
+    clearButton_->SetEnabled(false);
+    outputButton_->SetEnabled(false);
+    startButton_->SetEnabled(false);
+    drawnProgressBar_->SetColor(0xFFFFFF);
+    percentLabel_->setVisible(false);
+}
+
+void MainWindow::OpenSelectedFile()
+{
+    const QModelIndexList selected = fileList_->selectionModel()->selectedRows();
+    if (selected.isEmpty())
+        return;
+    int first = selected.front().row();
+    for (const QModelIndex& index : selected)
+        first = std::min(first, index.row());
+    Shell::Instance().OpenWith(files_->Row(first).fullPath);
+}
+
+// ---------------------------------------------------------------- adding folders
+
+void MainWindow::AddDroppedFolders(const QMimeData* data)
+{
+    FileSystem& fs = FileSystem::Instance();
+    if (data && data->hasFormat(kUriList)) {
+        for (const std::string& path : LocalPathsFromUriList(data->data(kUriList))) {
+            // One separator appended as is: a dropped "/" scans as "//".
+            if (fs.FolderExists(path))
+                ScanFolder(path + '/');
+        }
+    }
+    FinishScan();
+}
+
+void MainWindow::BrowseClicked()
+{
+    const std::string chosen = FolderPicker::Browse();
+    if (chosen.empty())
+        return;
+    folderField_->setText(QFile::decodeName(chosen.c_str()));
+
+    // Scans the chosen bytes rather than the field's text, which shows a name
+    // that is not valid UTF-8 with replacement characters.
+    ScanResult scan;
+    if (FileSystem::Instance().FolderExists(chosen))
+        scan = ScanFolder(TrailingSlash(chosen));
+
+    const Failure nothingFound{.kind = FailureKind::NoFilesFound};
+    if (files_->Count() == 0) {
+        if (extensionList_->currentIndex() == ExtensionList::kAllRowIndex)
+            UserMessage::Show(nothingFound);
+        else
+            UserMessage::Show({.kind = FailureKind::NoFilesOfTypeFound, .name = SelectedExtensionRow()});
+        folderField_->clear();
+        return;
+    }
+    FinishScan();
+    if (scan.added == 0) {
+        UserMessage::Show(nothingFound);
+        folderField_->clear();
+    }
+}
+
+// ---------------------------------------------------------------- zip run
+
+OutputNameDialog* MainWindow::outputDialog() const
+{
+    return outputDialog_;
+}
+
+void MainWindow::OutputClicked()
+{
+    if (!outputDialog_) {
+        outputDialog_ = new OutputNameDialog(run_, SelectedExtensionRow(), this);
+        connect(outputDialog_, &OutputNameDialog::Chosen, this, &MainWindow::OutputChosen);
+    }
+    outputDialog_->ShowDialog();
+}
+
+void MainWindow::OutputChosen(const OutputChoice& choice)
+{
+    output_ = choice;
+    startButton_->SetEnabled(true);
+}
+
+void MainWindow::StartClicked()
+{
+    // A name confirmed during a run enables Start again; a second run cannot
+    // begin before the first has ended, and the run list is left as it is.
+    if (const Status ready = run_.CanStart(); !ready) {
+        UserMessage::Show(ready.failure());
+        return;
+    }
+    const std::vector<std::string>& files = CollectCheckedFiles();
+    if (files.empty() || !output_)
+        return;
+    run_.Start({std::vector<fs::path>(files.begin(), files.end()), output_->name, output_->archive});
+}
+
+void MainWindow::RunStaged()
+{
+    // Start and Output wait for the next scan and the next confirmed name,
+    // whatever happens next.
+    startButton_->SetEnabled(false);
+    outputButton_->SetEnabled(false);
+}
+
+void MainWindow::RunStarted()
+{
+    progressBar_->setVisible(true);
+}
+
+void MainWindow::RunProgress(int percent)
+{
+    progressBar_->setValue(percent);
+    // The bar redraws its whole surface on every set; a run of many small
+    // files reports progress thousands of times with the same values.
+    if (drawnProgressBar_->Color() != 0x808000u)
+        drawnProgressBar_->SetColor(0x808000);
+    if (drawnProgressBar_->Value() != progressBar_->value())
+        drawnProgressBar_->SetValue(progressBar_->value());
+    percentLabel_->setVisible(true);
+    percentLabel_->setText(QStringLiteral("%1%").arg(percent));
+}
+
+void MainWindow::RunEnded(const RunOutcome& outcome)
+{
+    if (outcome.end == RunOutcome::End::Failed)
+        progressBar_->setVisible(false);
+    else if (outcome.end == RunOutcome::End::Completed)
+        percentLabel_->setVisible(true);
+    if (outcome.failure)
+        UserMessage::Show(*outcome.failure);
+}
+
+void MainWindow::HelpClicked()
+{
+    const QString folder = QFile::decodeName(FileSystem::Instance().ProgramFolder().c_str());
+    const QString page = HelpPage::Find(folder);
+    if (page.isEmpty()) {
+        const QStringList places = HelpPage::Candidates(folder);
+        UserMessage::Show({.kind = FailureKind::HelpPageMissing,
+                           .path = QFile::encodeName(places.value(0)).toStdString(),
+                           .other = QFile::encodeName(places.value(1)).toStdString()});
+        return;
+    }
+    Shell::Instance().OpenUrl(QUrl::fromLocalFile(page).toString());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    delete outputDialog_.data();
+    if (const Status removed = run_.Shutdown(); !removed)
+        UserMessage::Show(removed.failure());
+    event->accept();
+}

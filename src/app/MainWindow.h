@@ -1,0 +1,116 @@
+#pragma once
+// "Form1" in the stored form data.
+// The main window: the found-files list that takes dropped folders, the
+// extension filter, Browse, Clear, and the Start/Output buttons of the zip
+// run, which it hands to the run service and follows through its signals.
+#include "FolderScan.h"
+#include "OutputChoice.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class ClickLabel;
+class FileListView;
+class FoundFilesModel;
+class OutputNameDialog;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMimeData;
+class QProgressBar;
+class XP_ProgressBar;
+class ZipRunService;
+class chameleonButton;
+struct RunOutcome;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(ZipRunService& run, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Lists the files directly in folderPath (which ends in "/") that pass the
+    // selected extension row, on top of the list.
+    struct ScanResult {
+        int added = 0;
+        std::error_code error;  // the folder could not be listed
+    };
+    ScanResult ScanFolder(const std::string& folderPath);
+    // "" stays ""; a path already ending in "/" is returned as it is; any other gets "/".
+    static std::string TrailingSlash(const std::string& path);
+    // Column widths, every row checked, and the button states after a scan.
+    void FinishScan();
+    // Appends the full path of every checked row that passes the selected
+    // extension row to the run list (which only Clear empties); returns it.
+    const std::vector<std::string>& CollectCheckedFiles();
+
+    FileListView* fileList() const { return fileList_; }
+    QComboBox* extensionList() const { return extensionList_; }
+    QLineEdit* folderField() const { return folderField_; }
+    QLabel* percentLabel() const { return percentLabel_; }
+    ClickLabel* helpLink() const { return helpLink_; }
+    QGroupBox* dropFrame() const { return dropFrame_; }
+    QGroupBox* extensionFrame() const { return extensionFrame_; }
+    XP_ProgressBar* drawnProgressBar() const { return drawnProgressBar_; }
+    QProgressBar* progressBar() const { return progressBar_; }
+    chameleonButton* startButton() const { return startButton_; }
+    chameleonButton* clearButton() const { return clearButton_; }
+    chameleonButton* outputButton() const { return outputButton_; }
+    chameleonButton* browseButton() const { return browseButton_; }
+    // The Output dialog while it is loaded.
+    OutputNameDialog* outputDialog() const;
+
+public slots:
+    void ClearLists();
+    // Opens the "open with" choice for the first selected row.
+    void OpenSelectedFile();
+    // Scans each dropped folder in order.
+    void AddDroppedFolders(const QMimeData* data);
+    // The folder picker, the scan and the "nothing found" messages.
+    void BrowseClicked();
+    void StartClicked();
+    void OutputClicked();
+    void HelpClicked();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateListArea();
+    void CreateRunControls();
+    void CreateBottomRow();
+    void CreateHiddenControls();
+    void ConnectControls();
+    void Load();
+    QString SelectedExtensionRow() const;
+    void OutputChosen(const OutputChoice& choice);
+    void RunStaged();
+    void RunStarted();
+    void RunProgress(int percent);
+    void RunEnded(const RunOutcome& outcome);
+
+    ZipRunService& run_;
+    FileListView* fileList_ = nullptr;
+    FoundFilesModel* files_ = nullptr;
+    QComboBox* extensionList_ = nullptr;
+    QLineEdit* folderField_ = nullptr;
+    QLabel* percentLabel_ = nullptr;
+    ClickLabel* helpLink_ = nullptr;
+    QGroupBox* dropFrame_ = nullptr;
+    QGroupBox* extensionFrame_ = nullptr;
+    XP_ProgressBar* drawnProgressBar_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    chameleonButton* startButton_ = nullptr;
+    chameleonButton* clearButton_ = nullptr;
+    chameleonButton* outputButton_ = nullptr;
+    chameleonButton* browseButton_ = nullptr;
+    QPointer<OutputNameDialog> outputDialog_;
+    std::vector<std::string> runList_;
+    std::optional<OutputChoice> output_;  // the last confirmed name and folder
+};

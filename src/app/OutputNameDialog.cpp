@@ -1,0 +1,145 @@
+#include "OutputNameDialog.h"
+
+#include "ArchiveName.h"
+#include "FolderPicker.h"
+#include "StoredSettings.h"
+#include "UserMessage.h"
+#include "ZipRunService.h"
+#include "chameleonButton.h"
+
+#include <QDate>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace fs = std::filesystem;
+
+OutputNameDialog::OutputNameDialog(ZipRunService& run, const QString& extensionRow, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), run_(run)
+{
+    // Cancel and the window's close box unload the dialog; the next Output
+    // loads a fresh one with a new proposal.
+    setAttribute(Qt::WA_DeleteOnClose);
+    CreateControls();
+    LoadStoredSettings(*this, QStringLiteral(":/forms/Form2.frm"));
+    name_->setText(ArchiveName::Propose(extensionRow, QDate::currentDate()));
+}
+
+void OutputNameDialog::CreateControls()
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Output"));
+
+    label_ = new QLabel(QStringLiteral("File Name:"), this);
+    label_->setObjectName(QStringLiteral("Label2"));
+
+    name_ = new QLineEdit(this);
+    name_->setObjectName(QStringLiteral("Text2"));
+    name_->installEventFilter(this);
+    label_->setBuddy(name_);
+
+    cancel_ = new chameleonButton(this);
+    cancel_->setObjectName(QStringLiteral("chameleonButton2"));
+    cancel_->SetCaption(QStringLiteral("Cancel"));
+
+    ok_ = new chameleonButton(this);
+    ok_->setObjectName(QStringLiteral("chameleonButton1"));
+    ok_->SetCaption(QStringLiteral("OK"));
+
+    setTabOrder(name_, cancel_);
+    setTabOrder(cancel_, ok_);
+    connect(ok_, &chameleonButton::Click, this, &OutputNameDialog::OkClicked);
+    connect(cancel_, &chameleonButton::Click, this, &OutputNameDialog::CancelClicked);
+}
+
+void OutputNameDialog::ShowDialog()
+{
+    // The first time over the middle of the main window; after that where
+    // the user left it.
+    if (!placed_ && parentWidget()) {
+        const QRect owner = parentWidget()->window()->frameGeometry();
+        move(owner.center() - QPoint(width() / 2, height() / 2));
+        placed_ = true;
+    }
+    show();
+    raise();
+    activateWindow();
+    name_->setFocus(Qt::OtherFocusReason);
+    name_->selectAll();
+}
+
+bool OutputNameDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // Typing replaces the whole name however the field got the focus; a
+    // mouse click would move the cursor after the focus event, hence later.
+    if (watched == name_ && event->type() == QEvent::FocusIn) {
+        QPointer<QLineEdit> field = name_;
+        QTimer::singleShot(0, this, [field] {
+            if (field)
+                field->selectAll();
+        });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void OutputNameDialog::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        CancelClicked();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter on the focused Cancel button means Cancel, as on any dialog.
+        if (focusWidget() == cancel_)
+            CancelClicked();
+        else
+            OkClicked();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void OutputNameDialog::Refuse(const Failure& failure)
+{
+    UserMessage::Show(failure);
+    // Back to the dialog, with the keyboard focus in the name, whether the
+    // dialog was hidden for the picker or the message box took the focus.
+    ShowDialog();
+}
+
+void OutputNameDialog::OkClicked()
+{
+    const QString name = name_->text();
+    // The name becomes a folder that may be deleted and a file that may be
+    // replaced, so it is checked before anything on disk is touched.
+    Status usable = ArchiveName::Check(name);
+    if (usable)
+        usable = run_.CheckName(name);
+    if (!usable) {
+        Refuse(usable.failure());
+        return;
+    }
+
+    // Hidden, not unloaded: the next Output shows the name typed now.
+    hide();
+    std::string chosen = FolderPicker::Browse();
+    const size_t nul = chosen.find('\0');
+    if (nul != std::string::npos)
+        chosen.resize(nul);
+    if (chosen.empty())
+        return;
+
+    if (const Status prepared = run_.PrepareStaging(name); !prepared) {
+        Refuse(prepared.failure());
+        return;
+    }
+    emit Chosen({name, fs::path(chosen) / (ArchiveName::ToBytes(name) + ".zip")});
+}
+
+void OutputNameDialog::CancelClicked()
+{
+    close();
+}

@@ -1,0 +1,50 @@
+#pragma once
+// "Form2" in the stored form data.
+// The "Output" dialog: asks for the archive's name (proposing one from the
+// extension and today's date), then for the folder to write it to, and has
+// the run service prepare the staging folder of that name.
+#include "OutputChoice.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class ZipRunService;
+class chameleonButton;
+struct Failure;
+
+class OutputNameDialog : public QWidget {
+    Q_OBJECT
+public:
+    // Loads the dialog: the proposal is computed here, once per load.
+    OutputNameDialog(ZipRunService& run, const QString& extensionRow, QWidget* parent = nullptr);
+
+    QLineEdit* nameField() const { return name_; }
+    chameleonButton* okButton() const { return ok_; }
+    chameleonButton* cancelButton() const { return cancel_; }
+
+    // Shows the dialog with the name field focused and its text selected.
+    void ShowDialog();
+
+signals:
+    // The name was confirmed and a folder chosen; the dialog is hidden, not closed.
+    void Chosen(const OutputChoice& choice);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void OkClicked();
+    void CancelClicked();
+    void Refuse(const Failure& failure);
+
+    ZipRunService& run_;
+    QLabel* label_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    chameleonButton* cancel_ = nullptr;
+    chameleonButton* ok_ = nullptr;
+    bool placed_ = false;
+};

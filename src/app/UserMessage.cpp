@@ -1,0 +1,210 @@
+#include "UserMessage.h"
+
+#include "ArchiveName.h"
+
+#include <QFile>
+#include <QStringList>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QString shown(const fs::path& p)
+{
+    return QFile::decodeName(QByteArray::fromStdString(p.native()));
+}
+
+QString reason(const std::error_code& code)
+{
+    return QString::fromLocal8Bit(code.message());
+}
+
+std::optional<QString> BrowseText(const Failure& f)
+{
+    switch (f.kind) {
+    case FailureKind::NoFilesFound:
+        return QStringLiteral(" No File Found. Please try again.");
+    case FailureKind::NoFilesOfTypeFound:
+        return QStringLiteral(" No %1 Files Found. Please try again.").arg(f.name.toUpper());
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<QString> NameText(const Failure& f)
+{
+    switch (f.kind) {
+    case FailureKind::NameEmpty:
+        return QStringLiteral("Please type a name for the archive.");
+    case FailureKind::NameDots:
+        return QStringLiteral("\"%1\" cannot be used as a file name. Please choose another name.").arg(f.name);
+    case FailureKind::NameHasSlash:
+        return QStringLiteral("The name may not contain \"/\". Please choose another name.");
+    case FailureKind::NameHasLineBreakOrNul:
+        return QStringLiteral("The name may not contain a line break or a NUL character. Please choose another name.");
+    case FailureKind::NameTooLong:
+        return QStringLiteral("The name is %1 bytes long; at most %2 are possible (with \".zip\" added). Please "
+                              "choose a shorter name.")
+            .arg(f.size)
+            .arg(ArchiveName::kMaxBytes);
+    case FailureKind::NameBeingZipped:
+        return QStringLiteral("\"%1\" is being zipped right now. Please wait until the run is over or choose "
+                              "another name.")
+            .arg(f.name);
+    case FailureKind::NameUsedByOtherWindow:
+        return QStringLiteral("\"%1\" is being used by another Volarin Z window. Please choose another name.").arg(f.name);
+    case FailureKind::NameTakenByForeignFolder:
+        return QStringLiteral("A folder \"%1\" already exists in \"%2\" and was not made by Volarin Z. Please "
+                              "choose another name.")
+            .arg(f.name, shown(f.path));
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<QString> StagingText(const Failure& f)
+{
+    const QString folder = shown(f.path);
+    switch (f.kind) {
+    case FailureKind::StagingNameUnusable:
+        return QStringLiteral("\"%1\" cannot be used as a folder name.").arg(folder);
+    case FailureKind::StagingNotCreated:
+        return QStringLiteral("The staging folder \"%1\" could not be created: %2.").arg(folder, reason(f.code));
+    case FailureKind::StagingNotMarked:
+        return QStringLiteral("The staging folder \"%1\" could not be marked: %2.").arg(folder, reason(f.code));
+    case FailureKind::StagingForeign:
+        return QStringLiteral("\"%1\" already exists and was not made by Volarin Z, so it is left untouched. Please "
+                              "choose another name.")
+            .arg(folder);
+    case FailureKind::StagingInUseElsewhere:
+        return QStringLiteral("\"%1\" is in use by another Volarin Z window. Please choose another name.").arg(folder);
+    case FailureKind::StagingForeignNotDeleted:
+        return QStringLiteral("\"%1\" was not made by Volarin Z and is not deleted.").arg(folder);
+    case FailureKind::StagingInUseNotDeleted:
+        return QStringLiteral("\"%1\" is in use by another Volarin Z window and is not deleted.").arg(folder);
+    case FailureKind::StagingNotDeleted:
+        return QStringLiteral("The staging folder \"%1\" could not be deleted (%2): %3.")
+            .arg(folder, shown(f.other), reason(f.code));
+    case FailureKind::StagingCleanUpFailed: {
+        QStringList lines;
+        for (const Failure& one : f.leftOut)
+            lines << UserMessage::For(one).text;
+        return lines.join(QLatin1Char('\n'));
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+// What failed in a run, in the user's words: the Zipper's step is never shown as it is named inside.
+QString StepText(const Failure& f)
+{
+    switch (f.step) {
+    case ZipStep::SourceMissing:
+        return QStringLiteral("the file no longer exists");
+    case ZipStep::SourceDate:
+        return QStringLiteral("its date could not be read");
+    case ZipStep::SourceSize:
+        return QStringLiteral("its size could not be read");
+    case ZipStep::AlreadyZipping:
+        return QStringLiteral("another archive is still being written");
+    case ZipStep::OpenArchive:
+        return QStringLiteral("it could not be created");
+    case ZipStep::ReadSource:
+        return QStringLiteral("the file \"%1\" could not be read whole (it changed or vanished during the run)")
+            .arg(shown(f.other));
+    case ZipStep::RenameArchive:
+        return QStringLiteral("the finished archive could not take its name");
+    case ZipStep::OpenEntry:
+    case ZipStep::WriteEntry:
+    case ZipStep::CloseEntry:
+        return QStringLiteral("writing \"%1\" into it failed").arg(QString::fromStdString(f.entry));
+    case ZipStep::CloseArchive:
+        return QStringLiteral("it could not be finished");
+    case ZipStep::None:
+    case ZipStep::Other:
+        break;
+    }
+    return QStringLiteral("the zip engine stopped");
+}
+
+QString LeftOutLines(const std::vector<Failure>& leftOut)
+{
+    // A long list would make the message box taller than the screen.
+    constexpr size_t kShown = 20;
+    QString text;
+    for (size_t i = 0; i < leftOut.size() && i < kShown; ++i) {
+        const Failure& file = leftOut[i];
+        const QString why = file.kind == FailureKind::SourceNotAFile ? QStringLiteral("not a file") : reason(file.code);
+        text += QStringLiteral("\n%1: %2").arg(shown(file.path), why);
+    }
+    if (leftOut.size() > kShown)
+        text += QStringLiteral("\n... and %1 more.").arg(leftOut.size() - kShown);
+    return text;
+}
+
+QString LeftOutText(const fs::path& archive, const std::vector<Failure>& leftOut)
+{
+    const QString head = leftOut.size() == 1 ? QStringLiteral("1 file was left out of \"%1\":").arg(shown(archive))
+                                             : QStringLiteral("%1 files were left out of \"%2\":")
+                                                   .arg(leftOut.size())
+                                                   .arg(shown(archive));
+    return head + LeftOutLines(leftOut);
+}
+
+std::optional<QString> RunText(const Failure& f)
+{
+    const QString archive = shown(f.path);
+    QString text;
+    switch (f.kind) {
+    case FailureKind::StillWriting:
+        return QStringLiteral("\"%1\" is still being written. Please press Start again when it is done.").arg(archive);
+    case FailureKind::NothingCopied:
+        return QStringLiteral("No file could be copied for \"%1\", so no archive was written:").arg(archive)
+               + LeftOutLines(f.leftOut);
+    case FailureKind::FilesLeftOut:
+        return LeftOutText(f.path, f.leftOut);
+    case FailureKind::StagingUnreadable:
+        text = QStringLiteral("The archive \"%1\" was not written: the staging folder \"%2\" could not be read: %3.")
+                   .arg(archive, shown(f.other), reason(f.code));
+        break;
+    case FailureKind::NotQueued:
+        text = QStringLiteral("The archive \"%1\" was not written: \"%2\" could not be queued: %3.")
+                   .arg(archive, shown(f.other), StepText(f));
+        break;
+    case FailureKind::ArchiveNotWritten:
+        text = f.code ? QStringLiteral("%1 (%2)").arg(StepText(f), reason(f.code)) : StepText(f);
+        text = QStringLiteral("The archive \"%1\" could not be written: %2.").arg(archive, text);
+        break;
+    default:
+        return std::nullopt;
+    }
+    if (!f.leftOut.empty())
+        text += QStringLiteral("\n\n") + LeftOutText(f.path, f.leftOut);
+    return text;
+}
+
+} // namespace
+
+UserMessage UserMessage::For(const Failure& failure)
+{
+    if (std::optional<QString> text = BrowseText(failure))
+        return {*text, QStringLiteral("Error"), Shell::Icon::Information};
+    const QString title = QStringLiteral("Volarin Z");
+    if (failure.kind == FailureKind::StillWriting)
+        return {*RunText(failure), title, Shell::Icon::Information};
+    if (failure.kind == FailureKind::HelpPageMissing)
+        return {QStringLiteral("The help page could not be found. Looked for:\n%1\n%2")
+                    .arg(shown(failure.path), shown(failure.other)),
+                title, Shell::Icon::Warning};
+    for (auto words : {NameText, StagingText, RunText})
+        if (std::optional<QString> text = words(failure))
+            return {*text, title, Shell::Icon::Warning};
+    return {QStringLiteral("Something went wrong."), title, Shell::Icon::Warning};
+}
+
+void UserMessage::Show(const Failure& failure)
+{
+    const UserMessage message = For(failure);
+    Shell::Instance().MessageBox(message.text, message.title, message.icon);
+}

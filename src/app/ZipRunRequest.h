@@ -1,0 +1,15 @@
+#pragma once
+// What one zip run is asked to do.
+#include <QString>
+
+#include <filesystem>
+#include <vector>
+
+struct ZipRunRequest {
+    // The files to zip, in list order: a later file replaces an earlier copy of the same name.
+    std::vector<std::filesystem::path> files;
+    // The archive name whose staging folder ZipRunService::PrepareStaging made.
+    QString stagingName;
+    // The archive's full path, ".zip" included.
+    std::filesystem::path archive;
+};

@@ -1,0 +1,187 @@
+#include "ZipRunService.h"
+
+#include "ArchiveName.h"
+#include "StagingWalk.h"
+#include "ZipWriterError.h"
+#include "Zipper.h"
+
+#include <cerrno>
+#include <cmath>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The writer keeps only a code; the system's reason is found again by
+// looking at the archive's folder.
+std::error_code ArchiveFolderProblem(const fs::path& archive)
+{
+    const fs::path folder = archive.parent_path().empty() ? fs::path(".") : archive.parent_path();
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec))
+        return ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory);
+    if (::access(folder.c_str(), W_OK) != 0)
+        return {errno, std::generic_category()};
+    struct statvfs vfs {};
+    if (::statvfs(folder.c_str(), &vfs) == 0 && vfs.f_bavail == 0)
+        return std::make_error_code(std::errc::no_space_on_device);
+    return {};
+}
+
+} // namespace
+
+ZipRunService::ZipRunService(fs::path stagingRoot, std::unique_ptr<Zipper> zipper, QObject* parent)
+    : QObject(parent), zipper_(zipper ? std::move(zipper) : std::make_unique<Zipper>()),
+      staging_(std::move(stagingRoot))
+{
+    connect(zipper_.get(), &Zipper::Progress, this, &ZipRunService::OnProgress);
+    connect(zipper_.get(), &Zipper::Complete, this, &ZipRunService::OnComplete);
+    connect(zipper_.get(), &Zipper::Error, this, &ZipRunService::OnError);
+}
+
+ZipRunService::~ZipRunService()
+{
+    // Normally the window's shutdown has done this; a service destroyed
+    // without it must not leave copies of the user's files behind either.
+    Shutdown();
+}
+
+int ZipRunService::Percent(int64_t zipped, int64_t total)
+{
+    if (total <= 0)
+        return 100;
+    // nearbyint follows the default rounding mode: to nearest, ties to even.
+    return static_cast<int>(std::nearbyint(static_cast<double>(zipped) * 100.0 / static_cast<double>(total)));
+}
+
+Status ZipRunService::CheckName(const QString& name) const
+{
+    const fs::path folder = staging_.FolderFor(ArchiveName::ToBytes(name));
+    if (Running() && folder == runStaging_)
+        return Failure{.kind = FailureKind::NameBeingZipped, .name = name};
+    if (staging_.InUseElsewhere(folder))
+        return Failure{.kind = FailureKind::NameUsedByOtherWindow, .name = name};
+    std::error_code ec;
+    if (fs::symlink_status(folder, ec).type() != fs::file_type::not_found && !staging_.IsOurs(folder))
+        return Failure{.kind = FailureKind::NameTakenByForeignFolder, .path = staging_.Root(), .name = name};
+    return {};
+}
+
+Status ZipRunService::PrepareStaging(const QString& name)
+{
+    return staging_.Prepare(ArchiveName::ToBytes(name));
+}
+
+bool ZipRunService::Running() const
+{
+    return zipper_->Zipping();
+}
+
+Status ZipRunService::CanStart() const
+{
+    if (Running())
+        return Failure{.kind = FailureKind::StillWriting, .path = archive_};
+    return {};
+}
+
+void ZipRunService::Start(const ZipRunRequest& request)
+{
+    if (const Status ready = CanStart(); !ready) {
+        emit Ended({RunOutcome::End::NotStarted, ready.failure()});
+        return;
+    }
+    archive_ = request.archive;
+    runStaging_ = staging_.FolderFor(ArchiveName::ToBytes(request.stagingName));
+    copyReport_ = StagingCopy::CopyAll(request.files, runStaging_);
+    emit Staged();
+    QueueAndZip();
+}
+
+void ZipRunService::QueueAndZip()
+{
+    if (copyReport_.copied == 0) {
+        End(RunOutcome::End::NotStarted, Failure{.kind = FailureKind::NothingCopied, .path = archive_});
+        return;
+    }
+    // Nothing from an earlier queuing that failed may ride along: its entries
+    // are dropped and its byte count set aside for the percentage.
+    zipper_->ClearFiles();
+    bytesBaseline_ = zipper_->BytesToZip();
+    if (std::optional<Failure> problem = QueueStaged()) {
+        zipper_->ClearFiles();
+        End(RunOutcome::End::NotStarted, std::move(problem));
+        return;
+    }
+    if (zipper_->Zip(archive_)) {
+        End(RunOutcome::End::Failed, RunFailure());
+        return;
+    }
+    emit Started();
+}
+
+std::optional<Failure> ZipRunService::QueueStaged()
+{
+    std::error_code ec;
+    const std::vector<StagedEntry> entries = StagingWalk::List(runStaging_, ec);
+    if (ec)
+        return Failure{.kind = FailureKind::StagingUnreadable, .code = ec, .path = archive_, .other = runStaging_};
+    for (const StagedEntry& entry : entries) {
+        if (zipper_->AddFile(entry.source, entry.asFile))
+            return Failure{.kind = FailureKind::NotQueued,
+                           .path = archive_,
+                           .other = entry.source,
+                           .step = FailedZipStep(*zipper_)};
+    }
+    return std::nullopt;
+}
+
+Failure ZipRunService::RunFailure() const
+{
+    Failure failure{.kind = FailureKind::ArchiveNotWritten,
+                    .code = ArchiveFolderProblem(archive_),
+                    .path = archive_,
+                    .other = zipper_->CurrentFile().SourceFile,
+                    .entry = zipper_->CurrentFile().AsFile,
+                    .step = FailedZipStep(*zipper_)};
+    if (!failure.code && zipper_->Result() != 0 && failure.step != ZipStep::ReadSource)
+        failure.code = std::error_code(zipper_->Result(), ZipWriterCategory());
+    return failure;
+}
+
+void ZipRunService::End(RunOutcome::End end, std::optional<Failure> failure)
+{
+    // The files left out are named after the run's own message, or alone.
+    if (!failure && !copyReport_.failed.empty())
+        failure = Failure{.kind = FailureKind::FilesLeftOut, .path = archive_};
+    if (failure)
+        failure->leftOut = std::move(copyReport_.failed);
+    copyReport_ = {};
+    emit Ended({end, std::move(failure)});
+}
+
+void ZipRunService::OnProgress()
+{
+    emit Progress(Percent(zipper_->BytesZipped(), zipper_->BytesToZip() - bytesBaseline_));
+}
+
+void ZipRunService::OnComplete()
+{
+    bytesBaseline_ = 0;
+    End(RunOutcome::End::Completed, std::nullopt);
+}
+
+void ZipRunService::OnError()
+{
+    bytesBaseline_ = 0;
+    End(RunOutcome::End::Failed, RunFailure());
+}
+
+Status ZipRunService::Shutdown()
+{
+    // The run is stopped first so no file of the staging folder is open and
+    // no Error comes at exit.
+    zipper_->StopRun();
+    return staging_.RemoveAll();
+}

@@ -1,2 +1,0 @@
-// Placeholder so the library has a translation unit until its classes land.
-namespace volarin_platform_placeholder { int unused = 0; }

@@ -1,0 +1,152 @@
+#include "AppFixture.h"
+#include "ClickLabel.h"
+#include "FileListView.h"
+#include "FoundFilesModel.h"
+#include "SizeText.h"
+#include "XP_ProgressBar.h"
+#include "chameleonButton.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+
+namespace {
+
+class MainWindowInitialStateTest : public AppTest {};
+
+struct Placement {
+    const char* name;
+    QRect pixels; // twips / 15
+};
+
+TEST_F(MainWindowInitialStateTest, WindowAndControlsAreWhereTheLayoutPutsThem)
+{
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Volarin Z 1.0"));
+    EXPECT_EQ(form->size(), QSize(640, 328));
+    EXPECT_EQ(form->objectName(), QStringLiteral("Form1"));
+    const Placement placements[] = {
+        {"Frame1", {8, 0, 441, 289}},          {"ListView1", {8, 24, 425, 257}},
+        {"Frame2", {456, 0, 177, 73}},         {"Combo1", {8, 32, 161, 24}},
+        {"XP_ProgressBar1", {456, 80, 177, 17}}, {"chameleonButton1", {456, 104, 177, 49}},
+        {"chameleonButton3", {456, 184, 177, 49}}, {"Label2", {520, 248, 65, 33}},
+        {"Text1", {8, 296, 369, 25}},          {"chameleonButton5", {384, 296, 81, 25}},
+        {"chameleonButton2", {552, 296, 81, 25}}, {"Label3", {472, 304, 73, 17}},
+        {"prgZip", {8, 512, 200, 21}},
+    };
+    for (const Placement& p : placements) {
+        auto* widget = form->findChild<QWidget*>(QString::fromLatin1(p.name));
+        ASSERT_NE(widget, nullptr) << p.name;
+        EXPECT_EQ(widget->geometry(), p.pixels) << p.name;
+    }
+    EXPECT_EQ(form->fileList()->parentWidget(), form->dropFrame());
+    EXPECT_EQ(form->extensionList()->parentWidget(), form->extensionFrame());
+}
+
+TEST_F(MainWindowInitialStateTest, StartsWithJpgSelectedEmptyListsAndActionsDisabled)
+{
+    EXPECT_EQ(form->extensionList()->currentText(), QStringLiteral("jpg"));
+    EXPECT_EQ(form->extensionList()->currentIndex(), 81);
+    EXPECT_EQ(form->extensionList()->currentText(), QStringLiteral("jpg"));
+    EXPECT_EQ(RowCount(), 0);
+    EXPECT_TRUE(form->CollectCheckedFiles().empty());
+    EXPECT_TRUE(form->folderField()->text().isEmpty());
+
+    EXPECT_FALSE(form->startButton()->Enabled());
+    EXPECT_FALSE(form->clearButton()->Enabled());
+    EXPECT_FALSE(form->outputButton()->Enabled());
+    EXPECT_TRUE(form->browseButton()->Enabled());
+    EXPECT_EQ(form->startButton()->Caption(), QStringLiteral("Start"));
+    EXPECT_EQ(form->clearButton()->Caption(), QStringLiteral("Clear"));
+    EXPECT_EQ(form->outputButton()->Caption(), QStringLiteral("Output"));
+    EXPECT_EQ(form->browseButton()->Caption(), QStringLiteral("Browse..."));
+
+    form->show();
+    EXPECT_FALSE(form->percentLabel()->isVisible());
+    EXPECT_FALSE(form->drawnProgressBar()->isVisible());
+    EXPECT_FALSE(form->progressBar()->isVisible());
+    EXPECT_TRUE(form->helpLink()->isVisible());
+    EXPECT_EQ(form->helpLink()->text(), QStringLiteral("Online Help"));
+    EXPECT_EQ(form->helpLink()->palette().color(QPalette::WindowText), QColor(128, 128, 255));
+    EXPECT_EQ(form->dropFrame()->title(), QStringLiteral("Drag and Drop Folders"));
+    EXPECT_EQ(form->extensionFrame()->title(), QStringLiteral("File Extension"));
+}
+
+TEST_F(MainWindowInitialStateTest, ListHasTheTwoColumnsAndStoredFontsKeepTheirNames)
+{
+    QAbstractItemModel* model = form->fileList()->model();
+    ASSERT_EQ(model->columnCount(), 2);
+    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("File Name"));
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("File Size"));
+    EXPECT_FALSE(form->fileList()->horizontalHeader()->isHidden());
+
+    EXPECT_EQ(form->dropFrame()->font().family(), QStringLiteral("Cambria"));
+    EXPECT_DOUBLE_EQ(form->dropFrame()->font().pointSizeF(), 11.25);
+    EXPECT_EQ(form->extensionList()->font().family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_DOUBLE_EQ(form->extensionList()->font().pointSizeF(), 9.75);
+    EXPECT_EQ(form->percentLabel()->font().family(), QStringLiteral("Arial Black"));
+    EXPECT_EQ(form->percentLabel()->font().weight(), QFont::Black);
+    // The frame's font stays on its caption; the list keeps the window's.
+    EXPECT_EQ(form->fileList()->font().family(), QStringLiteral("MS Sans Serif"));
+}
+
+// What assistive technology is told about each control.
+TEST_F(MainWindowInitialStateTest, EveryControlIsReachableByAssistiveTechnology)
+{
+    form->show();
+    struct Expect {
+        QWidget* widget;
+        QAccessible::Role role;
+        QString name;
+    };
+    const Expect expects[] = {
+        {form->startButton(), QAccessible::Button, "Start"},
+        {form->clearButton(), QAccessible::Button, "Clear"},
+        {form->outputButton(), QAccessible::Button, "Output"},
+        {form->browseButton(), QAccessible::Button, "Browse..."},
+        {form->folderField(), QAccessible::EditableText, "Folder last browsed"},
+        {form->helpLink(), QAccessible::StaticText, "Online Help"},
+        {form->dropFrame(), QAccessible::Grouping, "Drag and Drop Folders"},
+    };
+    for (const Expect& e : expects) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(e.widget);
+        ASSERT_NE(a, nullptr) << e.widget->objectName().toStdString();
+        EXPECT_EQ(a->role(), e.role) << e.widget->objectName().toStdString();
+        EXPECT_EQ(a->text(QAccessible::Name), e.name) << e.widget->objectName().toStdString();
+    }
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(form->startButton())->state().disabled);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(form->browseButton())->state().disabled);
+
+    // The combo box says its value; its label is the frame around it.
+    QAccessibleInterface* combo = QAccessible::queryAccessibleInterface(form->extensionList());
+    EXPECT_EQ(combo->role(), QAccessible::ComboBox);
+    EXPECT_EQ(combo->text(QAccessible::Value), QStringLiteral("jpg"));
+    const auto labels = combo->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0].first->text(QAccessible::Name), QStringLiteral("File Extension"));
+
+    // The list: a table of cells with their text and check state.
+    Files()->AddRows({FoundFile{"a.jpg", SizeText(2048), "/p/a.jpg"}});
+    form->FinishScan();
+    QCoreApplication::processEvents(); // the view lays its rows out lazily
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(form->fileList());
+    ASSERT_NE(list, nullptr);
+    QAccessibleTableInterface* table = list->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->columnCount(), 2);
+    QAccessibleInterface* name = table->cellAt(0, 0);
+    QAccessibleInterface* size = table->cellAt(0, 1);
+    ASSERT_NE(name, nullptr);
+    ASSERT_NE(size, nullptr);
+    EXPECT_EQ(name->text(QAccessible::Name), QStringLiteral("a.jpg"));
+    EXPECT_EQ(size->text(QAccessible::Name), SizeText(2048));
+    EXPECT_TRUE(name->state().checkable);
+    EXPECT_TRUE(name->state().checked);
+    Files()->setData(Files()->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
+    EXPECT_FALSE(table->cellAt(0, 0)->state().checked);
+}
+
+} // namespace

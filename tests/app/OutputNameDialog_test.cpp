@@ -1,0 +1,283 @@
+#include "ArchiveName.h"
+#include "FakeShell.h"
+#include "OutputNameDialog.h"
+#include "ZipRunService.h"
+#include "StagingArea.h"
+#include "chameleonButton.h"
+
+#include "TempDir.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The dialog with a real run service on a staging root of its own; only the
+// desktop (picker, message boxes) is a fake.
+struct OutputNameDialogTest : ::testing::Test {
+    TempDir dir;
+    fs::path root = dir / "staging";
+    fs::path out = dir / "out";
+    FakeShell shell;
+    ZipRunService run{root};
+    QPointer<OutputNameDialog> form;
+    std::vector<OutputChoice> chosen;
+
+    void SetUp() override
+    {
+        fs::create_directories(out);
+        form = Load();
+    }
+    void TearDown() override { delete form.data(); }
+
+    OutputNameDialog* Load()
+    {
+        auto* dialog = new OutputNameDialog(run, QStringLiteral("jpg"));
+        QObject::connect(dialog, &OutputNameDialog::Chosen, [this](const OutputChoice& c) { chosen.push_back(c); });
+        dialog->ShowDialog();
+        return dialog;
+    }
+
+    // The picker answers `answer` the next time it is shown.
+    void pickerAnswers(const std::string& answer) { shell.folderAnswers.push_back(answer); }
+    int pickerCalls() const { return static_cast<int>(shell.browseCalls.size()); }
+    int errors() const { return static_cast<int>(shell.messages.size()); }
+    void typeName(const QString& name) { form->nameField()->setText(name); }
+    void clickOk()
+    {
+        pickerAnswers(out.native());
+        QTest::mouseClick(form->okButton(), Qt::LeftButton);
+    }
+};
+
+}  // namespace
+
+TEST_F(OutputNameDialogTest, LayoutCaptionsAndProposal)
+{
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Output"));
+    EXPECT_EQ(form->size(), QSize(330, 83));
+    auto* label = form->findChild<QLabel*>(QStringLiteral("Label2"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QStringLiteral("File Name:"));
+    EXPECT_EQ(label->geometry(), QRect(8, 16, 65, 25));
+    EXPECT_EQ(form->nameField()->geometry(), QRect(80, 16, 241, 25));
+    EXPECT_EQ(form->okButton()->Caption(), QStringLiteral("OK"));
+    EXPECT_EQ(form->okButton()->geometry(), QRect(232, 48, 89, 25));
+    EXPECT_EQ(form->cancelButton()->Caption(), QStringLiteral("Cancel"));
+    EXPECT_EQ(form->cancelButton()->geometry(), QRect(104, 48, 89, 25));
+    EXPECT_EQ(form->nameField()->text(), ArchiveName::Propose(QStringLiteral("jpg"), QDate::currentDate()));
+    EXPECT_TRUE(form->nameField()->text().startsWith(QStringLiteral("JPG ZIP Archive ")));
+    // Typing replaces the proposal.
+    EXPECT_EQ(form->nameField()->selectedText(), form->nameField()->text());
+}
+
+TEST_F(OutputNameDialogTest, EnterConfirmsAndPreparesTheStagingFolder)
+{
+    typeName(QStringLiteral("Holiday"));
+    pickerAnswers(out.native());
+    QTest::keyClick(form->nameField(), Qt::Key_Return);
+    EXPECT_EQ(pickerCalls(), 1);
+    ASSERT_EQ(chosen.size(), 1u) << errors();
+    EXPECT_EQ(chosen[0].name, QStringLiteral("Holiday"));
+    EXPECT_EQ(chosen[0].archive, out / "Holiday.zip");
+    EXPECT_TRUE(fs::is_regular_file(root / "Holiday" / StagingArea::kMarker));
+    // Hidden, not unloaded: the typed name waits for the next Output.
+    ASSERT_TRUE(form);
+    EXPECT_TRUE(form->isHidden());
+    EXPECT_EQ(form->nameField()->text(), QStringLiteral("Holiday"));
+}
+
+// Return on a focused button is that button's, as on any dialog; it
+// confirms once, never twice.
+TEST_F(OutputNameDialogTest, ReturnOnTheFocusedButtons)
+{
+    pickerAnswers(out.native());
+    form->okButton()->setFocus();
+    QTest::keyClick(form->okButton(), Qt::Key_Return);
+    EXPECT_EQ(pickerCalls(), 1);
+    EXPECT_EQ(chosen.size(), 1u);
+    form->ShowDialog();
+    form->cancelButton()->setFocus();
+    QTest::keyClick(form->cancelButton(), Qt::Key_Return);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(form);
+    EXPECT_EQ(pickerCalls(), 1);
+}
+
+TEST_F(OutputNameDialogTest, EscapeUnloadsTheDialog)
+{
+    QTest::keyClick(form->nameField(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(form);
+    EXPECT_EQ(pickerCalls(), 0);
+    EXPECT_TRUE(chosen.empty());
+}
+
+// Escape means Cancel wherever the focus is in the dialog, and Space on a
+// focused button presses it.
+TEST_F(OutputNameDialogTest, EscapeOnAButtonAndSpaceOnOk)
+{
+    form->okButton()->setFocus();
+    QTest::keyClick(form->okButton(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(form);
+    EXPECT_EQ(pickerCalls(), 0);
+
+    form = Load();
+    typeName(QStringLiteral("Spaced"));
+    pickerAnswers(out.native());
+    form->okButton()->setFocus();
+    QTest::keyClick(form->okButton(), Qt::Key_Space);
+    EXPECT_EQ(pickerCalls(), 1);
+    EXPECT_EQ(chosen.size(), 1u);
+}
+
+TEST_F(OutputNameDialogTest, CancelButtonUnloadsTheDialog)
+{
+    QTest::mouseClick(form->cancelButton(), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(form);
+    EXPECT_TRUE(chosen.empty());
+}
+
+// Each refused name: one message, the dialog stays open, the picker is not
+// shown, and nothing on disk changes (sentinels beside and inside the root).
+TEST_F(OutputNameDialogTest, RefusedNamesTouchNothing)
+{
+    const fs::path beside = dir.write("beside.txt", "beside");
+    const fs::path inside = dir.write("staging/inside.txt", "inside");
+    const fs::path foreign = dir.write("staging/Mine/keep.txt", "keep");
+    const QString names[] = {QString(), QStringLiteral("  "), QStringLiteral("."), QStringLiteral(".."),
+                             QStringLiteral("../out"), QStringLiteral("a\nb"), QString(300, QLatin1Char('x')),
+                             QStringLiteral("Mine"), QStringLiteral("inside.txt")};
+    for (const QString& name : names) {
+        shell.messages.clear();
+        typeName(name);
+        QTest::mouseClick(form->okButton(), Qt::LeftButton);
+        EXPECT_EQ(errors(), 1) << name.toStdString();
+        EXPECT_TRUE(form->isVisible()) << name.toStdString();
+    }
+    EXPECT_EQ(pickerCalls(), 0);
+    EXPECT_TRUE(chosen.empty());
+    EXPECT_EQ(readFileBytes(beside), "beside");
+    EXPECT_EQ(readFileBytes(inside), "inside");
+    EXPECT_EQ(readFileBytes(foreign), "keep");
+}
+
+// After the message about a refused name the keyboard is back in the name
+// field, its text selected for retyping.
+TEST_F(OutputNameDialogTest, RefusedNameGivesTheFocusBackToTheName)
+{
+    QApplication::setActiveWindow(form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.data()));
+    QWidget message;
+    shell.whileMessageShown = [&message] {
+        message.show();
+        QApplication::setActiveWindow(&message);
+        (void)QTest::qWaitForWindowActive(&message, 1000);
+        message.hide();
+        QCoreApplication::processEvents();
+    };
+    typeName(QStringLiteral("a/b"));
+    QTest::keyClick(form->nameField(), Qt::Key_Return);
+    ASSERT_EQ(errors(), 1);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form.data(), 1000));
+    EXPECT_EQ(QApplication::activeWindow(), form.data());
+    EXPECT_EQ(form->focusWidget(), form->nameField());
+    EXPECT_EQ(QApplication::focusWidget(), form->nameField());
+    EXPECT_EQ(form->nameField()->selectedText(), QStringLiteral("a/b"));
+}
+
+// While a run reads a staging folder, OK with that name is refused and the
+// copies stay.
+TEST_F(OutputNameDialogTest, NameOfTheRunningStagingFolderIsRefused)
+{
+    typeName(QStringLiteral("Busy"));
+    clickOk();
+    ASSERT_EQ(chosen.size(), 1u);
+    const fs::path source = dir.write("src/copy.jpg", "being zipped");
+    run.Start({{source}, QStringLiteral("Busy"), out / "Busy.zip"});
+    ASSERT_TRUE(run.Running());  // the run goes on only when the event loop turns
+    form->ShowDialog();
+    clickOk();
+    ASSERT_EQ(errors(), 1);
+    EXPECT_TRUE(shell.messages[0].text.contains(QStringLiteral("being zipped right now")));
+    EXPECT_EQ(chosen.size(), 1u);
+    EXPECT_EQ(readFileBytes(root / "Busy" / "copy.jpg"), "being zipped");
+}
+
+// The staging folder of a name another Volarin Z window is using is refused
+// before the picker, and its copies stay.
+TEST_F(OutputNameDialogTest, NameInUseByAnotherWindowIsRefused)
+{
+    StagingArea otherWindow(root);
+    ASSERT_TRUE(otherWindow.Prepare("Shared").ok());
+    dir.write("staging/Shared/copy.jpg", "other window's copy");
+    typeName(QStringLiteral("Shared"));
+    QTest::mouseClick(form->okButton(), Qt::LeftButton);
+    ASSERT_EQ(errors(), 1);
+    EXPECT_TRUE(shell.messages[0].text.contains(QStringLiteral("another Volarin Z window")))
+        << shell.messages[0].text.toStdString();
+    EXPECT_EQ(pickerCalls(), 0);
+    EXPECT_TRUE(chosen.empty());
+    EXPECT_EQ(readFileBytes(root / "Shared" / "copy.jpg"), "other window's copy");
+}
+
+TEST_F(OutputNameDialogTest, CancelledPickerChangesNothing)
+{
+    typeName(QStringLiteral("Never"));
+    QTest::mouseClick(form->okButton(), Qt::LeftButton);  // the picker answers Cancel
+    EXPECT_EQ(pickerCalls(), 1);
+    EXPECT_TRUE(chosen.empty());
+    EXPECT_TRUE(form->isHidden());
+    EXPECT_FALSE(fs::exists(root / "Never"));
+}
+
+TEST_F(OutputNameDialogTest, PickerAnswerIsCutAtNul)
+{
+    pickerAnswers(out.native() + std::string("\0garbage", 8));
+    typeName(QStringLiteral("x.zip"));
+    QTest::mouseClick(form->okButton(), Qt::LeftButton);
+    ASSERT_EQ(chosen.size(), 1u);
+    EXPECT_EQ(chosen[0].archive, out / "x.zip.zip");
+}
+
+// The old copies under the confirmed name go; folders of other names stay.
+TEST_F(OutputNameDialogTest, ConfirmingEmptiesOnlyTheFolderOfThatName)
+{
+    typeName(QStringLiteral("A"));
+    clickOk();
+    typeName(QStringLiteral("B"));
+    form->ShowDialog();
+    clickOk();
+    dir.write("staging/A/a.jpg", "a");
+    dir.write("staging/B/b.jpg", "b");
+    form->ShowDialog();
+    typeName(QStringLiteral("B"));
+    clickOk();
+    EXPECT_EQ(chosen.size(), 3u);
+    EXPECT_TRUE(fs::exists(root / "A" / "a.jpg"));
+    EXPECT_FALSE(fs::exists(root / "B" / "b.jpg"));
+}
+
+TEST_F(OutputNameDialogTest, StagingFailureIsShownAndTheDialogComesBack)
+{
+    // The root cannot be made: a file stands where its parent should be.
+    TempDir other;
+    other.write("blocked", "file");
+    ZipRunService blocked(other / "blocked" / "staging");
+    delete form.data();
+    form = new OutputNameDialog(blocked, QStringLiteral("jpg"));
+    form->ShowDialog();
+    clickOk();
+    EXPECT_EQ(pickerCalls(), 1);
+    ASSERT_EQ(errors(), 1);
+    EXPECT_TRUE(shell.messages[0].text.contains(QStringLiteral("Not a directory"))) << shell.messages[0].text.toStdString();
+    EXPECT_TRUE(form->isVisible());
+}

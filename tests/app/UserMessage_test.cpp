@@ -1,0 +1,96 @@
+// The one place where failures become words: every step of the zip engine is
+// worded for users, and the engine's own step names never reach them.
+#include "TempDir.h"
+#include "UserMessage.h"
+#include "ZipStep.h"
+#include "ZipWriterError.h"
+#include "Zipper.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+Failure RunFailure(ZipStep step, std::error_code code = {})
+{
+    return Failure{.kind = FailureKind::ArchiveNotWritten,
+                   .code = code,
+                   .path = "/out/a.zip",
+                   .other = "/staging/a/photo.jpg",
+                   .entry = "photo.jpg",
+                   .step = step};
+}
+
+}  // namespace
+
+TEST(UserMessage, EveryZipStepIsWordedWithoutItsInternalName)
+{
+    const char* internalNames[] = {"File does not exist", "GetTimestamps", "FileLen", "Already mZipping", "OpenZip",
+                                   "OpenFileInZip", "WriteBytes", "ReadFile", "CloseFileInZip", "CloseZip",
+                                   "RenameZip", "mZipping"};
+    QStringList seen;
+    for (int s = static_cast<int>(ZipStep::None); s <= static_cast<int>(ZipStep::Other); ++s) {
+        for (FailureKind kind : {FailureKind::ArchiveNotWritten, FailureKind::NotQueued}) {
+            Failure failure = RunFailure(static_cast<ZipStep>(s));
+            failure.kind = kind;
+            const QString text = UserMessage::For(failure).text;
+            EXPECT_TRUE(text.startsWith(QStringLiteral("The archive \"/out/a.zip\""))) << text.toStdString();
+            for (const char* name : internalNames)
+                EXPECT_FALSE(text.contains(QLatin1String(name))) << text.toStdString();
+            seen << text;
+        }
+    }
+    // Steps of different meaning read differently.
+    seen.removeDuplicates();
+    EXPECT_GE(seen.size(), 18);
+}
+
+TEST(UserMessage, RunFailuresNameWhatAndWhy)
+{
+    EXPECT_EQ(UserMessage::For(RunFailure(ZipStep::OpenArchive, std::make_error_code(std::errc::permission_denied))).text,
+              QStringLiteral("The archive \"/out/a.zip\" could not be written: it could not be created (Permission "
+                             "denied)."));
+    EXPECT_EQ(UserMessage::For(RunFailure(ZipStep::ReadSource)).text,
+              QStringLiteral("The archive \"/out/a.zip\" could not be written: the file \"/staging/a/photo.jpg\" could "
+                             "not be read whole (it changed or vanished during the run)."));
+    EXPECT_EQ(UserMessage::For(RunFailure(ZipStep::WriteEntry, std::error_code(-104, ZipWriterCategory()))).text,
+              QStringLiteral("The archive \"/out/a.zip\" could not be written: writing \"photo.jpg\" into it failed "
+                             "(error code -104)."));
+    const Failure notQueued{.kind = FailureKind::NotQueued, .path = "/out/a.zip", .other = "/s/b.jpg",
+                            .step = ZipStep::SourceSize};
+    EXPECT_EQ(UserMessage::For(notQueued).text,
+              QStringLiteral("The archive \"/out/a.zip\" was not written: \"/s/b.jpg\" could not be queued: its size "
+                             "could not be read."));
+}
+
+// The step names are the Zipper's own: a change there must show up here.
+TEST(ZipStep, ReadsTheZippersFailedSteps)
+{
+    TempDir dir;
+    Zipper zipper;
+    EXPECT_EQ(FailedZipStep(zipper), ZipStep::None);
+    ASSERT_TRUE(zipper.AddFile(dir / "missing.jpg"));
+    EXPECT_EQ(FailedZipStep(zipper), ZipStep::SourceMissing);
+    ASSERT_FALSE(zipper.AddFile(dir.write("here.jpg", "x")));
+    ASSERT_TRUE(zipper.Zip(dir / "no-such-folder" / "a.zip"));
+    EXPECT_EQ(FailedZipStep(zipper), ZipStep::OpenArchive);
+}
+
+TEST(UserMessage, BrowseNoticesAndTheirBoxes)
+{
+    const UserMessage a = UserMessage::For({.kind = FailureKind::NoFilesFound});
+    EXPECT_EQ(a.text, QStringLiteral(" No File Found. Please try again."));
+    EXPECT_EQ(a.title, QStringLiteral("Error"));
+    EXPECT_EQ(a.icon, Shell::Icon::Information);
+    const UserMessage b = UserMessage::For({.kind = FailureKind::NoFilesOfTypeFound, .name = QStringLiteral("pdf")});
+    EXPECT_EQ(b.text, QStringLiteral(" No PDF Files Found. Please try again."));
+    const UserMessage staging = UserMessage::For({.kind = FailureKind::StagingNotDeleted,
+                                                  .code = std::make_error_code(std::errc::permission_denied),
+                                                  .path = "/c/staging/x",
+                                                  .other = "/c/staging/x/ro/file"});
+    EXPECT_EQ(staging.text, QStringLiteral("The staging folder \"/c/staging/x\" could not be deleted "
+                                           "(/c/staging/x/ro/file): Permission denied."));
+    EXPECT_EQ(staging.title, QStringLiteral("Volarin Z"));
+    EXPECT_EQ(staging.icon, Shell::Icon::Warning);
+}

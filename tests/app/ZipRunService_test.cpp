@@ -1,0 +1,278 @@
+// The zip run without any window: requests in, signals out, real archives
+// read back by unzip and Python.
+#include "ArchiveReader.h"
+#include "RandomBytes.h"
+#include "FakeShell.h"
+#include "TempDir.h"
+#include "Unprivileged.h"
+#include "UserMessage.h"
+#include "ZipRunService.h"
+#include "Zipper.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ZipRunServiceTest : public ::testing::Test {
+protected:
+    ZipRunServiceTest()
+    {
+        fs::create_directories(out);
+        QObject::connect(service.get(), &ZipRunService::Staged, [this] { events << QStringLiteral("staged"); });
+        QObject::connect(service.get(), &ZipRunService::Started, [this] { events << QStringLiteral("started"); });
+        QObject::connect(service.get(), &ZipRunService::Progress, [this](int p) { percents.push_back(p); });
+        QObject::connect(service.get(), &ZipRunService::Ended, [this](const RunOutcome& o) {
+            events << QStringLiteral("ended");
+            outcomes.push_back(o);
+        });
+    }
+
+    // Prepares the staging folder of `name` and runs the files into name.zip
+    // until the run has ended.
+    const RunOutcome& Run(const QString& name, const std::vector<fs::path>& files)
+    {
+        EXPECT_TRUE(service->PrepareStaging(name).ok());
+        const size_t before = outcomes.size();
+        service->Start({files, name, Archive(name)});
+        if (outcomes.size() == before) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return outcomes.size() > before; }, 60000));
+        }
+        if (outcomes.size() == before)
+            outcomes.push_back({});  // the test has failed already; keeps the caller's reference valid
+        return outcomes.back();
+    }
+
+    fs::path Archive(const QString& name) const { return out / (name.toStdString() + ".zip"); }
+
+    std::map<std::string, std::string> Entries(const fs::path& archive)
+    {
+        const UnzipCheck check = unzipTest(archive);
+        EXPECT_TRUE(check.ok) << check.output;
+        const PyZipRead read = pythonReadZip(archive);
+        EXPECT_TRUE(read.ok) << read.error;
+        return read.entries;
+    }
+
+    static QString Words(const RunOutcome& outcome)
+    {
+        return outcome.failure ? UserMessage::For(*outcome.failure).text : QString();
+    }
+
+    TempDir temp;
+    FakeShell shell;
+    fs::path root = temp.path() / "staging";
+    fs::path out = temp.path() / "out";
+    std::unique_ptr<ZipRunService> service = std::make_unique<ZipRunService>(root);
+    QStringList events;
+    std::vector<int> percents;
+    std::vector<RunOutcome> outcomes;
+};
+
+}  // namespace
+
+TEST_F(ZipRunServiceTest, StagesQueuesAndZipsUnderBareNames)
+{
+    const std::string a = randomBytes(300000, 1);
+    const fs::path first = temp.write("photos/a.jpg", a);
+    const fs::path hidden = temp.write("photos/.hidden.jpg", "hidden");
+    const fs::path empty = temp.write("other/empty.jpg", "");
+    const RunOutcome& outcome = Run(QStringLiteral("photos"), {first, hidden, empty});
+    EXPECT_EQ(outcome.end, RunOutcome::End::Completed);
+    EXPECT_FALSE(outcome.failure);
+    EXPECT_EQ(events, (QStringList{"staged", "started", "ended"}));
+    EXPECT_FALSE(service->Running());
+    // The hidden file was copied but is not zipped; neither is the staging marker.
+    EXPECT_EQ(Entries(Archive("photos")), (std::map<std::string, std::string>{{"a.jpg", a}, {"empty.jpg", ""}}));
+    EXPECT_TRUE(fs::exists(root / "photos" / ".hidden.jpg"));
+    ASSERT_FALSE(percents.empty());
+    EXPECT_EQ(percents.back(), 100);
+    EXPECT_TRUE(shell.messages.empty());
+}
+
+// Two files of one name: one entry, holding the file listed later.
+TEST_F(ZipRunServiceTest, SameNamedFilesGiveOneEntryOfTheLaterFile)
+{
+    const fs::path a = temp.write("a/x.txt", "from a");
+    const fs::path b = temp.write("b/x.txt", "from b");
+    const fs::path y = temp.write("b/y.txt", "y");
+    ASSERT_EQ(Run(QStringLiteral("dups"), {b, y, a}).end, RunOutcome::End::Completed);
+    EXPECT_EQ(Entries(Archive("dups")), (std::map<std::string, std::string>{{"x.txt", "from a"}, {"y.txt", "y"}}));
+}
+
+// A file that vanished before the run is left out, the run goes on with the
+// rest, and the outcome names it and why. With nothing left no run starts.
+TEST_F(ZipRunServiceTest, FilesThatCannotBeCopiedAreNamedAfterTheRun)
+{
+    const fs::path keep = temp.write("p/keep.jpg", "keep");
+    const RunOutcome partial = Run(QStringLiteral("partial"), {keep, temp.path() / "p" / "gone.jpg"});
+    EXPECT_EQ(partial.end, RunOutcome::End::Completed);
+    EXPECT_EQ(Entries(Archive("partial")), (std::map<std::string, std::string>{{"keep.jpg", "keep"}}));
+    ASSERT_TRUE(partial.failure);
+    EXPECT_EQ(partial.failure->kind, FailureKind::FilesLeftOut);
+    const QString text = Words(partial);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("1 file was left out of \""))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("gone.jpg: No such file or directory"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("partial.zip"))) << text.toStdString();
+
+    events.clear();
+    const RunOutcome nothing = Run(QStringLiteral("nothing"), {temp.path() / "p" / "gone.jpg", temp.path() / "p/"});
+    EXPECT_EQ(nothing.end, RunOutcome::End::NotStarted);
+    EXPECT_EQ(events, (QStringList{"staged", "ended"}));
+    const QString none = Words(nothing);
+    EXPECT_TRUE(none.startsWith(QStringLiteral("No file could be copied for \""))) << none.toStdString();
+    EXPECT_TRUE(none.contains(QStringLiteral(": not a file"))) << none.toStdString();
+    EXPECT_FALSE(fs::exists(Archive("nothing")));
+}
+
+// A long list of files left out is cut, so the message box stays on the screen.
+TEST_F(ZipRunServiceTest, LongListsOfFilesLeftOutAreCut)
+{
+    std::vector<fs::path> files{temp.write("p/real.txt", "r")};
+    for (int i = 0; i < 25; ++i)
+        files.push_back(temp.path() / ("missing-" + std::to_string(i)));
+    const QString text = Words(Run(QStringLiteral("cut"), files));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("25 files were left out of"))) << text.toStdString();
+    EXPECT_EQ(text.count(QStringLiteral("No such file or directory")), 20);
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\n... and 5 more."))) << text.toStdString();
+}
+
+// Root reads every file, so as root the test runs again as nobody.
+TEST_F(ZipRunServiceTest, UnreadableSourceAsOrdinaryUser)
+{
+    VOLARIN_RUN_AS_NOBODY_WHEN_ROOT();
+    const fs::path ok = temp.write("p/ok.jpg", "ok");
+    const fs::path secret = temp.write("p/secret.jpg", "secret");
+    ::chmod(secret.c_str(), 0);
+    const RunOutcome outcome = Run(QStringLiteral("unreadable"), {ok, secret});
+    EXPECT_EQ(Entries(Archive("unreadable")), (std::map<std::string, std::string>{{"ok.jpg", "ok"}}));
+    EXPECT_TRUE(Words(outcome).contains(QStringLiteral("secret.jpg: Permission denied"))) << Words(outcome).toStdString();
+}
+
+// An archive that cannot be created: the run fails at once, and the words
+// name the archive, what went wrong and the system's reason, never a step
+// name of the zip engine; the files left out follow.
+TEST_F(ZipRunServiceTest, ArchiveThatCannotBeCreatedIsWorded)
+{
+    const fs::path x = temp.write("p/x.jpg", "x");
+    ASSERT_TRUE(service->PrepareStaging(QStringLiteral("lost")).ok());
+    service->Start({{x, temp.path() / "p" / "gone.jpg"}, QStringLiteral("lost"), out / "missing" / "lost.zip"});
+    ASSERT_EQ(outcomes.size(), 1u);
+    EXPECT_EQ(outcomes[0].end, RunOutcome::End::Failed);
+    EXPECT_EQ(events, (QStringList{"staged", "ended"}));
+    EXPECT_FALSE(service->Running());
+    const QString text = Words(outcomes[0]);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("The archive \"") + QString::fromStdString((out / "missing").string())
+                                + QStringLiteral("/lost.zip\" could not be written: it could not be created (No such "
+                                                 "file or directory).\n\n1 file was left out of")))
+        << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("OpenZip")));
+}
+
+// A second Start while a run is under way is refused and leaves that run alone.
+TEST_F(ZipRunServiceTest, OneRunAtATime)
+{
+    const fs::path big = temp.write("big/big.jpg", randomBytes(4 * 1024 * 1024, 6));
+    ASSERT_TRUE(service->PrepareStaging(QStringLiteral("first")).ok());
+    ASSERT_TRUE(service->PrepareStaging(QStringLiteral("second")).ok());
+    service->Start({{big}, QStringLiteral("first"), Archive("first")});
+    ASSERT_TRUE(service->Running());
+    ASSERT_FALSE(service->CanStart().ok());
+    EXPECT_EQ(UserMessage::For(service->CanStart().failure()).icon, Shell::Icon::Information);
+    service->Start({{big}, QStringLiteral("second"), Archive("second")});
+    ASSERT_EQ(outcomes.size(), 1u);
+    EXPECT_EQ(outcomes[0].end, RunOutcome::End::NotStarted);
+    EXPECT_TRUE(Words(outcomes[0]).contains(QStringLiteral("first.zip\" is still being written"))) << Words(outcomes[0]).toStdString();
+    EXPECT_FALSE(fs::exists(root / "second" / "big.jpg"));
+    EXPECT_TRUE(service->Running());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return outcomes.size() == 2; }, 60000));
+    EXPECT_EQ(outcomes[1].end, RunOutcome::End::Completed);
+    EXPECT_EQ(Entries(Archive("first")).size(), 1u);
+}
+
+// Entries and bytes left in the Zipper by an earlier queuing that stopped
+// half-way never ride along with the next run: not in the archive, not in
+// the percentage.
+TEST_F(ZipRunServiceTest, LeftoversOfAnEarlierQueuingDoNotRideAlong)
+{
+    auto zipper = std::make_unique<Zipper>();
+    const fs::path leftover = temp.write("elsewhere/leftover.jpg", randomBytes(400000, 7));
+    ASSERT_FALSE(zipper->AddFile(leftover));
+    ASSERT_EQ(zipper->BytesToZip(), 400000);
+    service = std::make_unique<ZipRunService>(root, std::move(zipper));
+    QObject::connect(service.get(), &ZipRunService::Progress, [this](int p) { percents.push_back(p); });
+    QObject::connect(service.get(), &ZipRunService::Ended, [this](const RunOutcome& o) { outcomes.push_back(o); });
+
+    const fs::path b = temp.write("q/b.jpg", "b");
+    EXPECT_EQ(Run(QStringLiteral("queue"), {b}).end, RunOutcome::End::Completed);
+    EXPECT_EQ(Entries(Archive("queue")), (std::map<std::string, std::string>{{"b.jpg", "b"}}));
+    EXPECT_EQ(percents, std::vector<int>{100});
+}
+
+// The first chunk of a run over 25 MiB is under half a percent: it reports
+// 0, not 100, and the percentage only grows.
+TEST_F(ZipRunServiceTest, PercentageIsTrueFromTheStart)
+{
+    const fs::path big = temp.write("big/big.jpg", randomBytes(30 * 1024 * 1024, 9));
+    Run(QStringLiteral("percent"), {big});
+    ASSERT_FALSE(percents.empty());
+    EXPECT_EQ(percents.front(), 0);
+    EXPECT_EQ(percents.back(), 100);
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
+}
+
+TEST(ZipRunServicePercent, RoundsToNearestWithTiesToEven)
+{
+    struct Case {
+        int64_t zipped, total;
+        int percent;
+    } cases[] = {
+        {0, 100, 0}, {1, 200, 0}, {3, 200, 2}, {5, 200, 2}, {199, 200, 100}, {131072, 30 * 1048576, 0},
+        {100, 100, 100}, {int64_t(3) << 32, int64_t(6) << 32, 50}, {0, 0, 100},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ZipRunService::Percent(c.zipped, c.total), c.percent) << c.zipped << "/" << c.total;
+}
+
+// Shutdown during a run stops it without a signal, removes the staging
+// folders, and leaves no half-written archive.
+TEST_F(ZipRunServiceTest, ShutdownStopsTheRunAndRemovesStaging)
+{
+    const fs::path big = temp.write("big/big.jpg", randomBytes(12 * 1024 * 1024, 5));
+    ASSERT_TRUE(service->PrepareStaging(QStringLiteral("big")).ok());
+    ASSERT_TRUE(service->PrepareStaging(QStringLiteral("other")).ok());
+    service->Start({{big}, QStringLiteral("big"), Archive("big")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !percents.empty(); }, 10000));
+    EXPECT_TRUE(service->Shutdown().ok());
+    EXPECT_FALSE(service->Running());
+    QTest::qWait(50);
+    EXPECT_TRUE(outcomes.empty());
+    EXPECT_FALSE(fs::exists(root / "big"));
+    EXPECT_FALSE(fs::exists(root / "other"));
+    EXPECT_TRUE(fs::is_empty(out)) << "half-written archive left behind";
+    EXPECT_EQ(readFileBytes(big).size(), 12u * 1024 * 1024);
+}
+
+// The names the Output dialog may not use: the running run's, one another
+// window owns, a folder this program did not make.
+TEST_F(ZipRunServiceTest, CheckNameRefusesBusyOrForeignFolders)
+{
+    EXPECT_TRUE(service->CheckName(QStringLiteral("free")).ok());
+    temp.write("staging/foreign/keep.txt", "keep");
+    const Status foreign = service->CheckName(QStringLiteral("foreign"));
+    ASSERT_FALSE(foreign.ok());
+    EXPECT_EQ(foreign.failure().kind, FailureKind::NameTakenByForeignFolder);
+
+    ZipRunService otherWindow(root);
+    ASSERT_TRUE(otherWindow.PrepareStaging(QStringLiteral("theirs")).ok());
+    const Status theirs = service->CheckName(QStringLiteral("theirs"));
+    ASSERT_FALSE(theirs.ok());
+    EXPECT_EQ(theirs.failure().kind, FailureKind::NameUsedByOtherWindow);
+    EXPECT_EQ(readFileBytes(root / "foreign" / "keep.txt"), "keep");
+}
