@@ -7,7 +7,7 @@ namespace button {
 void DrawFocusIfShown(ButtonDrawing& d)
 {
     if (d.state.showFocusRect && d.state.focused)
-        FocusRectangle(d.dc, d.state.focusRect, d.palette.text);
+        DrawFocusRectWith(d.dc, d.state.focusRect, d.palette.text);
 }
 
 } // namespace button

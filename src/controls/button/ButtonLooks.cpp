@@ -36,7 +36,7 @@ int RenderButton(DeviceContext& dc, const Palette& palette, const LookState& sta
     ButtonDrawing d{dc, palette, state, previousCaptionState};
     const int w = state.width, h = state.height;
     dc.PatBlt(0, 0, w, h, BLACKNESS);
-    Fill(dc, 0, 0, w, h, palette.face);
+    FillSolidRect(dc, {0, 0, w, h}, palette.face);
     if (drawState != 0 && drawState != 2)
         return d.lastCaptionState;
     int pictureState = 0;

@@ -2,7 +2,7 @@
 
 #include "FramedLooks.h"
 #include "ProgressColors.h"
-#include "ProgressPrimitives.h"
+#include "ProgressGradient.h"
 
 #include <limits>
 
@@ -29,9 +29,9 @@ void DrawFlatStyle(DeviceContext& dc, ProgressDrawState& s)
     const int32_t E = FillEnd(s, 3);
     if (s.overflow)
         return;
-    FrameRectColor(dc, s.clientRc, LightenColor(s.resolvedColor, 100));
+    FrameSolidRect(dc, s.clientRc, LightenColor(s.resolvedColor, 100));
     s.fillRc = Rect{1, 1, E, s.clientRc.bottom - 1};
-    FillRectColor(dc, s.fillRc, LightenColor(s.resolvedColor, 180));
+    FillSolidRect(dc, s.fillRc, LightenColor(s.resolvedColor, 180));
 }
 
 void DrawEtchedStyle(DeviceContext& dc, ProgressDrawState& s)
@@ -52,7 +52,7 @@ void DrawTwinGradientStyle(DeviceContext& dc, ProgressDrawState& s)
         return;
     const int32_t R = s.clientRc.right;
     const int32_t B = s.clientRc.bottom;
-    FrameRectColor(dc, s.clientRc, LightenColor(s.resolvedColor, 10));
+    FrameSolidRect(dc, s.clientRc, LightenColor(s.resolvedColor, 10));
     s.fillRc.right = E;
     uint32_t color = s.resolvedColor;
     uint32_t light = LightenColor(color, 100);
@@ -60,7 +60,7 @@ void DrawTwinGradientStyle(DeviceContext& dc, ProgressDrawState& s)
     uint32_t pale = LightenColor(s.resolvedColor, 250);
     color = s.resolvedColor;
     DrawGradient(dc, pale, color, 3, 3, E, B - 6, false);
-    DrawLine(dc, E, 2, E, B - 2, LightenColor(s.resolvedColor, 25));
+    DrawSolidLine(dc, E, 2, E, B - 2, LightenColor(s.resolvedColor, 25));
 }
 
 void DrawDarkStyle(DeviceContext& dc, ProgressDrawState& s)
@@ -68,7 +68,7 @@ void DrawDarkStyle(DeviceContext& dc, ProgressDrawState& s)
     const int32_t E = FillEnd(s, 6);
     if (s.overflow)
         return;
-    FrameRectColor(dc, s.clientRc, MixColors(s.resolvedColor, 0x000000, 200));
+    FrameSolidRect(dc, s.clientRc, MixColors(s.resolvedColor, 0x000000, 200));
     uint32_t dark = LightenColor(TranslateColor(MixColors(s.resolvedColor, 0x000000, 100)), 10);
     uint32_t black = 0x000000;
     DrawGradient(dc, black, dark, 2, 2, E, s.clientRc.bottom - 2, true);

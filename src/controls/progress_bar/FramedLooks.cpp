@@ -2,7 +2,7 @@
 
 #include "ProgressColors.h"
 #include "ProgressMath.h"
-#include "ProgressPrimitives.h"
+#include "ProgressGradient.h"
 
 void CalcFill(DeviceContext&, ProgressDrawState& s)
 {
@@ -46,7 +46,7 @@ void DrawFill(DeviceContext& dc, ProgressDrawState& s)
         const int32_t rr = s.fillRc.right + 4 > R ? s.fillRc.right - 4 : s.fillRc.right;
         if (s.look != 2) {
             DrawGradient(dc, light, color, 4, 3, rr, 6, false);
-            FillRectColor(dc, Rect{4, 8, rr, B - 8}, color);
+            FillSolidRect(dc, Rect{4, 8, rr, B - 8}, color);
             DrawGradient(dc, color, light, 4, B - 10, rr, 6, false);
         } else {
             const auto lag = CheckedSub(100, s.percent);
@@ -67,7 +67,7 @@ void DrawFill(DeviceContext& dc, ProgressDrawState& s)
     } else {
         if (s.look != 2) {
             DrawGradient(dc, light, color, 4, s.fillRc.top, 4, B, true);
-            FillRectColor(dc, Rect{9, s.fillRc.top, R - 8, B}, color);
+            FillSolidRect(dc, Rect{9, s.fillRc.top, R - 8, B}, color);
             DrawGradient(dc, color, light, R - 8, s.fillRc.top, 4, B, true);
         } else {
             for (int i = 0; i < 3; ++i) {
@@ -105,13 +105,13 @@ void DrawFrame(DeviceContext& dc, ProgressDrawState& s)
     s.clientRc.left -= 3;
     const int32_t R = s.clientRc.right;
     const int32_t B = s.clientRc.bottom;
-    DrawLine(dc, 2, 1, R - 2, 1, 0xBEBEBE);
-    DrawLine(dc, 2, B - 2, R - 2, B - 2, 0xEFEFEF);
-    DrawLine(dc, 1, 2, 1, B - 2, 0xBEBEBE);
-    DrawLine(dc, 2, 2, 2, B - 2, 0xEFEFEF);
-    DrawLine(dc, 2, 2, R - 2, 2, 0xEFEFEF);
-    DrawLine(dc, R - 2, 2, R - 2, B - 2, 0xEFEFEF);
-    FrameRectColor(dc, s.clientRc, 0x686868);
+    DrawSolidLine(dc, 2, 1, R - 2, 1, 0xBEBEBE);
+    DrawSolidLine(dc, 2, B - 2, R - 2, B - 2, 0xEFEFEF);
+    DrawSolidLine(dc, 1, 2, 1, B - 2, 0xBEBEBE);
+    DrawSolidLine(dc, 2, 2, 2, B - 2, 0xEFEFEF);
+    DrawSolidLine(dc, 2, 2, R - 2, 2, 0xEFEFEF);
+    DrawSolidLine(dc, R - 2, 2, R - 2, B - 2, 0xEFEFEF);
+    FrameSolidRect(dc, s.clientRc, 0x686868);
     // The shaped corners; they are deliberately not mirror images of each other.
     struct CornerPixel {
         int32_t x, y;

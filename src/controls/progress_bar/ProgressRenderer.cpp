@@ -2,7 +2,7 @@
 
 #include "AlternativeLooks.h"
 #include "FramedLooks.h"
-#include "ProgressPrimitives.h"
+#include "ProgressGradient.h"
 
 ProgressStatus RenderProgressBar(DeviceContext& dc, ProgressDrawState& s, int32_t width, int32_t height)
 {
@@ -10,7 +10,7 @@ ProgressStatus RenderProgressBar(DeviceContext& dc, ProgressDrawState& s, int32_
     if (s.percent > 100)
         s.percent = 100;
     s.clientRc = Rect{0, 0, width, height};
-    FillRectColor(dc, s.clientRc, s.look == 6 ? 0x000000 : 0xFFFFFF);
+    FillSolidRect(dc, s.clientRc, s.look == 6 ? 0x000000 : 0xFFFFFF);
 
     switch (s.look) {
     case 3: DrawFlatStyle(dc, s); break;

@@ -1,7 +1,7 @@
 #include "XP_ProgressBar.h"
 
 #include "ProgressMath.h"
-#include "ProgressPrimitives.h"
+#include "ProgressGradient.h"
 #include "ProgressRenderer.h"
 #include "ScreenCopy.h"
 #include "XP_ProgressBarAccessible.h"
@@ -214,11 +214,11 @@ bool XP_ProgressBar::Finish(ProgressStatus result, ProgressStatus* status)
 void XP_ProgressBar::DrawLine(int32_t x, int32_t y, int32_t Width, int32_t Height, DeviceContext& cHdc,
                               uint32_t Color)
 {
-    ::DrawLine(cHdc, x, y, Width, Height, Color);
+    DrawSolidLine(cHdc, x, y, Width, Height, Color);
 }
 
-void XP_ProgressBar::DrawGradient(uint32_t& lEndColor, uint32_t& lStartcolor, int32_t x, int32_t y,
-                                  int32_t X2, int32_t Y2, DeviceContext& hdc, bool& bH)
+void XP_ProgressBar::DrawGradient(uint32_t lEndColor, uint32_t lStartcolor, int32_t x, int32_t y,
+                                  int32_t X2, int32_t Y2, DeviceContext& hdc, bool bH)
 {
     ::DrawGradient(hdc, lEndColor, lStartcolor, x, y, X2, Y2, bH);
 }
