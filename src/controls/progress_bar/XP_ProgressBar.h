@@ -9,7 +9,7 @@
 #include "FontObject.h"
 #include "Picture.h"
 #include "PropertyBag.h"
-#include "ProgressDrawState.h"
+#include "ProgressState.h"
 #include "ProgressStatus.h"
 
 #include <QImage>
@@ -37,17 +37,17 @@ public:
     int32_t Min() const { return minValue_; }
     void SetMin(int32_t value);
     // "Returns/sets the color of the ProgressBar": kept resolved to red/green/blue.
-    uint32_t Color() const { return state_.resolvedColor; }
+    uint32_t Color() const { return resolvedColor_; }
     bool SetColor(uint32_t colorValue, ProgressStatus* status = nullptr);
-    int32_t Scrolling() const { return state_.look; }
+    int32_t Scrolling() const { return scrolling_; }
     bool SetScrolling(int32_t look, ProgressStatus* status = nullptr);
-    int32_t Orientation() const { return state_.direction; }
+    int32_t Orientation() const { return orientation_; }
     bool SetOrientation(int32_t orientation, ProgressStatus* status = nullptr);
-    bool ShowText() const { return state_.showCaption; }
+    bool ShowText() const { return showText_; }
     bool SetShowText(bool show, ProgressStatus* status = nullptr);
     // Write-only, as the hatch style is only ever handed in.
     void SetBrushStyle(int32_t style);
-    PicturePtr Image() const { return state_.pattern; }
+    PicturePtr Image() const { return pattern_; }
     bool SetImage(PicturePtr picture, ProgressStatus* status = nullptr);
     // The font object is shared: reading, setting and assigning all use the same reference.
     std::shared_ptr<FontObject> Font() const { return font_; }
@@ -79,7 +79,7 @@ public:
     void WriteProperties(PropertyBag& bag) const;
 
     // --- for the host and tests ---------------------------------------------------------
-    int32_t Percent() const { return state_.percent; }
+    int32_t Percent() const { return percent_; }
     const QImage& Surface() const { return surface_; }
     QSize SurfaceSize() const { return QSize(surfaceWidth_, surfaceHeight_); }
     // The bar as it is now, at logical pixels (width x height of the control).
@@ -97,13 +97,20 @@ protected:
 
 private:
     ProgressStatus Redraw();
+    ProgressState DrawState(int32_t width, int32_t height) const;
     bool Finish(ProgressStatus result, ProgressStatus* status);
     void EnsureSurface(int width, int height);
     void MakeSurface(int width, int height);
     void FreeSurface();
     void NotifyValue();
 
-    ProgressDrawState state_;
+    uint32_t resolvedColor_ = 0;
+    int32_t percent_ = 0;
+    bool showText_ = false;
+    int32_t scrolling_ = 0;
+    int32_t orientation_ = 0;
+    int32_t hatchStyle_ = 0;
+    PicturePtr pattern_;
     DeviceContext* drawDc_ = nullptr;
     QPointer<QWidget> windowHandle_;
     int32_t maxValue_ = 100;

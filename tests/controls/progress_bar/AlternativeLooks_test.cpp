@@ -31,12 +31,8 @@ std::set<ColorRef> ColoursIn(const RenderedBar& bar, const Rect& r)
 TEST_F(AlternativeLooks, FillEndAtFullPerLook)
 {
     const std::pair<int, int> cases[] = {{3, 177}, {4, 173}, {5, 175}, {6, 172}, {7, 175}, {8, 175}, {9, 173}};
-    for (auto [look, end] : cases) {
-        ProgressDrawState s = BarState(look, 100);
-        s.clientRc = Rect{0, 0, 177, 17};
-        EXPECT_EQ(FillEnd(s, look), end) << look;
-        EXPECT_FALSE(s.overflow);
-    }
+    for (auto [look, end] : cases)
+        EXPECT_EQ(FillEnd(LookFromScrolling(look), 100, 177), end) << look;
 }
 
 TEST_F(AlternativeLooks, FlatFillCoversTheRightBorderAtFull)
@@ -55,7 +51,7 @@ TEST_F(AlternativeLooks, NoFillAtZeroForFlatHatchedAndPicture)
     QImage tile(2, 2, QImage::Format_RGB32);
     tile.fill(Qt::red);
     for (int look : {3, 7, 8}) {
-        ProgressDrawState s = BarState(look, 0);
+        ProgressState s = BarState(look, 0);
         s.hatchStyle = HS_CROSS;
         s.pattern = Picture::FromBitmap(tile);
         const RenderedBar bar = Render(s);
@@ -90,7 +86,7 @@ TEST_F(AlternativeLooks, TwinGradientAtZeroPaintsTheStubAndEndMark)
 
 TEST_F(AlternativeLooks, DarkCaptionChangesColourWhereTheFillPasses)
 {
-    ProgressDrawState s = BarState(6, 0);
+    ProgressState s = BarState(6, 0);
     s.showCaption = true;
     const ColorRef silver = 0xC0C0C0, over = LightenColor(kColor, 80);
     const RenderedBar zero = Render(s);
@@ -124,7 +120,7 @@ TEST_F(AlternativeLooks, HatchedFillUsesTheBrushStyle)
 {
     const ColorRef gap = LightenColor(kColor, 140);
     for (int style : {HS_HORIZONTAL, HS_CROSS}) {
-        ProgressDrawState s = BarState(7, 100);
+        ProgressState s = BarState(7, 100);
         s.hatchStyle = style;
         const RenderedBar bar = Render(s);
         for (int y = 2; y < 15; ++y)
@@ -138,7 +134,7 @@ TEST_F(AlternativeLooks, HatchedFillUsesTheBrushStyle)
 
 TEST_F(AlternativeLooks, HatchStyleOutsideSixteenBitsIsAnOverflow)
 {
-    ProgressDrawState s = BarState(7, 50);
+    ProgressState s = BarState(7, 50);
     s.hatchStyle = 70000;
     EXPECT_EQ(Render(s).status, ProgressStatus::Overflow);
     s.hatchStyle = 9; // fits, but is no hatch style: nothing is filled
@@ -164,7 +160,7 @@ TEST_F(AlternativeLooks, PictureTilesTheBitmapFromTheImageOrigin)
     tile.setPixel(0, 0, qRgb(255, 0, 0));
     tile.setPixel(1, 0, qRgb(0, 255, 0));
     tile.setPixel(2, 0, qRgb(0, 0, 255));
-    ProgressDrawState s = BarState(8, 50); // E = round(87.62) = 88: columns 2..89
+    ProgressState s = BarState(8, 50); // E = round(87.62) = 88: columns 2..89
     s.pattern = Picture::FromBitmap(tile);
     const RenderedBar bar = Render(s);
     const ColorRef order[3] = {0x0000FF, 0x00FF00, 0xFF0000};
