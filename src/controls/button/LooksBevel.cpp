@@ -12,7 +12,7 @@ namespace {
 // The button's rectangle with `inset` pixels taken off every side.
 Rect Inset(const ButtonDrawing& d, int inset)
 {
-    return Rect{inset, inset, d.state.width - inset, d.state.height - inset};
+    return Rect{inset, inset, d.Width() - inset, d.Height() - inset};
 }
 
 void RaisedOutline(ButtonDrawing& d)
@@ -54,7 +54,7 @@ void DrawOutlined3D(ButtonDrawing& d, Phase phase)
 void DrawStandard3D(ButtonDrawing& d, Phase phase)
 {
     const Palette& p = d.palette;
-    const bool asDefault = d.state.showFocusRect && d.state.displayAsDefault;
+    const bool asDefault = d.props.showFocusRect && d.state.displayAsDefault;
     switch (phase) {
     case Phase::Up:
         DrawCaption(d, UpCaptionState(d));

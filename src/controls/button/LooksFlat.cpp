@@ -14,7 +14,7 @@ namespace {
 void RoundedLightUp(ButtonDrawing& d, int captionState)
 {
     DeviceContext& dc = d.dc;
-    const int w = d.state.width, h = d.state.height;
+    const int w = d.Width(), h = d.Height();
     const Palette& p = d.palette;
     FillSolidRect(dc, {1, 1, w - 1, h - 1}, p.light);
     DrawCaption(d, captionState);
@@ -36,7 +36,7 @@ void RoundedLightUp(ButtonDrawing& d, int captionState)
 void RoundedLightPressed(ButtonDrawing& d)
 {
     DeviceContext& dc = d.dc;
-    const int w = d.state.width, h = d.state.height;
+    const int w = d.Width(), h = d.Height();
     const Palette& p = d.palette;
     const Colour s = d.Shifted(p.shadow, -16);
     const Colour dark64 = d.Shifted(p.shadow, -64);
@@ -67,16 +67,16 @@ void RoundedLightPressed(ButtonDrawing& d)
 // Look 5 marks focus with a frame around the caption instead of a focus rectangle.
 void CaptionFrame(ButtonDrawing& d)
 {
-    if (!(d.state.focused && d.state.showFocusRect))
+    if (!(d.state.focused && d.props.showFocusRect))
         return;
-    const Rect& c = d.state.layout.caption;
+    const Rect& c = d.geometry.layout.caption;
     FrameSolidRect(d.dc, {c.left - 2, c.top - 1, c.right + 2, c.bottom + 1}, 0xCC9999);
 }
 
 void Background(ButtonDrawing& d)
 {
     if (d.state.background)
-        d.dc.BitBlt(0, 0, d.state.width, d.state.height, *d.state.background, 0, 0, SRCCOPY);
+        d.dc.BitBlt(0, 0, d.Width(), d.Height(), *d.state.background, 0, 0, SRCCOPY);
 }
 
 } // namespace
@@ -93,7 +93,7 @@ void DrawRoundedLight(ButtonDrawing& d, Phase phase)
 void DrawFlatFramed(ButtonDrawing& d, Phase phase)
 {
     DeviceContext& dc = d.dc;
-    const int w = d.state.width, h = d.state.height;
+    const int w = d.Width(), h = d.Height();
     const Palette& p = d.palette;
     switch (phase) {
     case Phase::Up:
@@ -110,7 +110,7 @@ void DrawFlatFramed(ButtonDrawing& d, Phase phase)
         FrameSolidRect(dc, {0, 0, w - 1, h - 1}, d.Shifted(p.shadow, -26));
         DrawSolidLine(dc, w - 1, 1, w - 1, h, p.highlight);
         DrawSolidLine(dc, 1, h - 1, w - 1, h - 1, p.highlight);
-        DrawCaptionText(d, d.state.layout.caption, p.textOver);
+        DrawCaptionText(d, d.geometry.layout.caption, p.textOver);
         CaptionFrame(d);
         break;
     case Phase::Disabled:
@@ -124,7 +124,7 @@ void DrawHoverFill(ButtonDrawing& d, Phase phase)
 {
     DeviceContext& dc = d.dc;
     const LookState& s = d.state;
-    const int w = s.width, h = s.height;
+    const int w = d.Width(), h = d.Height();
     const Palette& p = d.palette;
     switch (phase) {
     case Phase::Up:
@@ -137,7 +137,7 @@ void DrawHoverFill(ButtonDrawing& d, Phase phase)
         break;
     case Phase::Pressed:
         if (s.hovered)
-            FillSolidRect(dc, {0, 0, w, h}, s.scheme == 2 ? d.Shifted(p.hoverFill, -32) : Tint(p.accent, 128));
+            FillSolidRect(dc, {0, 0, w, h}, d.props.colorScheme == 2 ? d.Shifted(p.hoverFill, -32) : Tint(p.accent, 128));
         DrawCaption(d, 2);
         FrameSolidRect(dc, {0, 0, w, h}, p.accent);
         DrawFocusIfShown(d);
@@ -172,11 +172,11 @@ void DrawOval(ButtonDrawing& d, Phase phase)
     const Palette& p = d.palette;
     switch (phase) {
     case Phase::Up:
-        DrawSolidEllipse(d.dc, {0, 0, s.width, s.height}, 2, s.hovered ? p.shadow : p.face, p.face);
+        DrawSolidEllipse(d.dc, {0, 0, d.Width(), d.Height()}, 2, s.hovered ? p.shadow : p.face, p.face);
         DrawCaption(d, UpCaptionState(d));
         break;
     case Phase::Pressed:
-        DrawSolidEllipse(d.dc, {0, 0, s.width, s.height}, 2, p.darkShadow, d.Shifted(p.face, -32));
+        DrawSolidEllipse(d.dc, {0, 0, d.Width(), d.Height()}, 2, p.darkShadow, d.Shifted(p.face, -32));
         DrawCaption(d, 2);
         break;
     case Phase::Disabled:

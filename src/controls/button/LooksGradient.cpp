@@ -37,15 +37,15 @@ void BlueGradientUp(ButtonDrawing& d)
 {
     DeviceContext& dc = d.dc;
     const LookState& s = d.state;
-    const int w = s.width, h = s.height;
+    const int w = d.Width(), h = d.Height();
     const Colour l = d.palette.liftedFace;
     auto shade = [&](int amount) { return d.Shifted(l, amount, true); };
-    Gradient(dc, {0, 0, w, h}, l, 25, true, true, s.soft);
+    Gradient(dc, {0, 0, w, h}, l, 25, true, true, d.props.softBevel);
     DrawCaption(d, UpCaptionState(d));
     BlueOuterFrame(dc, w, h);
     if (s.hovered) {
         InnerFrame(dc, w, h, {0x31B2FF, 0x0096E7, 0xCEF3FF, 0x8CDBFF, 0x6BCBFF});
-    } else if (s.showFocusRect && (s.focused || s.displayAsDefault)) {
+    } else if (d.props.showFocusRect && (s.focused || s.displayAsDefault)) {
         InnerFrame(dc, w, h, {0xE7AE8C, 0xEF826B, 0xFFE7CE, 0xF7D7BD, 0xF0D1B5});
     } else {
         DrawSolidLine(dc, 2, h - 2, w - 2, h - 2, shade(-48));
@@ -62,11 +62,11 @@ void BlueGradientUp(ButtonDrawing& d)
 void BlueGradientPressed(ButtonDrawing& d)
 {
     DeviceContext& dc = d.dc;
-    const int w = d.state.width, h = d.state.height;
+    const int w = d.Width(), h = d.Height();
     const Colour l = d.palette.liftedFace;
     const Colour p = d.Shifted(l, -32, true);
     auto shade = [&](int amount) { return d.Shifted(p, amount, true); };
-    Gradient(dc, {0, 0, w, h}, p, 25, false, true, d.state.soft);
+    Gradient(dc, {0, 0, w, h}, p, 25, false, true, d.props.softBevel);
     DrawCaption(d, 2);
     BlueOuterFrame(dc, w, h);
     DrawSolidLine(dc, 2, h - 2, w - 2, h - 2, shade(16));
@@ -82,7 +82,7 @@ void BlueGradientPressed(ButtonDrawing& d)
 void BlueGradientDisabled(ButtonDrawing& d)
 {
     DeviceContext& dc = d.dc;
-    const int w = d.state.width, h = d.state.height;
+    const int w = d.Width(), h = d.Height();
     const Colour l = d.palette.liftedFace;
     FillSolidRect(dc, {0, 0, w, h}, d.Shifted(l, -24, true));
     DrawCaption(d, 5);
@@ -96,7 +96,7 @@ void BlueGradientDisabled(ButtonDrawing& d)
 void HighlightFrames(ButtonDrawing& d)
 {
     DeviceContext& dc = d.dc;
-    const int w = d.state.width, h = d.state.height;
+    const int w = d.Width(), h = d.Height();
     const Palette& p = d.palette;
     FrameSolidRect(dc, {0, 0, w, h}, d.Shifted(p.shadow, -50));
     FrameSolidRect(dc, {1, 1, w - 1, h - 1}, d.Shifted(p.face, -9));
@@ -119,14 +119,14 @@ void DrawHighlightGradient(ButtonDrawing& d, Phase phase)
 {
     DeviceContext& dc = d.dc;
     const LookState& s = d.state;
-    const int w = s.width, h = s.height;
+    const int w = d.Width(), h = d.Height();
     const Palette& p = d.palette;
     switch (phase) {
     case Phase::Up:
         if (s.hovered)
             FillSolidRect(dc, {0, 0, w, h}, p.light);
         else
-            Gradient(dc, {0, 0, w, h}, p.highlight, 58, true, false, s.soft);
+            Gradient(dc, {0, 0, w, h}, p.highlight, 58, true, false, d.props.softBevel);
         DrawCaption(d, UpCaptionState(d), s.displayAsDefault);
         HighlightFrames(d);
         DrawFocusIfShown(d);
@@ -140,7 +140,7 @@ void DrawHighlightGradient(ButtonDrawing& d, Phase phase)
         DrawFocusIfShown(d);
         break;
     case Phase::Disabled:
-        Gradient(dc, {0, 0, w, h}, p.highlight, 58, true, false, s.soft);
+        Gradient(dc, {0, 0, w, h}, p.highlight, 58, true, false, d.props.softBevel);
         HighlightFrames(d);
         DrawCaption(d, 6);
         break;

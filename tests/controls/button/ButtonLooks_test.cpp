@@ -8,7 +8,7 @@ class ButtonLooks : public XpColours {};
 
 TEST_F(ButtonLooks, BlueGradientUpRowsFrameAndCorners)
 {
-    const LookState s = LookOf(3, 60, 25);
+    const LookCase s = LookOf(3, 60, 25);
     const Palette p = XpPalette(3);
     ASSERT_EQ(p.liftedFace, 0xFFFFFFu);
     const QImage img = RenderLook(p, s, 0).image;
@@ -30,31 +30,31 @@ TEST_F(ButtonLooks, BlueGradientUpRowsFrameAndCorners)
 
 TEST_F(ButtonLooks, BlueGradientHoveredAndFocusedInnerFrames)
 {
-    LookState s = LookOf(3, 60, 25);
-    s.hovered = true;
+    LookCase s = LookOf(3, 60, 25);
+    s.state.hovered = true;
     QImage img = RenderLook(XpPalette(3), s, 0).image;
     EXPECT_EQ(PixelAt(img, 1, 12), 0x31B2FFu);
     EXPECT_EQ(PixelAt(img, 30, 23), 0x0096E7u);
     EXPECT_EQ(PixelAt(img, 30, 1), 0xCEF3FFu);
     EXPECT_EQ(PixelAt(img, 2, 12), 0x6BCBFFu);
-    s.hovered = false;
-    s.focused = true;
+    s.state.hovered = false;
+    s.state.focused = true;
     img = RenderLook(XpPalette(3), s, 0).image;
     EXPECT_EQ(PixelAt(img, 1, 12), 0xE7AE8Cu);
     EXPECT_EQ(PixelAt(img, 30, 23), 0xEF826Bu);
-    s.showFocusRect = false; // no focus frame at all then
+    s.props.showFocusRect = false; // no focus frame at all then
     img = RenderLook(XpPalette(3), s, 0).image;
     EXPECT_EQ(PixelAt(img, 30, 23), Shift(0xFFFFFF, -48, true, false));
-    s.focused = false;
-    s.showFocusRect = true;
-    s.displayAsDefault = true; // the default button is framed like the focused one
+    s.state.focused = false;
+    s.props.showFocusRect = true;
+    s.state.displayAsDefault = true; // the default button is framed like the focused one
     img = RenderLook(XpPalette(3), s, 0).image;
     EXPECT_EQ(PixelAt(img, 1, 12), 0xE7AE8Cu);
 }
 
 TEST_F(ButtonLooks, BlueGradientPressedRunsDarkerUpward)
 {
-    const LookState s = LookOf(3, 60, 25);
+    const LookCase s = LookOf(3, 60, 25);
     const QImage img = RenderLook(XpPalette(3), s, 2).image;
     const Colour p = Shift(0xFFFFFF, -32, true, false);
     // Bottom-up: row 25 - i has Shift(P, -i).
@@ -66,8 +66,8 @@ TEST_F(ButtonLooks, BlueGradientPressedRunsDarkerUpward)
 
 TEST_F(ButtonLooks, BlueGradientDisabledColours)
 {
-    LookState s = LookOf(3, 60, 25);
-    s.enabled = false;
+    LookCase s = LookOf(3, 60, 25);
+    s.props.enabled = false;
     const QImage img = RenderLook(XpPalette(3), s, 0).image;
     EXPECT_EQ(PixelAt(img, 30, 12), Rgb(231, 231, 224));
     EXPECT_EQ(PixelAt(img, 0, 12), Rgb(171, 171, 144));
@@ -78,8 +78,8 @@ TEST_F(ButtonLooks, BlueGradientDisabledColours)
 
 TEST_F(ButtonLooks, DisabledBlueGradientCaptionUsesItsOwnShade)
 {
-    LookState s = LookOf(3, 90, 25, QStringLiteral("Start"));
-    s.enabled = false;
+    LookCase s = LookOf(3, 90, 25, QStringLiteral("Start"));
+    s.props.enabled = false;
     const QImage img = RenderLook(XpPalette(3), s, 0).image;
     const Colour shade = Shift(0xFFFFFF, -104, true, false);
     EXPECT_GT(CountColour(img, shade), 5);
@@ -88,8 +88,8 @@ TEST_F(ButtonLooks, DisabledBlueGradientCaptionUsesItsOwnShade)
 
 TEST_F(ButtonLooks, SoftBevelHalvesTheGradient)
 {
-    LookState s = LookOf(3, 60, 25);
-    s.soft = true;
+    LookCase s = LookOf(3, 60, 25);
+    s.props.softBevel = true;
     const Palette p = XpPalette(3, 1, true);
     const QImage img = RenderLook(p, s, 0).image;
     // The green channel of the lifted face is 255; row i is i / 2 darker.
@@ -100,7 +100,7 @@ TEST_F(ButtonLooks, SoftBevelHalvesTheGradient)
 TEST_F(ButtonLooks, PictureOnlyAndUnknownTypesShowJustTheFace)
 {
     for (int look : {10, 0, 15}) {
-        const LookState s = LookOf(look, 80, 30, QStringLiteral("Start"));
+        const LookCase s = LookOf(look, 80, 30, QStringLiteral("Start"));
         const Palette p = XpPalette(look);
         for (int state : {0, 2}) {
             const QImage img = RenderLook(p, s, state).image;
@@ -128,9 +128,9 @@ TEST_F(ButtonLooks, CaptionStatesUseTheirColours)
         {4, true, false, 2, 2, [](const Palette& p) { return p.light; }},
     };
     for (const Case& c : cases) {
-        LookState s = LookOf(c.look, 90, 30, QStringLiteral("Start"));
-        s.enabled = c.enabled;
-        s.hovered = c.hovered;
+        LookCase s = LookOf(c.look, 90, 30, QStringLiteral("Start"));
+        s.props.enabled = c.enabled;
+        s.state.hovered = c.hovered;
         const Palette p = XpPalette(c.look);
         const Render r = RenderLook(p, s, c.drawState);
         EXPECT_EQ(r.captionState, c.captionState) << c.look;
@@ -140,15 +140,15 @@ TEST_F(ButtonLooks, CaptionStatesUseTheirColours)
 
 TEST_F(ButtonLooks, SpecialEffectsDrawShiftedCopies)
 {
-    LookState s = LookOf(8, 90, 30, QStringLiteral("Start")); // flat: no bevel colours
+    LookCase s = LookOf(8, 90, 30, QStringLiteral("Start")); // flat: no bevel colours
     const Palette p = XpPalette(8);
-    s.specialEffect = 0;
+    s.props.specialEffect = 0;
     EXPECT_EQ(CountColour(RenderLook(p, s, 0).image, Shift(p.face, -40, false, false)), 0);
-    s.specialEffect = 3; // shadow: the dark copy only
+    s.props.specialEffect = 3; // shadow: the dark copy only
     QImage img = RenderLook(p, s, 0).image;
     EXPECT_GT(CountColour(img, Shift(p.face, -40, false, false)), 5);
     EXPECT_EQ(CountColour(img, Shift(p.face, 40, false, false)), 0);
-    s.specialEffect = 1; // raised: both copies
+    s.props.specialEffect = 1; // raised: both copies
     img = RenderLook(p, s, 0).image;
     EXPECT_GT(CountColour(img, Shift(p.face, -40, false, false)), 5);
     EXPECT_GT(CountColour(img, Shift(p.face, 40, false, false)), 5);
@@ -156,8 +156,8 @@ TEST_F(ButtonLooks, SpecialEffectsDrawShiftedCopies)
 
 TEST_F(ButtonLooks, LookTenDrawsNoCaptionEvenBehindAPicture)
 {
-    LookState s = LookOf(10, 80, 30, QStringLiteral("Start"));
-    s.picturePosition = 4;
+    LookCase s = LookOf(10, 80, 30, QStringLiteral("Start"));
+    s.props.picturePosition = 4;
     const Palette p = XpPalette(10);
     EXPECT_EQ(CountColour(RenderLook(p, s, 0).image, p.face), 80 * 30);
 }
@@ -172,8 +172,8 @@ TEST_F(ButtonLooks, FramesOfOtherLooks)
     img = RenderLook(p, LookOf(2, 40, 20), 2).image; // pressed standard: dark top-left
     EXPECT_EQ(PixelAt(img, 0, 10), p.darkShadow);
     EXPECT_EQ(PixelAt(img, 39, 10), p.highlight);
-    LookState hover9 = LookOf(9, 40, 20);
-    hover9.hovered = true;
+    LookCase hover9 = LookOf(9, 40, 20);
+    hover9.state.hovered = true;
     img = RenderLook(p, hover9, 0).image;
     EXPECT_EQ(PixelAt(img, 0, 10), p.accent);
     EXPECT_EQ(PixelAt(img, 10, 10), p.hoverFill);
@@ -187,7 +187,7 @@ TEST_F(ButtonLooks, FramesOfOtherLooks)
 
 TEST_F(ButtonLooks, LongCaptionWrapsIntoCentredLines)
 {
-    const LookState s = LookOf(2, 70, 60, QStringLiteral("Clear all the listed names"));
+    const LookCase s = LookOf(2, 70, 60, QStringLiteral("Clear all the listed names"));
     const Palette p = XpPalette(2);
     const QImage img = RenderLook(p, s, 0).image;
     // Text rows form bands separated by empty rows; each band is centred.
