@@ -3,7 +3,6 @@
 #include "EllipseGeometry.h"
 #include "SystemColors.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
@@ -84,11 +83,6 @@ BkMode DeviceContext::SetBkMode(BkMode mode)
     return std::exchange(bkMode_, mode);
 }
 
-QPoint DeviceContext::SetBrushOrgEx(int x, int y)
-{
-    return std::exchange(brushOrg_, QPoint(x, y));
-}
-
 QPoint DeviceContext::MoveToEx(int x, int y)
 {
     return std::exchange(position_, QPoint(x, y));
@@ -102,13 +96,6 @@ bool DeviceContext::SetPixelV(int x, int y, uint32_t colorValue)
         return false;
     ScanLine(y)[x] = ToRgb32(TranslateColor(colorValue));
     return true;
-}
-
-ColorRef DeviceContext::GetPixel(int x, int y) const
-{
-    if (x < 0 || y < 0 || x >= Width() || y >= Height())
-        return CLR_INVALID;
-    return FromRgb32(ScanLine(y)[x]);
 }
 
 QRgb* DeviceContext::ScanLine(int y)
@@ -158,8 +145,8 @@ QRgb DeviceContext::BrushPixel(const Brush& brush, int x, int y, bool* paint) co
     case Brush::Kind::Solid:
         return ToRgb32(brush.Color());
     case Brush::Kind::Hatch: {
-        const int col = PositiveMod(x - brushOrg_.x(), 8);
-        const int row = PositiveMod(y - brushOrg_.y(), 8);
+        const int col = PositiveMod(x, 8);
+        const int row = PositiveMod(y, 8);
         if (Brush::HatchBit(brush.Style(), col, row))
             return ToRgb32(brush.Color());
         if (bkMode_ == OPAQUE)
@@ -169,8 +156,8 @@ QRgb DeviceContext::BrushPixel(const Brush& brush, int x, int y, bool* paint) co
     }
     case Brush::Kind::Pattern: {
         const QImage& pat = brush.PatternImage();
-        const int col = PositiveMod(x - brushOrg_.x(), pat.width());
-        const int row = PositiveMod(y - brushOrg_.y(), pat.height());
+        const int col = PositiveMod(x, pat.width());
+        const int row = PositiveMod(y, pat.height());
         if (brush.IsMonochrome())
             return ToRgb32(pat.pixelIndex(col, row) ? bkColor_ : textColor_);
         return reinterpret_cast<const QRgb*>(pat.constScanLine(row))[col] | kOpaque;
@@ -272,15 +259,6 @@ bool DeviceContext::PatBlt(int x, int y, int width, int height, RasterOp rop)
     return true;
 }
 
-bool DeviceContext::FillRgn(const Region& region, const Brush& brush)
-{
-    if (!brush.IsValid())
-        return false;
-    for (const QRect& r : region.ToQRegion())
-        PatternRect(Rect::FromQRect(r), brush, PATCOPY);
-    return true;
-}
-
 // --- shapes -------------------------------------------------------------------------
 
 bool DeviceContext::Ellipse(int left, int top, int right, int bottom)
@@ -298,7 +276,7 @@ bool DeviceContext::Ellipse(int left, int top, int right, int bottom)
         bottom -= (pw - 1) / 2;
     }
     const std::vector<QPoint> path = EllipsePath(left, top, right, bottom);
-    if (brush_.Paints()) {
+    if (brush_.IsValid()) {
         for (const EllipseSpan& s : EllipseSpans(left, top, right, bottom))
             PatternRect(Rect{s.left, s.y, s.right + 1, s.y + 1}, brush_, PATCOPY);
     }
@@ -330,11 +308,11 @@ bool DeviceContext::Rectangle(int left, int top, int right, int bottom)
         return true;
     if (pen_.style == PS_NULL) {
         // A null pen leaves the interior one pixel short on the right and bottom.
-        if (brush_.Paints())
+        if (brush_.IsValid())
             PatternRect(Rect{left, top, right - 1, bottom - 1}, brush_, PATCOPY);
         return true;
     }
-    if (brush_.Paints())
+    if (brush_.IsValid())
         PatternRect(Rect{left + 1, top + 1, right - 1, bottom - 1}, brush_, PATCOPY);
     const Brush edge = Brush::Solid(pen_.color);
     FrameRect(Rect{left, top, right, bottom}, edge);
@@ -583,24 +561,4 @@ bool DeviceContext::DrawIconEx(int x, int y, const Picture& picture, int width, 
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.drawImage(QRect(x, y, w, h), picture.Image());
     return true;
-}
-
-// --- text ---------------------------------------------------------------------------------
-
-TextMetrics DeviceContext::GetTextMetrics() const
-{
-    const QFontMetrics fm(font_);
-    TextMetrics tm;
-    tm.height = fm.height();
-    tm.ascent = fm.ascent();
-    tm.descent = fm.descent();
-    tm.externalLeading = std::max(0, fm.leading());
-    tm.averageCharWidth = fm.averageCharWidth();
-    return tm;
-}
-
-QSize DeviceContext::GetTextExtentPoint32(const QString& text) const
-{
-    const QFontMetrics fm(font_);
-    return QSize(fm.horizontalAdvance(text), fm.height());
 }

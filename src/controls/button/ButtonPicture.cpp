@@ -3,8 +3,6 @@
 #include "ButtonCaption.h"
 #include "DrawUtil.h"
 
-#include <cmath>
-
 namespace button {
 
 namespace {
@@ -30,20 +28,15 @@ QImage SourceImage(const Picture& picture, int w, int h, Colour mask)
 
 } // namespace
 
-int PicturePixels(int himetric)
-{
-    return static_cast<int>(std::lround(himetric * 96.0 / 2540.0));
-}
-
 void TransferPicture(DeviceContext& dc, int x, int y, int w, int h, const Picture& picture,
                      const TransferMode& mode)
 {
     if (w == 0 || h == 0)
         return;
     if (w < 0)
-        w = PicturePixels(picture.Width());
+        w = HimetricToPixels(picture.Width());
     if (h < 0)
-        h = PicturePixels(picture.Height());
+        h = HimetricToPixels(picture.Height());
     if (w <= 0 || h <= 0)
         return;
     const QImage source = SourceImage(picture, w, h, mode.mask);

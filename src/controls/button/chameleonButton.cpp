@@ -102,8 +102,9 @@ void chameleonButton::LayOut()
 
 void chameleonButton::MeasurePicture()
 {
-    geometry_.pictureWidth = props_.pictureNormal ? button::PicturePixels(props_.pictureNormal->Width()) : 0;
-    geometry_.pictureHeight = props_.pictureNormal ? button::PicturePixels(props_.pictureNormal->Height()) : 0;
+    const PicturePtr& picture = props_.pictureNormal;
+    geometry_.pictureWidth = picture ? HimetricToPixels(picture->Width()) : 0;
+    geometry_.pictureHeight = picture ? HimetricToPixels(picture->Height()) : 0;
 }
 
 void chameleonButton::ResizeProcedure()
