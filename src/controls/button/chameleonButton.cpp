@@ -158,7 +158,6 @@ void chameleonButton::Redraw(int state, bool force)
     const bool changed = force || props_.caption != lastCaption_ || state != lookState_.drawnState;
     if (!changed || geometry_.height == 0 || !drawingEnabled_)
         return;
-    const bool pressedChanged = state != lookState_.drawnState;
     lookState_.drawnState = state;
     lastCaption_ = props_.caption;
     if (surface_.width() != geometry_.width || surface_.height() != geometry_.height)
@@ -170,8 +169,7 @@ void chameleonButton::Redraw(int state, bool force)
     DeviceContext dc(surface_);
     lastCaptionState_ = button::RenderButton(dc, palette, props_, geometry_, lookState_, lastCaptionState_);
     update();
-    if (pressedChanged)
-        NotifyAccessibleState();
+    NotifyAccessibleState();
 }
 
 void chameleonButton::paintEvent(QPaintEvent* event)
@@ -229,10 +227,7 @@ void chameleonButton::DeriveAccessKey()
         if (!key.isEmpty())
             shortcutId_ = grabShortcut(key, Qt::WindowShortcut);
     }
-    if (QAccessible::isActive()) {
-        QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&nameChanged);
-    }
+    NotifyAccessibleName();
 }
 
 void chameleonButton::AccessKeyPress()
@@ -241,14 +236,31 @@ void chameleonButton::AccessKeyPress()
     ClickFromSystem();
 }
 
+// Assistive technology hears of a change only when what the button shows
+// changed, and nothing while it is hidden (it reads the state when shown).
+void chameleonButton::NotifyAccessibleName()
+{
+    if (props_.caption == announcedCaption_)
+        return;
+    announcedCaption_ = props_.caption;
+    if (!isVisible() || !QAccessible::isActive())
+        return;
+    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
+}
+
 void chameleonButton::NotifyAccessibleState()
 {
-    if (!QAccessible::isActive())
+    const button::AccessibleStateBits now = button::AccessibleStateOf(*this);
+    if (now == announcedState_)
         return;
     QAccessible::State changed;
-    changed.pressed = true;
-    changed.checked = true;
-    changed.checkable = true;
+    changed.pressed = now.pressed != announcedState_.pressed;
+    changed.checkable = now.checkable != announcedState_.checkable;
+    changed.checked = now.checked != announcedState_.checked;
+    announcedState_ = now;
+    if (!isVisible() || !QAccessible::isActive())
+        return;
     QAccessibleStateChangeEvent event(this, changed);
     QAccessible::updateAccessibility(&event);
 }

@@ -2,6 +2,7 @@
 // Owner-drawn push button with fourteen looks, four colour schemes, pictures and
 // caption effects. The widget holds the state; the looks in ButtonLooks.h draw
 // it into a persistent image that paintEvent shows.
+#include "ButtonAccessible.h"
 #include "ButtonDrawing.h"
 #include "ColorValue.h"
 #include "FontObject.h"
@@ -181,6 +182,7 @@ private:
     void ClickFromSystem();
     void SpaceClick();
     void NotifyAccessibleState();
+    void NotifyAccessibleName();
 
     button::ButtonProperties props_;
     button::ButtonGeometry geometry_;
@@ -204,4 +206,7 @@ private:
     QImage background_; // style 11: the parent's pixels under the control
     button::Palette palette_;
     QTimer overTimer_;
+    // What assistive technology was last told (or would have been while hidden).
+    button::AccessibleStateBits announcedState_;
+    QString announcedCaption_;
 };

@@ -286,12 +286,17 @@ void XP_ProgressBar::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+// Assistive technology hears of a new value once per shown percent, and
+// nothing while the bar is hidden (it reads the value when shown).
 void XP_ProgressBar::NotifyValue()
 {
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(this, Value());
-        QAccessible::updateAccessibility(&event);
-    }
+    if (percent_ == announcedPercent_)
+        return;
+    announcedPercent_ = percent_;
+    if (!isVisible() || !QAccessible::isActive())
+        return;
+    QAccessibleValueChangeEvent event(this, Value());
+    QAccessible::updateAccessibility(&event);
 }
 
 // --- stored settings ---------------------------------------------------------------------

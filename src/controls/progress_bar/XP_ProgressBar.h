@@ -111,6 +111,7 @@ private:
     int32_t orientation_ = 0;
     int32_t hatchStyle_ = 0;
     PicturePtr pattern_;
+    int32_t announcedPercent_ = 0; // what assistive technology was last told
     DeviceContext* drawDc_ = nullptr;
     QPointer<QWidget> windowHandle_;
     int32_t maxValue_ = 100;
