@@ -2,7 +2,7 @@
 // A raster device context on a 32-bit image (QImage::Format_RGB32), with the
 // drawing calls of the Windows graphics interface that the owner-drawn
 // controls use, pixel for pixel: rectangles are half-open, a line leaves out
-// its end point, brushes are aligned to the context's brush origin.
+// its end point.
 //
 // Like a fresh Windows memory context it starts with a black one-pixel pen, a
 // white brush, black text on a white, opaque background; brush patterns are
