@@ -108,8 +108,10 @@ void DrawDisabledPicture(ButtonDrawing& d, const PictureDrawer& draw, const Pict
     const ButtonLook look = d.Look();
     if (look == ButtonLook::BlueGradient) {
         draw.Grey(normal, px + 1, py + 1);
-    } else if (look == ButtonLook::FlatFramed || look == ButtonLook::LightBevel || look == ButtonLook::HoverFill) {
-        const Colour shade = look == ButtonLook::HoverFill ? d.Shifted(d.palette.shadow, 13) : d.palette.shadow;
+    } else if (look == ButtonLook::FlatFramed || look == ButtonLook::LightBevel
+               || look == ButtonLook::HoverFill) {
+        const Colour shadow = d.palette.shadow;
+        const Colour shade = look == ButtonLook::HoverFill ? d.Shifted(shadow, 13) : shadow;
         draw.Silhouette(normal, px, py, shade, true);
     } else {
         draw.Silhouette(normal, px + 1, py + 1, d.palette.highlight, true);

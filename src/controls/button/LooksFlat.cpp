@@ -136,8 +136,10 @@ void DrawHoverFill(ButtonDrawing& d, Phase phase)
         DrawFocusIfShown(d);
         break;
     case Phase::Pressed:
-        if (s.hovered)
-            FillSolidRect(dc, {0, 0, w, h}, d.props.colorScheme == 2 ? d.Shifted(p.hoverFill, -32) : Tint(p.accent, 128));
+        if (s.hovered) {
+            const bool custom = d.props.colorScheme == 2;
+            FillSolidRect(dc, {0, 0, w, h}, custom ? d.Shifted(p.hoverFill, -32) : Tint(p.accent, 128));
+        }
         DrawCaption(d, 2);
         FrameSolidRect(dc, {0, 0, w, h}, p.accent);
         DrawFocusIfShown(d);

@@ -86,7 +86,8 @@ bool DrawHatchedLook(DeviceContext& dc, const ProgressState& s)
     Rect edge = Client(s);
     dc.DrawEdge(edge, EDGE_BUMP, BF_RECT);
     // The style is taken as a 16-bit integer; one that does not fit is an overflow.
-    if (s.hatchStyle < std::numeric_limits<int16_t>::min() || s.hatchStyle > std::numeric_limits<int16_t>::max())
+    using Limits = std::numeric_limits<int16_t>;
+    if (s.hatchStyle < Limits::min() || s.hatchStyle > Limits::max())
         return false;
     const Brush hatch = Brush::Hatch(static_cast<int16_t>(s.hatchStyle), s.color);
     // Left selected: the gaps show it only while the background mode is opaque.
