@@ -6,8 +6,6 @@
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
-#include <QDir>
-#include <QFileInfo>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -176,8 +174,7 @@ TEST_F(ProgressBar, LoadingAnEmptyBagGivesTheCrossHatch)
 TEST_F(ProgressBar, LoadsTheMainWindowSettings)
 {
     FormData form;
-    const QString path = QFileInfo(QString::fromUtf8(__FILE__)).absoluteDir().filePath(
-        QStringLiteral("../../../resources/forms/Form1.frm"));
+    const QString path = QStringLiteral(VOLARIN_SOURCE_DIR "/resources/forms/Form1.frm");
     const FormData::Result loaded = form.Load(path);
     ASSERT_TRUE(loaded.ok) << loaded.error.toStdString();
     bar->ReadProperties(form.Control(QStringLiteral("XP_ProgressBar1")));
