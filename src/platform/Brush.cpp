@@ -49,13 +49,6 @@ Brush Brush::Pattern(const QImage& bitmap)
     return b;
 }
 
-Brush Brush::NullBrush()
-{
-    Brush b;
-    b.kind_ = Kind::Null;
-    return b;
-}
-
 Brush Brush::GrayPattern()
 {
     // Bit set where x + y is odd: row 0 is 0x55, row 1 is 0xAA.

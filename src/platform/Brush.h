@@ -1,6 +1,6 @@
 #pragma once
 // A brush as the Windows brush calls make it: solid, hatched (the six 8 x 8
-// hatch patterns), a pattern from a bitmap, or the null brush. A brush that
+// hatch patterns) or a pattern from a bitmap. A brush that
 // could not be made (a hatch style outside 0 to 5, an empty bitmap) is invalid
 // and draws nothing, as a failed CreateXxxBrush would.
 #include "ColorValue.h"
@@ -18,7 +18,7 @@ enum HatchStyle : int {
 
 class Brush {
 public:
-    enum class Kind { Invalid, Null, Solid, Hatch, Pattern };
+    enum class Kind { Invalid, Solid, Hatch, Pattern };
 
     Brush() = default; // invalid
     static Brush Solid(uint32_t colorValue);          // CreateSolidBrush (colour translated)
@@ -27,13 +27,11 @@ public:
     // (QImage::Format_Mono / MonoLSB) draws 0-bits in the text colour and
     // 1-bits in the background colour; any other image draws its own colours.
     static Brush Pattern(const QImage& bitmap);
-    static Brush NullBrush();
     // The 0x55/0xAA checkerboard that DrawFocusRect and PATINVERT grey use.
     static Brush GrayPattern();
 
     Kind GetKind() const { return kind_; }
     bool IsValid() const { return kind_ != Kind::Invalid; }
-    bool Paints() const { return kind_ == Kind::Solid || kind_ == Kind::Hatch || kind_ == Kind::Pattern; }
     ColorRef Color() const { return color_; }
     int Style() const { return style_; }
     const QImage& PatternImage() const { return pattern_; }

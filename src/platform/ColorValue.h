@@ -9,12 +9,9 @@
 #include <QColor>
 #include <QRgb>
 #include <cstdint>
-#include <optional>
 
 using ColorRef = uint32_t;
 
-// Returned by GetPixel for a point outside the image.
-inline constexpr ColorRef CLR_INVALID = 0xFFFFFFFFu;
 inline constexpr uint32_t SYSTEM_COLOR_FLAG = 0x80000000u;
 
 constexpr ColorRef RGBColor(int r, int g, int b)
@@ -44,5 +41,3 @@ constexpr bool IsSystemColor(uint32_t value) { return (value & SYSTEM_COLOR_FLAG
 // a system colour becomes GetSysColor(index). An unknown system index gives 0
 // (black), the value GetSysColor returns for it.
 ColorRef TranslateColor(uint32_t value);
-// Like TranslateColor, but an unknown system index is reported as nullopt.
-std::optional<ColorRef> TryTranslateColor(uint32_t value);

@@ -3,7 +3,6 @@
 #include "EllipseGeometry.h"
 #include "SystemColors.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
@@ -41,6 +40,91 @@ Rect NormalisedBlit(int x, int y, int w, int h)
         h = -h;
     }
     return Rect{x, y, x + w, y + h};
+}
+
+// The image's pixels behind one detach check, so plotting is plain pointer
+// steps (QImage::scanLine per pixel dominated the cost of a redraw).
+struct Raster {
+    uchar* bits;
+    qsizetype stride;
+    int width;
+    int height;
+
+    explicit Raster(QImage& image)
+        : bits(image.bits()), stride(image.bytesPerLine()), width(image.width()), height(image.height())
+    {
+    }
+    QRgb* Row(int y) const { return reinterpret_cast<QRgb*>(bits + y * stride); }
+
+    // A square of the pen's width centred on (x, y) as Windows centres it, clipped.
+    void PlotPen(int x, int y, int penWidth, QRgb colour) const
+    {
+        const int off = penWidth / 2;
+        for (int dy = 0; dy < penWidth; ++dy) {
+            const int yy = y - off + dy;
+            if (yy < 0 || yy >= height)
+                continue;
+            QRgb* row = Row(yy);
+            for (int dx = 0; dx < penWidth; ++dx) {
+                const int xx = x - off + dx;
+                if (xx >= 0 && xx < width)
+                    row[xx] = colour;
+            }
+        }
+    }
+};
+
+// A one-pixel horizontal or vertical line as a clipped span (the same pixels
+// as stepping along it); false for any other line.
+bool StraightSpan(const Raster& r, QPoint from, QPoint to, QRgb colour)
+{
+    const int x0 = from.x(), y0 = from.y(), x = to.x(), y = to.y();
+    const int dx = x - x0, dy = y - y0;
+    if (dy == 0 && dx != 0) {
+        if (y0 < 0 || y0 >= r.height)
+            return true;
+        const int lo = std::max(dx > 0 ? x0 : x + 1, 0);
+        const int hi = std::min(dx > 0 ? x : x0 + 1, r.width);
+        if (lo < hi)
+            std::fill(r.Row(y0) + lo, r.Row(y0) + hi, colour);
+        return true;
+    }
+    if (dx != 0)
+        return false;
+    if (x0 < 0 || x0 >= r.width)
+        return true;
+    const int lo = std::max(dy > 0 ? y0 : y + 1, 0);
+    const int hi = std::min(dy > 0 ? y : y0 + 1, r.height);
+    for (int yy = lo; yy < hi; ++yy)
+        r.Row(yy)[x0] = colour;
+    return true;
+}
+
+// Bresenham with the Windows tie rule: on a midpoint tie x-major lines take
+// the upper pixel and y-major lines the left one, whatever the direction.
+// The end point is left out.
+void BresenhamLine(const Raster& r, QPoint from, QPoint to, int penWidth, QRgb colour)
+{
+    const int dx = to.x() - from.x(), dy = to.y() - from.y();
+    const int adx = std::abs(dx), ady = std::abs(dy);
+    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+    const bool xMajor = adx > ady;
+    const int major = xMajor ? adx : ady, minor = xMajor ? ady : adx;
+    const int bias = xMajor ? (dy < 0 ? 1 : 0) : (dx < 0 ? 1 : 0);
+    int e = 2 * minor - major;
+    int px = from.x(), py = from.y();
+    for (int i = 0; i < major; ++i) {
+        r.PlotPen(px, py, penWidth, colour);
+        const bool stepMinor = e + bias > 0;
+        e += stepMinor ? 2 * minor - 2 * major : 2 * minor;
+        if (xMajor) {
+            py += stepMinor ? sy : 0;
+            px += sx;
+        } else {
+            px += stepMinor ? sx : 0;
+            py += sy;
+        }
+    }
 }
 
 } // namespace
@@ -84,11 +168,6 @@ BkMode DeviceContext::SetBkMode(BkMode mode)
     return std::exchange(bkMode_, mode);
 }
 
-QPoint DeviceContext::SetBrushOrgEx(int x, int y)
-{
-    return std::exchange(brushOrg_, QPoint(x, y));
-}
-
 QPoint DeviceContext::MoveToEx(int x, int y)
 {
     return std::exchange(position_, QPoint(x, y));
@@ -102,13 +181,6 @@ bool DeviceContext::SetPixelV(int x, int y, uint32_t colorValue)
         return false;
     ScanLine(y)[x] = ToRgb32(TranslateColor(colorValue));
     return true;
-}
-
-ColorRef DeviceContext::GetPixel(int x, int y) const
-{
-    if (x < 0 || y < 0 || x >= Width() || y >= Height())
-        return CLR_INVALID;
-    return FromRgb32(ScanLine(y)[x]);
 }
 
 QRgb* DeviceContext::ScanLine(int y)
@@ -158,8 +230,8 @@ QRgb DeviceContext::BrushPixel(const Brush& brush, int x, int y, bool* paint) co
     case Brush::Kind::Solid:
         return ToRgb32(brush.Color());
     case Brush::Kind::Hatch: {
-        const int col = PositiveMod(x - brushOrg_.x(), 8);
-        const int row = PositiveMod(y - brushOrg_.y(), 8);
+        const int col = PositiveMod(x, 8);
+        const int row = PositiveMod(y, 8);
         if (Brush::HatchBit(brush.Style(), col, row))
             return ToRgb32(brush.Color());
         if (bkMode_ == OPAQUE)
@@ -169,8 +241,8 @@ QRgb DeviceContext::BrushPixel(const Brush& brush, int x, int y, bool* paint) co
     }
     case Brush::Kind::Pattern: {
         const QImage& pat = brush.PatternImage();
-        const int col = PositiveMod(x - brushOrg_.x(), pat.width());
-        const int row = PositiveMod(y - brushOrg_.y(), pat.height());
+        const int col = PositiveMod(x, pat.width());
+        const int row = PositiveMod(y, pat.height());
         if (brush.IsMonochrome())
             return ToRgb32(pat.pixelIndex(col, row) ? bkColor_ : textColor_);
         return reinterpret_cast<const QRgb*>(pat.constScanLine(row))[col] | kOpaque;
@@ -272,15 +344,6 @@ bool DeviceContext::PatBlt(int x, int y, int width, int height, RasterOp rop)
     return true;
 }
 
-bool DeviceContext::FillRgn(const Region& region, const Brush& brush)
-{
-    if (!brush.IsValid())
-        return false;
-    for (const QRect& r : region.ToQRegion())
-        PatternRect(Rect::FromQRect(r), brush, PATCOPY);
-    return true;
-}
-
 // --- shapes -------------------------------------------------------------------------
 
 bool DeviceContext::Ellipse(int left, int top, int right, int bottom)
@@ -298,28 +361,14 @@ bool DeviceContext::Ellipse(int left, int top, int right, int bottom)
         bottom -= (pw - 1) / 2;
     }
     const std::vector<QPoint> path = EllipsePath(left, top, right, bottom);
-    if (brush_.Paints()) {
+    if (brush_.IsValid()) {
         for (const EllipseSpan& s : EllipseSpans(left, top, right, bottom))
             PatternRect(Rect{s.left, s.y, s.right + 1, s.y + 1}, brush_, PATCOPY);
     }
     if (outline) {
-        const QRgb c = ToRgb32(pen_.color);
-        const int off = pw / 2;
-        uchar* const bits = image_->bits();
-        const qsizetype stride = image_->bytesPerLine();
-        for (const QPoint& p : path) {
-            for (int dy = 0; dy < pw; ++dy) {
-                const int y = p.y() - off + dy;
-                if (y < 0 || y >= Height())
-                    continue;
-                QRgb* row = reinterpret_cast<QRgb*>(bits + y * stride);
-                for (int dx = 0; dx < pw; ++dx) {
-                    const int x = p.x() - off + dx;
-                    if (x >= 0 && x < Width())
-                        row[x] = c;
-                }
-            }
-        }
+        const Raster raster(*image_);
+        for (const QPoint& p : path)
+            raster.PlotPen(p.x(), p.y(), pw, ToRgb32(pen_.color));
     }
     return true;
 }
@@ -330,11 +379,11 @@ bool DeviceContext::Rectangle(int left, int top, int right, int bottom)
         return true;
     if (pen_.style == PS_NULL) {
         // A null pen leaves the interior one pixel short on the right and bottom.
-        if (brush_.Paints())
+        if (brush_.IsValid())
             PatternRect(Rect{left, top, right - 1, bottom - 1}, brush_, PATCOPY);
         return true;
     }
-    if (brush_.Paints())
+    if (brush_.IsValid())
         PatternRect(Rect{left + 1, top + 1, right - 1, bottom - 1}, brush_, PATCOPY);
     const Brush edge = Brush::Solid(pen_.color);
     FrameRect(Rect{left, top, right, bottom}, edge);
@@ -349,85 +398,12 @@ bool DeviceContext::LineTo(int x, int y)
     position_ = QPoint(x, y);
     if (pen_.style == PS_NULL)
         return true;
-    const QRgb c = ToRgb32(pen_.color);
-    const int pw = pen_.width;
-    const int width = Width(), height = Height();
-    // One detach check per line instead of one per plotted pixel.
-    uchar* const bits = image_->bits();
-    const qsizetype stride = image_->bytesPerLine();
-    auto rowAt = [&](int py) { return reinterpret_cast<QRgb*>(bits + py * stride); };
-    auto plot = [&](int px, int py) {
-        const int off = pw / 2;
-        for (int dy = 0; dy < pw; ++dy) {
-            const int yy = py - off + dy;
-            if (yy < 0 || yy >= height)
-                continue;
-            QRgb* row = rowAt(yy);
-            for (int dx = 0; dx < pw; ++dx) {
-                const int xx = px - off + dx;
-                if (xx >= 0 && xx < width)
-                    row[xx] = c;
-            }
-        }
-    };
-
-    const int x0 = from.x(), y0 = from.y();
-    const int dx = x - x0, dy = y - y0;
-    const int adx = std::abs(dx), ady = std::abs(dy);
-    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
-    // The gradients and frames are all one-pixel horizontal or vertical lines:
-    // fill their clipped span directly (same pixels as the stepping below).
-    if (pw == 1 && dy == 0 && dx != 0) {
-        if (y0 < 0 || y0 >= height)
-            return true;
-        const int lo = std::max(dx > 0 ? x0 : x + 1, 0);
-        const int hi = std::min(dx > 0 ? x : x0 + 1, width);
-        if (lo < hi) {
-            QRgb* row = rowAt(y0);
-            std::fill(row + lo, row + hi, c);
-        }
+    const Raster raster(*image_);
+    const QRgb colour = ToRgb32(pen_.color);
+    // The gradients and frames are all one-pixel horizontal or vertical lines.
+    if (pen_.width == 1 && StraightSpan(raster, from, position_, colour))
         return true;
-    }
-    if (pw == 1 && dx == 0) {
-        if (x0 < 0 || x0 >= width)
-            return true;
-        const int lo = std::max(dy > 0 ? y0 : y + 1, 0);
-        const int hi = std::min(dy > 0 ? y : y0 + 1, height);
-        for (int yy = lo; yy < hi; ++yy)
-            rowAt(yy)[x0] = c;
-        return true;
-    }
-    // Bresenham with the Windows tie rule: on a midpoint tie x-major lines take
-    // the upper pixel and y-major lines the left one, whatever the direction.
-    if (adx > ady) {
-        const int bias = dy < 0 ? 1 : 0;
-        int e = 2 * ady - adx;
-        int px = x0, py = y0;
-        for (int i = 0; i < adx; ++i) {
-            plot(px, py);
-            if (e + bias > 0) {
-                py += sy;
-                e += 2 * ady - 2 * adx;
-            } else {
-                e += 2 * ady;
-            }
-            px += sx;
-        }
-    } else {
-        const int bias = dx < 0 ? 1 : 0;
-        int e = 2 * adx - ady;
-        int px = x0, py = y0;
-        for (int i = 0; i < ady; ++i) {
-            plot(px, py);
-            if (e + bias > 0) {
-                px += sx;
-                e += 2 * adx - 2 * ady;
-            } else {
-                e += 2 * adx;
-            }
-            py += sy;
-        }
-    }
+    BresenhamLine(raster, from, position_, pen_.width, colour);
     return true;
 }
 
@@ -583,24 +559,4 @@ bool DeviceContext::DrawIconEx(int x, int y, const Picture& picture, int width, 
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.drawImage(QRect(x, y, w, h), picture.Image());
     return true;
-}
-
-// --- text ---------------------------------------------------------------------------------
-
-TextMetrics DeviceContext::GetTextMetrics() const
-{
-    const QFontMetrics fm(font_);
-    TextMetrics tm;
-    tm.height = fm.height();
-    tm.ascent = fm.ascent();
-    tm.descent = fm.descent();
-    tm.externalLeading = std::max(0, fm.leading());
-    tm.averageCharWidth = fm.averageCharWidth();
-    return tm;
-}
-
-QSize DeviceContext::GetTextExtentPoint32(const QString& text) const
-{
-    const QFontMetrics fm(font_);
-    return QSize(fm.horizontalAdvance(text), fm.height());
 }

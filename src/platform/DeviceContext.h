@@ -2,12 +2,13 @@
 // A raster device context on a 32-bit image (QImage::Format_RGB32), with the
 // drawing calls of the Windows graphics interface that the owner-drawn
 // controls use, pixel for pixel: rectangles are half-open, a line leaves out
-// its end point, brushes are aligned to the context's brush origin.
+// its end point.
 //
 // Like a fresh Windows memory context it starts with a black one-pixel pen, a
-// white brush, black text on a white, opaque background, brush origin (0, 0).
-// Pens, brushes and fonts are values; Select* returns the previous one, so a
-// helper that changes a selection can put the old one back before it returns.
+// white brush, black text on a white, opaque background; brush patterns are
+// aligned to the image's origin. Pens, brushes and fonts are values; Select*
+// and Set* return the previous one, so a helper that changes a selection can
+// put the old one back before it returns.
 //
 // Text goes through QPainter with the selected font; only glyph shapes depend
 // on the machine, never where lines and cells go.
@@ -17,7 +18,6 @@
 #include "Pen.h"
 #include "Picture.h"
 #include "Rect.h"
-#include "Region.h"
 
 #include <QFont>
 #include <QImage>
@@ -82,14 +82,6 @@ enum BorderFlag : uint32_t {
 // DrawIconEx flags.
 enum IconDrawFlag : uint32_t { DI_MASK = 0x0001, DI_IMAGE = 0x0002, DI_NORMAL = 0x0003 };
 
-struct TextMetrics {
-    int height = 0;          // tmHeight: the line height
-    int ascent = 0;          // tmAscent
-    int descent = 0;         // tmDescent
-    int externalLeading = 0; // tmExternalLeading
-    int averageCharWidth = 0;
-};
-
 class DeviceContext {
 public:
     // Draws on `target`, which must outlive the context; an image of another
@@ -105,34 +97,20 @@ public:
 
     // --- selections and state -------------------------------------------------
     Pen SelectPen(const Pen& pen);
-    const Pen& CurrentPen() const { return pen_; }
     Brush SelectBrush(const Brush& brush);
-    const Brush& CurrentBrush() const { return brush_; }
     QFont SelectFont(const QFont& font);
     QFont SelectFont(const FontObject& font) { return SelectFont(font.ToQFont()); }
-    const QFont& CurrentFont() const { return font_; }
     ColorRef SetTextColor(uint32_t colorValue); // returns the previous colour
-    ColorRef GetTextColor() const { return textColor_; }
     ColorRef SetBkColor(uint32_t colorValue);
-    ColorRef GetBkColor() const { return bkColor_; }
     BkMode SetBkMode(BkMode mode);
-    BkMode GetBkMode() const { return bkMode_; }
-    QPoint SetBrushOrgEx(int x, int y);
-    QPoint GetBrushOrg() const { return brushOrg_; }
     QPoint MoveToEx(int x, int y); // returns the previous current position
-    QPoint CurrentPosition() const { return position_; }
 
     // --- pixels ----------------------------------------------------------------
     // Sets one pixel; false outside the image.
     bool SetPixelV(int x, int y, uint32_t colorValue);
-    // The pixel as a ColorRef, CLR_INVALID outside the image.
-    ColorRef GetPixel(int x, int y) const;
-    // Whole-row access in place of GetDIBits / SetDIBitsToDevice: the row as
-    // QRgb values (0xFFRRGGBB), Width() of them; nullptr for a row outside.
-    QRgb* ScanLine(int y);
-    const QRgb* ScanLine(int y) const;
-    // A copy of a block (clipped to the image; the part outside reads black),
-    // and writing a block back (clipped).
+    // Block access in place of GetDIBits / SetDIBitsToDevice: a copy of a
+    // block (clipped to the image; the part outside reads black), and writing
+    // a block back (clipped).
     QImage ReadBlock(const Rect& rect) const;
     void WriteBlock(int x, int y, const QImage& block);
 
@@ -145,11 +123,9 @@ public:
     // PatBlt with the selected brush: PATCOPY, PATINVERT, DSTINVERT, BLACKNESS,
     // WHITENESS. A negative extent covers x+w+1..x as Windows does.
     bool PatBlt(int x, int y, int width, int height, RasterOp rop);
-    bool FillRgn(const Region& region, const Brush& brush);
-    // Ellipse with the selected pen (widths 1 and 2, solid or inside-frame) and brush.
+    // Ellipse with the selected pen (widths 1 and 2, solid or inside-frame) and
+    // brush; a box of 2 pixels or less across is drawn as a rectangle.
     bool Ellipse(int left, int top, int right, int bottom);
-    // Rectangle with the selected pen (outline) and brush (interior).
-    bool Rectangle(int left, int top, int right, int bottom);
 
     // --- lines -----------------------------------------------------------------------
     // LineTo with the selected pen from the current position, which moves to (x, y).
@@ -177,15 +153,16 @@ public:
                     uint32_t flags = DI_NORMAL);
 
     // --- text -------------------------------------------------------------------------------
-    TextMetrics GetTextMetrics() const;
-    // Width and height of a single line (no prefix processing).
-    QSize GetTextExtentPoint32(const QString& text) const;
     // DrawText with the flags above. Returns the height of the text; with
     // DT_CALCRECT nothing is drawn and `rect` gets the text's extent.
     int DrawText(const QString& text, Rect& rect, uint32_t flags);
 
 private:
-    void BlendPixel(int x, int y, QRgb value);
+    // The row as QRgb values (0xFFRRGGBB), Width() of them; nullptr for a row outside.
+    QRgb* ScanLine(int y);
+    const QRgb* ScanLine(int y) const;
+    // Rectangle with the selected pen (outline) and brush (interior).
+    bool Rectangle(int left, int top, int right, int bottom);
     QRgb BrushPixel(const Brush& brush, int x, int y, bool* paint) const;
     void PatternRect(const Rect& clipped, const Brush& brush, RasterOp rop);
 
@@ -196,6 +173,5 @@ private:
     ColorRef textColor_ = 0x000000;
     ColorRef bkColor_ = 0xFFFFFF;
     BkMode bkMode_ = OPAQUE;
-    QPoint brushOrg_{0, 0};
     QPoint position_{0, 0};
 };

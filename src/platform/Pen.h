@@ -11,6 +11,5 @@ struct Pen {
 
     // CreatePen: the colour goes through TranslateColor; width below 1 means 1.
     static Pen Create(PenStyle style, int width, uint32_t colorValue);
-    static Pen Null() { return Pen{PS_NULL, 1, 0}; }
     friend bool operator==(const Pen&, const Pen&) = default;
 };

@@ -25,7 +25,6 @@ public:
 
     Type GetType() const { return type_; }
     bool IsBitmap() const { return type_ == Type::Bitmap; }
-    bool IsIcon() const { return type_ == Type::Icon; }
     const QImage& Image() const { return image_; }
     int WidthPixels() const { return image_.width(); }
     int HeightPixels() const { return image_.height(); }

@@ -16,11 +16,6 @@ Rect Rect::FromQRect(const QRect& r)
     return Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
-void SetRect(Rect& r, int32_t left, int32_t top, int32_t right, int32_t bottom)
-{
-    r = Rect{left, top, right, bottom};
-}
-
 void InflateRect(Rect& r, int32_t dx, int32_t dy)
 {
     r.left -= dx;

@@ -20,7 +20,6 @@ struct Rect {
 };
 
 // The Windows helpers of the same names; all return the changed rectangle in place.
-void SetRect(Rect& r, int32_t left, int32_t top, int32_t right, int32_t bottom);
 void InflateRect(Rect& r, int32_t dx, int32_t dy);
 void OffsetRect(Rect& r, int32_t dx, int32_t dy);
 // Intersection; an empty result is (0, 0, 0, 0) as on Windows. Returns false when empty.

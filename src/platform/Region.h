@@ -23,8 +23,6 @@ public:
 
     bool IsEmpty() const { return region_.isEmpty(); }
     bool Contains(int x, int y) const { return region_.contains(QPoint(x, y)); }
-    Rect BoundingRect() const { return Rect::FromQRect(region_.boundingRect()); }
-    void Offset(int dx, int dy) { region_.translate(dx, dy); }
     const QRegion& ToQRegion() const { return region_; }
 
     friend bool operator==(const Region& a, const Region& b) { return a.region_ == b.region_; }

@@ -19,13 +19,3 @@ void CopyToScreen(QPainter& painter, const QImage& image, const QRect& source,
     painter.drawImage(QRect(destination, source.size()), image, source);
     painter.restore();
 }
-
-QImage ScaleForDevicePixelRatio(const QImage& image, qreal ratio)
-{
-    if (ratio <= 0 || std::abs(ratio - 1.0) < 1e-6)
-        return image;
-    const int w = static_cast<int>(std::lround(image.width() * ratio));
-    const int h = static_cast<int>(std::lround(image.height() * ratio));
-    return image.scaled(w, h, Qt::IgnoreAspectRatio,
-                        IsWholeRatio(ratio) ? Qt::FastTransformation : Qt::SmoothTransformation);
-}

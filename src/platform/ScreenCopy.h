@@ -10,5 +10,3 @@
 // Copies `source` of `image` to `destination` (logical coordinates of the painter).
 void CopyToScreen(QPainter& painter, const QImage& image, const QRect& source,
                   const QPoint& destination);
-// The same scaling rule as an image: `image` enlarged by `ratio` for a screen of that ratio.
-QImage ScaleForDevicePixelRatio(const QImage& image, qreal ratio);

@@ -2,6 +2,7 @@
 // Glyph shapes differ between machines, so only geometry is pinned.
 #include "DeviceContext.h"
 
+#include <QFontMetrics>
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,31 +12,48 @@ QImage Canvas(int w, int h)
     img.fill(Qt::white);
     return img;
 }
+
+ColorRef At(const DeviceContext& dc, int x, int y)
+{
+    return FromRgb32(dc.Image().pixel(x, y));
+}
+
+// The metrics of the font a new context draws with: lines are its height
+// apart, and a line is as wide as its advance.
+QFontMetrics Metrics()
+{
+    return QFontMetrics(FontObject::Default().ToQFont());
+}
+
+int WidthOf(const QString& text)
+{
+    return Metrics().horizontalAdvance(text);
+}
 } // namespace
 
 TEST(DrawText, CalcRectMeasuresOneLine)
 {
     QImage img = Canvas(200, 50);
     DeviceContext dc(img);
-    const TextMetrics tm = dc.GetTextMetrics();
+    const int lh = Metrics().height();
     Rect rc{10, 5, 10, 5};
     const int h = dc.DrawText(QStringLiteral("45 %"), rc, DT_CALCRECT);
     EXPECT_EQ(rc.left, 10);
     EXPECT_EQ(rc.top, 5);
-    EXPECT_EQ(rc.Width(), dc.GetTextExtentPoint32(QStringLiteral("45 %")).width());
-    EXPECT_EQ(rc.Height(), tm.height);
-    EXPECT_EQ(h, tm.height);
+    EXPECT_EQ(rc.Width(), WidthOf(QStringLiteral("45 %")));
+    EXPECT_EQ(rc.Height(), lh);
+    EXPECT_EQ(h, lh);
     // Nothing is drawn while measuring.
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 200; ++x)
-            ASSERT_EQ(dc.GetPixel(x, y), 0xFFFFFFu);
+            ASSERT_EQ(At(dc, x, y), 0xFFFFFFu);
 }
 
 TEST(DrawText, CalcRectCountsLinesAndPrefixes)
 {
     QImage img = Canvas(10, 10);
     DeviceContext dc(img);
-    const int lh = dc.GetTextMetrics().height;
+    const int lh = Metrics().height();
     struct Case {
         QString text;
         QString shown;
@@ -52,7 +70,7 @@ TEST(DrawText, CalcRectCountsLinesAndPrefixes)
         Rect rc{0, 0, 0, 0};
         dc.DrawText(c.text, rc, DT_CALCRECT);
         EXPECT_EQ(rc.Height(), c.lines * lh) << c.text.toStdString();
-        EXPECT_EQ(rc.Width(), dc.GetTextExtentPoint32(c.shown).width()) << c.text.toStdString();
+        EXPECT_EQ(rc.Width(), WidthOf(c.shown)) << c.text.toStdString();
     }
     Rect empty{3, 4, 3, 4};
     dc.DrawText(QString(), empty, DT_CALCRECT | DT_SINGLELINE);
@@ -63,13 +81,13 @@ TEST(DrawText, WordBreakKeepsOverlongWordsWhole)
 {
     QImage img = Canvas(10, 10);
     DeviceContext dc(img);
-    const int lh = dc.GetTextMetrics().height;
+    const int lh = Metrics().height();
     Rect narrow{0, 0, 1, 0};
     dc.DrawText(QStringLiteral("line1 line2"), narrow, DT_CALCRECT | DT_WORDBREAK);
     EXPECT_EQ(narrow.Height(), 2 * lh);
-    EXPECT_EQ(narrow.Width(), dc.GetTextExtentPoint32(QStringLiteral("line1")).width());
+    EXPECT_EQ(narrow.Width(), WidthOf(QStringLiteral("line1")));
 
-    const int wide = dc.GetTextExtentPoint32(QStringLiteral("aaa bbb")).width();
+    const int wide = WidthOf(QStringLiteral("aaa bbb"));
     Rect fits{0, 0, wide, 0};
     dc.DrawText(QStringLiteral("aaa bbb"), fits, DT_CALCRECT | DT_WORDBREAK);
     EXPECT_EQ(fits.Height(), lh);
@@ -83,7 +101,7 @@ TEST(DrawText, VCenterSingleLineCalcRectDependsOnTheHeight)
 {
     QImage img = Canvas(10, 10);
     DeviceContext dc(img);
-    const int lh = dc.GetTextMetrics().height;
+    const int lh = Metrics().height();
     Rect rc{0, 10, 50, 41};
     dc.DrawText(QStringLiteral("x"), rc, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
     EXPECT_EQ(rc.bottom, 10 + 31 / 2 - lh / 2 + lh);
@@ -95,17 +113,17 @@ TEST(DrawText, OpaqueBackgroundPaintsOnlyTheCentredLineCell)
     DeviceContext dc(img);
     dc.SetBkColor(0x00FF00);
     const QString text = QStringLiteral("aa");
-    const int w = dc.GetTextExtentPoint32(text).width();
-    const int lh = dc.GetTextMetrics().height;
+    const int w = WidthOf(text);
+    const int lh = Metrics().height();
     Rect rc{10, 4, 111, 40};
     dc.DrawText(text, rc, DT_CENTER);
     const int x = (10 + 111 - w) / 2;
-    EXPECT_EQ(dc.GetPixel(x - 1, 4), 0xFFFFFFu);
-    EXPECT_EQ(dc.GetPixel(x, 4), 0x00FF00u);
-    EXPECT_EQ(dc.GetPixel(x + w - 1, 4), 0x00FF00u);
-    EXPECT_EQ(dc.GetPixel(x + w, 4), 0xFFFFFFu);
-    EXPECT_EQ(dc.GetPixel(x, 3), 0xFFFFFFu);
-    EXPECT_EQ(dc.GetPixel(x, 4 + lh), 0xFFFFFFu);
+    EXPECT_EQ(At(dc, x - 1, 4), 0xFFFFFFu);
+    EXPECT_EQ(At(dc, x, 4), 0x00FF00u);
+    EXPECT_EQ(At(dc, x + w - 1, 4), 0x00FF00u);
+    EXPECT_EQ(At(dc, x + w, 4), 0xFFFFFFu);
+    EXPECT_EQ(At(dc, x, 3), 0xFFFFFFu);
+    EXPECT_EQ(At(dc, x, 4 + lh), 0xFFFFFFu);
 }
 
 TEST(DrawText, TransparentTextStaysInsideItsRectangle)
@@ -118,7 +136,7 @@ TEST(DrawText, TransparentTextStaysInsideItsRectangle)
     int inside = 0;
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 60; ++x) {
-            const bool changed = dc.GetPixel(x, y) != 0xFFFFFFu;
+            const bool changed = At(dc, x, y) != 0xFFFFFFu;
             const bool in = x >= 5 && x < 12 && y >= 5 && y < 20;
             if (changed && !in)
                 FAIL() << "pixel outside the clip rectangle at " << x << "," << y;
@@ -133,22 +151,22 @@ TEST(DrawText, AccessKeyIsUnderlinedBelowTheBaseline)
     DeviceContext dc(img);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(0x0000FF);
-    const TextMetrics tm = dc.GetTextMetrics();
-    const int charWidth = dc.GetTextExtentPoint32(QStringLiteral("F")).width();
+    const int ascent = Metrics().ascent();
+    const int charWidth = WidthOf(QStringLiteral("F"));
     Rect rc{2, 2, 80, 30};
     dc.DrawText(QStringLiteral("&Fo"), rc, 0);
-    const int uy = 2 + tm.ascent + 1;
+    const int uy = 2 + ascent + 1;
     for (int x = 2; x < 2 + charWidth - 1; ++x)
-        EXPECT_EQ(dc.GetPixel(x, uy), 0x0000FFu) << x;
+        EXPECT_EQ(At(dc, x, uy), 0x0000FFu) << x;
     // "&&" gives no underline.
     QImage img2 = Canvas(80, 30);
     DeviceContext dc2(img2);
     dc2.SetBkMode(TRANSPARENT);
     Rect rc2{2, 2, 80, 30};
     dc2.DrawText(QStringLiteral("&&o"), rc2, 0);
-    const int ampWidth = dc2.GetTextExtentPoint32(QStringLiteral("&")).width();
+    const int ampWidth = WidthOf(QStringLiteral("&"));
     int marked = 0;
     for (int x = 2; x < 2 + ampWidth - 1; ++x)
-        marked += dc2.GetPixel(x, uy) == 0x000000u ? 1 : 0;
+        marked += At(dc2, x, uy) == 0x000000u ? 1 : 0;
     EXPECT_LT(marked, ampWidth - 1);
 }

@@ -23,6 +23,14 @@ QImage Canvas(int w, int h, ColorRef fill = kWhite)
     return img;
 }
 
+// The pixel as a ColorRef; 0xFFFFFFFF (no colour) outside the image.
+ColorRef At(const DeviceContext& dc, int x, int y)
+{
+    if (x < 0 || y < 0 || x >= dc.Width() || y >= dc.Height())
+        return 0xFFFFFFFFu;
+    return FromRgb32(dc.Image().pixel(x, y));
+}
+
 using PixelSet = std::set<std::pair<int, int>>;
 
 PixelSet PixelsOf(const DeviceContext& dc, ColorRef color)
@@ -30,7 +38,7 @@ PixelSet PixelsOf(const DeviceContext& dc, ColorRef color)
     PixelSet out;
     for (int y = 0; y < dc.Height(); ++y)
         for (int x = 0; x < dc.Width(); ++x)
-            if (dc.GetPixel(x, y) == color)
+            if (At(dc, x, y) == color)
                 out.insert({x, y});
     return out;
 }
@@ -50,10 +58,11 @@ TEST(DeviceContext, NewContextHasWindowsDefaults)
 {
     QImage img = Canvas(4, 4);
     DeviceContext dc(img);
-    EXPECT_EQ(dc.GetTextColor(), 0x000000u);
-    EXPECT_EQ(dc.GetBkColor(), 0xFFFFFFu);
-    EXPECT_EQ(dc.GetBkMode(), OPAQUE);
-    EXPECT_EQ(dc.GetBrushOrg(), QPoint(0, 0));
+    EXPECT_EQ(dc.SetTextColor(kRed), 0x000000u);
+    EXPECT_EQ(dc.SetBkColor(kRed), 0xFFFFFFu);
+    EXPECT_EQ(dc.SetBkMode(TRANSPARENT), OPAQUE);
+    EXPECT_EQ(dc.SelectPen(Pen{}), (Pen{PS_SOLID, 1, 0x000000}));
+    EXPECT_EQ(dc.SelectBrush(Brush()).Color(), kWhite);
 }
 
 TEST(DeviceContext, FillRectIsHalfOpen)
@@ -134,7 +143,7 @@ TEST(DeviceContext, LineToLeavesOutTheEndPointInEveryDirection)
         dc.MoveToEx(c.from.x(), c.from.y());
         dc.LineTo(c.to.x(), c.to.y());
         EXPECT_EQ(PixelsOf(dc, kRed), c.pixels) << c.name;
-        EXPECT_EQ(dc.CurrentPosition(), c.to) << c.name;
+        EXPECT_EQ(dc.MoveToEx(0, 0), c.to) << c.name;
     }
 }
 
@@ -156,17 +165,17 @@ TEST(DeviceContext, SlopedLinesMatchBothWaysExceptTheEnds)
     EXPECT_EQ(forward, backward);
 }
 
-TEST(DeviceContext, SetPixelAndGetPixelUseColorRefOrder)
+TEST(DeviceContext, SetPixelUsesColorRefOrder)
 {
     QImage img = Canvas(3, 3);
     DeviceContext dc(img);
     EXPECT_TRUE(dc.SetPixelV(1, 2, kRed));
     EXPECT_EQ(qRed(img.pixel(1, 2)), 255);
     EXPECT_EQ(qBlue(img.pixel(1, 2)), 0);
-    EXPECT_EQ(dc.GetPixel(1, 2), kRed);
+    EXPECT_EQ(At(dc, 1, 2), kRed);
     EXPECT_FALSE(dc.SetPixelV(3, 0, kRed));
     EXPECT_FALSE(dc.SetPixelV(-1, 0, kRed));
-    EXPECT_EQ(dc.GetPixel(0, 3), CLR_INVALID);
+    EXPECT_EQ(PixelsOf(dc, kRed).size(), 1u);
 }
 
 TEST(DeviceContext, SetPixelTranslatesSystemColours)
@@ -175,11 +184,11 @@ TEST(DeviceContext, SetPixelTranslatesSystemColours)
     QImage img = Canvas(2, 2);
     DeviceContext dc(img);
     dc.SetPixelV(0, 0, 0x8000000F);
-    EXPECT_EQ(dc.GetPixel(0, 0), 0xD8E9ECu);
+    EXPECT_EQ(At(dc, 0, 0), 0xD8E9ECu);
     SystemColors::ClearOverrides();
 }
 
-TEST(DeviceContext, HatchBrushesFollowTheirPatternsAlignedToTheBrushOrigin)
+TEST(DeviceContext, HatchBrushesFollowTheirPatternsAlignedToTheImage)
 {
     // The set pixels of each style, in cell coordinates.
     const std::pair<int, std::function<bool(int, int)>> styles[] = {
@@ -194,15 +203,14 @@ TEST(DeviceContext, HatchBrushesFollowTheirPatternsAlignedToTheBrushOrigin)
         QImage img = Canvas(20, 20);
         DeviceContext dc(img);
         dc.SetBkColor(kGreen);
-        dc.SetBrushOrgEx(3, 5);
         const Rect area{5, 2, 17, 19};
         dc.FillRect(area, Brush::Hatch(style, kRed));
         for (int y = 0; y < 20; ++y) {
             for (int x = 0; x < 20; ++x) {
                 ColorRef want = kWhite;
                 if (x >= area.left && x < area.right && y >= area.top && y < area.bottom)
-                    want = isSet(((x - 3) % 8 + 8) % 8, ((y - 5) % 8 + 8) % 8) ? kRed : kGreen;
-                ASSERT_EQ(dc.GetPixel(x, y), want) << "style " << style << " at " << x << "," << y;
+                    want = isSet(x % 8, y % 8) ? kRed : kGreen;
+                ASSERT_EQ(At(dc, x, y), want) << "style " << style << " at " << x << "," << y;
             }
         }
     }
@@ -232,7 +240,7 @@ TEST(DeviceContext, PatternBrushTilesTheWholeBitmapFromTheOrigin)
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 10; ++x) {
             const bool inside = x >= 1 && x < 8 && y >= 1 && y < 6;
-            EXPECT_EQ(dc.GetPixel(x, y), inside ? colors[y % 2][x % 3] : kWhite) << x << "," << y;
+            EXPECT_EQ(At(dc, x, y), inside ? colors[y % 2][x % 3] : kWhite) << x << "," << y;
         }
 }
 
@@ -248,9 +256,9 @@ TEST(DeviceContext, MonochromePatternUsesTextAndBackgroundColours)
     dc.SetBkColor(kGreen);
     dc.SetBkMode(TRANSPARENT); // does not matter for pattern brushes
     dc.FillRect(Rect{0, 0, 4, 1}, Brush::Pattern(tile));
-    EXPECT_EQ(dc.GetPixel(0, 0), kRed);
-    EXPECT_EQ(dc.GetPixel(1, 0), kGreen);
-    EXPECT_EQ(dc.GetPixel(2, 0), kRed);
+    EXPECT_EQ(At(dc, 0, 0), kRed);
+    EXPECT_EQ(At(dc, 1, 0), kGreen);
+    EXPECT_EQ(At(dc, 2, 0), kRed);
 }
 
 TEST(DeviceContext, DrawEdgeColoursEachSideAndCorner)
@@ -276,24 +284,24 @@ TEST(DeviceContext, DrawEdgeColoursEachSideAndCorner)
         EXPECT_TRUE(dc.DrawEdge(rc, c.edge, BF_RECT));
         EXPECT_EQ(rc, (Rect{1, 1, 7, 6})) << "no BF_ADJUST: rectangle unchanged";
         // Outer ring: top-left corner light side, the other three the dark side.
-        EXPECT_EQ(dc.GetPixel(1, 1), c.ltOut);
-        EXPECT_EQ(dc.GetPixel(3, 1), c.ltOut);
-        EXPECT_EQ(dc.GetPixel(1, 3), c.ltOut);
-        EXPECT_EQ(dc.GetPixel(6, 1), c.rbOut);
-        EXPECT_EQ(dc.GetPixel(1, 5), c.rbOut);
-        EXPECT_EQ(dc.GetPixel(6, 5), c.rbOut);
-        EXPECT_EQ(dc.GetPixel(3, 5), c.rbOut);
-        EXPECT_EQ(dc.GetPixel(6, 3), c.rbOut);
+        EXPECT_EQ(At(dc, 1, 1), c.ltOut);
+        EXPECT_EQ(At(dc, 3, 1), c.ltOut);
+        EXPECT_EQ(At(dc, 1, 3), c.ltOut);
+        EXPECT_EQ(At(dc, 6, 1), c.rbOut);
+        EXPECT_EQ(At(dc, 1, 5), c.rbOut);
+        EXPECT_EQ(At(dc, 6, 5), c.rbOut);
+        EXPECT_EQ(At(dc, 3, 5), c.rbOut);
+        EXPECT_EQ(At(dc, 6, 3), c.rbOut);
         // Inner ring.
-        EXPECT_EQ(dc.GetPixel(2, 2), c.ltIn);
-        EXPECT_EQ(dc.GetPixel(3, 2), c.ltIn);
-        EXPECT_EQ(dc.GetPixel(5, 2), c.rbIn);
-        EXPECT_EQ(dc.GetPixel(2, 4), c.rbIn);
-        EXPECT_EQ(dc.GetPixel(5, 4), c.rbIn);
+        EXPECT_EQ(At(dc, 2, 2), c.ltIn);
+        EXPECT_EQ(At(dc, 3, 2), c.ltIn);
+        EXPECT_EQ(At(dc, 5, 2), c.rbIn);
+        EXPECT_EQ(At(dc, 2, 4), c.rbIn);
+        EXPECT_EQ(At(dc, 5, 4), c.rbIn);
         // Interior and outside untouched.
-        EXPECT_EQ(dc.GetPixel(3, 3), kWhite);
-        EXPECT_EQ(dc.GetPixel(0, 0), kWhite);
-        EXPECT_EQ(dc.GetPixel(7, 6), kWhite);
+        EXPECT_EQ(At(dc, 3, 3), kWhite);
+        EXPECT_EQ(At(dc, 0, 0), kWhite);
+        EXPECT_EQ(At(dc, 7, 6), kWhite);
     }
     SystemColors::ClearOverrides();
 }
@@ -330,10 +338,10 @@ TEST(DeviceContext, EllipseWithTwoPixelPenSpillsOnlyUpAndLeft)
     EXPECT_EQ(minY, T - 1);
     EXPECT_EQ(maxX, R - 1);
     EXPECT_EQ(maxY, B - 1);
-    EXPECT_EQ(dc.GetPixel((L + R) / 2, (T + B) / 2), kBlue);
+    EXPECT_EQ(At(dc, (L + R) / 2, (T + B) / 2), kBlue);
     // Corners of the box stay outside the ellipse.
-    EXPECT_EQ(dc.GetPixel(L, T), kWhite);
-    EXPECT_EQ(dc.GetPixel(R - 1, B - 1), kWhite);
+    EXPECT_EQ(At(dc, L, T), kWhite);
+    EXPECT_EQ(At(dc, R - 1, B - 1), kWhite);
 }
 
 TEST(DeviceContext, InsideFrameEllipseStaysInsideItsBox)
@@ -356,7 +364,7 @@ TEST(DeviceContext, EllipseOutlineIsSymmetricWithOnePixelPen)
     QImage img = Canvas(16, 12);
     DeviceContext dc(img);
     dc.SelectPen(Pen::Create(PS_SOLID, 1, kRed));
-    dc.SelectBrush(Brush::NullBrush());
+    dc.SelectBrush(Brush::Solid(kBlue));
     dc.Ellipse(1, 1, 14, 10); // columns 1..13, rows 1..9
     const PixelSet red = PixelsOf(dc, kRed);
     for (const auto& [x, y] : red) {
@@ -367,7 +375,8 @@ TEST(DeviceContext, EllipseOutlineIsSymmetricWithOnePixelPen)
     EXPECT_TRUE(red.count({13, 5}));
     EXPECT_TRUE(red.count({7, 1}));
     EXPECT_TRUE(red.count({7, 9}));
-    EXPECT_EQ(dc.GetPixel(7, 5), kWhite); // null brush: interior untouched
+    EXPECT_EQ(At(dc, 7, 5), kBlue); // the interior, under the outline
+    EXPECT_EQ(At(dc, 0, 5), kWhite);
 }
 
 TEST(DeviceContext, FocusRectXorsACheckerboardAndUndoesItself)
@@ -382,7 +391,7 @@ TEST(DeviceContext, FocusRectXorsACheckerboardAndUndoesItself)
                 (x == 1 || x == 7 || y == 1 || y == 5);
             // Default colours: odd x + y is XORed with white (inverted), even with black.
             const ColorRef want = onFrame && ((x + y) & 1) ? 0x000000 : kWhite;
-            EXPECT_EQ(dc.GetPixel(x, y), want) << x << "," << y;
+            EXPECT_EQ(At(dc, x, y), want) << x << "," << y;
         }
     dc.DrawFocusRect(rc);
     EXPECT_EQ(PixelsOf(dc, kWhite).size(), 63u);
@@ -394,8 +403,8 @@ TEST(DeviceContext, FocusRectUsesTheTextColourOnEvenPixels)
     DeviceContext dc(img);
     dc.SetTextColor(kRed);
     dc.DrawFocusRect(Rect{0, 0, 4, 4});
-    EXPECT_EQ(dc.GetPixel(0, 0), kRed);
-    EXPECT_EQ(dc.GetPixel(1, 0), kWhite);
+    EXPECT_EQ(At(dc, 0, 0), kRed);
+    EXPECT_EQ(At(dc, 1, 0), kWhite);
 }
 
 TEST(DeviceContext, BitBltCopiesAndClipsAgainstBothImages)
@@ -409,28 +418,24 @@ TEST(DeviceContext, BitBltCopiesAndClipsAgainstBothImages)
     DeviceContext dst(dstImg);
     EXPECT_TRUE(dst.BitBlt(-1, 2, 4, 4, src, 1, 0, SRCCOPY));
     // Destination (0, 2) comes from source (2, 0); rows past the bottom are dropped.
-    EXPECT_EQ(dst.GetPixel(0, 2), RGBColor(2, 0, 7));
-    EXPECT_EQ(dst.GetPixel(1, 4), RGBColor(3, 2, 7));
-    EXPECT_EQ(dst.GetPixel(2, 2), kWhite); // source column 4 does not exist
-    EXPECT_EQ(dst.GetPixel(0, 1), kWhite);
+    EXPECT_EQ(At(dst, 0, 2), RGBColor(2, 0, 7));
+    EXPECT_EQ(At(dst, 1, 4), RGBColor(3, 2, 7));
+    EXPECT_EQ(At(dst, 2, 2), kWhite); // source column 4 does not exist
+    EXPECT_EQ(At(dst, 0, 1), kWhite);
 }
 
-TEST(DeviceContext, RowAccessReadsAndWritesWholeRows)
+TEST(DeviceContext, BlockAccessReadsAndWritesClipped)
 {
     QImage img = Canvas(3, 2);
     DeviceContext dc(img);
-    QRgb* row = dc.ScanLine(1);
-    ASSERT_NE(row, nullptr);
-    row[2] = ToRgb32(kRed);
-    EXPECT_EQ(dc.GetPixel(2, 1), kRed);
-    EXPECT_EQ(dc.ScanLine(2), nullptr);
+    dc.SetPixelV(2, 1, kRed);
     const QImage block = dc.ReadBlock(Rect{1, 0, 4, 2});
     EXPECT_EQ(block.size(), QSize(3, 2));
     EXPECT_EQ(FromRgb32(block.pixel(1, 1)), kRed);
     EXPECT_EQ(FromRgb32(block.pixel(2, 0)), 0x000000u); // outside the image reads black
-    QImage patch = Canvas(1, 1, kGreen);
-    dc.WriteBlock(0, 0, patch);
-    EXPECT_EQ(dc.GetPixel(0, 0), kGreen);
+    QImage patch = Canvas(2, 2, kGreen);
+    dc.WriteBlock(-1, 1, patch); // only (0, 1) lies inside
+    EXPECT_EQ(PixelsOf(dc, kGreen), (PixelSet{{0, 1}}));
 }
 
 TEST(DeviceContext, DrawIconExBlendsTheIconOverTheBackground)
@@ -442,9 +447,9 @@ TEST(DeviceContext, DrawIconExBlendsTheIconOverTheBackground)
     QImage img = Canvas(3, 1, kGreen);
     DeviceContext dc(img);
     EXPECT_TRUE(dc.DrawIconEx(1, 0, *picture));
-    EXPECT_EQ(dc.GetPixel(0, 0), kGreen);
-    EXPECT_EQ(dc.GetPixel(1, 0), kRed);
-    EXPECT_EQ(dc.GetPixel(2, 0), kGreen);
+    EXPECT_EQ(At(dc, 0, 0), kGreen);
+    EXPECT_EQ(At(dc, 1, 0), kRed);
+    EXPECT_EQ(At(dc, 2, 0), kGreen);
 }
 
 TEST(DeviceContext, SelectionsReturnThePreviousObject)

@@ -29,7 +29,7 @@ TEST(Picture, LoadTellsIconsFromBitmaps)
     EXPECT_EQ(bmp->Width(), PixelsToHimetric(3));
     auto ico = Picture::Load(dir.filePath(QStringLiteral("p.ico")));
     if (ico) { // the ico image plugin is optional
-        EXPECT_TRUE(ico->IsIcon());
+        EXPECT_EQ(ico->GetType(), Picture::Type::Icon);
     }
     EXPECT_EQ(Picture::Load(dir.filePath(QStringLiteral("none.png"))), nullptr);
 }

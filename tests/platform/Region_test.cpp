@@ -17,7 +17,7 @@ TEST(Region, RectRegionIsHalfOpen)
 TEST(Region, EllipticRegionLeavesOffTheRightAndBottomEdge)
 {
     const Region e = Region::CreateEllipticRgn(0, 0, 20, 10);
-    EXPECT_EQ(e.BoundingRect(), (Rect{0, 0, 19, 9}));
+    EXPECT_EQ(e.ToQRegion().boundingRect(), QRect(0, 0, 19, 9));
     EXPECT_TRUE(e.Contains(9, 4));
     EXPECT_FALSE(e.Contains(0, 0));
     EXPECT_FALSE(e.Contains(18, 8));

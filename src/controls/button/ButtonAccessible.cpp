@@ -3,6 +3,7 @@
 #include "chameleonButton.h"
 
 #include <QKeySequence>
+#include <QMetaObject>
 
 namespace button {
 
@@ -44,6 +45,15 @@ void InstallButtonAccessibility()
     (void)installed;
 }
 
+AccessibleStateBits AccessibleStateOf(const chameleonButton& b)
+{
+    AccessibleStateBits bits;
+    bits.pressed = b.LastDrawnState() == 2 && !b.CheckBoxBehaviour();
+    bits.checkable = b.CheckBoxBehaviour();
+    bits.checked = bits.checkable && b.Value();
+    return bits;
+}
+
 ButtonAccessible::ButtonAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Button)
 {
 }
@@ -76,11 +86,10 @@ QAccessible::State ButtonAccessible::state() const
     const chameleonButton* b = Button();
     if (!b->Enabled())
         s.disabled = true;
-    s.pressed = b->LastDrawnState() == 2 && !b->CheckBoxBehaviour();
-    if (b->CheckBoxBehaviour()) {
-        s.checkable = true;
-        s.checked = b->Value();
-    }
+    const AccessibleStateBits bits = AccessibleStateOf(*b);
+    s.pressed = bits.pressed;
+    s.checkable = bits.checkable;
+    s.checked = bits.checked;
     return s;
 }
 
@@ -98,8 +107,12 @@ void ButtonAccessible::doAction(const QString& actionName)
 {
     if (!Button()->Enabled())
         return;
-    if (actionName == pressAction() || actionName == toggleAction())
-        Button()->AccessKeyPress();
+    if (actionName != pressAction() && actionName != toggleAction())
+        return;
+    // Clicks once the caller has its answer, as Qt's own buttons do: a click
+    // that opens a modal dialog must not keep a screen reader waiting.
+    chameleonButton* button = Button();
+    QMetaObject::invokeMethod(button, [button] { button->AccessKeyPress(); }, Qt::QueuedConnection);
 }
 
 QStringList ButtonAccessible::keyBindingsForAction(const QString& actionName) const

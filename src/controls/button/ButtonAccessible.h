@@ -7,6 +7,15 @@ class chameleonButton;
 
 namespace button {
 
+// The part of the accessible state that the button's own state decides.
+struct AccessibleStateBits {
+    bool pressed = false;
+    bool checkable = false;
+    bool checked = false;
+    friend bool operator==(const AccessibleStateBits&, const AccessibleStateBits&) = default;
+};
+AccessibleStateBits AccessibleStateOf(const chameleonButton& button);
+
 class ButtonAccessible : public QAccessibleWidget {
 public:
     explicit ButtonAccessible(QWidget* widget);

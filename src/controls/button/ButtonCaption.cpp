@@ -12,15 +12,17 @@ Rect Moved(Rect r, int dx, int dy)
 
 void CaptionEffect(ButtonDrawing& d, const Rect& rect, bool bold)
 {
-    const int fx = d.state.specialEffect;
+    const int fx = d.props.specialEffect;
     if (fx <= 0)
         return;
     const LookState& s = d.state;
     const Palette& p = d.palette;
+    const ButtonLook look = d.Look();
     Colour base = p.face;
-    if (s.look == 3 || s.look == 4 || s.look == 14)
+    if (look == ButtonLook::BlueGradient || look == ButtonLook::RoundedLight
+        || look == ButtonLook::HighlightGradient)
         base = p.liftedFace;
-    else if (s.look == 9 && s.hovered && s.drawnState == 0 && s.scheme != 2)
+    else if (look == ButtonLook::HoverFill && s.hovered && s.drawnState == 0 && d.props.colorScheme != 2)
         base = p.hoverFill;
     DrawCaptionText(d, Moved(rect, 1, 1), d.Shifted(base, fx == 2 ? 40 : -40), bold);
     if (fx == 1 || fx == 2)
@@ -31,9 +33,9 @@ void CaptionEffect(ButtonDrawing& d, const Rect& rect, bool bold)
 
 void DrawCaptionText(ButtonDrawing& d, const Rect& rect, Colour colour, bool bold)
 {
-    if (d.state.caption.isEmpty())
+    if (d.props.caption.isEmpty())
         return;
-    FontObject font = d.state.font;
+    FontObject font = d.props.font;
     if (bold)
         font.SetBold(true);
     DeviceContext& dc = d.dc;
@@ -41,7 +43,7 @@ void DrawCaptionText(ButtonDrawing& d, const Rect& rect, Colour colour, bool bol
     const BkMode oldMode = dc.SetBkMode(TRANSPARENT);
     const ColorRef oldColour = dc.SetTextColor(colour);
     Rect r = rect;
-    dc.DrawText(d.state.caption, r, kCaptionFlags);
+    dc.DrawText(d.props.caption, r, kCaptionFlags);
     dc.SetTextColor(oldColour);
     dc.SetBkMode(oldMode);
     dc.SelectFont(oldFont);
@@ -52,7 +54,7 @@ void DrawCaption(ButtonDrawing& d, int captionState, bool bold)
     d.lastCaptionState = captionState;
     d.captionDrawn = true;
     d.lastCaptionBold = bold;
-    const Layout& layout = bold ? d.state.boldLayout : d.state.layout;
+    const Layout& layout = bold ? d.geometry.boldLayout : d.geometry.layout;
     const Rect& up = layout.caption;
     const Rect& pressed = layout.pressedCaption;
     const Palette& p = d.palette;
@@ -67,7 +69,7 @@ void DrawCaption(ButtonDrawing& d, int captionState, bool bold)
         break;
     case 2:
         CaptionEffect(d, pressed, bold);
-        DrawCaptionText(d, pressed, d.state.look == 4 ? p.light : p.textOver, bold);
+        DrawCaptionText(d, pressed, d.Look() == ButtonLook::RoundedLight ? p.light : p.textOver, bold);
         break;
     case 3:
         DrawCaptionText(d, pressed, p.highlight, bold);

@@ -6,7 +6,6 @@
 
 namespace button {
 
-inline constexpr int kPointerDefault = 0;
 inline constexpr int kPointerArrow = 1;
 inline constexpr int kPointerCustom = 99;
 

@@ -6,8 +6,8 @@ namespace button {
 
 void DrawFocusIfShown(ButtonDrawing& d)
 {
-    if (d.state.showFocusRect && d.state.focused)
-        FocusRectangle(d.dc, d.state.focusRect, d.palette.text);
+    if (d.props.showFocusRect && d.state.focused)
+        DrawFocusRectWith(d.dc, d.geometry.focusRect, d.palette.text);
 }
 
 } // namespace button

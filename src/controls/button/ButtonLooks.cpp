@@ -12,38 +12,38 @@ int UpCaptionState(const ButtonDrawing& d)
 
 void DrawLook(ButtonDrawing& d, Phase phase)
 {
-    switch (d.state.look) {
-    case 1: DrawOutlined3D(d, phase); break;
-    case 2: DrawStandard3D(d, phase); break;
-    case 3: DrawBlueGradient(d, phase); break;
-    case 4: DrawRoundedLight(d, phase); break;
-    case 5: DrawFlatFramed(d, phase); break;
-    case 6: DrawLightBevel(d, phase); break;
-    case 7: DrawThinRaised(d, phase); break;
-    case 8: DrawHoverThin(d, phase); break;
-    case 9: DrawHoverFill(d, phase); break;
-    case 11: DrawTransparent(d, phase); break;
-    case 12: DrawHover3D(d, phase); break;
-    case 13: DrawOval(d, phase); break;
-    case 14: DrawHighlightGradient(d, phase); break;
-    default: break; // 10 and unknown values: the face and the picture only
+    switch (d.Look()) {
+    case ButtonLook::Outlined3D: DrawOutlined3D(d, phase); break;
+    case ButtonLook::Standard3D: DrawStandard3D(d, phase); break;
+    case ButtonLook::BlueGradient: DrawBlueGradient(d, phase); break;
+    case ButtonLook::RoundedLight: DrawRoundedLight(d, phase); break;
+    case ButtonLook::FlatFramed: DrawFlatFramed(d, phase); break;
+    case ButtonLook::LightBevel: DrawLightBevel(d, phase); break;
+    case ButtonLook::ThinRaised: DrawThinRaised(d, phase); break;
+    case ButtonLook::HoverThin: DrawHoverThin(d, phase); break;
+    case ButtonLook::HoverFill: DrawHoverFill(d, phase); break;
+    case ButtonLook::Transparent: DrawTransparent(d, phase); break;
+    case ButtonLook::Hover3D: DrawHover3D(d, phase); break;
+    case ButtonLook::Oval: DrawOval(d, phase); break;
+    case ButtonLook::HighlightGradient: DrawHighlightGradient(d, phase); break;
+    default: break; // PictureOnly and values without a look: the face and the picture only
     }
 }
 
-int RenderButton(DeviceContext& dc, const Palette& palette, const LookState& state, int drawState,
-                 int previousCaptionState)
+int RenderButton(DeviceContext& dc, const Palette& palette, const ButtonProperties& props,
+                 const ButtonGeometry& geometry, const LookState& state, int previousCaptionState)
 {
-    ButtonDrawing d{dc, palette, state, previousCaptionState};
-    const int w = state.width, h = state.height;
+    ButtonDrawing d{dc, palette, props, geometry, state, previousCaptionState};
+    const int w = geometry.width, h = geometry.height;
     dc.PatBlt(0, 0, w, h, BLACKNESS);
-    Fill(dc, 0, 0, w, h, palette.face);
-    if (drawState != 0 && drawState != 2)
+    FillSolidRect(dc, {0, 0, w, h}, palette.face);
+    if (state.drawnState != 0 && state.drawnState != 2)
         return d.lastCaptionState;
     int pictureState = 0;
-    if (!state.enabled) {
+    if (!props.enabled) {
         DrawLook(d, Phase::Disabled);
         pictureState = 2;
-    } else if (drawState == 0) {
+    } else if (state.drawnState == 0) {
         DrawLook(d, Phase::Up);
     } else {
         DrawLook(d, Phase::Pressed);

@@ -24,16 +24,16 @@ void DrawHoverFill(ButtonDrawing& d, Phase phase);           // 9
 void DrawTransparent(ButtonDrawing& d, Phase phase);         // 11
 void DrawOval(ButtonDrawing& d, Phase phase);                // 13
 
-// The look of d.state.look; 10 and unknown values draw nothing over the face.
+// The look of ButtonType; PictureOnly and values without a look draw nothing over the face.
 void DrawLook(ButtonDrawing& d, Phase phase);
 
 // The up looks' caption: state 1 while hovered, 0 otherwise.
 int UpCaptionState(const ButtonDrawing& d);
 
 // One full drawing of the control (steps after the skip rule): clears the
-// surface, fills the face, draws the look for state 0 (up) or 2 (pressed) and
-// then the picture. Returns the last caption state.
-int RenderButton(DeviceContext& dc, const Palette& palette, const LookState& state, int drawState,
-                 int previousCaptionState);
+// surface, fills the face, draws the look for state.drawnState 0 (up) or 2
+// (pressed) and then the picture. Returns the last caption state.
+int RenderButton(DeviceContext& dc, const Palette& palette, const ButtonProperties& props,
+                 const ButtonGeometry& geometry, const LookState& state, int previousCaptionState);
 
 } // namespace button

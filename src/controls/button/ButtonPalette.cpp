@@ -1,5 +1,7 @@
 #include "ButtonPalette.h"
 
+#include "ButtonLook.h"
+
 namespace button {
 
 namespace {
@@ -56,7 +58,7 @@ Palette DerivePalette(const PaletteInputs& in)
         break;
     }
     p.mask = in.mask;
-    p.liftedFace = Shift(p.face, 48, in.buttonType == 3, in.soft);
+    p.liftedFace = Shift(p.face, 48, LookOfType(in.buttonType) == ButtonLook::BlueGradient, in.soft);
     return p;
 }
 

@@ -1,9 +1,7 @@
 #include "ButtonPicture.h"
 
-#include "Brush.h"
 #include "ButtonCaption.h"
-
-#include <cmath>
+#include "DrawUtil.h"
 
 namespace button {
 
@@ -22,7 +20,7 @@ QImage SourceImage(const Picture& picture, int w, int h, Colour mask)
         sourceDc.PatBlt(0, 0, w, h, BLACKNESS);
         sourceDc.BitBlt(0, 0, w, h, picture.Image(), 0, 0, SRCCOPY);
     } else {
-        sourceDc.FillRect(Rect{0, 0, w, h}, Brush::Solid(mask));
+        FillSolidRect(sourceDc, Rect{0, 0, w, h}, mask);
         sourceDc.DrawIconEx(0, 0, picture, 0, 0, DI_NORMAL);
     }
     return source;
@@ -30,20 +28,15 @@ QImage SourceImage(const Picture& picture, int w, int h, Colour mask)
 
 } // namespace
 
-int PicturePixels(int himetric)
-{
-    return static_cast<int>(std::lround(himetric * 96.0 / 2540.0));
-}
-
 void TransferPicture(DeviceContext& dc, int x, int y, int w, int h, const Picture& picture,
                      const TransferMode& mode)
 {
     if (w == 0 || h == 0)
         return;
     if (w < 0)
-        w = PicturePixels(picture.Width());
+        w = HimetricToPixels(picture.Width());
     if (h < 0)
-        h = PicturePixels(picture.Height());
+        h = HimetricToPixels(picture.Height());
     if (w <= 0 || h <= 0)
         return;
     const QImage source = SourceImage(picture, w, h, mode.mask);
@@ -64,88 +57,107 @@ struct PictureDrawer {
     TransferMode Mode() const
     {
         TransferMode mode;
-        mode.useMask = d.state.useMaskColor;
+        mode.useMask = d.props.useMaskColor;
         mode.mask = d.palette.mask;
         return mode;
     }
     void Plain(const Picture& picture, int x, int y) const
     {
-        TransferPicture(d.dc, x, y, d.state.pictureWidth, d.state.pictureHeight, picture, Mode());
+        TransferPicture(d.dc, x, y, d.geometry.pictureWidth, d.geometry.pictureHeight, picture, Mode());
     }
     void Silhouette(const Picture& picture, int x, int y, Colour colour, bool darkOnly = false) const
     {
         TransferMode mode = Mode();
         mode.colour = colour;
         mode.darkOnly = darkOnly;
-        TransferPicture(d.dc, x, y, d.state.pictureWidth, d.state.pictureHeight, picture, mode);
+        TransferPicture(d.dc, x, y, d.geometry.pictureWidth, d.geometry.pictureHeight, picture, mode);
     }
     void Grey(const Picture& picture, int x, int y) const
     {
         TransferMode mode = Mode();
         mode.grey = true;
-        TransferPicture(d.dc, x, y, d.state.pictureWidth, d.state.pictureHeight, picture, mode);
+        TransferPicture(d.dc, x, y, d.geometry.pictureWidth, d.geometry.pictureHeight, picture, mode);
     }
     void Blend(const Picture& picture, int x, int y) const
     {
         TransferMode mode = Mode();
         mode.blend = true;
-        TransferPicture(d.dc, x, y, d.state.pictureWidth, d.state.pictureHeight, picture, mode);
+        TransferPicture(d.dc, x, y, d.geometry.pictureWidth, d.geometry.pictureHeight, picture, mode);
     }
 
     // The effect's silhouettes around the picture, offset by delta.
     void Effect(int delta, const Picture& picture) const
     {
-        const int fx = d.state.specialEffect;
+        const int fx = d.props.specialEffect;
         if (fx <= 0)
             return;
-        const LookState& s = d.state;
-        Colour base = s.look == 3 ? d.palette.liftedFace : d.palette.face;
-        if (s.look != 3 && delta == -1 && s.scheme != 2)
+        const bool blueGradient = d.Look() == ButtonLook::BlueGradient;
+        Colour base = blueGradient ? d.palette.liftedFace : d.palette.face;
+        if (!blueGradient && delta == -1 && d.props.colorScheme != 2)
             base = d.palette.hoverFill;
-        const int px = s.layout.px, py = s.layout.py;
+        const int px = d.geometry.layout.px, py = d.geometry.layout.py;
         Silhouette(picture, px + delta + 1, py + delta + 1, d.Shifted(base, fx == 2 ? 40 : -40));
         if (fx == 1 || fx == 2)
             Silhouette(picture, px + delta - 1, py + delta - 1, d.Shifted(base, fx == 2 ? -40 : 40));
     }
 };
 
+void DrawDisabledPicture(ButtonDrawing& d, const PictureDrawer& draw, const Picture& normal)
+{
+    const int px = d.geometry.layout.px, py = d.geometry.layout.py;
+    const ButtonLook look = d.Look();
+    if (look == ButtonLook::BlueGradient) {
+        draw.Grey(normal, px + 1, py + 1);
+    } else if (look == ButtonLook::FlatFramed || look == ButtonLook::LightBevel
+               || look == ButtonLook::HoverFill) {
+        const Colour shadow = d.palette.shadow;
+        const Colour shade = look == ButtonLook::HoverFill ? d.Shifted(shadow, 13) : shadow;
+        draw.Silhouette(normal, px, py, shade, true);
+    } else {
+        draw.Silhouette(normal, px + 1, py + 1, d.palette.highlight, true);
+        draw.Silhouette(normal, px, py, d.palette.shadow, true);
+    }
+}
+
 } // namespace
 
 void DrawPicture(ButtonDrawing& d, int pictureState)
 {
-    const LookState& s = d.state;
-    if (!s.pictureNormal)
+    const ButtonProperties& props = d.props;
+    if (!props.pictureNormal)
         return;
-    const Picture& normal = *s.pictureNormal;
+    const Picture& normal = *props.pictureNormal;
     const PictureDrawer draw{d};
-    const int px = s.layout.px, py = s.layout.py;
+    const bool hovered = d.state.hovered;
+    const ButtonLook look = d.Look();
+    const int px = d.geometry.layout.px, py = d.geometry.layout.py;
     switch (pictureState) {
     case 0:
-        if (s.hovered && s.look == 9) {
+        if (hovered && look == ButtonLook::HoverFill) {
             draw.Effect(-1, normal);
             draw.Silhouette(normal, px + 1, py + 1, d.palette.shadow);
             draw.Plain(normal, px - 1, py - 1);
-        } else if (s.hovered && s.pictureOver) {
-            draw.Effect(0, *s.pictureOver);
-            draw.Plain(*s.pictureOver, px, py);
-        } else if (s.hovered) {
+        } else if (hovered && props.pictureOver) {
+            draw.Effect(0, *props.pictureOver);
+            draw.Plain(*props.pictureOver, px, py);
+        } else if (hovered) {
             draw.Effect(0, normal);
             draw.Plain(normal, px, py);
         } else {
             draw.Effect(0, normal);
-            if (s.useGreyscale)
+            if (props.useGreyscale)
                 draw.Grey(normal, px, py);
-            else if (s.look == 9)
+            else if (look == ButtonLook::HoverFill)
                 draw.Blend(normal, px, py);
             else
                 draw.Plain(normal, px, py);
         }
         break;
     case 1:
-        if (s.pictureOver && s.look != 9) {
-            const int offset = s.look == 5 ? 0 : 1;
-            draw.Plain(*s.pictureOver, px + offset, py + offset);
-        } else if (s.look != 5 && s.look != 9) {
+        if (props.pictureOver && look != ButtonLook::HoverFill) {
+            const int offset = look == ButtonLook::FlatFramed ? 0 : 1;
+            draw.Plain(*props.pictureOver, px + offset, py + offset);
+        } else if (look != ButtonLook::FlatFramed && look != ButtonLook::HoverFill) {
             draw.Effect(1, normal);
             draw.Plain(normal, px + 1, py + 1);
         } else {
@@ -154,22 +166,14 @@ void DrawPicture(ButtonDrawing& d, int pictureState)
         }
         break;
     case 2:
-        if (s.look == 3) {
-            draw.Grey(normal, px + 1, py + 1);
-        } else if (s.look == 5 || s.look == 6 || s.look == 9) {
-            const Colour shade = s.look == 9 ? d.Shifted(d.palette.shadow, 13) : d.palette.shadow;
-            draw.Silhouette(normal, px, py, shade, true);
-        } else {
-            draw.Silhouette(normal, px + 1, py + 1, d.palette.highlight, true);
-            draw.Silhouette(normal, px, py, d.palette.shadow, true);
-        }
+        DrawDisabledPicture(d, draw, normal);
         break;
     default:
         return;
     }
     // Behind the caption the picture covered it, so the caption goes on top
     // again; looks that draw no caption get none here either.
-    if (s.picturePosition == 4 && d.captionDrawn)
+    if (props.picturePosition == 4 && d.captionDrawn)
         DrawCaption(d, d.lastCaptionState, d.lastCaptionBold);
 }
 

@@ -14,7 +14,4 @@ void DrawPicture(ButtonDrawing& d, int pictureState);
 void TransferPicture(DeviceContext& dc, int x, int y, int w, int h, const Picture& picture,
                      const TransferMode& mode);
 
-// The picture's size in pixels from its HIMETRIC size, rounded to nearest.
-int PicturePixels(int himetric);
-
 } // namespace button

@@ -9,19 +9,22 @@ namespace button {
 
 namespace {
 
-int W(const ButtonDrawing& d) { return d.state.width; }
-int H(const ButtonDrawing& d) { return d.state.height; }
+// The button's rectangle with `inset` pixels taken off every side.
+Rect Inset(const ButtonDrawing& d, int inset)
+{
+    return Rect{inset, inset, d.Width() - inset, d.Height() - inset};
+}
 
 void RaisedOutline(ButtonDrawing& d)
 {
     const Palette& p = d.palette;
-    Bevel(d.dc, W(d), H(d), {p.highlight, p.shadow, p.highlight, p.shadow}, 1, false);
-    Frame(d.dc, 0, 0, W(d), H(d), p.darkShadow);
+    Bevel(d.dc, Inset(d, 1), {p.highlight, p.shadow, p.highlight, p.shadow}, false);
+    FrameSolidRect(d.dc, Inset(d, 0), p.darkShadow);
 }
 
 void ThinOuter(ButtonDrawing& d, Colour topLeft, Colour bottomRight)
 {
-    Bevel(d.dc, W(d), H(d), {topLeft, bottomRight, 0, 0}, 0, true);
+    Bevel(d.dc, Inset(d, 0), {topLeft, bottomRight, 0, 0}, true);
 }
 
 } // namespace
@@ -37,8 +40,8 @@ void DrawOutlined3D(ButtonDrawing& d, Phase phase)
         break;
     case Phase::Pressed:
         DrawCaption(d, 2);
-        Bevel(d.dc, W(d), H(d), {p.shadow, p.highlight, p.shadow, p.highlight}, 1, false);
-        Frame(d.dc, 0, 0, W(d), H(d), p.darkShadow);
+        Bevel(d.dc, Inset(d, 1), {p.shadow, p.highlight, p.shadow, p.highlight}, false);
+        FrameSolidRect(d.dc, Inset(d, 0), p.darkShadow);
         DrawFocusIfShown(d);
         break;
     case Phase::Disabled:
@@ -51,31 +54,31 @@ void DrawOutlined3D(ButtonDrawing& d, Phase phase)
 void DrawStandard3D(ButtonDrawing& d, Phase phase)
 {
     const Palette& p = d.palette;
-    const bool asDefault = d.state.showFocusRect && d.state.displayAsDefault;
+    const bool asDefault = d.props.showFocusRect && d.state.displayAsDefault;
     switch (phase) {
     case Phase::Up:
         DrawCaption(d, UpCaptionState(d));
         if (asDefault) {
-            Bevel(d.dc, W(d), H(d), {p.highlight, p.darkShadow, p.light, p.shadow}, 1, false);
+            Bevel(d.dc, Inset(d, 1), {p.highlight, p.darkShadow, p.light, p.shadow}, false);
             DrawFocusIfShown(d);
-            Frame(d.dc, 0, 0, W(d), H(d), p.darkShadow);
+            FrameSolidRect(d.dc, Inset(d, 0), p.darkShadow);
         } else {
-            Bevel(d.dc, W(d), H(d), {p.highlight, p.darkShadow, p.light, p.shadow}, 0, false);
+            Bevel(d.dc, Inset(d, 0), {p.highlight, p.darkShadow, p.light, p.shadow}, false);
         }
         break;
     case Phase::Pressed:
         DrawCaption(d, 2);
         if (asDefault) {
-            Frame(d.dc, 0, 0, W(d), H(d), p.darkShadow);
-            Frame(d.dc, 1, 1, W(d) - 2, H(d) - 2, p.shadow);
+            FrameSolidRect(d.dc, Inset(d, 0), p.darkShadow);
+            FrameSolidRect(d.dc, Inset(d, 1), p.shadow);
             DrawFocusIfShown(d);
         } else {
-            Bevel(d.dc, W(d), H(d), {p.darkShadow, p.highlight, p.shadow, p.light}, 0, false);
+            Bevel(d.dc, Inset(d, 0), {p.darkShadow, p.highlight, p.shadow, p.light}, false);
         }
         break;
     case Phase::Disabled:
         DrawCaption(d, 3);
-        Bevel(d.dc, W(d), H(d), {p.highlight, p.darkShadow, p.light, p.shadow}, 0, false);
+        Bevel(d.dc, Inset(d, 0), {p.highlight, p.darkShadow, p.light, p.shadow}, false);
         break;
     }
 }
@@ -87,17 +90,17 @@ void DrawLightBevel(ButtonDrawing& d, Phase phase)
     switch (phase) {
     case Phase::Up:
         DrawCaption(d, UpCaptionState(d));
-        Bevel(d.dc, W(d), H(d), {s, p.shadow, s, p.shadow}, 0, false);
+        Bevel(d.dc, Inset(d, 0), {s, p.shadow, s, p.shadow}, false);
         DrawFocusIfShown(d);
         break;
     case Phase::Pressed:
         DrawCaption(d, 2);
-        Bevel(d.dc, W(d), H(d), {p.shadow, s, p.shadow, s}, 0, false);
+        Bevel(d.dc, Inset(d, 0), {p.shadow, s, p.shadow, s}, false);
         DrawFocusIfShown(d);
         break;
     case Phase::Disabled:
         DrawCaption(d, 4);
-        Bevel(d.dc, W(d), H(d), {s, p.shadow, s, p.shadow}, 0, false);
+        Bevel(d.dc, Inset(d, 0), {s, p.shadow, s, p.shadow}, false);
         break;
     }
 }
@@ -149,12 +152,12 @@ void DrawHover3D(ButtonDrawing& d, Phase phase)
     case Phase::Up:
         DrawCaption(d, UpCaptionState(d));
         if (d.state.hovered)
-            Bevel(d.dc, W(d), H(d), {p.highlight, p.darkShadow, p.light, p.shadow}, 0, false);
+            Bevel(d.dc, Inset(d, 0), {p.highlight, p.darkShadow, p.light, p.shadow}, false);
         DrawFocusIfShown(d);
         break;
     case Phase::Pressed:
         DrawCaption(d, 2);
-        Bevel(d.dc, W(d), H(d), {p.darkShadow, p.highlight, p.shadow, p.light}, 0, false);
+        Bevel(d.dc, Inset(d, 0), {p.darkShadow, p.highlight, p.shadow, p.light}, false);
         DrawFocusIfShown(d);
         break;
     case Phase::Disabled:

@@ -14,69 +14,69 @@ namespace {
 void RoundedLightUp(ButtonDrawing& d, int captionState)
 {
     DeviceContext& dc = d.dc;
-    const int w = d.state.width, h = d.state.height;
+    const int w = d.Width(), h = d.Height();
     const Palette& p = d.palette;
-    Fill(dc, 1, 1, w - 2, h - 2, p.light);
+    FillSolidRect(dc, {1, 1, w - 1, h - 1}, p.light);
     DrawCaption(d, captionState);
-    Frame(dc, 0, 0, w, h, p.darkShadow);
+    FrameSolidRect(dc, {0, 0, w, h}, p.darkShadow);
     for (const auto& [x, y] : {std::pair{1, 1}, {1, h - 2}, {w - 2, 1}, {w - 2, h - 2}})
-        Pixel(dc, x, y, p.darkShadow);
-    Line(dc, 1, 2, 2, 0, p.face);
-    Line(dc, 3, 2, w - 3, 2, p.highlight);
-    Line(dc, 2, 2, 2, h - 3, p.highlight);
-    Pixel(dc, 3, 3, p.highlight);
-    Line(dc, w - 3, 1, w - 3, h - 3, p.face);
-    Line(dc, 1, h - 3, w - 3, h - 3, p.face);
-    Pixel(dc, w - 4, h - 4, p.face);
-    Line(dc, w - 2, 2, w - 2, h - 2, p.shadow);
-    Line(dc, 2, h - 2, w - 2, h - 2, p.shadow);
-    Pixel(dc, w - 3, h - 3, p.shadow);
+        dc.SetPixelV(x, y, p.darkShadow);
+    DrawSolidLine(dc, 1, 2, 2, 0, p.face);
+    DrawSolidLine(dc, 3, 2, w - 3, 2, p.highlight);
+    DrawSolidLine(dc, 2, 2, 2, h - 3, p.highlight);
+    dc.SetPixelV(3, 3, p.highlight);
+    DrawSolidLine(dc, w - 3, 1, w - 3, h - 3, p.face);
+    DrawSolidLine(dc, 1, h - 3, w - 3, h - 3, p.face);
+    dc.SetPixelV(w - 4, h - 4, p.face);
+    DrawSolidLine(dc, w - 2, 2, w - 2, h - 2, p.shadow);
+    DrawSolidLine(dc, 2, h - 2, w - 2, h - 2, p.shadow);
+    dc.SetPixelV(w - 3, h - 3, p.shadow);
 }
 
 void RoundedLightPressed(ButtonDrawing& d)
 {
     DeviceContext& dc = d.dc;
-    const int w = d.state.width, h = d.state.height;
+    const int w = d.Width(), h = d.Height();
     const Palette& p = d.palette;
     const Colour s = d.Shifted(p.shadow, -16);
     const Colour dark64 = d.Shifted(p.shadow, -64);
     const Colour dark32 = d.Shifted(p.shadow, -32);
-    Fill(dc, 1, 1, w - 2, h - 2, s);
+    FillSolidRect(dc, {1, 1, w - 1, h - 1}, s);
     // The caption's effect takes its base from the pressed fill here.
     const Colour lifted = d.palette.liftedFace;
     d.palette.liftedFace = s;
     DrawCaption(d, 2);
     d.palette.liftedFace = lifted;
-    Frame(dc, 0, 0, w, h, p.darkShadow);
-    Frame(dc, 1, 1, w - 2, h - 2, dark64);
-    Frame(dc, 2, 2, w - 4, h - 4, dark32);
-    Pixel(dc, 2, 2, dark64);
-    Pixel(dc, 3, 3, dark32);
+    FrameSolidRect(dc, {0, 0, w, h}, p.darkShadow);
+    FrameSolidRect(dc, {1, 1, w - 1, h - 1}, dark64);
+    FrameSolidRect(dc, {2, 2, w - 2, h - 2}, dark32);
+    dc.SetPixelV(2, 2, dark64);
+    dc.SetPixelV(3, 3, dark32);
     for (const auto& [x, y] : {std::pair{1, 1}, {1, h - 2}, {w - 2, 1}, {w - 2, h - 2}})
-        Pixel(dc, x, y, p.darkShadow);
-    Line(dc, w - 3, 1, w - 3, h - 3, p.shadow);
-    Line(dc, 1, h - 3, w - 2, h - 3, p.shadow);
-    Pixel(dc, w - 4, h - 4, p.shadow);
-    Line(dc, w - 2, 3, w - 2, h - 2, s);
-    Line(dc, 3, h - 2, w - 2, h - 2, s);
-    Line(dc, w - 2, h - 3, w - 4, h - 1, dark32);
-    Pixel(dc, 2, h - 2, dark32);
-    Pixel(dc, w - 2, 2, dark32);
+        dc.SetPixelV(x, y, p.darkShadow);
+    DrawSolidLine(dc, w - 3, 1, w - 3, h - 3, p.shadow);
+    DrawSolidLine(dc, 1, h - 3, w - 2, h - 3, p.shadow);
+    dc.SetPixelV(w - 4, h - 4, p.shadow);
+    DrawSolidLine(dc, w - 2, 3, w - 2, h - 2, s);
+    DrawSolidLine(dc, 3, h - 2, w - 2, h - 2, s);
+    DrawSolidLine(dc, w - 2, h - 3, w - 4, h - 1, dark32);
+    dc.SetPixelV(2, h - 2, dark32);
+    dc.SetPixelV(w - 2, 2, dark32);
 }
 
 // Look 5 marks focus with a frame around the caption instead of a focus rectangle.
 void CaptionFrame(ButtonDrawing& d)
 {
-    if (!(d.state.focused && d.state.showFocusRect))
+    if (!(d.state.focused && d.props.showFocusRect))
         return;
-    const Rect& c = d.state.layout.caption;
-    Frame(d.dc, c.left - 2, c.top - 1, c.Width() + 4, c.Height() + 2, 0xCC9999);
+    const Rect& c = d.geometry.layout.caption;
+    FrameSolidRect(d.dc, {c.left - 2, c.top - 1, c.right + 2, c.bottom + 1}, 0xCC9999);
 }
 
 void Background(ButtonDrawing& d)
 {
     if (d.state.background)
-        d.dc.BitBlt(0, 0, d.state.width, d.state.height, *d.state.background, 0, 0, SRCCOPY);
+        d.dc.BitBlt(0, 0, d.Width(), d.Height(), *d.state.background, 0, 0, SRCCOPY);
 }
 
 } // namespace
@@ -93,29 +93,29 @@ void DrawRoundedLight(ButtonDrawing& d, Phase phase)
 void DrawFlatFramed(ButtonDrawing& d, Phase phase)
 {
     DeviceContext& dc = d.dc;
-    const int w = d.state.width, h = d.state.height;
+    const int w = d.Width(), h = d.Height();
     const Palette& p = d.palette;
     switch (phase) {
     case Phase::Up:
-        Fill(dc, 1, 1, w - 1, h - 1, d.Shifted(p.face, 12));
+        FillSolidRect(dc, {1, 1, w, h}, d.Shifted(p.face, 12));
         DrawCaption(d, UpCaptionState(d));
-        Frame(dc, 1, 1, w - 1, h - 1, p.highlight);
-        Frame(dc, 0, 0, w - 1, h - 1, d.Shifted(p.shadow, -26));
-        Pixel(dc, 1, h - 2, d.Shifted(p.shadow, 26));
-        Pixel(dc, w - 2, 1, d.Shifted(p.shadow, 26));
+        FrameSolidRect(dc, {1, 1, w, h}, p.highlight);
+        FrameSolidRect(dc, {0, 0, w - 1, h - 1}, d.Shifted(p.shadow, -26));
+        dc.SetPixelV(1, h - 2, d.Shifted(p.shadow, 26));
+        dc.SetPixelV(w - 2, 1, d.Shifted(p.shadow, 26));
         CaptionFrame(d);
         break;
     case Phase::Pressed:
-        Fill(dc, 1, 1, w - 2, h - 2, d.Shifted(p.shadow, 16));
-        Frame(dc, 0, 0, w - 1, h - 1, d.Shifted(p.shadow, -26));
-        Line(dc, w - 1, 1, w - 1, h, p.highlight);
-        Line(dc, 1, h - 1, w - 1, h - 1, p.highlight);
-        DrawCaptionText(d, d.state.layout.caption, p.textOver);
+        FillSolidRect(dc, {1, 1, w - 1, h - 1}, d.Shifted(p.shadow, 16));
+        FrameSolidRect(dc, {0, 0, w - 1, h - 1}, d.Shifted(p.shadow, -26));
+        DrawSolidLine(dc, w - 1, 1, w - 1, h, p.highlight);
+        DrawSolidLine(dc, 1, h - 1, w - 1, h - 1, p.highlight);
+        DrawCaptionText(d, d.geometry.layout.caption, p.textOver);
         CaptionFrame(d);
         break;
     case Phase::Disabled:
         DrawCaption(d, 4);
-        Frame(dc, 0, 0, w, h, p.shadow);
+        FrameSolidRect(dc, {0, 0, w, h}, p.shadow);
         break;
     }
 }
@@ -124,22 +124,24 @@ void DrawHoverFill(ButtonDrawing& d, Phase phase)
 {
     DeviceContext& dc = d.dc;
     const LookState& s = d.state;
-    const int w = s.width, h = s.height;
+    const int w = d.Width(), h = d.Height();
     const Palette& p = d.palette;
     switch (phase) {
     case Phase::Up:
         if (s.hovered)
-            Fill(dc, 1, 1, w, h, p.hoverFill);
+            FillSolidRect(dc, {1, 1, w + 1, h + 1}, p.hoverFill);
         DrawCaption(d, UpCaptionState(d));
         if (s.hovered)
-            Frame(dc, 0, 0, w, h, p.accent);
+            FrameSolidRect(dc, {0, 0, w, h}, p.accent);
         DrawFocusIfShown(d);
         break;
     case Phase::Pressed:
-        if (s.hovered)
-            Fill(dc, 0, 0, w, h, s.scheme == 2 ? d.Shifted(p.hoverFill, -32) : Tint(p.accent, 128));
+        if (s.hovered) {
+            const bool custom = d.props.colorScheme == 2;
+            FillSolidRect(dc, {0, 0, w, h}, custom ? d.Shifted(p.hoverFill, -32) : Tint(p.accent, 128));
+        }
         DrawCaption(d, 2);
-        Frame(dc, 0, 0, w, h, p.accent);
+        FrameSolidRect(dc, {0, 0, w, h}, p.accent);
         DrawFocusIfShown(d);
         break;
     case Phase::Disabled:
@@ -172,11 +174,11 @@ void DrawOval(ButtonDrawing& d, Phase phase)
     const Palette& p = d.palette;
     switch (phase) {
     case Phase::Up:
-        EllipseShape(d.dc, 0, 0, s.width, s.height, s.hovered ? p.shadow : p.face, p.face);
+        DrawSolidEllipse(d.dc, {0, 0, d.Width(), d.Height()}, 2, s.hovered ? p.shadow : p.face, p.face);
         DrawCaption(d, UpCaptionState(d));
         break;
     case Phase::Pressed:
-        EllipseShape(d.dc, 0, 0, s.width, s.height, p.darkShadow, d.Shifted(p.face, -32));
+        DrawSolidEllipse(d.dc, {0, 0, d.Width(), d.Height()}, 2, p.darkShadow, d.Shifted(p.face, -32));
         DrawCaption(d, 2);
         break;
     case Phase::Disabled:

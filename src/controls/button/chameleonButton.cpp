@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr uint32_t kSystemButtonFace = SYSTEM_COLOR_FLAG | COLOR_BTNFACE;
-constexpr uint32_t kSystemButtonText = SYSTEM_COLOR_FLAG | COLOR_BTNTEXT;
 // The hover check runs while the pointer is over the button only. Leaving is
 // reported by the leave event; the timer is the fallback where the pointer's
 // position is known, so a slow tick is enough (3 ms would wake the X server
@@ -27,14 +25,13 @@ constexpr int kOverTimerInterval = 50;
 } // namespace
 
 chameleonButton::chameleonButton(QWidget* parent)
-    : QWidget(parent), backColor_(kSystemButtonFace), backOver_(kSystemButtonFace),
-      foreColor_(kSystemButtonText), foreOver_(kSystemButtonText), font_(FontObject::Default())
+    : QWidget(parent)
 {
     button::InstallButtonAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    QWidget::setFont(font_.ToQFont());
+    QWidget::setFont(props_.font.ToQFont());
     overTimer_.setInterval(kOverTimerInterval);
     connect(&overTimer_, &QTimer::timeout, this, &chameleonButton::OverTimerTick);
     DerivePalette();
@@ -51,13 +48,13 @@ chameleonButton::~chameleonButton()
 button::Palette chameleonButton::PaletteFrom(uint32_t back) const
 {
     button::PaletteInputs in;
-    in.scheme = colorScheme_;
-    in.buttonType = buttonType_;
-    in.soft = softBevel_;
+    in.scheme = props_.colorScheme;
+    in.buttonType = props_.buttonType;
+    in.soft = props_.softBevel;
     in.back = TranslateColor(back);
-    in.fore = TranslateColor(foreColor_);
-    in.foreOver = TranslateColor(foreOver_);
-    in.mask = TranslateColor(maskColor_);
+    in.fore = TranslateColor(props_.foreColor);
+    in.foreOver = TranslateColor(props_.foreOver);
+    in.mask = TranslateColor(props_.maskColor);
     // A Qt parent paints from its palette, so its window colours stand for the
     // background and text colours of its device context.
     const QPalette parentPalette = parentWidget() ? parentWidget()->palette() : palette();
@@ -75,62 +72,63 @@ button::Palette chameleonButton::PaletteFrom(uint32_t back) const
 
 void chameleonButton::DerivePalette()
 {
-    palette_ = PaletteFrom(backColor_);
+    palette_ = PaletteFrom(props_.backColor);
 }
 
 button::Layout chameleonButton::LayOutWith(const FontObject& font) const
 {
     button::LayoutInputs in;
-    in.width = width_;
-    in.height = height_;
-    in.pictureWidth = pictureWidth_;
-    in.pictureHeight = pictureHeight_;
-    in.position = picturePosition_;
-    in.hasPicture = pictureNormal_ || pictureOver_;
-    in.caption = caption_;
-    return button::LayOut(in, button::CaptionMeasure(font), layout_);
+    in.width = geometry_.width;
+    in.height = geometry_.height;
+    in.pictureWidth = geometry_.pictureWidth;
+    in.pictureHeight = geometry_.pictureHeight;
+    in.position = props_.picturePosition;
+    in.hasPicture = props_.pictureNormal || props_.pictureOver;
+    in.caption = props_.caption;
+    return button::LayOut(in, button::CaptionMeasure(font), geometry_.layout);
 }
 
 void chameleonButton::LayOut()
 {
-    layout_ = LayOutWith(font_);
-    if (buttonType_ == HighlightGradient) {
-        FontObject bold = font_;
+    geometry_.layout = LayOutWith(props_.font);
+    if (props_.buttonType == HighlightGradient) {
+        FontObject bold = props_.font;
         bold.SetBold(true);
-        boldLayout_ = LayOutWith(bold);
+        geometry_.boldLayout = LayOutWith(bold);
     } else {
-        boldLayout_ = layout_;
+        geometry_.boldLayout = geometry_.layout;
     }
 }
 
 void chameleonButton::MeasurePicture()
 {
-    pictureWidth_ = pictureNormal_ ? button::PicturePixels(pictureNormal_->Width()) : 0;
-    pictureHeight_ = pictureNormal_ ? button::PicturePixels(pictureNormal_->Height()) : 0;
+    const PicturePtr& picture = props_.pictureNormal;
+    geometry_.pictureWidth = picture ? HimetricToPixels(picture->Width()) : 0;
+    geometry_.pictureHeight = picture ? HimetricToPixels(picture->Height()) : 0;
 }
 
 void chameleonButton::ResizeProcedure()
 {
     if (resizeGuard_)
         return;
-    width_ = width();
-    height_ = height();
-    focusRect_ = Rect{0, 0, width_, height_};
-    if (buttonType_ == HighlightGradient) {
-        InflateRect(focusRect_, -5, -5);
-        OffsetRect(focusRect_, 1, 1);
-    } else if (buttonType_ >= ThinRaised && buttonType_ <= Oval) {
-        InflateRect(focusRect_, -3, -3);
+    geometry_.width = width();
+    geometry_.height = height();
+    geometry_.focusRect = Rect{0, 0, geometry_.width, geometry_.height};
+    if (props_.buttonType == HighlightGradient) {
+        InflateRect(geometry_.focusRect, -5, -5);
+        OffsetRect(geometry_.focusRect, 1, 1);
+    } else if (props_.buttonType >= ThinRaised && props_.buttonType <= Oval) {
+        InflateRect(geometry_.focusRect, -3, -3);
     } else {
-        InflateRect(focusRect_, -4, -4);
+        InflateRect(geometry_.focusRect, -4, -4);
     }
     LayOut();
-    const Region region = button::RegionForStyle(buttonType_, width_, height_);
+    const Region region = button::RegionForStyle(props_.buttonType, geometry_.width, geometry_.height);
     if (region.IsEmpty())
         clearMask();
     else
         setMask(region.ToQRegion());
-    if (height_ != 0)
+    if (geometry_.height != 0)
         Redraw(0, true);
 }
 
@@ -155,50 +153,23 @@ void chameleonButton::CopyBackground()
 
 void chameleonButton::Redraw(int state, bool force)
 {
-    if (checkBoxBehaviour_ && value_)
+    if (props_.checkBoxBehaviour && props_.value)
         state = 2;
-    const bool changed = force || caption_ != lastCaption_ || state != lastState_;
-    if (!changed || height_ == 0 || !drawingEnabled_)
+    const bool changed = force || props_.caption != lastCaption_ || state != lookState_.drawnState;
+    if (!changed || geometry_.height == 0 || !drawingEnabled_)
         return;
-    const bool pressedChanged = state != lastState_;
-    lastState_ = state;
-    lastCaption_ = caption_;
-    if (surface_.width() != width_ || surface_.height() != height_)
-        surface_ = QImage(width_, height_, QImage::Format_RGB32);
+    lookState_.drawnState = state;
+    lastCaption_ = props_.caption;
+    if (surface_.width() != geometry_.width || surface_.height() != geometry_.height)
+        surface_ = QImage(geometry_.width, geometry_.height, QImage::Format_RGB32);
     // Under custom colours the hovered button is drawn from BackOver alone.
     const button::Palette palette =
-        (hovered_ && colorScheme_ == CustomColors) ? PaletteFrom(backOver_) : palette_;
-    button::LookState s;
-    s.width = width_;
-    s.height = height_;
-    s.look = buttonType_;
-    s.scheme = colorScheme_;
-    s.hovered = hovered_;
-    s.focused = focused_;
-    s.enabled = enabled_;
-    s.showFocusRect = showFocusRect_;
-    s.displayAsDefault = displayAsDefault_;
-    s.soft = softBevel_;
-    s.specialEffect = specialEffect_;
-    s.drawnState = state;
-    s.caption = caption_;
-    s.font = font_;
-    s.layout = layout_;
-    s.boldLayout = boldLayout_;
-    s.focusRect = focusRect_;
-    s.pictureNormal = pictureNormal_;
-    s.pictureOver = pictureOver_;
-    s.pictureWidth = pictureWidth_;
-    s.pictureHeight = pictureHeight_;
-    s.useMaskColor = useMaskColor_;
-    s.useGreyscale = useGreyscale_;
-    s.picturePosition = picturePosition_;
-    s.background = background_.isNull() ? nullptr : &background_;
+        (lookState_.hovered && props_.colorScheme == CustomColors) ? PaletteFrom(props_.backOver) : palette_;
+    lookState_.background = background_.isNull() ? nullptr : &background_;
     DeviceContext dc(surface_);
-    lastCaptionState_ = button::RenderButton(dc, palette, s, state, lastCaptionState_);
+    lastCaptionState_ = button::RenderButton(dc, palette, props_, geometry_, lookState_, lastCaptionState_);
     update();
-    if (pressedChanged)
-        NotifyAccessibleState();
+    NotifyAccessibleState();
 }
 
 void chameleonButton::paintEvent(QPaintEvent* event)
@@ -213,12 +184,12 @@ void chameleonButton::paintEvent(QPaintEvent* event)
 
 void chameleonButton::Refresh()
 {
-    if (buttonType_ == Transparent)
+    if (props_.buttonType == Transparent)
         CopyBackground();
     DerivePalette();
     LayOut();
     drawingEnabled_ = true;
-    Redraw(lastState_, true);
+    Redraw(lookState_.drawnState, true);
 }
 
 void chameleonButton::DisableRefresh()
@@ -228,16 +199,16 @@ void chameleonButton::DisableRefresh()
 
 void chameleonButton::AmbientChanged()
 {
-    if (colorScheme_ != CustomColors)
+    if (props_.colorScheme != CustomColors)
         DerivePalette();
-    Redraw(lastState_, true);
+    Redraw(lookState_.drawnState, true);
 }
 
 void chameleonButton::SetDisplayAsDefault(bool value)
 {
-    if (displayAsDefault_ == value)
+    if (lookState_.displayAsDefault == value)
         return;
-    displayAsDefault_ = value;
+    lookState_.displayAsDefault = value;
     AmbientChanged();
 }
 
@@ -249,17 +220,14 @@ void chameleonButton::DeriveAccessKey()
         releaseShortcut(shortcutId_);
         shortcutId_ = 0;
     }
-    accessKey_ = button::AccessKeyOf(caption_);
+    accessKey_ = button::AccessKeyOf(props_.caption);
     if (!accessKey_.isNull()) {
         // The window delivers Alt+key to us as a shortcut event.
         const QKeySequence key = QKeySequence::mnemonic(QStringLiteral("&") + accessKey_);
         if (!key.isEmpty())
             shortcutId_ = grabShortcut(key, Qt::WindowShortcut);
     }
-    if (QAccessible::isActive()) {
-        QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&nameChanged);
-    }
+    NotifyAccessibleName();
 }
 
 void chameleonButton::AccessKeyPress()
@@ -268,14 +236,31 @@ void chameleonButton::AccessKeyPress()
     ClickFromSystem();
 }
 
+// Assistive technology hears of a change only when what the button shows
+// changed, and nothing while it is hidden (it reads the state when shown).
+void chameleonButton::NotifyAccessibleName()
+{
+    if (props_.caption == announcedCaption_)
+        return;
+    announcedCaption_ = props_.caption;
+    if (!isVisible() || !QAccessible::isActive())
+        return;
+    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
+}
+
 void chameleonButton::NotifyAccessibleState()
 {
-    if (!QAccessible::isActive())
+    const button::AccessibleStateBits now = button::AccessibleStateOf(*this);
+    if (now == announcedState_)
         return;
     QAccessible::State changed;
-    changed.pressed = true;
-    changed.checked = true;
-    changed.checkable = true;
+    changed.pressed = now.pressed != announcedState_.pressed;
+    changed.checkable = now.checkable != announcedState_.checkable;
+    changed.checked = now.checked != announcedState_.checked;
+    announcedState_ = now;
+    if (!isVisible() || !QAccessible::isActive())
+        return;
     QAccessibleStateChangeEvent event(this, changed);
     QAccessible::updateAccessibility(&event);
 }

@@ -2,8 +2,8 @@
 // Owner-drawn push button with fourteen looks, four colour schemes, pictures and
 // caption effects. The widget holds the state; the looks in ButtonLooks.h draw
 // it into a persistent image that paintEvent shows.
-#include "ButtonLayout.h"
-#include "ButtonPalette.h"
+#include "ButtonAccessible.h"
+#include "ButtonDrawing.h"
 #include "ColorValue.h"
 #include "FontObject.h"
 #include "Picture.h"
@@ -33,62 +33,62 @@ public:
     ~chameleonButton() override;
 
     // --- properties, in the order of the control's interface ------------------
-    uint32_t BackColor() const { return backColor_; }
+    uint32_t BackColor() const { return props_.backColor; }
     void SetBackColor(uint32_t value);
-    uint32_t BackOver() const { return backOver_; }
+    uint32_t BackOver() const { return props_.backOver; }
     void SetBackOver(uint32_t value);
-    uint32_t ForeColor() const { return foreColor_; }
+    uint32_t ForeColor() const { return props_.foreColor; }
     void SetForeColor(uint32_t value);
-    uint32_t ForeOver() const { return foreOver_; }
+    uint32_t ForeOver() const { return props_.foreOver; }
     void SetForeOver(uint32_t value);
-    uint32_t MaskColor() const { return maskColor_; }
+    uint32_t MaskColor() const { return props_.maskColor; }
     void SetMaskColor(uint32_t value);
-    int32_t ButtonType() const { return buttonType_; }
+    int32_t ButtonType() const { return props_.buttonType; }
     void SetButtonType(int32_t value);
-    QString Caption() const { return caption_; }
+    QString Caption() const { return props_.caption; }
     void SetCaption(const QString& caption);
-    bool Enabled() const { return enabled_; }
+    bool Enabled() const { return props_.enabled; }
     void SetEnabled(bool enabled);
-    FontObject Font() const { return font_; }
+    FontObject Font() const { return props_.font; }
     void SetFont(const FontObject& font);
-    bool FontBold() const { return font_.Bold(); }
+    bool FontBold() const { return props_.font.Bold(); }
     void SetFontBold(bool value);
-    bool FontItalic() const { return font_.Italic(); }
+    bool FontItalic() const { return props_.font.Italic(); }
     void SetFontItalic(bool value);
-    bool FontUnderline() const { return font_.Underline(); }
+    bool FontUnderline() const { return props_.font.Underline(); }
     void SetFontUnderline(bool value);
     int16_t FontSize() const;
     void SetFontSize(int16_t points);
-    QString FontName() const { return font_.Name(); }
+    QString FontName() const { return props_.font.Name(); }
     void SetFontName(const QString& name);
-    int32_t ColorScheme() const { return colorScheme_; }
+    int32_t ColorScheme() const { return props_.colorScheme; }
     void SetColorScheme(int32_t value);
-    bool ShowFocusRect() const { return showFocusRect_; }
+    bool ShowFocusRect() const { return props_.showFocusRect; }
     void SetShowFocusRect(bool value);
-    int16_t MousePointer() const { return mousePointer_; }
+    int16_t MousePointer() const { return props_.mousePointer; }
     void SetMousePointer(int16_t code);
-    PicturePtr MouseIcon() const { return mouseIcon_; }
+    PicturePtr MouseIcon() const { return props_.mouseIcon; }
     void SetMouseIcon(PicturePtr icon);
-    bool HandPointer() const { return handPointer_; }
+    bool HandPointer() const { return props_.handPointer; }
     void SetHandPointer(bool value);
     QWidget* hwnd() { return this; }
-    bool SoftBevel() const { return softBevel_; }
+    bool SoftBevel() const { return props_.softBevel; }
     void SetSoftBevel(bool value);
-    PicturePtr PictureNormal() const { return pictureNormal_; }
+    PicturePtr PictureNormal() const { return props_.pictureNormal; }
     void SetPictureNormal(PicturePtr picture);
-    PicturePtr PictureOver() const { return pictureOver_; }
+    PicturePtr PictureOver() const { return props_.pictureOver; }
     void SetPictureOver(PicturePtr picture);
-    int32_t PicturePosition() const { return picturePosition_; }
+    int32_t PicturePosition() const { return props_.picturePosition; }
     void SetPicturePosition(int32_t value);
-    bool UseMaskColor() const { return useMaskColor_; }
+    bool UseMaskColor() const { return props_.useMaskColor; }
     void SetUseMaskColor(bool value);
-    bool UseGreyscale() const { return useGreyscale_; }
+    bool UseGreyscale() const { return props_.useGreyscale; }
     void SetUseGreyscale(bool value);
-    int32_t SpecialEffect() const { return specialEffect_; }
+    int32_t SpecialEffect() const { return props_.specialEffect; }
     void SetSpecialEffect(int32_t value);
-    bool CheckBoxBehaviour() const { return checkBoxBehaviour_; }
+    bool CheckBoxBehaviour() const { return props_.checkBoxBehaviour; }
     void SetCheckBoxBehaviour(bool value);
-    bool Value() const { return value_; }
+    bool Value() const { return props_.value; }
     void SetValue(bool value);
     QString Version() const { return QStringLiteral("2.0.6"); }
 
@@ -107,7 +107,7 @@ public:
     bool UserMode() const { return userMode_; }
     // The container shows this button as its default button.
     void SetDisplayAsDefault(bool value);
-    bool DisplayAsDefault() const { return displayAsDefault_; }
+    bool DisplayAsDefault() const { return lookState_.displayAsDefault; }
     // The caption's access key was typed (Alt+key delivered by the window).
     void AccessKeyPress();
     // The lower-case access key of the caption, or a null QChar.
@@ -116,13 +116,13 @@ public:
     // --- what tests and tools read ----------------------------------------------
     // The image the control last drew (what its window shows).
     const QImage& Surface() const { return surface_; }
-    bool IsHovered() const { return hovered_; }
-    int LastDrawnState() const { return lastState_; }
+    bool IsHovered() const { return lookState_.hovered; }
+    int LastDrawnState() const { return lookState_.drawnState; }
     const button::Palette& CurrentPalette() const { return palette_; }
-    const button::Layout& CurrentLayout() const { return layout_; }
-    Rect FocusRect() const { return focusRect_; }
-    int PictureWidthPixels() const { return pictureWidth_; }
-    int PictureHeightPixels() const { return pictureHeight_; }
+    const button::Layout& CurrentLayout() const { return geometry_.layout; }
+    Rect FocusRect() const { return geometry_.focusRect; }
+    int PictureWidthPixels() const { return geometry_.pictureWidth; }
+    int PictureHeightPixels() const { return geometry_.pictureHeight; }
     QTimer& OverTimer() { return overTimer_; }
 
     // Redraw(state, force): state 0 up or 2 pressed; without force a drawing is
@@ -171,6 +171,7 @@ private:
     void ResizeProcedure();
     void CopyBackground();
     void ApplyPointer();
+    void ApplyHandPointerRule();
     void DeriveAccessKey();
     void MarkChanged(const char* key) { emit PropertyChanged(QString::fromLatin1(key)); }
     void FontChanged();
@@ -181,46 +182,19 @@ private:
     void ClickFromSystem();
     void SpaceClick();
     void NotifyAccessibleState();
+    void NotifyAccessibleName();
 
-    // Properties.
-    uint32_t backColor_;
-    uint32_t backOver_;
-    uint32_t foreColor_;
-    uint32_t foreOver_;
-    uint32_t maskColor_ = 0xC0C0C0;
-    int32_t buttonType_ = Standard3D;
-    QString caption_;
-    bool enabled_ = true;
-    FontObject font_;
-    int32_t colorScheme_ = SystemColors;
-    bool showFocusRect_ = true;
-    int16_t mousePointer_ = 0;
-    PicturePtr mouseIcon_;
-    bool handPointer_ = false;
-    bool softBevel_ = false;
-    PicturePtr pictureNormal_;
-    PicturePtr pictureOver_;
-    int32_t picturePosition_ = 0;
-    bool useMaskColor_ = true;
-    bool useGreyscale_ = false;
-    int32_t specialEffect_ = 0;
-    bool checkBoxBehaviour_ = false;
-    bool value_ = false;
+    button::ButtonProperties props_;
+    button::ButtonGeometry geometry_;
 
     // Ambient values.
     bool userMode_ = true;
-    bool displayAsDefault_ = false;
 
     // Internal state.
-    int width_ = 0;
-    int height_ = 0;
-    bool hovered_ = false;
-    bool focused_ = false;
+    button::LookState lookState_; // hovered, focused, shown as default, drawn state
     int lastButton_ = 0;  // 1 left, 2 right, 4 middle
     int lastKey_ = 0;     // virtual-key code
-    int lastState_ = 0;   // 0 up, 2 pressed
     QString lastCaption_;
-    bool lastCaptionDrawn_ = false; // nothing drawn yet: the first redraw always draws
     int lastCaptionState_ = 0;
     bool drawingEnabled_ = true;
     bool resizeGuard_ = false;
@@ -231,10 +205,8 @@ private:
     QImage surface_;
     QImage background_; // style 11: the parent's pixels under the control
     button::Palette palette_;
-    button::Layout layout_;
-    button::Layout boldLayout_;
-    Rect focusRect_;
-    int pictureWidth_ = 0;
-    int pictureHeight_ = 0;
     QTimer overTimer_;
+    // What assistive technology was last told (or would have been while hidden).
+    button::AccessibleStateBits announcedState_;
+    QString announcedCaption_;
 };

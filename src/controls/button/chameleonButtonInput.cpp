@@ -25,7 +25,7 @@ bool chameleonButton::PointerOverUs(const QPointF& position) const
 void chameleonButton::HoverStart()
 {
     overTimer_.start();
-    hovered_ = true;
+    lookState_.hovered = true;
     Redraw(0, true);
     emit MouseOver();
 }
@@ -33,7 +33,7 @@ void chameleonButton::HoverStart()
 void chameleonButton::HoverEnd()
 {
     overTimer_.stop();
-    hovered_ = false;
+    lookState_.hovered = false;
     Redraw(0, true);
     emit MouseOut();
 }
@@ -74,15 +74,15 @@ void chameleonButton::mouseMoveEvent(QMouseEvent* event)
         return;
     const bool over = PointerOverUs(event->position());
     if (over && held == 0) {
-        if (!hovered_)
+        if (!lookState_.hovered)
             HoverStart();
     } else if (over) {
         // Draw pressed as if hovered, and keep the hover flag as it was so a
         // hovered button does not report MouseOver a second time afterwards.
-        const bool wasHovered = hovered_;
-        hovered_ = true;
+        const bool wasHovered = lookState_.hovered;
+        lookState_.hovered = true;
         Redraw(2, false);
-        hovered_ = wasHovered;
+        lookState_.hovered = wasHovered;
     } else {
         Redraw(0, false);
     }
@@ -123,10 +123,10 @@ void chameleonButton::mouseDoubleClickEvent(QMouseEvent* event)
 
 void chameleonButton::ClickFromSystem()
 {
-    if (lastButton_ != 1 || !enabled_)
+    if (lastButton_ != 1 || !props_.enabled)
         return;
-    if (checkBoxBehaviour_) {
-        value_ = !value_;
+    if (props_.checkBoxBehaviour) {
+        props_.value = !props_.value;
         NotifyAccessibleState();
     }
     Redraw(0, true);
@@ -186,8 +186,8 @@ void chameleonButton::keyReleaseEvent(QKeyEvent* event)
 
 void chameleonButton::SpaceClick()
 {
-    if (checkBoxBehaviour_) {
-        value_ = !value_;
+    if (props_.checkBoxBehaviour) {
+        props_.value = !props_.value;
         NotifyAccessibleState();
     }
     Redraw(0, false);
@@ -198,25 +198,25 @@ void chameleonButton::SpaceClick()
 void chameleonButton::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    focused_ = true;
+    lookState_.focused = true;
     lastKey_ = 0;
-    Redraw(lastState_, true);
+    Redraw(lookState_.drawnState, true);
 }
 
 void chameleonButton::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    focused_ = false;
+    lookState_.focused = false;
     // A Space held while the focus leaves would otherwise stay drawn pressed.
     const bool spaceHeld = lastKey_ == kVkSpace;
     lastKey_ = 0;
-    Redraw(spaceHeld ? 0 : lastState_, true);
+    Redraw(spaceHeld ? 0 : lookState_.drawnState, true);
 }
 
 void chameleonButton::enterEvent(QEnterEvent* event)
 {
     QWidget::enterEvent(event);
-    if (QApplication::mouseButtons() == Qt::NoButton && !hovered_
+    if (QApplication::mouseButtons() == Qt::NoButton && !lookState_.hovered
         && PointerOverUs(event->position()))
         HoverStart();
 }
@@ -224,6 +224,6 @@ void chameleonButton::enterEvent(QEnterEvent* event)
 void chameleonButton::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
-    if (hovered_)
+    if (lookState_.hovered)
         HoverEnd();
 }

@@ -8,62 +8,62 @@
 
 void chameleonButton::SetBackColor(uint32_t value)
 {
-    backColor_ = value;
+    props_.backColor = value;
     if (!userMode_)
-        backOver_ = value;
+        props_.backOver = value;
     DerivePalette();
-    Redraw(lastState_, true);
+    Redraw(lookState_.drawnState, true);
     MarkChanged("BCOL");
 }
 
 void chameleonButton::SetBackOver(uint32_t value)
 {
-    backOver_ = value;
+    props_.backOver = value;
     DerivePalette();
-    Redraw(lastState_, true);
+    Redraw(lookState_.drawnState, true);
     MarkChanged("BCOLO");
 }
 
 void chameleonButton::SetForeColor(uint32_t value)
 {
-    foreColor_ = value;
+    props_.foreColor = value;
     if (!userMode_)
-        foreOver_ = value;
+        props_.foreOver = value;
     DerivePalette();
-    Redraw(lastState_, true);
+    Redraw(lookState_.drawnState, true);
     MarkChanged("FCOL");
 }
 
 void chameleonButton::SetForeOver(uint32_t value)
 {
-    foreOver_ = value;
+    props_.foreOver = value;
     DerivePalette();
-    Redraw(lastState_, true);
+    Redraw(lookState_.drawnState, true);
     MarkChanged("FCOLO");
 }
 
 void chameleonButton::SetMaskColor(uint32_t value)
 {
-    maskColor_ = value;
+    props_.maskColor = value;
     DerivePalette();
-    Redraw(lastState_, true);
+    Redraw(lookState_.drawnState, true);
     MarkChanged("MCOL");
 }
 
 void chameleonButton::SetSoftBevel(bool value)
 {
-    softBevel_ = value;
+    props_.softBevel = value;
     DerivePalette();
-    Redraw(lastState_, true);
+    Redraw(lookState_.drawnState, true);
     MarkChanged("SOFT");
 }
 
 void chameleonButton::SetButtonType(int32_t value)
 {
-    buttonType_ = value;
+    props_.buttonType = value;
     if (!userMode_ && value == FlatFramed) {
-        font_.SetBold(true);
-        QWidget::setFont(font_.ToQFont());
+        props_.font.SetBold(true);
+        QWidget::setFont(props_.font.ToQFont());
     } else if (value == Transparent && drawingEnabled_) {
         CopyBackground();
     }
@@ -75,7 +75,7 @@ void chameleonButton::SetButtonType(int32_t value)
 
 void chameleonButton::SetCaption(const QString& caption)
 {
-    caption_ = caption;
+    props_.caption = caption;
     DeriveAccessKey();
     LayOut();
     Redraw(0, true);
@@ -84,7 +84,7 @@ void chameleonButton::SetCaption(const QString& caption)
 
 void chameleonButton::SetEnabled(bool enabled)
 {
-    enabled_ = enabled;
+    props_.enabled = enabled;
     Redraw(0, true);
     setEnabled(enabled);
     MarkChanged("ENAB");
@@ -92,56 +92,56 @@ void chameleonButton::SetEnabled(bool enabled)
 
 void chameleonButton::FontChanged()
 {
-    QWidget::setFont(font_.ToQFont());
+    QWidget::setFont(props_.font.ToQFont());
     LayOut();
     Redraw(0, true);
 }
 
 void chameleonButton::SetFont(const FontObject& font)
 {
-    font_ = font;
+    props_.font = font;
     FontChanged();
     MarkChanged("FONT");
 }
 
 void chameleonButton::SetFontBold(bool value)
 {
-    font_.SetBold(value);
+    props_.font.SetBold(value);
     FontChanged();
 }
 
 void chameleonButton::SetFontItalic(bool value)
 {
-    font_.SetItalic(value);
+    props_.font.SetItalic(value);
     FontChanged();
 }
 
 void chameleonButton::SetFontUnderline(bool value)
 {
-    font_.SetUnderline(value);
+    props_.font.SetUnderline(value);
     FontChanged();
 }
 
 int16_t chameleonButton::FontSize() const
 {
-    return static_cast<int16_t>(button::RoundHalfEven(font_.Size()));
+    return static_cast<int16_t>(button::RoundHalfEven(props_.font.Size()));
 }
 
 void chameleonButton::SetFontSize(int16_t points)
 {
-    font_.SetSize(points);
+    props_.font.SetSize(points);
     FontChanged();
 }
 
 void chameleonButton::SetFontName(const QString& name)
 {
-    font_.SetName(name);
+    props_.font.SetName(name);
     FontChanged();
 }
 
 void chameleonButton::SetColorScheme(int32_t value)
 {
-    colorScheme_ = value;
+    props_.colorScheme = value;
     DerivePalette();
     Redraw(0, true);
     MarkChanged("COLTYPE");
@@ -149,30 +149,30 @@ void chameleonButton::SetColorScheme(int32_t value)
 
 void chameleonButton::SetShowFocusRect(bool value)
 {
-    showFocusRect_ = value;
-    Redraw(lastState_, true);
+    props_.showFocusRect = value;
+    Redraw(lookState_.drawnState, true);
     MarkChanged("FOCUSR");
 }
 
 void chameleonButton::SetSpecialEffect(int32_t value)
 {
-    specialEffect_ = value;
-    Redraw(lastState_, true);
+    props_.specialEffect = value;
+    Redraw(lookState_.drawnState, true);
     MarkChanged("FX");
 }
 
 void chameleonButton::SetCheckBoxBehaviour(bool value)
 {
-    checkBoxBehaviour_ = value;
-    Redraw(lastState_, true);
+    props_.checkBoxBehaviour = value;
+    Redraw(lookState_.drawnState, true);
     MarkChanged("CHECK");
     NotifyAccessibleState();
 }
 
 void chameleonButton::SetValue(bool value)
 {
-    value_ = value;
-    if (checkBoxBehaviour_)
+    props_.value = value;
+    if (props_.checkBoxBehaviour)
         Redraw(0, true);
     MarkChanged("VALUE");
     NotifyAccessibleState();
@@ -180,16 +180,16 @@ void chameleonButton::SetValue(bool value)
 
 void chameleonButton::ApplyPointer()
 {
-    if (mousePointer_ == button::kPointerCustom) {
-        if (handPointer_)
+    if (props_.mousePointer == button::kPointerCustom) {
+        if (props_.handPointer)
             setCursor(Qt::PointingHandCursor);
-        else if (mouseIcon_ && !mouseIcon_->Image().isNull())
-            setCursor(QCursor(QPixmap::fromImage(mouseIcon_->Image())));
+        else if (props_.mouseIcon && !props_.mouseIcon->Image().isNull())
+            setCursor(QCursor(QPixmap::fromImage(props_.mouseIcon->Image())));
         else
             unsetCursor();
         return;
     }
-    if (const auto shape = button::CursorShapeForCode(mousePointer_))
+    if (const auto shape = button::CursorShapeForCode(props_.mousePointer))
         setCursor(*shape);
     else
         unsetCursor();
@@ -197,69 +197,74 @@ void chameleonButton::ApplyPointer()
 
 void chameleonButton::SetMousePointer(int16_t code)
 {
-    mousePointer_ = code;
+    props_.mousePointer = code;
     ApplyPointer();
     MarkChanged("MPTR");
 }
 
 void chameleonButton::SetMouseIcon(PicturePtr icon)
 {
-    mouseIcon_ = std::move(icon);
+    props_.mouseIcon = std::move(icon);
     ApplyPointer();
     MarkChanged("MICON");
 }
 
+void chameleonButton::ApplyHandPointerRule()
+{
+    if (props_.handPointer) {
+        props_.mousePointer = button::kPointerCustom;
+    } else {
+        props_.mouseIcon.reset();
+        props_.mousePointer = button::kPointerArrow;
+    }
+}
+
 void chameleonButton::SetHandPointer(bool value)
 {
-    handPointer_ = value;
-    if (value) {
-        mousePointer_ = button::kPointerCustom;
-    } else {
-        mouseIcon_.reset();
-        mousePointer_ = button::kPointerArrow;
-    }
+    props_.handPointer = value;
+    ApplyHandPointerRule();
     ApplyPointer();
     MarkChanged("HAND");
 }
 
 void chameleonButton::SetPictureNormal(PicturePtr picture)
 {
-    pictureNormal_ = std::move(picture);
+    props_.pictureNormal = std::move(picture);
     MeasurePicture();
     LayOut();
-    Redraw(lastState_, true);
+    Redraw(lookState_.drawnState, true);
     MarkChanged("PICN");
 }
 
 void chameleonButton::SetPictureOver(PicturePtr picture)
 {
-    pictureOver_ = std::move(picture);
-    if (hovered_)
-        Redraw(lastState_, true);
+    props_.pictureOver = std::move(picture);
+    if (lookState_.hovered)
+        Redraw(lookState_.drawnState, true);
     // The container has always been told "PICO" here, though the stored key is "PICH".
     MarkChanged("PICO");
 }
 
 void chameleonButton::SetPicturePosition(int32_t value)
 {
-    picturePosition_ = value;
+    props_.picturePosition = value;
     MarkChanged("PICPOS");
     LayOut();
-    Redraw(lastState_, true);
+    Redraw(lookState_.drawnState, true);
 }
 
 void chameleonButton::SetUseMaskColor(bool value)
 {
-    useMaskColor_ = value;
-    if (pictureNormal_)
-        Redraw(lastState_, true);
+    props_.useMaskColor = value;
+    if (props_.pictureNormal)
+        Redraw(lookState_.drawnState, true);
     MarkChanged("UMCOL");
 }
 
 void chameleonButton::SetUseGreyscale(bool value)
 {
-    useGreyscale_ = value;
-    if (pictureNormal_)
-        Redraw(lastState_, true);
+    props_.useGreyscale = value;
+    if (props_.pictureNormal)
+        Redraw(lookState_.drawnState, true);
     MarkChanged("NGREY");
 }

@@ -30,7 +30,7 @@ void chameleonButton::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
-    if (buttonType_ == Transparent)
+    if (props_.buttonType == Transparent)
         CopyBackground();
     drawingEnabled_ = true;
     DerivePalette();

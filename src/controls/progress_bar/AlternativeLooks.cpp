@@ -1,133 +1,129 @@
 #include "AlternativeLooks.h"
 
+#include "DrawUtil.h"
 #include "FramedLooks.h"
 #include "ProgressColors.h"
-#include "ProgressPrimitives.h"
+#include "ProgressGradient.h"
+#include "ProgressMath.h"
 
 #include <limits>
 
-int32_t FillEnd(ProgressDrawState& s, int32_t look)
+namespace {
+
+Rect Client(const ProgressState& s)
 {
-    const int32_t L = s.clientRc.left;
-    const int32_t R = s.clientRc.right;
+    return Rect{0, 0, s.width, s.height};
+}
+
+} // namespace
+
+std::optional<int32_t> FillEnd(ProgressLook look, int32_t percent, int32_t width)
+{
     // Each look has its own divisor and width base; 101 keeps looks 5, 7 and 8
     // just short of the full width at 100 percent.
     switch (look) {
-    case 3: return s.Round(s.percent / 100.0 * (R - L) + L);
-    case 4: return s.Round(s.percent / 100.0 * (R - L - 4) + L);
-    case 5: return s.Round(s.percent / 101.0 * (R - L) + L);
-    case 6: return s.Round(s.percent / 100.0 * (R - L - 5) + L);
-    case 7: return s.Round(s.percent / 101.0 * (R - L) + L);
-    case 8: return s.Round(s.percent / 101.0 * (R - L) + L);
-    case 9: return s.Round(s.percent / 100.0 * (R - L - 4) + L);
+    case ProgressLook::Flat: return RoundToInt32(percent / 100.0 * width);
+    case ProgressLook::Etched: return RoundToInt32(percent / 100.0 * (width - 4));
+    case ProgressLook::Dark: return RoundToInt32(percent / 100.0 * (width - 5));
+    case ProgressLook::Glossy: return RoundToInt32(percent / 100.0 * (width - 4));
+    case ProgressLook::TwinGradient:
+    case ProgressLook::Hatched:
+    case ProgressLook::Picture: return RoundToInt32(percent / 101.0 * width);
     default: return 0;
     }
 }
 
-void DrawFlatStyle(DeviceContext& dc, ProgressDrawState& s)
+bool DrawFlatLook(DeviceContext& dc, const ProgressState& s)
 {
-    const int32_t E = FillEnd(s, 3);
-    if (s.overflow)
-        return;
-    FrameRectColor(dc, s.clientRc, LightenColor(s.resolvedColor, 100));
-    s.fillRc = Rect{1, 1, E, s.clientRc.bottom - 1};
-    FillRectColor(dc, s.fillRc, LightenColor(s.resolvedColor, 180));
+    const auto E = FillEnd(s.look, s.percent, s.width);
+    if (!E)
+        return false;
+    FrameSolidRect(dc, Client(s), LightenColor(s.color, 100));
+    FillSolidRect(dc, Rect{1, 1, *E, s.height - 1}, LightenColor(s.color, 180));
+    return true;
 }
 
-void DrawEtchedStyle(DeviceContext& dc, ProgressDrawState& s)
+bool DrawEtchedLook(DeviceContext& dc, const ProgressState& s)
 {
-    const int32_t E = FillEnd(s, 4);
-    if (s.overflow)
-        return;
-    dc.DrawEdge(s.clientRc, EDGE_ETCHED, BF_RECT);
-    uint32_t first = LightenColor(s.resolvedColor, 140);
-    uint32_t last = LightenColor(s.resolvedColor, 200);
-    DrawGradient(dc, first, last, 2, 2, E, s.clientRc.bottom - 3, true);
+    const auto E = FillEnd(s.look, s.percent, s.width);
+    if (!E)
+        return false;
+    Rect edge = Client(s);
+    dc.DrawEdge(edge, EDGE_ETCHED, BF_RECT);
+    DrawGradient(dc, LightenColor(s.color, 140), LightenColor(s.color, 200), 2, 2, *E, s.height - 3, true);
+    return true;
 }
 
-void DrawTwinGradientStyle(DeviceContext& dc, ProgressDrawState& s)
+bool DrawTwinGradientLook(DeviceContext& dc, const ProgressState& s)
 {
-    const int32_t E = FillEnd(s, 5);
-    if (s.overflow)
-        return;
-    const int32_t R = s.clientRc.right;
-    const int32_t B = s.clientRc.bottom;
-    FrameRectColor(dc, s.clientRc, LightenColor(s.resolvedColor, 10));
-    s.fillRc.right = E;
-    uint32_t color = s.resolvedColor;
-    uint32_t light = LightenColor(color, 100);
-    DrawGradient(dc, color, light, 2, 2, R - 2, B - 5, false);
-    uint32_t pale = LightenColor(s.resolvedColor, 250);
-    color = s.resolvedColor;
-    DrawGradient(dc, pale, color, 3, 3, E, B - 6, false);
-    DrawLine(dc, E, 2, E, B - 2, LightenColor(s.resolvedColor, 25));
+    const auto E = FillEnd(s.look, s.percent, s.width);
+    if (!E)
+        return false;
+    const int32_t R = s.width, B = s.height;
+    FrameSolidRect(dc, Client(s), LightenColor(s.color, 10));
+    DrawGradient(dc, s.color, LightenColor(s.color, 100), 2, 2, R - 2, B - 5, false);
+    DrawGradient(dc, LightenColor(s.color, 250), s.color, 3, 3, *E, B - 6, false);
+    DrawSolidLine(dc, *E, 2, *E, B - 2, LightenColor(s.color, 25));
+    return true;
 }
 
-void DrawDarkStyle(DeviceContext& dc, ProgressDrawState& s)
+bool DrawDarkLook(DeviceContext& dc, const ProgressState& s)
 {
-    const int32_t E = FillEnd(s, 6);
-    if (s.overflow)
-        return;
-    FrameRectColor(dc, s.clientRc, MixColors(s.resolvedColor, 0x000000, 200));
-    uint32_t dark = LightenColor(TranslateColor(MixColors(s.resolvedColor, 0x000000, 100)), 10);
-    uint32_t black = 0x000000;
-    DrawGradient(dc, black, dark, 2, 2, E, s.clientRc.bottom - 2, true);
+    const auto E = FillEnd(s.look, s.percent, s.width);
+    if (!E)
+        return false;
+    FrameSolidRect(dc, Client(s), MixColors(s.color, 0x000000, 200));
+    const ColorRef dark = LightenColor(TranslateColor(MixColors(s.color, 0x000000, 100)), 10);
+    DrawGradient(dc, 0x000000, dark, 2, 2, *E, s.height - 2, true);
+    return true;
 }
 
-void DrawHatchedStyle(DeviceContext& dc, ProgressDrawState& s)
+bool DrawHatchedLook(DeviceContext& dc, const ProgressState& s)
 {
-    const int32_t E = FillEnd(s, 7);
-    if (s.overflow)
-        return;
-    dc.DrawEdge(s.clientRc, EDGE_BUMP, BF_RECT);
-    s.fillRc = Rect{2, 2, E, s.clientRc.bottom - 2};
+    const auto E = FillEnd(s.look, s.percent, s.width);
+    if (!E)
+        return false;
+    Rect edge = Client(s);
+    dc.DrawEdge(edge, EDGE_BUMP, BF_RECT);
     // The style is taken as a 16-bit integer; one that does not fit is an overflow.
-    if (s.hatchStyle < std::numeric_limits<int16_t>::min() ||
-        s.hatchStyle > std::numeric_limits<int16_t>::max()) {
-        s.overflow = true;
-        return;
-    }
-    const Brush hatch = Brush::Hatch(static_cast<int16_t>(s.hatchStyle), TranslateColor(s.resolvedColor));
-    dc.SetBkColor(LightenColor(s.resolvedColor, 140));
-    dc.FillRect(s.fillRc, hatch);
+    using Limits = std::numeric_limits<int16_t>;
+    if (s.hatchStyle < Limits::min() || s.hatchStyle > Limits::max())
+        return false;
+    const Brush hatch = Brush::Hatch(static_cast<int16_t>(s.hatchStyle), s.color);
+    // Left selected: the gaps show it only while the background mode is opaque.
+    dc.SetBkColor(LightenColor(s.color, 140));
+    dc.FillRect(Rect{2, 2, *E, s.height - 2}, hatch);
+    return true;
 }
 
-void DrawPictureStyle(DeviceContext& dc, ProgressDrawState& s)
+bool DrawPictureLook(DeviceContext& dc, const ProgressState& s)
 {
-    const int32_t E = FillEnd(s, 8);
-    if (s.overflow)
-        return;
-    dc.DrawEdge(s.clientRc, BDR_SUNKENOUTER, BF_RECT);
+    const auto E = FillEnd(s.look, s.percent, s.width);
+    if (!E)
+        return false;
+    Rect edge = Client(s);
+    dc.DrawEdge(edge, BDR_SUNKENOUTER, BF_RECT);
     if (!s.pattern)
-        return;
-    s.fillRc.right = E;
+        return true;
     // Only a bitmap makes a pattern brush; an icon's handle draws nothing.
     const Brush pattern = s.pattern->IsBitmap() ? Brush::Pattern(s.pattern->Image()) : Brush();
     const Brush previous = dc.SelectBrush(pattern);
-    dc.PatBlt(2, 2, E, s.clientRc.bottom - 4, PATCOPY);
+    dc.PatBlt(2, 2, *E, s.height - 4, PATCOPY);
     dc.SelectBrush(previous);
+    return true;
 }
 
-void DrawGlossyStyle(DeviceContext& dc, ProgressDrawState& s)
+bool DrawGlossyLook(DeviceContext& dc, const ProgressState& s)
 {
-    const int32_t E = FillEnd(s, 9);
-    if (s.overflow)
-        return;
-    const int32_t R = s.clientRc.right;
-    const int32_t B = s.clientRc.bottom;
-    s.fillRc.right = E;
-    const int32_t h = s.Round((B - 3) / 2.0);
-    uint32_t c1 = 0xFFFFFF, c2 = 0xC0C0C0;
-    DrawGradient(dc, c1, c2, 2, 2, R - 3, h, false);
-    c1 = MixColors(0xC0C0C0, 0x000000, 255);
-    c2 = 0xC0C0C0;
-    DrawGradient(dc, c1, c2, 2, h, R - 3, h, false);
-    c1 = LightenColor(s.resolvedColor, 150);
-    c2 = MixColors(s.resolvedColor, 0x000000, 180);
-    DrawGradient(dc, c1, c2, 2, 2, E, h, false);
-    c1 = MixColors(s.resolvedColor, 0x000000, 190);
-    c2 = s.resolvedColor;
-    DrawGradient(dc, c1, c2, 2, h, E, h, false);
-    s.clientRc.left += 3;
-    DrawFrame(dc, s);
+    const auto E = FillEnd(s.look, s.percent, s.width);
+    const auto h = RoundToInt32((s.height - 3) / 2.0);
+    if (!E || !h)
+        return false;
+    const int32_t R = s.width;
+    DrawGradient(dc, 0xFFFFFF, 0xC0C0C0, 2, 2, R - 3, *h, false);
+    DrawGradient(dc, MixColors(0xC0C0C0, 0x000000, 255), 0xC0C0C0, 2, *h, R - 3, *h, false);
+    DrawGradient(dc, LightenColor(s.color, 150), MixColors(s.color, 0x000000, 180), 2, 2, *E, *h, false);
+    DrawGradient(dc, MixColors(s.color, 0x000000, 190), s.color, 2, *h, *E, *h, false);
+    DrawFrame(dc, R, s.height);
+    return true;
 }

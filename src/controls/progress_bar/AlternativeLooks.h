@@ -1,15 +1,19 @@
 #pragma once
-// The seven looks that fill left to right on their own terms (Scrolling 3 to 9).
+// The seven looks that fill left to right on their own terms (Scrolling 3 to
+// 9). Each returns false when its checked arithmetic overflowed.
 #include "DeviceContext.h"
-#include "ProgressDrawState.h"
+#include "ProgressState.h"
 
-void DrawFlatStyle(DeviceContext& dc, ProgressDrawState& s);
-void DrawEtchedStyle(DeviceContext& dc, ProgressDrawState& s);
-void DrawTwinGradientStyle(DeviceContext& dc, ProgressDrawState& s);
-void DrawDarkStyle(DeviceContext& dc, ProgressDrawState& s);
-void DrawHatchedStyle(DeviceContext& dc, ProgressDrawState& s);
-void DrawPictureStyle(DeviceContext& dc, ProgressDrawState& s);
-void DrawGlossyStyle(DeviceContext& dc, ProgressDrawState& s);
+#include <optional>
 
-// The fill end of look `look` (3 to 9), rounded half to even; flags an overflow.
-int32_t FillEnd(ProgressDrawState& s, int32_t look);
+bool DrawFlatLook(DeviceContext& dc, const ProgressState& s);
+bool DrawEtchedLook(DeviceContext& dc, const ProgressState& s);
+bool DrawTwinGradientLook(DeviceContext& dc, const ProgressState& s);
+bool DrawDarkLook(DeviceContext& dc, const ProgressState& s);
+bool DrawHatchedLook(DeviceContext& dc, const ProgressState& s);
+bool DrawPictureLook(DeviceContext& dc, const ProgressState& s);
+bool DrawGlossyLook(DeviceContext& dc, const ProgressState& s);
+
+// Where the fill of `look` (3 to 9) ends in a bar `width` wide, rounded half
+// to even; nullopt when it does not fit 32 bits.
+std::optional<int32_t> FillEnd(ProgressLook look, int32_t percent, int32_t width);

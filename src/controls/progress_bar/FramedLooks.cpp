@@ -1,117 +1,123 @@
 #include "FramedLooks.h"
 
+#include "DrawUtil.h"
 #include "ProgressColors.h"
+#include "ProgressGradient.h"
 #include "ProgressMath.h"
-#include "ProgressPrimitives.h"
 
-void CalcFill(DeviceContext&, ProgressDrawState& s)
+namespace {
+
+// Looks 0 to 2 leave three columns on the left for the frame.
+constexpr int32_t kFrameLeft = 3;
+constexpr int32_t kBlockGap = 2;
+
+int32_t BlockWidth(const ProgressState& s)
 {
-    s.blockWidth = s.look == 0 ? 6 : 0;
-    s.blockGap = 2;
-    const int32_t period = s.blockWidth + s.blockGap;
-    s.clientRc.left += 3;
-    const int32_t L = s.clientRc.left;
-    const int32_t R = s.clientRc.right;
-    const int32_t B = s.clientRc.bottom;
-    s.fillRc = s.clientRc;
+    return s.look == ProgressLook::Segmented ? 6 : 0;
+}
+
+bool DrawMarquee(DeviceContext& dc, const ProgressState& s, const Rect& fill)
+{
+    const int32_t R = s.width, B = s.height;
+    for (int i = 0; i < 3; ++i) {
+        const ColorRef first = LightenColor(s.color, 220 - 40 * i);
+        const ColorRef last = LightenColor(s.color, 200 - 40 * i);
+        if (s.vertical) {
+            DrawGradient(dc, first, last, R - 2, fill.top + 12 * i, 2, 9, false);
+            continue;
+        }
+        // Three blocks 10 wide, 2 apart, travelling with the percentage.
+        const auto lag = CheckedSub(100, s.percent);
+        const auto left = lag ? RoundToInt32(fill.right + 12 * i - *lag / 100.0 * 45) : std::nullopt;
+        if (!left)
+            return false;
+        DrawGradient(dc, first, last, *left, 3, 9, B - 2, true);
+    }
+    return true;
+}
+
+bool DrawFramedFill(DeviceContext& dc, const ProgressState& s, const Rect& fill)
+{
+    if (s.look == ProgressLook::Marquee)
+        return DrawMarquee(dc, s, fill);
+    const int32_t R = s.width, B = s.height;
+    const ColorRef light = LightenColor(s.color, 150);
+    if (s.vertical) {
+        DrawGradient(dc, light, s.color, 4, fill.top, 4, B, true);
+        FillSolidRect(dc, Rect{9, fill.top, R - 8, B}, s.color);
+        DrawGradient(dc, s.color, light, R - 8, fill.top, 4, B, true);
+    } else {
+        const int32_t rr = fill.right + 4 > R ? fill.right - 4 : fill.right;
+        DrawGradient(dc, light, s.color, 4, 3, rr, 6, false);
+        FillSolidRect(dc, Rect{4, 8, rr, B - 8}, s.color);
+        DrawGradient(dc, s.color, light, 4, B - 10, rr, 6, false);
+    }
+    return true;
+}
+
+// White gaps across the fill: two columns (or rows) after every block.
+void DrawBlockGaps(DeviceContext& dc, const ProgressState& s, const Rect& fill)
+{
+    const int32_t period = BlockWidth(s) + kBlockGap;
+    if (s.vertical) {
+        for (int32_t y = fill.bottom; y >= fill.top + BlockWidth(s); y -= period)
+            FillSolidRect(dc, Rect{kFrameLeft, y - 2, s.width, y - 2 + kBlockGap}, 0xFFFFFF);
+    } else {
+        for (int32_t x = fill.left + BlockWidth(s); x <= fill.right; x += period)
+            FillSolidRect(dc, Rect{x + 1, 0, x + 1 + kBlockGap, s.height}, 0xFFFFFF);
+    }
+}
+
+} // namespace
+
+std::optional<Rect> FramedFill(const ProgressState& s)
+{
+    const int32_t period = BlockWidth(s) + kBlockGap;
+    const int32_t L = kFrameLeft, R = s.width, B = s.height;
+    Rect fill{L, 0, R, B};
     // 98, not 100: the bar looks full from 98 percent on.
-    s.fillFraction = s.percent / 98.0;
-    if (s.fillFraction < 0)
-        s.fillFraction = 0;
-    if (s.direction == 0) {
-        const int32_t m = s.Round((R - L) * s.fillFraction + L);
-        s.fillRc.right = m - ((m - L) % period);
-        if (s.fillRc.right < L)
-            s.fillRc.right = L;
-    } else {
-        s.fillFraction = 1 - s.fillFraction;
-        const int32_t top = s.clientRc.top;
-        const int32_t o = s.Round((B - top) * s.fillFraction + top);
-        s.fillRc.top = o - ((o - s.fillRc.bottom) % period);
-        if (s.fillRc.top > B)
-            s.fillRc.top = B;
+    const double fraction = s.percent < 0 ? 0 : s.percent / 98.0;
+    if (s.vertical) {
+        const auto o = RoundToInt32(B * (1 - fraction));
+        if (!o)
+            return std::nullopt;
+        fill.top = *o - ((*o - fill.bottom) % period);
+        if (fill.top > B)
+            fill.top = B;
+        return fill;
     }
+    const auto m = RoundToInt32((R - L) * fraction + L);
+    if (!m)
+        return std::nullopt;
+    fill.right = *m - ((*m - L) % period);
+    if (fill.right < L)
+        fill.right = L;
+    // A short stub shows even at 0 percent.
+    if (fill.right <= 14)
+        fill.right = 12;
+    return fill;
 }
 
-void DrawFill(DeviceContext& dc, ProgressDrawState& s)
+bool DrawFramedLook(DeviceContext& dc, const ProgressState& s)
 {
-    const int32_t R = s.clientRc.right;
-    const int32_t B = s.clientRc.bottom;
-    uint32_t color = s.resolvedColor;
-    uint32_t light = LightenColor(color, 150);
-    if (s.direction == 0) {
-        // A short stub shows even at 0 percent.
-        if (s.fillRc.right <= 14)
-            s.fillRc.right = 12;
-        const int32_t rr = s.fillRc.right + 4 > R ? s.fillRc.right - 4 : s.fillRc.right;
-        if (s.look != 2) {
-            DrawGradient(dc, light, color, 4, 3, rr, 6, false);
-            FillRectColor(dc, Rect{4, 8, rr, B - 8}, color);
-            DrawGradient(dc, color, light, 4, B - 10, rr, 6, false);
-        } else {
-            const auto lag = CheckedSub(100, s.percent);
-            if (!lag) {
-                s.overflow = true;
-                return;
-            }
-            for (int i = 0; i < 3; ++i) {
-                // Three blocks 10 wide, 2 apart, travelling with the percentage.
-                const int32_t left = s.Round(s.fillRc.right + 12 * i - *lag / 100.0 * 45);
-                if (s.overflow)
-                    return;
-                uint32_t first = LightenColor(color, 220 - 40 * i);
-                uint32_t last = LightenColor(color, 200 - 40 * i);
-                DrawGradient(dc, first, last, left, 3, 9, B - 2, true);
-            }
-        }
-    } else {
-        if (s.look != 2) {
-            DrawGradient(dc, light, color, 4, s.fillRc.top, 4, B, true);
-            FillRectColor(dc, Rect{9, s.fillRc.top, R - 8, B}, color);
-            DrawGradient(dc, color, light, R - 8, s.fillRc.top, 4, B, true);
-        } else {
-            for (int i = 0; i < 3; ++i) {
-                const int32_t top = s.fillRc.top + 12 * i;
-                uint32_t first = LightenColor(color, 220 - 40 * i);
-                uint32_t last = LightenColor(color, 200 - 40 * i);
-                DrawGradient(dc, first, last, R - 2, top, 2, 9, false);
-            }
-        }
-    }
+    const auto fill = FramedFill(s);
+    if (!fill || !DrawFramedFill(dc, s, *fill))
+        return false;
+    if (s.look == ProgressLook::Segmented)
+        DrawBlockGaps(dc, s, *fill);
+    DrawFrame(dc, s.width, s.height);
+    return true;
 }
 
-void DrawSeparators(DeviceContext& dc, ProgressDrawState& s)
+void DrawFrame(DeviceContext& dc, int32_t R, int32_t B)
 {
-    const Brush white = Brush::Solid(0xFFFFFF);
-    const int32_t period = s.blockWidth + s.blockGap;
-    s.sepRc = s.clientRc;
-    if (s.direction == 0) {
-        for (int32_t x = s.fillRc.left + s.blockWidth; x <= s.fillRc.right; x += period) {
-            s.sepRc.left = x + 1;
-            s.sepRc.right = x + 1 + s.blockGap;
-            dc.FillRect(s.sepRc, white);
-        }
-    } else {
-        for (int32_t y = s.fillRc.bottom; y >= s.fillRc.top + s.blockWidth; y -= period) {
-            s.sepRc.top = y - 2;
-            s.sepRc.bottom = y - 2 + s.blockGap;
-            dc.FillRect(s.sepRc, white);
-        }
-    }
-}
-
-void DrawFrame(DeviceContext& dc, ProgressDrawState& s)
-{
-    s.clientRc.left -= 3;
-    const int32_t R = s.clientRc.right;
-    const int32_t B = s.clientRc.bottom;
-    DrawLine(dc, 2, 1, R - 2, 1, 0xBEBEBE);
-    DrawLine(dc, 2, B - 2, R - 2, B - 2, 0xEFEFEF);
-    DrawLine(dc, 1, 2, 1, B - 2, 0xBEBEBE);
-    DrawLine(dc, 2, 2, 2, B - 2, 0xEFEFEF);
-    DrawLine(dc, 2, 2, R - 2, 2, 0xEFEFEF);
-    DrawLine(dc, R - 2, 2, R - 2, B - 2, 0xEFEFEF);
-    FrameRectColor(dc, s.clientRc, 0x686868);
+    DrawSolidLine(dc, 2, 1, R - 2, 1, 0xBEBEBE);
+    DrawSolidLine(dc, 2, B - 2, R - 2, B - 2, 0xEFEFEF);
+    DrawSolidLine(dc, 1, 2, 1, B - 2, 0xBEBEBE);
+    DrawSolidLine(dc, 2, 2, 2, B - 2, 0xEFEFEF);
+    DrawSolidLine(dc, 2, 2, R - 2, 2, 0xEFEFEF);
+    DrawSolidLine(dc, R - 2, 2, R - 2, B - 2, 0xEFEFEF);
+    FrameSolidRect(dc, Rect{0, 0, R, B}, 0x686868);
     // The shaped corners; they are deliberately not mirror images of each other.
     struct CornerPixel {
         int32_t x, y;
@@ -128,45 +134,47 @@ void DrawFrame(DeviceContext& dc, ProgressDrawState& s)
         {R - 2, B - 2, 0x777777}, {R - 2, B - 1, 0xBEBEBE}, {R - 3, B - 1, 0x7D7E7F},
     };
     for (const CornerPixel& p : corners)
-        dc.SetPixelV(p.x, p.y, TranslateColor(p.color));
+        dc.SetPixelV(p.x, p.y, p.color);
 }
 
-void DrawCaption(DeviceContext& dc, ProgressDrawState& s)
+bool DrawCaption(DeviceContext& dc, const ProgressState& s)
 {
     if (!s.showCaption)
-        return;
-    const int32_t R = s.clientRc.right;
-    const int32_t B = s.clientRc.bottom;
+        return true;
+    const int32_t R = s.width, B = s.height;
     const QString caption = s.Caption();
-    const bool twoColour = s.look == 6 || s.look == 9;
+    const bool twoColour = s.look == ProgressLook::Dark || s.look == ProgressLook::Glossy;
 
-    QFont previous = dc.SelectFont(s.textFont);
+    QFont previous = dc.SelectFont(s.font);
     dc.SetBkMode(TRANSPARENT); // stays transparent afterwards, as the hatched look relies on
-    dc.SetTextColor(s.look == 6 ? 0xC0C0C0 : 0x000040);
-
+    dc.SetTextColor(s.look == ProgressLook::Dark ? 0xC0C0C0 : 0x000040);
     Rect measure{0, 0, 0, 0};
     dc.DrawText(caption, measure, DT_CALCRECT);
-    const int32_t w = measure.Width();
-    const int32_t h = measure.Height();
-    s.textRc.left = s.Round(R / 2.0 - w / 2.0);
-    s.textRc.top = s.Round(B / 2.0 - h / 2.0);
-    s.textRc.right = s.textRc.left + w;
-    s.textRc.bottom = s.textRc.top + h;
-
+    const auto left = RoundToInt32(R / 2.0 - measure.Width() / 2.0);
+    const auto top = RoundToInt32(B / 2.0 - measure.Height() / 2.0);
+    if (!left || !top) {
+        dc.SelectFont(previous);
+        return false;
+    }
+    Rect text{*left, *top, *left + measure.Width(), *top + measure.Height()};
     // Where the fill is taken to end, for the two-colour captions.
     const double ext = s.percent / 100.0 * R;
-    if (!(twoColour && ext > s.textRc.right))
-        dc.DrawText(caption, s.textRc, DT_SINGLELINE);
+    if (!(twoColour && ext > text.right))
+        dc.DrawText(caption, text, DT_SINGLELINE);
     dc.SelectFont(previous);
+    if (!twoColour || ext < text.left)
+        return true;
 
-    if (twoColour && ext >= s.textRc.left) {
-        previous = dc.SelectFont(s.textFont);
-        dc.SetBkMode(TRANSPARENT);
-        dc.SetTextColor(s.look == 6 ? LightenColor(s.resolvedColor, 80) : 0xFFFFFF);
-        s.textRc.left = s.Round(R / 2.0 - (s.textRc.right - s.textRc.left) / 2.0);
-        s.textRc.right = s.Round(ext);
-        if (!s.overflow)
-            dc.DrawText(caption, s.textRc, DT_SINGLELINE);
-        dc.SelectFont(previous);
+    // The part left of the fill's end again, in the second colour.
+    previous = dc.SelectFont(s.font);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(s.look == ProgressLook::Dark ? LightenColor(s.color, 80) : 0xFFFFFF);
+    const auto overLeft = RoundToInt32(R / 2.0 - (text.right - text.left) / 2.0);
+    const auto overRight = RoundToInt32(ext);
+    if (overLeft && overRight) {
+        Rect over{*overLeft, text.top, *overRight, text.bottom};
+        dc.DrawText(caption, over, DT_SINGLELINE);
     }
+    dc.SelectFont(previous);
+    return overLeft && overRight;
 }

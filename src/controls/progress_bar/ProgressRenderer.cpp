@@ -1,39 +1,39 @@
 #include "ProgressRenderer.h"
 
 #include "AlternativeLooks.h"
+#include "DrawUtil.h"
 #include "FramedLooks.h"
-#include "ProgressPrimitives.h"
 
-ProgressStatus RenderProgressBar(DeviceContext& dc, ProgressDrawState& s, int32_t width, int32_t height)
+namespace {
+
+bool DrawLook(DeviceContext& dc, const ProgressState& s)
 {
-    s.overflow = false;
-    if (s.percent > 100)
-        s.percent = 100;
-    s.clientRc = Rect{0, 0, width, height};
-    FillRectColor(dc, s.clientRc, s.look == 6 ? 0x000000 : 0xFFFFFF);
-
     switch (s.look) {
-    case 3: DrawFlatStyle(dc, s); break;
-    case 4: DrawEtchedStyle(dc, s); break;
-    case 5: DrawTwinGradientStyle(dc, s); break;
-    case 6: DrawDarkStyle(dc, s); break;
-    case 7: DrawHatchedStyle(dc, s); break;
-    case 8: DrawPictureStyle(dc, s); break;
-    case 9: DrawGlossyStyle(dc, s); break;
-    default:
-        CalcFill(dc, s);
-        if (s.overflow)
-            break;
-        DrawFill(dc, s);
-        if (s.overflow)
-            break;
-        if (s.look == 0)
-            DrawSeparators(dc, s);
-        DrawFrame(dc, s);
-        break;
+    case ProgressLook::Flat: return DrawFlatLook(dc, s);
+    case ProgressLook::Etched: return DrawEtchedLook(dc, s);
+    case ProgressLook::TwinGradient: return DrawTwinGradientLook(dc, s);
+    case ProgressLook::Dark: return DrawDarkLook(dc, s);
+    case ProgressLook::Hatched: return DrawHatchedLook(dc, s);
+    case ProgressLook::Picture: return DrawPictureLook(dc, s);
+    case ProgressLook::Glossy: return DrawGlossyLook(dc, s);
+    case ProgressLook::Segmented:
+    case ProgressLook::Smooth:
+    case ProgressLook::Marquee: return DrawFramedLook(dc, s);
     }
-    if (s.overflow)
+    return DrawFramedLook(dc, s);
+}
+
+} // namespace
+
+ProgressStatus RenderProgressBar(DeviceContext& dc, const ProgressState& s)
+{
+    if (s.percent > 100) {
+        ProgressState full = s;
+        full.percent = 100;
+        return RenderProgressBar(dc, full);
+    }
+    FillSolidRect(dc, Rect{0, 0, s.width, s.height}, s.look == ProgressLook::Dark ? 0x000000 : 0xFFFFFF);
+    if (!DrawLook(dc, s) || !DrawCaption(dc, s))
         return ProgressStatus::Overflow;
-    DrawCaption(dc, s);
-    return s.overflow ? ProgressStatus::Overflow : ProgressStatus::Ok;
+    return ProgressStatus::Ok;
 }

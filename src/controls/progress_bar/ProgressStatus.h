@@ -7,5 +7,3 @@ enum class ProgressStatus {
     DivisionByZero, // Value set while Max is 0
     Overflow,       // a checked 32-bit product or conversion did not fit
 };
-
-const char* ProgressStatusText(ProgressStatus status);

@@ -1,7 +1,7 @@
 #include "XP_ProgressBar.h"
 
 #include "ProgressMath.h"
-#include "ProgressPrimitives.h"
+#include "ProgressGradient.h"
 #include "ProgressRenderer.h"
 #include "ScreenCopy.h"
 #include "XP_ProgressBarAccessible.h"
@@ -23,11 +23,11 @@ XP_ProgressBar::XP_ProgressBar(QWidget* parent) : QWidget(parent)
     windowHandle_ = this;
     maxValue_ = 100;
     minValue_ = 0;
-    state_.percent = 0;
-    state_.direction = 0;
-    state_.look = 0;
-    state_.hatchStyle = 0;
-    state_.resolvedColor = TranslateColor(kDefaultColor);
+    percent_ = 0;
+    orientation_ = 0;
+    scrolling_ = 0;
+    hatchStyle_ = 0;
+    resolvedColor_ = TranslateColor(kDefaultColor);
     Redraw();
 }
 
@@ -41,10 +41,10 @@ XP_ProgressBar::~XP_ProgressBar()
 int32_t XP_ProgressBar::Value() const
 {
     const double span = static_cast<double>(maxValue_) - minValue_;
-    const auto v = RoundToInt32(state_.percent / 100.0 * span + minValue_);
+    const auto v = RoundToInt32(percent_ / 100.0 * span + minValue_);
     if (v)
         return *v;
-    return state_.percent < 0 ? INT32_MIN : INT32_MAX;
+    return percent_ < 0 ? INT32_MIN : INT32_MAX;
 }
 
 bool XP_ProgressBar::SetValue(int32_t value, ProgressStatus* status)
@@ -61,7 +61,7 @@ bool XP_ProgressBar::SetValue(int32_t value, ProgressStatus* status)
     const auto percent = RoundToInt32(static_cast<double>(*product) / *span);
     if (!percent)
         return Finish(ProgressStatus::Overflow, status);
-    state_.percent = *percent;
+    percent_ = *percent;
     const ProgressStatus drawn = Redraw();
     NotifyValue();
     return Finish(drawn, status);
@@ -81,40 +81,40 @@ void XP_ProgressBar::SetMin(int32_t value)
 
 bool XP_ProgressBar::SetColor(uint32_t colorValue, ProgressStatus* status)
 {
-    state_.resolvedColor = TranslateColor(colorValue);
+    resolvedColor_ = TranslateColor(colorValue);
     return Finish(Redraw(), status);
 }
 
 bool XP_ProgressBar::SetScrolling(int32_t look, ProgressStatus* status)
 {
-    state_.look = look;
+    scrolling_ = look;
     emit PropertyChanged(QStringLiteral("Scrolling"));
     return Finish(Redraw(), status);
 }
 
 bool XP_ProgressBar::SetOrientation(int32_t orientation, ProgressStatus* status)
 {
-    state_.direction = orientation;
+    orientation_ = orientation;
     emit PropertyChanged(QStringLiteral("Orientation"));
     return Finish(Redraw(), status);
 }
 
 bool XP_ProgressBar::SetShowText(bool show, ProgressStatus* status)
 {
-    state_.showCaption = show;
+    showText_ = show;
     emit PropertyChanged(QStringLiteral("ShowText"));
     return Finish(Redraw(), status);
 }
 
 void XP_ProgressBar::SetBrushStyle(int32_t style)
 {
-    state_.hatchStyle = style;
+    hatchStyle_ = style;
     emit PropertyChanged(QStringLiteral("BrushStyle"));
 }
 
 bool XP_ProgressBar::SetImage(PicturePtr picture, ProgressStatus* status)
 {
-    state_.pattern = std::move(picture);
+    pattern_ = std::move(picture);
     emit PropertyChanged(QStringLiteral("Image"));
     return Finish(Redraw(), status);
 }
@@ -179,9 +179,8 @@ void XP_ProgressBar::FreeSurface()
 
 ProgressStatus XP_ProgressBar::Redraw()
 {
-    state_.textFont = *font_;
-    if (state_.percent > 100)
-        state_.percent = 100;
+    if (percent_ > 100)
+        percent_ = 100;
     // A hidden widget gets its resize events only when shown, so catch up here;
     // the surface never shrinks, so an ordinary redraw allocates nothing.
     if (!surfaceDc_ || width() > surfaceWidth_ || height() > surfaceHeight_)
@@ -191,7 +190,23 @@ ProgressStatus XP_ProgressBar::Redraw()
     const int h = std::min(window->height(), surfaceHeight_);
     if (!drawDc_ || w <= 0 || h <= 0)
         return ProgressStatus::Ok;
-    return RenderProgressBar(*drawDc_, state_, w, h);
+    return RenderProgressBar(*drawDc_, DrawState(w, h));
+}
+
+ProgressState XP_ProgressBar::DrawState(int32_t width, int32_t height) const
+{
+    ProgressState s;
+    s.look = LookFromScrolling(scrolling_);
+    s.percent = percent_;
+    s.color = resolvedColor_;
+    s.vertical = orientation_ != 0;
+    s.showCaption = showText_;
+    s.hatchStyle = hatchStyle_;
+    s.pattern = pattern_;
+    s.font = *font_;
+    s.width = width;
+    s.height = height;
+    return s;
 }
 
 ProgressStatus XP_ProgressBar::DrawProgressBar()
@@ -214,11 +229,11 @@ bool XP_ProgressBar::Finish(ProgressStatus result, ProgressStatus* status)
 void XP_ProgressBar::DrawLine(int32_t x, int32_t y, int32_t Width, int32_t Height, DeviceContext& cHdc,
                               uint32_t Color)
 {
-    ::DrawLine(cHdc, x, y, Width, Height, Color);
+    DrawSolidLine(cHdc, x, y, Width, Height, Color);
 }
 
-void XP_ProgressBar::DrawGradient(uint32_t& lEndColor, uint32_t& lStartcolor, int32_t x, int32_t y,
-                                  int32_t X2, int32_t Y2, DeviceContext& hdc, bool& bH)
+void XP_ProgressBar::DrawGradient(uint32_t lEndColor, uint32_t lStartcolor, int32_t x, int32_t y,
+                                  int32_t X2, int32_t Y2, DeviceContext& hdc, bool bH)
 {
     ::DrawGradient(hdc, lEndColor, lStartcolor, x, y, X2, Y2, bH);
 }
@@ -244,7 +259,7 @@ QImage XP_ProgressBar::Snapshot() const
 
 QString XP_ProgressBar::AccessibleText() const
 {
-    return QString::number(state_.percent) + QStringLiteral(" %");
+    return QString::number(percent_) + QStringLiteral(" %");
 }
 
 void XP_ProgressBar::paintEvent(QPaintEvent*)
@@ -271,12 +286,17 @@ void XP_ProgressBar::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+// Assistive technology hears of a new value once per shown percent, and
+// nothing while the bar is hidden (it reads the value when shown).
 void XP_ProgressBar::NotifyValue()
 {
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(this, Value());
-        QAccessible::updateAccessibility(&event);
-    }
+    if (percent_ == announcedPercent_)
+        return;
+    announcedPercent_ = percent_;
+    if (!isVisible() || !QAccessible::isActive())
+        return;
+    QAccessibleValueChangeEvent event(this, Value());
+    QAccessible::updateAccessibility(&event);
 }
 
 // --- stored settings ---------------------------------------------------------------------
@@ -284,17 +304,17 @@ void XP_ProgressBar::NotifyValue()
 void XP_ProgressBar::WriteProperties(PropertyBag& bag) const
 {
     bag.WriteProperty(QStringLiteral("Font"), *font_);
-    bag.WriteProperty(QStringLiteral("BrushStyle"), state_.hatchStyle, int32_t{4});
-    bag.WriteProperty(QStringLiteral("Color"), static_cast<int32_t>(state_.resolvedColor),
+    bag.WriteProperty(QStringLiteral("BrushStyle"), hatchStyle_, int32_t{4});
+    bag.WriteProperty(QStringLiteral("Color"), static_cast<int32_t>(resolvedColor_),
                       static_cast<int32_t>(kDefaultColor));
-    bag.WriteProperty(QStringLiteral("Image"), state_.pattern, PicturePtr());
+    bag.WriteProperty(QStringLiteral("Image"), pattern_, PicturePtr());
     bag.WriteProperty(QStringLiteral("Max"), maxValue_, int32_t{100});
     bag.WriteProperty(QStringLiteral("Min"), minValue_, int32_t{0});
-    bag.WriteProperty(QStringLiteral("Orientation"), state_.direction, int32_t{0});
-    bag.WriteProperty(QStringLiteral("Scrolling"), state_.look, int32_t{0});
-    bag.WriteProperty(QStringLiteral("ShowText"), state_.showCaption, false);
+    bag.WriteProperty(QStringLiteral("Orientation"), orientation_, int32_t{0});
+    bag.WriteProperty(QStringLiteral("Scrolling"), scrolling_, int32_t{0});
+    bag.WriteProperty(QStringLiteral("ShowText"), showText_, false);
     // The shown percentage, not the mapped Value.
-    bag.WriteProperty(QStringLiteral("Value"), state_.percent, int32_t{0});
+    bag.WriteProperty(QStringLiteral("Value"), percent_, int32_t{0});
 }
 
 ProgressStatus XP_ProgressBar::ReadProperties(const PropertyBag& bag)
@@ -307,10 +327,10 @@ ProgressStatus XP_ProgressBar::ReadProperties(const PropertyBag& bag)
     ProgressStatus s = ProgressStatus::Ok;
     if (bag.Contains(QStringLiteral("Font")))
         SetFont(std::make_shared<FontObject>(bag.ReadFont(QStringLiteral("Font"), *font_)));
-    state_.hatchStyle = bag.ReadInt(QStringLiteral("BrushStyle"), 4);
+    hatchStyle_ = bag.ReadInt(QStringLiteral("BrushStyle"), 4);
     SetColor(static_cast<uint32_t>(bag.ReadInt(QStringLiteral("Color"), static_cast<int32_t>(kDefaultColor))), &s);
     note(s);
-    state_.pattern = bag.ReadPicture(QStringLiteral("Image"), nullptr);
+    pattern_ = bag.ReadPicture(QStringLiteral("Image"), nullptr);
     SetMax(bag.ReadInt(QStringLiteral("Max"), 100));
     SetMin(bag.ReadInt(QStringLiteral("Min"), 0));
     SetOrientation(bag.ReadInt(QStringLiteral("Orientation"), 0), &s);

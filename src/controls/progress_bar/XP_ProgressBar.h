@@ -9,7 +9,7 @@
 #include "FontObject.h"
 #include "Picture.h"
 #include "PropertyBag.h"
-#include "ProgressDrawState.h"
+#include "ProgressState.h"
 #include "ProgressStatus.h"
 
 #include <QImage>
@@ -37,17 +37,17 @@ public:
     int32_t Min() const { return minValue_; }
     void SetMin(int32_t value);
     // "Returns/sets the color of the ProgressBar": kept resolved to red/green/blue.
-    uint32_t Color() const { return state_.resolvedColor; }
+    uint32_t Color() const { return resolvedColor_; }
     bool SetColor(uint32_t colorValue, ProgressStatus* status = nullptr);
-    int32_t Scrolling() const { return state_.look; }
+    int32_t Scrolling() const { return scrolling_; }
     bool SetScrolling(int32_t look, ProgressStatus* status = nullptr);
-    int32_t Orientation() const { return state_.direction; }
+    int32_t Orientation() const { return orientation_; }
     bool SetOrientation(int32_t orientation, ProgressStatus* status = nullptr);
-    bool ShowText() const { return state_.showCaption; }
+    bool ShowText() const { return showText_; }
     bool SetShowText(bool show, ProgressStatus* status = nullptr);
     // Write-only, as the hatch style is only ever handed in.
     void SetBrushStyle(int32_t style);
-    PicturePtr Image() const { return state_.pattern; }
+    PicturePtr Image() const { return pattern_; }
     bool SetImage(PicturePtr picture, ProgressStatus* status = nullptr);
     // The font object is shared: reading, setting and assigning all use the same reference.
     std::shared_ptr<FontObject> Font() const { return font_; }
@@ -65,8 +65,8 @@ public:
     // The full redraw onto the surface; the screen copy follows at the next paint.
     ProgressStatus DrawProgressBar();
     void DrawLine(int32_t x, int32_t y, int32_t Width, int32_t Height, DeviceContext& cHdc, uint32_t Color);
-    void DrawGradient(uint32_t& lEndColor, uint32_t& lStartcolor, int32_t x, int32_t y, int32_t X2,
-                      int32_t Y2, DeviceContext& hdc, bool& bH);
+    void DrawGradient(uint32_t lEndColor, uint32_t lStartcolor, int32_t x, int32_t y, int32_t X2,
+                      int32_t Y2, DeviceContext& hdc, bool bH);
     // Copies a block of the surface to `hdc`; a width or height below 1 stands
     // for the surface's own.
     void pDraw(DeviceContext& hdc, int32_t XSrc, int32_t YSrc, int32_t WidthSrc, int32_t HeightSrc,
@@ -79,7 +79,7 @@ public:
     void WriteProperties(PropertyBag& bag) const;
 
     // --- for the host and tests ---------------------------------------------------------
-    int32_t Percent() const { return state_.percent; }
+    int32_t Percent() const { return percent_; }
     const QImage& Surface() const { return surface_; }
     QSize SurfaceSize() const { return QSize(surfaceWidth_, surfaceHeight_); }
     // The bar as it is now, at logical pixels (width x height of the control).
@@ -97,13 +97,21 @@ protected:
 
 private:
     ProgressStatus Redraw();
+    ProgressState DrawState(int32_t width, int32_t height) const;
     bool Finish(ProgressStatus result, ProgressStatus* status);
     void EnsureSurface(int width, int height);
     void MakeSurface(int width, int height);
     void FreeSurface();
     void NotifyValue();
 
-    ProgressDrawState state_;
+    uint32_t resolvedColor_ = 0;
+    int32_t percent_ = 0;
+    bool showText_ = false;
+    int32_t scrolling_ = 0;
+    int32_t orientation_ = 0;
+    int32_t hatchStyle_ = 0;
+    PicturePtr pattern_;
+    int32_t announcedPercent_ = 0; // what assistive technology was last told
     DeviceContext* drawDc_ = nullptr;
     QPointer<QWidget> windowHandle_;
     int32_t maxValue_ = 100;

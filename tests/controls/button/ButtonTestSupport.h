@@ -39,17 +39,25 @@ inline std::unique_ptr<chameleonButton> ShownButton(int type, int w, int h,
     return b;
 }
 
-// Renders one state of a look straight through the look functions.
+// Everything one drawing reads besides the palette, as a test sets it up.
+struct LookCase {
+    button::ButtonProperties props;
+    button::ButtonGeometry geometry;
+    button::LookState state;
+};
+
+// Renders one state (0 up, 2 pressed) of a look straight through the look functions.
 struct Render {
     QImage image;
     int captionState = 0;
 };
-inline Render RenderLook(const button::Palette& palette, const button::LookState& state, int drawState)
+inline Render RenderLook(const button::Palette& palette, LookCase c, int drawState)
 {
     Render r;
-    r.image = QImage(state.width, state.height, QImage::Format_RGB32);
+    r.image = QImage(c.geometry.width, c.geometry.height, QImage::Format_RGB32);
     DeviceContext dc(r.image);
-    r.captionState = button::RenderButton(dc, palette, state, drawState, 0);
+    c.state.drawnState = drawState;
+    r.captionState = button::RenderButton(dc, palette, c.props, c.geometry, c.state, 0);
     return r;
 }
 
@@ -78,23 +86,22 @@ inline button::Palette XpPalette(int look, int scheme = 1, bool soft = false)
     return button::DerivePalette(in);
 }
 
-// A look's state of a w x h button with its caption laid out in the default font.
-inline button::LookState LookOf(int look, int w, int h, const QString& caption = QString())
+// A look of a w x h button with its caption laid out in the default font.
+inline LookCase LookOf(int look, int w, int h, const QString& caption = QString())
 {
-    button::LookState s;
-    s.look = look;
-    s.width = w;
-    s.height = h;
-    s.caption = caption;
-    s.font = FontObject::Default();
+    LookCase c;
+    c.props.buttonType = look;
+    c.props.caption = caption;
+    c.geometry.width = w;
+    c.geometry.height = h;
     button::LayoutInputs in;
     in.width = w;
     in.height = h;
     in.caption = caption;
-    s.layout = button::LayOut(in, button::CaptionMeasure(s.font), {});
-    s.boldLayout = s.layout;
-    s.focusRect = Rect{4, 4, w - 4, h - 4};
-    return s;
+    c.geometry.layout = button::LayOut(in, button::CaptionMeasure(c.props.font), {});
+    c.geometry.boldLayout = c.geometry.layout;
+    c.geometry.focusRect = Rect{4, 4, w - 4, h - 4};
+    return c;
 }
 
 // Pixels of exactly this colour inside the image.

@@ -1,7 +1,6 @@
 // Looks 3 to 9.
 #include "AlternativeLooks.h"
 #include "ProgressBarTestSupport.h"
-#include "ProgressColors.h"
 #include "SystemColors.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +8,18 @@
 #include <set>
 
 namespace {
-constexpr ColorRef kColor = 0x808000;
+constexpr ColorRef kColor = 0x808000; // red 0, green 128, blue 128
 constexpr ColorRef kWhite = 0xFFFFFF;
+// kColor lightened by n: n in red, n + (255 - n) * 128 div 255 in green and blue.
+constexpr ColorRef kLight10 = 0x84840A;
+constexpr ColorRef kLight25 = 0x8C8C19;
+constexpr ColorRef kLight80 = 0xA7A750;
+constexpr ColorRef kLight100 = 0xB1B164;
+constexpr ColorRef kLight140 = 0xC5C58C;
+constexpr ColorRef kLight180 = 0xD9D9B4;
+constexpr ColorRef kLight250 = 0xFCFCFA;
+// kColor mixed with black at 190 / 255: round(190 * 128 / 255) = 95.
+constexpr ColorRef kDark190 = 0x5F5F00;
 
 class AlternativeLooks : public ::testing::Test {
 protected:
@@ -31,23 +40,19 @@ std::set<ColorRef> ColoursIn(const RenderedBar& bar, const Rect& r)
 TEST_F(AlternativeLooks, FillEndAtFullPerLook)
 {
     const std::pair<int, int> cases[] = {{3, 177}, {4, 173}, {5, 175}, {6, 172}, {7, 175}, {8, 175}, {9, 173}};
-    for (auto [look, end] : cases) {
-        ProgressDrawState s = BarState(look, 100);
-        s.clientRc = Rect{0, 0, 177, 17};
-        EXPECT_EQ(FillEnd(s, look), end) << look;
-        EXPECT_FALSE(s.overflow);
-    }
+    for (auto [look, end] : cases)
+        EXPECT_EQ(FillEnd(LookFromScrolling(look), 100, 177), end) << look;
 }
 
 TEST_F(AlternativeLooks, FlatFillCoversTheRightBorderAtFull)
 {
     const RenderedBar bar = Render(BarState(3, 100));
-    EXPECT_EQ(bar.At(0, 8), LightenColor(kColor, 100));
-    EXPECT_EQ(bar.At(176, 8), LightenColor(kColor, 180));
-    EXPECT_EQ(bar.At(176, 0), LightenColor(kColor, 100));
-    EXPECT_EQ(bar.At(1, 1), LightenColor(kColor, 180));
-    EXPECT_EQ(bar.At(1, 15), LightenColor(kColor, 180));
-    EXPECT_EQ(bar.At(1, 16), LightenColor(kColor, 100));
+    EXPECT_EQ(bar.At(0, 8), kLight100);
+    EXPECT_EQ(bar.At(176, 8), kLight180);
+    EXPECT_EQ(bar.At(176, 0), kLight100);
+    EXPECT_EQ(bar.At(1, 1), kLight180);
+    EXPECT_EQ(bar.At(1, 15), kLight180);
+    EXPECT_EQ(bar.At(1, 16), kLight100);
 }
 
 TEST_F(AlternativeLooks, NoFillAtZeroForFlatHatchedAndPicture)
@@ -55,7 +60,7 @@ TEST_F(AlternativeLooks, NoFillAtZeroForFlatHatchedAndPicture)
     QImage tile(2, 2, QImage::Format_RGB32);
     tile.fill(Qt::red);
     for (int look : {3, 7, 8}) {
-        ProgressDrawState s = BarState(look, 0);
+        ProgressState s = BarState(look, 0);
         s.hatchStyle = HS_CROSS;
         s.pattern = Picture::FromBitmap(tile);
         const RenderedBar bar = Render(s);
@@ -66,8 +71,8 @@ TEST_F(AlternativeLooks, NoFillAtZeroForFlatHatchedAndPicture)
 TEST_F(AlternativeLooks, EtchedAtZeroStillDrawsOneColumn)
 {
     const RenderedBar bar = Render(BarState(4, 0));
-    EXPECT_EQ(bar.At(2, 2), LightenColor(kColor, 140));
-    EXPECT_EQ(bar.At(2, 13), LightenColor(kColor, 140));
+    EXPECT_EQ(bar.At(2, 2), kLight140);
+    EXPECT_EQ(bar.At(2, 13), kLight140);
     EXPECT_EQ(bar.At(2, 14), kWhite);
     EXPECT_EQ(bar.At(3, 5), kWhite);
     // The etched edge: shadow outside top-left, highlight inside.
@@ -80,19 +85,19 @@ TEST_F(AlternativeLooks, EtchedAtZeroStillDrawsOneColumn)
 TEST_F(AlternativeLooks, TwinGradientAtZeroPaintsTheStubAndEndMark)
 {
     const RenderedBar bar = Render(BarState(5, 0));
-    EXPECT_EQ(bar.At(0, 5), LightenColor(kColor, 25)); // end mark in column 0
-    EXPECT_EQ(bar.At(0, 1), LightenColor(kColor, 10)); // the frame above it
-    EXPECT_EQ(bar.At(1, 3), LightenColor(kColor, 250)); // fill rows start at 3, almost white
-    EXPECT_EQ(bar.At(3, 3), LightenColor(kColor, 250));
+    EXPECT_EQ(bar.At(0, 5), kLight25); // end mark in column 0
+    EXPECT_EQ(bar.At(0, 1), kLight10); // the frame above it
+    EXPECT_EQ(bar.At(1, 3), kLight250); // fill rows start at 3, almost white
+    EXPECT_EQ(bar.At(3, 3), kLight250);
     EXPECT_EQ(bar.At(4, 2), kColor);                   // the trough's top row
-    EXPECT_NE(bar.At(4, 3), LightenColor(kColor, 250));
+    EXPECT_NE(bar.At(4, 3), kLight250);
 }
 
 TEST_F(AlternativeLooks, DarkCaptionChangesColourWhereTheFillPasses)
 {
-    ProgressDrawState s = BarState(6, 0);
+    ProgressState s = BarState(6, 0);
     s.showCaption = true;
-    const ColorRef silver = 0xC0C0C0, over = LightenColor(kColor, 80);
+    const ColorRef silver = 0xC0C0C0, over = kLight80;
     const RenderedBar zero = Render(s);
     std::set<ColorRef> colours = ColoursIn(zero, Rect{0, 0, 177, 17});
     EXPECT_TRUE(colours.count(silver));
@@ -122,9 +127,9 @@ TEST_F(AlternativeLooks, DarkCaptionChangesColourWhereTheFillPasses)
 
 TEST_F(AlternativeLooks, HatchedFillUsesTheBrushStyle)
 {
-    const ColorRef gap = LightenColor(kColor, 140);
+    const ColorRef gap = kLight140;
     for (int style : {HS_HORIZONTAL, HS_CROSS}) {
-        ProgressDrawState s = BarState(7, 100);
+        ProgressState s = BarState(7, 100);
         s.hatchStyle = style;
         const RenderedBar bar = Render(s);
         for (int y = 2; y < 15; ++y)
@@ -138,7 +143,7 @@ TEST_F(AlternativeLooks, HatchedFillUsesTheBrushStyle)
 
 TEST_F(AlternativeLooks, HatchStyleOutsideSixteenBitsIsAnOverflow)
 {
-    ProgressDrawState s = BarState(7, 50);
+    ProgressState s = BarState(7, 50);
     s.hatchStyle = 70000;
     EXPECT_EQ(Render(s).status, ProgressStatus::Overflow);
     s.hatchStyle = 9; // fits, but is no hatch style: nothing is filled
@@ -164,7 +169,7 @@ TEST_F(AlternativeLooks, PictureTilesTheBitmapFromTheImageOrigin)
     tile.setPixel(0, 0, qRgb(255, 0, 0));
     tile.setPixel(1, 0, qRgb(0, 255, 0));
     tile.setPixel(2, 0, qRgb(0, 0, 255));
-    ProgressDrawState s = BarState(8, 50); // E = round(87.62) = 88: columns 2..89
+    ProgressState s = BarState(8, 50); // E = round(87.62) = 88: columns 2..89
     s.pattern = Picture::FromBitmap(tile);
     const RenderedBar bar = Render(s);
     const ColorRef order[3] = {0x0000FF, 0x00FF00, 0xFF0000};
@@ -184,7 +189,7 @@ TEST_F(AlternativeLooks, GlossyBandsOverlapWithTheLowerOnTop)
     EXPECT_EQ(bar.At(150, 7), 0xC0C0C0u);  // lower trough drawn over the upper one
     EXPECT_EQ(bar.At(150, 14), 0xC0C0C0u);
     EXPECT_EQ(bar.At(150, 15), 0xEFEFEFu); // the frame line
-    EXPECT_EQ(bar.At(20, 7), MixColors(kColor, 0, 190));
+    EXPECT_EQ(bar.At(20, 7), kDark190);
     EXPECT_EQ(bar.At(20, 14), kColor);
     EXPECT_EQ(bar.At(0, 0), 0xFFFFFFu);    // the frame's corner
     EXPECT_EQ(bar.At(2, 2), 0xBEBEBEu);

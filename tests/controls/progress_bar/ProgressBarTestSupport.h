@@ -1,35 +1,38 @@
 #pragma once
-// Renders a bar of a given look straight through the redraw steps.
+// Renders a bar of a given look straight through the drawing steps.
 #include "DeviceContext.h"
-#include "ProgressDrawState.h"
 #include "ProgressRenderer.h"
+#include "ProgressState.h"
 
 #include <QImage>
 
 struct RenderedBar {
     QImage image;
-    ProgressDrawState state;
     ProgressStatus status = ProgressStatus::Ok;
     ColorRef At(int x, int y) const { return FromRgb32(image.pixel(x, y)); }
 };
 
-inline ProgressDrawState BarState(int look, int percent, uint32_t color = 0x808000, int direction = 0)
+// `scrolling` as the stored property has it: 0 to 9, anything else draws as 1.
+inline ProgressState BarState(int scrolling, int percent, uint32_t color = 0x808000, int direction = 0)
 {
-    ProgressDrawState s;
-    s.look = look;
+    ProgressState s;
+    s.look = LookFromScrolling(scrolling);
     s.percent = percent;
-    s.resolvedColor = color;
-    s.direction = direction;
+    s.color = color;
+    s.vertical = direction != 0;
+    s.width = 177;
+    s.height = 17;
     return s;
 }
 
-inline RenderedBar Render(ProgressDrawState s, int w = 177, int h = 17)
+inline RenderedBar Render(ProgressState s, int w = 177, int h = 17)
 {
     RenderedBar out;
     out.image = QImage(w, h, QImage::Format_RGB32);
     out.image.fill(Qt::magenta);
     DeviceContext dc(out.image);
-    out.status = RenderProgressBar(dc, s, w, h);
-    out.state = s;
+    s.width = w;
+    s.height = h;
+    out.status = RenderProgressBar(dc, s);
     return out;
 }

@@ -2,13 +2,10 @@
 #include "XP_ProgressBar.h"
 
 #include "FormData.h"
-#include "ScreenCopy.h"
 #include "SystemColors.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
-#include <QDir>
-#include <QFileInfo>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -177,8 +174,7 @@ TEST_F(ProgressBar, LoadingAnEmptyBagGivesTheCrossHatch)
 TEST_F(ProgressBar, LoadsTheMainWindowSettings)
 {
     FormData form;
-    const QString path = QFileInfo(QString::fromUtf8(__FILE__)).absoluteDir().filePath(
-        QStringLiteral("../../../resources/forms/Form1.frm"));
+    const QString path = QStringLiteral(VOLARIN_SOURCE_DIR "/resources/forms/Form1.frm");
     const FormData::Result loaded = form.Load(path);
     ASSERT_TRUE(loaded.ok) << loaded.error.toStdString();
     bar->ReadProperties(form.Control(QStringLiteral("XP_ProgressBar1")));
@@ -237,10 +233,10 @@ TEST_F(ProgressBar, PDrawCopiesABlockOfTheSurface)
     target.fill(Qt::black);
     DeviceContext dc(target);
     small->pDraw(dc, 170, 0, 10, 5, 2, 3); // the block runs past the surface's 177 columns
-    EXPECT_EQ(dc.GetPixel(2, 3), FromRgb32(surface.pixel(170, 0)));
-    EXPECT_EQ(dc.GetPixel(8, 7), FromRgb32(surface.pixel(176, 4)));
-    EXPECT_EQ(dc.GetPixel(9, 3), 0x000000u);
-    EXPECT_EQ(dc.GetPixel(2, 8), 0x000000u);
+    EXPECT_EQ(target.pixel(2, 3), surface.pixel(170, 0));
+    EXPECT_EQ(target.pixel(8, 7), surface.pixel(176, 4));
+    EXPECT_EQ(target.pixel(9, 3), qRgb(0, 0, 0));
+    EXPECT_EQ(target.pixel(2, 8), qRgb(0, 0, 0));
 }
 
 TEST_F(ProgressBar, PaintsAtTheDevicePixelRatio)
@@ -256,9 +252,13 @@ TEST_F(ProgressBar, PaintsAtTheDevicePixelRatio)
         for (int x = 0; x < 177; ++x)
             for (int d : {0, 1})
                 ASSERT_EQ(screen.pixel(2 * x + d, 2 * y + d), logical.pixel(x, y)) << x << "," << y;
-    const QImage fractional = ScaleForDevicePixelRatio(logical, 1.5);
-    EXPECT_EQ(fractional.size(), QSize(266, 26));
-    EXPECT_EQ(ScaleForDevicePixelRatio(logical, 1.0), logical);
+    // A fractional ratio scales smoothly over the whole device area; flat runs stay exact.
+    QImage fractional(266, 26, QImage::Format_RGB32);
+    fractional.setDevicePixelRatio(1.5);
+    fractional.fill(Qt::black);
+    bar->render(&fractional);
+    EXPECT_EQ(fractional.pixel(195, 12), qRgb(255, 255, 255)); // logical (130, 8), right of the fill
+    EXPECT_NE(fractional.pixel(265, 25), qRgb(0, 0, 0));
 }
 
 TEST_F(ProgressBar, ReportsItselfAsAProgressBarWithItsValue)

@@ -1,11 +1,11 @@
 // Writes contact sheets of every look into the build folder for a person to
 // look at: rows are the looks 1 to 14, columns the four states under each of
-// the colour schemes 1 to 4.
+// the colour schemes 1 to 4. Checks pixels of the sheet only where no text
+// falls (text depends on the machine's fonts).
 #include "ButtonRegion.h"
 #include "ButtonTestSupport.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QPainter>
 
 using namespace button;
@@ -31,6 +31,17 @@ Palette SchemePalette(int look, int scheme)
                  GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT),
                  GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_HIGHLIGHT)};
     return DerivePalette(in);
+}
+
+// Where the button of one look, scheme and state (0 up, 1 hover, 2 pressed, 3 disabled) sits.
+QPoint CellOrigin(int look, int scheme, int state)
+{
+    return QPoint(kLabelW + ((scheme - 1) * 4 + state) * kCellW + 4, kHeaderH + (look - 1) * kCellH + 4);
+}
+
+ColorRef SheetPixel(const QImage& sheet, int look, int scheme, int state, int x, int y)
+{
+    return PixelAt(sheet, CellOrigin(look, scheme, state).x() + x, CellOrigin(look, scheme, state).y() + y);
 }
 
 QImage Checkerboard()
@@ -71,28 +82,28 @@ TEST_F(ContactSheet, AllLooksInAllStatesUnderAllSchemes)
         for (int scheme = 1; scheme <= 4; ++scheme) {
             const Palette p = SchemePalette(look, scheme);
             for (int st = 0; st < 4; ++st) {
-                LookState s;
-                s.look = look;
-                s.scheme = scheme;
-                s.width = kButtonW;
-                s.height = kButtonH;
-                s.caption = QStringLiteral("&Browse");
-                s.font = FontObject::Default();
-                s.hovered = st == 1;
-                s.focused = false;
-                s.enabled = st != 3;
-                s.drawnState = st == 2 ? 2 : 0;
-                s.pictureNormal = picture;
-                s.pictureWidth = s.pictureHeight = 16;
-                s.background = &background;
-                LayoutInputs in{kButtonW, kButtonH, 16, 16, 0, true, s.caption};
-                s.layout = LayOut(in, CaptionMeasure(s.font), {});
-                s.boldLayout = s.layout;
-                s.focusRect = Rect{4, 4, kButtonW - 4, kButtonH - 4};
-                const QImage cell = RenderLook(p, s, s.drawnState).image;
+                LookCase s;
+                s.props.buttonType = look;
+                s.props.colorScheme = scheme;
+                s.geometry.width = kButtonW;
+                s.geometry.height = kButtonH;
+                s.props.caption = QStringLiteral("&Browse");
+                s.props.font = FontObject::Default();
+                s.state.hovered = st == 1;
+                s.state.focused = false;
+                s.props.enabled = st != 3;
+                s.state.drawnState = st == 2 ? 2 : 0;
+                s.props.pictureNormal = picture;
+                s.geometry.pictureWidth = s.geometry.pictureHeight = 16;
+                s.state.background = &background;
+                LayoutInputs in{kButtonW, kButtonH, 16, 16, 0, true, s.props.caption};
+                s.geometry.layout = LayOut(in, CaptionMeasure(s.props.font), {});
+                s.geometry.boldLayout = s.geometry.layout;
+                s.geometry.focusRect = Rect{4, 4, kButtonW - 4, kButtonH - 4};
+                const QImage cell = RenderLook(p, s, s.state.drawnState).image;
                 const Region region = RegionForStyle(look, kButtonW, kButtonH);
-                const int ox = kLabelW + ((scheme - 1) * 4 + st) * kCellW + 4;
-                const int oy = kHeaderH + (look - 1) * kCellH + 4;
+                const QPoint origin = CellOrigin(look, scheme, st);
+                const int ox = origin.x(), oy = origin.y();
                 for (int y = 0; y < kButtonH; ++y)
                     for (int x = 0; x < kButtonW; ++x)
                         if (region.Contains(x, y))
@@ -103,5 +114,22 @@ TEST_F(ContactSheet, AllLooksInAllStatesUnderAllSchemes)
     labels.end();
     const QString path = folder + QStringLiteral("/button-contact-sheet.png");
     ASSERT_TRUE(sheet.save(path));
-    EXPECT_GT(QFileInfo(path).size(), 1000);
+
+    const ColorRef grey = 0x808080; // the sheet itself, where a window shape cuts the button
+    // Look 3 under the system colours: frame, corner pixels, gradient row 10 (white
+    // moved by round(25 / 32 * 10) = 8), disabled fill and frame.
+    EXPECT_EQ(SheetPixel(sheet, 3, 1, 0, 0, 0), grey);
+    EXPECT_EQ(SheetPixel(sheet, 3, 1, 0, 48, 0), 0x733C00u);
+    EXPECT_EQ(SheetPixel(sheet, 3, 1, 0, 1, 1), 0x7B4D10u);
+    EXPECT_EQ(SheetPixel(sheet, 3, 1, 0, 90, 10), Rgb(247, 247, 245));
+    EXPECT_EQ(SheetPixel(sheet, 3, 1, 3, 90, 16), Rgb(231, 231, 224));
+    EXPECT_EQ(SheetPixel(sheet, 3, 1, 3, 0, 16), Rgb(171, 171, 144));
+    // Look 2 under the classic grey scheme: face, highlight left, black right.
+    EXPECT_EQ(SheetPixel(sheet, 2, 3, 0, 90, 16), 0xC0C0C0u);
+    EXPECT_EQ(SheetPixel(sheet, 2, 3, 0, 0, 16), 0xFFFFFFu);
+    EXPECT_EQ(SheetPixel(sheet, 2, 3, 0, 95, 16), 0x000000u);
+    // The oval's corner lies outside its window shape; the transparent look
+    // shows the checkerboard behind it.
+    EXPECT_EQ(SheetPixel(sheet, 13, 1, 0, 0, 0), grey);
+    EXPECT_EQ(SheetPixel(sheet, 11, 1, 0, 90, 2), Rgb(180, 200, 230));
 }

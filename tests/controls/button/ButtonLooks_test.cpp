@@ -8,13 +8,17 @@ class ButtonLooks : public XpColours {};
 
 TEST_F(ButtonLooks, BlueGradientUpRowsFrameAndCorners)
 {
-    const LookState s = LookOf(3, 60, 25);
+    const LookCase s = LookOf(3, 60, 25);
     const Palette p = XpPalette(3);
     ASSERT_EQ(p.liftedFace, 0xFFFFFFu);
     const QImage img = RenderLook(p, s, 0).image;
-    // Rows 3 to 21 show the gradient between the inner lines; row i is Shift(L, -i).
+    // Rows 3 to 21 show the gradient between the inner lines: row i is white
+    // moved by -i, blue by -i * 255 / 192 (truncated), so (255 - i, 255 - i, 255 - 255 * i / 192).
+    const ColorRef rows[] = {0xFCFCFC, 0xFAFBFB, 0xF9FAFA, 0xF8F9F9, 0xF6F8F8, 0xF5F7F7, 0xF4F6F6,
+                             0xF2F5F5, 0xF1F4F4, 0xF0F3F3, 0xEEF2F2, 0xEDF1F1, 0xECF0F0, 0xEAEFEF,
+                             0xE9EEEE, 0xE8EDED, 0xE6ECEC, 0xE5EBEB, 0xE4EAEA};
     for (int row = 3; row <= 21; ++row)
-        EXPECT_EQ(PixelAt(img, 30, row), Shift(0xFFFFFF, -row, true, false)) << row;
+        EXPECT_EQ(PixelAt(img, 30, row), rows[row - 3]) << row;
     EXPECT_EQ(PixelAt(img, 30, 10), Rgb(245, 245, 242));
     // Rows 0 and 24 carry the frame; the corner pixels inside it are lighter blue.
     EXPECT_EQ(PixelAt(img, 30, 0), 0x733C00u);
@@ -24,50 +28,53 @@ TEST_F(ButtonLooks, BlueGradientUpRowsFrameAndCorners)
         EXPECT_EQ(PixelAt(img, x, y), 0x7B4D10u);
     // The plain inner lines: white highlights at the top, shades at the bottom.
     EXPECT_EQ(PixelAt(img, 30, 1), 0xFFFFFFu);
-    EXPECT_EQ(PixelAt(img, 30, 23), Shift(0xFFFFFF, -48, true, false));
-    EXPECT_EQ(PixelAt(img, 30, 22), Shift(0xFFFFFF, -32, true, false));
+    EXPECT_EQ(PixelAt(img, 30, 23), Rgb(207, 207, 192)); // white moved by -48, blue by -63
+    EXPECT_EQ(PixelAt(img, 30, 22), Rgb(223, 223, 213)); // by -32, blue by -42
 }
 
 TEST_F(ButtonLooks, BlueGradientHoveredAndFocusedInnerFrames)
 {
-    LookState s = LookOf(3, 60, 25);
-    s.hovered = true;
+    LookCase s = LookOf(3, 60, 25);
+    s.state.hovered = true;
     QImage img = RenderLook(XpPalette(3), s, 0).image;
     EXPECT_EQ(PixelAt(img, 1, 12), 0x31B2FFu);
     EXPECT_EQ(PixelAt(img, 30, 23), 0x0096E7u);
     EXPECT_EQ(PixelAt(img, 30, 1), 0xCEF3FFu);
     EXPECT_EQ(PixelAt(img, 2, 12), 0x6BCBFFu);
-    s.hovered = false;
-    s.focused = true;
+    s.state.hovered = false;
+    s.state.focused = true;
     img = RenderLook(XpPalette(3), s, 0).image;
     EXPECT_EQ(PixelAt(img, 1, 12), 0xE7AE8Cu);
     EXPECT_EQ(PixelAt(img, 30, 23), 0xEF826Bu);
-    s.showFocusRect = false; // no focus frame at all then
+    s.props.showFocusRect = false; // no focus frame at all then
     img = RenderLook(XpPalette(3), s, 0).image;
-    EXPECT_EQ(PixelAt(img, 30, 23), Shift(0xFFFFFF, -48, true, false));
-    s.focused = false;
-    s.showFocusRect = true;
-    s.displayAsDefault = true; // the default button is framed like the focused one
+    EXPECT_EQ(PixelAt(img, 30, 23), Rgb(207, 207, 192));
+    s.state.focused = false;
+    s.props.showFocusRect = true;
+    s.state.displayAsDefault = true; // the default button is framed like the focused one
     img = RenderLook(XpPalette(3), s, 0).image;
     EXPECT_EQ(PixelAt(img, 1, 12), 0xE7AE8Cu);
 }
 
 TEST_F(ButtonLooks, BlueGradientPressedRunsDarkerUpward)
 {
-    const LookState s = LookOf(3, 60, 25);
+    const LookCase s = LookOf(3, 60, 25);
     const QImage img = RenderLook(XpPalette(3), s, 2).image;
-    const Colour p = Shift(0xFFFFFF, -32, true, false);
-    // Bottom-up: row 25 - i has Shift(P, -i).
+    // The pressed face P is (223, 223, 213); bottom-up, row 25 - i is P moved
+    // by -i, blue by -i * 213 / 192 (truncated).
+    const ColorRef rows[] = {0xBECACA, 0xBFCBCB, 0xC0CCCC, 0xC2CDCD, 0xC3CECE, 0xC4CFCF,
+                             0xC5D0D0, 0xC6D1D1, 0xC7D2D2, 0xC8D3D3, 0xC9D4D4, 0xCAD5D5,
+                             0xCCD6D6, 0xCDD7D7, 0xCED8D8, 0xCFD9D9, 0xD0DADA};
     for (int row = 4; row <= 20; ++row)
-        EXPECT_EQ(PixelAt(img, 30, row), Shift(p, -(25 - row), true, false)) << row;
+        EXPECT_EQ(PixelAt(img, 30, row), rows[row - 4]) << row;
     EXPECT_EQ(PixelAt(img, 30, 0), 0x733C00u);
-    EXPECT_EQ(PixelAt(img, 30, 1), Shift(p, -32, true, false));
+    EXPECT_EQ(PixelAt(img, 30, 1), Rgb(191, 191, 178)); // P moved by -32, blue by -35
 }
 
 TEST_F(ButtonLooks, BlueGradientDisabledColours)
 {
-    LookState s = LookOf(3, 60, 25);
-    s.enabled = false;
+    LookCase s = LookOf(3, 60, 25);
+    s.props.enabled = false;
     const QImage img = RenderLook(XpPalette(3), s, 0).image;
     EXPECT_EQ(PixelAt(img, 30, 12), Rgb(231, 231, 224));
     EXPECT_EQ(PixelAt(img, 0, 12), Rgb(171, 171, 144));
@@ -78,18 +85,18 @@ TEST_F(ButtonLooks, BlueGradientDisabledColours)
 
 TEST_F(ButtonLooks, DisabledBlueGradientCaptionUsesItsOwnShade)
 {
-    LookState s = LookOf(3, 90, 25, QStringLiteral("Start"));
-    s.enabled = false;
+    LookCase s = LookOf(3, 90, 25, QStringLiteral("Start"));
+    s.props.enabled = false;
     const QImage img = RenderLook(XpPalette(3), s, 0).image;
-    const Colour shade = Shift(0xFFFFFF, -104, true, false);
+    const Colour shade = Rgb(151, 151, 117); // white moved by -104, blue by -138
     EXPECT_GT(CountColour(img, shade), 5);
     EXPECT_EQ(CountColour(img, 0x000000), 0);
 }
 
 TEST_F(ButtonLooks, SoftBevelHalvesTheGradient)
 {
-    LookState s = LookOf(3, 60, 25);
-    s.soft = true;
+    LookCase s = LookOf(3, 60, 25);
+    s.props.softBevel = true;
     const Palette p = XpPalette(3, 1, true);
     const QImage img = RenderLook(p, s, 0).image;
     // The green channel of the lifted face is 255; row i is i / 2 darker.
@@ -100,7 +107,7 @@ TEST_F(ButtonLooks, SoftBevelHalvesTheGradient)
 TEST_F(ButtonLooks, PictureOnlyAndUnknownTypesShowJustTheFace)
 {
     for (int look : {10, 0, 15}) {
-        const LookState s = LookOf(look, 80, 30, QStringLiteral("Start"));
+        const LookCase s = LookOf(look, 80, 30, QStringLiteral("Start"));
         const Palette p = XpPalette(look);
         for (int state : {0, 2}) {
             const QImage img = RenderLook(p, s, state).image;
@@ -128,9 +135,9 @@ TEST_F(ButtonLooks, CaptionStatesUseTheirColours)
         {4, true, false, 2, 2, [](const Palette& p) { return p.light; }},
     };
     for (const Case& c : cases) {
-        LookState s = LookOf(c.look, 90, 30, QStringLiteral("Start"));
-        s.enabled = c.enabled;
-        s.hovered = c.hovered;
+        LookCase s = LookOf(c.look, 90, 30, QStringLiteral("Start"));
+        s.props.enabled = c.enabled;
+        s.state.hovered = c.hovered;
         const Palette p = XpPalette(c.look);
         const Render r = RenderLook(p, s, c.drawState);
         EXPECT_EQ(r.captionState, c.captionState) << c.look;
@@ -140,24 +147,26 @@ TEST_F(ButtonLooks, CaptionStatesUseTheirColours)
 
 TEST_F(ButtonLooks, SpecialEffectsDrawShiftedCopies)
 {
-    LookState s = LookOf(8, 90, 30, QStringLiteral("Start")); // flat: no bevel colours
+    LookCase s = LookOf(8, 90, 30, QStringLiteral("Start")); // flat: no bevel colours
     const Palette p = XpPalette(8);
-    s.specialEffect = 0;
-    EXPECT_EQ(CountColour(RenderLook(p, s, 0).image, Shift(p.face, -40, false, false)), 0);
-    s.specialEffect = 3; // shadow: the dark copy only
+    // The face (236, 233, 216) moved by -40 and by +40 (which reaches white).
+    const Colour dark = Rgb(196, 193, 176), light = 0xFFFFFF;
+    s.props.specialEffect = 0;
+    EXPECT_EQ(CountColour(RenderLook(p, s, 0).image, dark), 0);
+    s.props.specialEffect = 3; // shadow: the dark copy only
     QImage img = RenderLook(p, s, 0).image;
-    EXPECT_GT(CountColour(img, Shift(p.face, -40, false, false)), 5);
-    EXPECT_EQ(CountColour(img, Shift(p.face, 40, false, false)), 0);
-    s.specialEffect = 1; // raised: both copies
+    EXPECT_GT(CountColour(img, dark), 5);
+    EXPECT_EQ(CountColour(img, light), 0);
+    s.props.specialEffect = 1; // raised: both copies
     img = RenderLook(p, s, 0).image;
-    EXPECT_GT(CountColour(img, Shift(p.face, -40, false, false)), 5);
-    EXPECT_GT(CountColour(img, Shift(p.face, 40, false, false)), 5);
+    EXPECT_GT(CountColour(img, dark), 5);
+    EXPECT_GT(CountColour(img, light), 5);
 }
 
 TEST_F(ButtonLooks, LookTenDrawsNoCaptionEvenBehindAPicture)
 {
-    LookState s = LookOf(10, 80, 30, QStringLiteral("Start"));
-    s.picturePosition = 4;
+    LookCase s = LookOf(10, 80, 30, QStringLiteral("Start"));
+    s.props.picturePosition = 4;
     const Palette p = XpPalette(10);
     EXPECT_EQ(CountColour(RenderLook(p, s, 0).image, p.face), 80 * 30);
 }
@@ -172,22 +181,22 @@ TEST_F(ButtonLooks, FramesOfOtherLooks)
     img = RenderLook(p, LookOf(2, 40, 20), 2).image; // pressed standard: dark top-left
     EXPECT_EQ(PixelAt(img, 0, 10), p.darkShadow);
     EXPECT_EQ(PixelAt(img, 39, 10), p.highlight);
-    LookState hover9 = LookOf(9, 40, 20);
-    hover9.hovered = true;
+    LookCase hover9 = LookOf(9, 40, 20);
+    hover9.state.hovered = true;
     img = RenderLook(p, hover9, 0).image;
     EXPECT_EQ(PixelAt(img, 0, 10), p.accent);
     EXPECT_EQ(PixelAt(img, 10, 10), p.hoverFill);
     img = RenderLook(p, LookOf(13, 40, 20), 2).image;
-    EXPECT_EQ(PixelAt(img, 20, 10), Shift(p.face, -32, false, false));
+    EXPECT_EQ(PixelAt(img, 20, 10), Rgb(204, 201, 184)); // the face moved by -32
     EXPECT_EQ(PixelAt(img, 0, 0), p.face);
     img = RenderLook(p, LookOf(14, 40, 20), 0).image;
-    EXPECT_EQ(PixelAt(img, 0, 10), Shift(p.shadow, -50, false, false));
+    EXPECT_EQ(PixelAt(img, 0, 10), Rgb(122, 118, 103)); // the shadow (172, 168, 153) moved by -50
     EXPECT_EQ(PixelAt(img, 2, 10), p.highlight);
 }
 
 TEST_F(ButtonLooks, LongCaptionWrapsIntoCentredLines)
 {
-    const LookState s = LookOf(2, 70, 60, QStringLiteral("Clear all the listed names"));
+    const LookCase s = LookOf(2, 70, 60, QStringLiteral("Clear all the listed names"));
     const Palette p = XpPalette(2);
     const QImage img = RenderLook(p, s, 0).image;
     // Text rows form bands separated by empty rows; each band is centred.

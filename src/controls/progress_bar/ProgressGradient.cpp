@@ -1,32 +1,14 @@
-#include "ProgressPrimitives.h"
+#include "ProgressGradient.h"
 
 #include "ProgressMath.h"
 
 #include <cmath>
 
-void FillRectColor(DeviceContext& dc, const Rect& rect, uint32_t color)
+void DrawGradient(DeviceContext& dc, uint32_t endColorValue, uint32_t startColorValue, int32_t x,
+                  int32_t y, int32_t x2, int32_t y2, bool bH)
 {
-    dc.FillRect(rect, Brush::Solid(TranslateColor(color)));
-}
-
-void FrameRectColor(DeviceContext& dc, const Rect& rect, uint32_t color)
-{
-    dc.FrameRect(rect, Brush::Solid(TranslateColor(color)));
-}
-
-void DrawLine(DeviceContext& dc, int32_t x, int32_t y, int32_t x2, int32_t y2, uint32_t color)
-{
-    const Pen previous = dc.SelectPen(Pen::Create(PS_SOLID, 1, TranslateColor(color)));
-    dc.MoveToEx(x, y);
-    dc.LineTo(x2, y2);
-    dc.SelectPen(previous);
-}
-
-void DrawGradient(DeviceContext& dc, uint32_t& endColor, uint32_t& startColor, int32_t x, int32_t y,
-                  int32_t x2, int32_t y2, bool bH)
-{
-    endColor = TranslateColor(endColor);
-    startColor = TranslateColor(startColor);
+    const ColorRef endColor = TranslateColor(endColorValue);
+    const ColorRef startColor = TranslateColor(startColorValue);
     const float rs = static_cast<float>(startColor & 0xFF);
     const float gs = static_cast<float>((startColor / 256) & 0xFF);
     const float bs = static_cast<float>((startColor & 0xFF0000) / 65536);
@@ -54,11 +36,11 @@ void DrawGradient(DeviceContext& dc, uint32_t& endColor, uint32_t& startColor, i
         if (bH) {
             const auto xi = CheckedAdd(x, i);
             if (xi)
-                DrawLine(dc, *xi, y, *xi, y2, c);
+                DrawSolidLine(dc, *xi, y, *xi, y2, c);
         } else {
             const auto yi = CheckedAdd(y, i);
             if (yi)
-                DrawLine(dc, x, *yi, x2, *yi, c);
+                DrawSolidLine(dc, x, *yi, x2, *yi, c);
         }
         if (i == INT32_MAX)
             break;

@@ -28,15 +28,15 @@ PicturePtr BlackAndWhite()
     return Picture::FromBitmap(image);
 }
 
-LookState WithPicture(int look, PicturePtr normal, PicturePtr over = nullptr)
+LookCase WithPicture(int look, PicturePtr normal, PicturePtr over = nullptr)
 {
-    LookState s = LookOf(look, 40, 30);
-    s.pictureNormal = std::move(normal);
-    s.pictureOver = std::move(over);
-    s.pictureWidth = s.pictureNormal ? s.pictureNormal->WidthPixels() : 0;
-    s.pictureHeight = s.pictureNormal ? s.pictureNormal->HeightPixels() : 0;
-    s.layout.px = 10;
-    s.layout.py = 12;
+    LookCase s = LookOf(look, 40, 30);
+    s.props.pictureNormal = std::move(normal);
+    s.props.pictureOver = std::move(over);
+    s.geometry.pictureWidth = s.props.pictureNormal ? s.props.pictureNormal->WidthPixels() : 0;
+    s.geometry.pictureHeight = s.props.pictureNormal ? s.props.pictureNormal->HeightPixels() : 0;
+    s.geometry.layout.px = 10;
+    s.geometry.layout.py = 12;
     return s;
 }
 
@@ -49,51 +49,51 @@ TEST_F(ButtonPicture, GreyscaleOnlyWhileNeitherHoveredNorPressed)
     QImage red(2, 1, QImage::Format_RGB32);
     red.setPixel(0, 0, qRgb(255, 0, 0));
     red.setPixel(1, 0, qRgb(0, 0, 255));
-    LookState s = WithPicture(8, Picture::FromBitmap(red));
-    s.useGreyscale = true;
+    LookCase s = WithPicture(8, Picture::FromBitmap(red));
+    s.props.useGreyscale = true;
     const Palette p = XpPalette(8);
     QImage img = RenderLook(p, s, 0).image;
     EXPECT_EQ(PixelAt(img, 10, 12), Rgb(76, 76, 76));
     EXPECT_EQ(PixelAt(img, 11, 12), Rgb(28, 28, 28));
-    s.hovered = true;
+    s.state.hovered = true;
     img = RenderLook(p, s, 0).image;
     EXPECT_EQ(PixelAt(img, 10, 12), kRed);
-    s.hovered = false;
+    s.state.hovered = false;
     img = RenderLook(p, s, 2).image; // pressed: moved by (1, 1), in colour
     EXPECT_EQ(PixelAt(img, 11, 13), kRed);
 }
 
 TEST_F(ButtonPicture, MaskColourIsDrawnOnlyWithoutUseMaskColor)
 {
-    LookState s = WithPicture(8, Solid(4, 0xFFFFFF));
+    LookCase s = WithPicture(8, Solid(4, 0xFFFFFF));
     Palette p = XpPalette(8);
     ASSERT_EQ(p.mask, 0xFFFFFFu);
     EXPECT_EQ(PixelAt(RenderLook(p, s, 0).image, 11, 13), p.face);
-    s.useMaskColor = false;
+    s.props.useMaskColor = false;
     EXPECT_EQ(PixelAt(RenderLook(p, s, 0).image, 11, 13), 0xFFFFFFu);
 }
 
 TEST_F(ButtonPicture, PictureOverAloneIsNeverDrawnAndTakesNormalsPlace)
 {
-    LookState alone = WithPicture(8, nullptr, Solid(4, kGreen));
-    alone.hovered = true;
+    LookCase alone = WithPicture(8, nullptr, Solid(4, kGreen));
+    alone.state.hovered = true;
     EXPECT_EQ(CountColour(RenderLook(XpPalette(8), alone, 0).image, kGreen), 0);
 
-    LookState both = WithPicture(8, Solid(4, kRed), Solid(8, kGreen));
-    both.hovered = true;
+    LookCase both = WithPicture(8, Solid(4, kRed), Solid(8, kGreen));
+    both.state.hovered = true;
     QImage img = RenderLook(XpPalette(8), both, 0).image;
     EXPECT_EQ(CountColour(img, kGreen), 16); // at PictureNormal's 4 x 4 size
     EXPECT_EQ(CountColour(img, kRed), 0);
     EXPECT_EQ(PixelAt(img, 10, 12), kGreen);
-    both.hovered = false;
+    both.state.hovered = false;
     img = RenderLook(XpPalette(8), both, 0).image;
     EXPECT_EQ(CountColour(img, kRed), 16);
 }
 
 TEST_F(ButtonPicture, DisabledLookOneShowsDarkPixelsOverAHighlightShadow)
 {
-    LookState s = WithPicture(1, BlackAndWhite());
-    s.enabled = false;
+    LookCase s = WithPicture(1, BlackAndWhite());
+    s.props.enabled = false;
     const Palette p = XpPalette(1);
     const QImage img = RenderLook(p, s, 0).image;
     EXPECT_EQ(PixelAt(img, 10, 12), p.shadow);
@@ -105,8 +105,8 @@ TEST_F(ButtonPicture, DisabledLookOneShowsDarkPixelsOverAHighlightShadow)
 
 TEST_F(ButtonPicture, DisabledLookThreeIsGreyAndMoved)
 {
-    LookState s = WithPicture(3, Solid(4, kBlue));
-    s.enabled = false;
+    LookCase s = WithPicture(3, Solid(4, kBlue));
+    s.props.enabled = false;
     const QImage img = RenderLook(XpPalette(3), s, 0).image;
     EXPECT_EQ(PixelAt(img, 11, 13), Rgb(28, 28, 28));
     EXPECT_EQ(PixelAt(img, 10, 12), Rgb(231, 231, 224));
@@ -114,13 +114,13 @@ TEST_F(ButtonPicture, DisabledLookThreeIsGreyAndMoved)
 
 TEST_F(ButtonPicture, HoverFillLookBlendsAndRaisesThePicture)
 {
-    LookState s = WithPicture(9, Solid(4, kRed));
+    LookCase s = WithPicture(9, Solid(4, kRed));
     const Palette p = XpPalette(9);
     QImage img = RenderLook(p, s, 0).image;
     // Up: two thirds picture, one third face.
     EXPECT_EQ(PixelAt(img, 11, 13),
               Rgb((2 * 255 + Red(p.face)) / 3, Green(p.face) / 3, Blue(p.face) / 3));
-    s.hovered = true;
+    s.state.hovered = true;
     img = RenderLook(p, s, 0).image;
     EXPECT_EQ(PixelAt(img, 9, 11), kRed);         // lifted to (-1, -1)
     EXPECT_EQ(PixelAt(img, 13, 15), p.shadow);    // its shadow at (+1, +1)
@@ -128,14 +128,14 @@ TEST_F(ButtonPicture, HoverFillLookBlendsAndRaisesThePicture)
 
 TEST_F(ButtonPicture, BehindTheCaptionTheCaptionIsDrawnAgainOnTop)
 {
-    LookState s = LookOf(8, 90, 30, QStringLiteral("HHHH"));
-    s.pictureNormal = Solid(90, kGreen);
-    s.pictureWidth = s.pictureHeight = 90;
-    s.picturePosition = 4;
-    s.layout.px = s.layout.py = 0;
+    LookCase s = LookOf(8, 90, 30, QStringLiteral("HHHH"));
+    s.props.pictureNormal = Solid(90, kGreen);
+    s.geometry.pictureWidth = s.geometry.pictureHeight = 90;
+    s.props.picturePosition = 4;
+    s.geometry.layout.px = s.geometry.layout.py = 0;
     const Palette p = XpPalette(8);
     EXPECT_GT(CountColour(RenderLook(p, s, 0).image, p.text), 5);
-    s.picturePosition = 0;
+    s.props.picturePosition = 0;
     EXPECT_EQ(CountColour(RenderLook(p, s, 0).image, p.text), 0);
 }
 
@@ -144,7 +144,7 @@ TEST_F(ButtonPicture, IconIsDrawnOverTheMaskColourSoItsTransparentPartsStayOut)
     QImage icon(4, 4, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     icon.setPixel(1, 1, qRgba(255, 0, 0, 255));
-    LookState s = WithPicture(8, Picture::FromIcon(icon));
+    LookCase s = WithPicture(8, Picture::FromIcon(icon));
     const Palette p = XpPalette(8);
     const QImage img = RenderLook(p, s, 0).image;
     EXPECT_EQ(PixelAt(img, 11, 13), kRed);
