@@ -1,9 +1,11 @@
 #include "Startup.h"
 
+#include "ButtonAccessible.h"
 #include "FileSystem.h"
 #include "LinuxFileSystem.h"
 #include "MainWindow.h"
 #include "QtShell.h"
+#include "XP_ProgressBarAccessible.h"
 #include "Shell.h"
 #include "ZipRunService.h"
 
@@ -30,6 +32,12 @@ void SetUpFonts()
     QFont::insertSubstitutions(QStringLiteral("Arial Black"), {QStringLiteral("DejaVu Sans"), general});
 }
 
+void SetUpAccessibility()
+{
+    button::InstallButtonAccessibility();
+    XP_ProgressBarAccessible::Install();
+}
+
 int Run(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -41,6 +49,7 @@ int Run(int argc, char** argv)
     Shell::SetInstance(&shell);
     FileSystem::SetInstance(&fileSystem);
 
+    SetUpAccessibility();
     // The service outlives the window, which deletes itself when closed.
     ZipRunService run(StagingArea::DefaultRoot());
     auto* window = new MainWindow(run);

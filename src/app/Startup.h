@@ -9,6 +9,9 @@ void SetUpNames();
 // Maps the windows' stored font families to families this desktop has.
 void SetUpFonts();
 
+// Installs what a screen reader sees of the owner-drawn controls.
+void SetUpAccessibility();
+
 // Creates the application, the zip run service and the main window; returns
 // the process exit code when the main window has gone.
 int Run(int argc, char** argv);

@@ -5,7 +5,7 @@
 //
 // Tests (and only tests) pin colours through SetOverride, e.g. the face colour
 // &HD8E9EC (red 236, green 233, blue 216) with SetOverride(COLOR_BTNFACE, 0xD8E9EC).
-#include "ColorValue.h"
+#include "ColorRef.h"
 
 #include <map>
 

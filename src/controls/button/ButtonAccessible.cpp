@@ -45,15 +45,6 @@ void InstallButtonAccessibility()
     (void)installed;
 }
 
-AccessibleStateBits AccessibleStateOf(const chameleonButton& b)
-{
-    AccessibleStateBits bits;
-    bits.pressed = b.LastDrawnState() == 2 && !b.CheckBoxBehaviour();
-    bits.checkable = b.CheckBoxBehaviour();
-    bits.checked = bits.checkable && b.Value();
-    return bits;
-}
-
 ButtonAccessible::ButtonAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Button)
 {
 }
@@ -86,7 +77,7 @@ QAccessible::State ButtonAccessible::state() const
     const chameleonButton* b = Button();
     if (!b->Enabled())
         s.disabled = true;
-    const AccessibleStateBits bits = AccessibleStateOf(*b);
+    const AccessibleStateBits bits = b->AccessibleState();
     s.pressed = bits.pressed;
     s.checkable = bits.checkable;
     s.checked = bits.checked;

@@ -7,15 +7,6 @@ class chameleonButton;
 
 namespace button {
 
-// The part of the accessible state that the button's own state decides.
-struct AccessibleStateBits {
-    bool pressed = false;
-    bool checkable = false;
-    bool checked = false;
-    friend bool operator==(const AccessibleStateBits&, const AccessibleStateBits&) = default;
-};
-AccessibleStateBits AccessibleStateOf(const chameleonButton& button);
-
 class ButtonAccessible : public QAccessibleWidget {
 public:
     explicit ButtonAccessible(QWidget* widget);
@@ -34,6 +25,8 @@ private:
 QString CaptionWithoutAccessMarks(const QString& caption);
 
 // Installs the factory that gives every chameleonButton its interface (once).
+// The program does this at start-up; the button itself does not know its
+// interface, so the two do not need each other.
 void InstallButtonAccessibility();
 
 } // namespace button

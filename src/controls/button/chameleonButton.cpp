@@ -1,7 +1,6 @@
 #include "chameleonButton.h"
 
 #include "AccessKey.h"
-#include "ButtonAccessible.h"
 #include "ButtonLooks.h"
 #include "ButtonMeasure.h"
 #include "ButtonPicture.h"
@@ -10,6 +9,7 @@
 #include "ScreenCopy.h"
 #include "SystemColors.h"
 
+#include <QAccessible>
 #include <QKeySequence>
 #include <QPainter>
 #include <QPaintEvent>
@@ -27,7 +27,6 @@ constexpr int kOverTimerInterval = 50;
 chameleonButton::chameleonButton(QWidget* parent)
     : QWidget(parent)
 {
-    button::InstallButtonAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -249,9 +248,18 @@ void chameleonButton::NotifyAccessibleName()
     QAccessible::updateAccessibility(&nameChanged);
 }
 
+button::AccessibleStateBits chameleonButton::AccessibleState() const
+{
+    button::AccessibleStateBits bits;
+    bits.pressed = LastDrawnState() == 2 && !CheckBoxBehaviour();
+    bits.checkable = CheckBoxBehaviour();
+    bits.checked = bits.checkable && Value();
+    return bits;
+}
+
 void chameleonButton::NotifyAccessibleState()
 {
-    const button::AccessibleStateBits now = button::AccessibleStateOf(*this);
+    const button::AccessibleStateBits now = AccessibleState();
     if (now == announcedState_)
         return;
     QAccessible::State changed;

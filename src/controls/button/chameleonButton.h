@@ -2,7 +2,7 @@
 // Owner-drawn push button with fourteen looks, four colour schemes, pictures and
 // caption effects. The widget holds the state; the looks in ButtonLooks.h draw
 // it into a persistent image that paintEvent shows.
-#include "ButtonAccessible.h"
+#include "ButtonAccessibleState.h"
 #include "ButtonDrawing.h"
 #include "ColorValue.h"
 #include "FontObject.h"
@@ -112,6 +112,8 @@ public:
     void AccessKeyPress();
     // The lower-case access key of the caption, or a null QChar.
     QChar AccessKey() const { return accessKey_; }
+    // Pressed, checkable and checked as assistive technology is told them.
+    button::AccessibleStateBits AccessibleState() const;
 
     // --- what tests and tools read ----------------------------------------------
     // The image the control last drew (what its window shows).

@@ -4,7 +4,6 @@
 #include "ProgressGradient.h"
 #include "ProgressRenderer.h"
 #include "ScreenCopy.h"
-#include "XP_ProgressBarAccessible.h"
 
 #include <QAccessible>
 #include <QEvent>
@@ -13,7 +12,6 @@
 
 XP_ProgressBar::XP_ProgressBar(QWidget* parent) : QWidget(parent)
 {
-    XP_ProgressBarAccessible::Install();
     font_ = std::make_shared<FontObject>(FontObject::Default());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);

@@ -9,7 +9,8 @@ class XP_ProgressBarAccessible : public QAccessibleWidget, public QAccessibleVal
 public:
     explicit XP_ProgressBarAccessible(XP_ProgressBar* bar);
 
-    // Installs the factory once per process.
+    // Installs the factory once per process. The program does this at
+    // start-up; the bar itself does not know its interface.
     static void Install();
 
     void* interface_cast(QAccessible::InterfaceType type) override;

@@ -13,6 +13,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     Startup::SetUpNames();
     Startup::SetUpFonts();
+    Startup::SetUpAccessibility();
     ZipRunService run(StagingArea::DefaultRoot());
     MainWindow window(run);
     window.extensionList()->setCurrentIndex(window.extensionList()->findText(QStringLiteral("All (*.*)")));
