@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AppAccessibility.h"
 #include "ClickLabel.h"
 #include "ExtensionList.h"
 #include "FileListView.h"
@@ -47,6 +48,7 @@ const QString kUriList = QStringLiteral("text/uri-list");
 
 MainWindow::MainWindow(ZipRunService& run, QWidget* parent) : QWidget(parent), run_(run)
 {
+    AppAccessibility::Install();
     CreateControls();
     // Places every control and dresses the owner-drawn ones.
     LoadStoredSettings(*this, QStringLiteral(":/forms/Form1.frm"));
