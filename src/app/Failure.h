@@ -15,6 +15,10 @@ enum class FailureKind {
     // A Browse that found nothing (no failure of the program, but told alike).
     NoFilesFound,
     NoFilesOfTypeFound,  // name: the selected extension row
+    // Folders dropped, browsed or named on the command line (path: as given; code: why).
+    NotAFolder,
+    FolderUnreadable,
+    FoldersUnreadable,  // leftOut: one FolderUnreadable per folder
     // Archive names typed in the Output dialog (name: the name as typed).
     NameEmpty,
     NameDots,

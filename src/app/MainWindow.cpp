@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AppAccessibility.h"
 #include "ClickLabel.h"
 #include "ExtensionList.h"
 #include "FileListView.h"
@@ -26,6 +27,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QTimer>
 #include <QUrl>
 
 namespace fs = std::filesystem;
@@ -46,6 +48,7 @@ const QString kUriList = QStringLiteral("text/uri-list");
 
 MainWindow::MainWindow(ZipRunService& run, QWidget* parent) : QWidget(parent), run_(run)
 {
+    AppAccessibility::Install();
     CreateControls();
     // Places every control and dresses the owner-drawn ones.
     LoadStoredSettings(*this, QStringLiteral(":/forms/Form1.frm"));
@@ -268,17 +271,36 @@ void MainWindow::OpenSelectedFile()
 
 // ---------------------------------------------------------------- adding folders
 
-void MainWindow::AddDroppedFolders(const QMimeData* data)
+std::vector<Failure> MainWindow::AddFolders(const std::vector<std::string>& paths)
 {
-    FileSystem& fs = FileSystem::Instance();
-    if (data && data->hasFormat(kUriList)) {
-        for (const std::string& path : LocalPathsFromUriList(data->data(kUriList))) {
-            // One separator appended as is: a dropped "/" scans as "//".
-            if (fs.FolderExists(path))
-                ScanFolder(path + '/');
+    std::vector<Failure> notTaken;
+    for (const std::string& path : paths) {
+        if (const std::error_code why = FileSystem::Instance().FolderError(path)) {
+            notTaken.push_back({.kind = FailureKind::NotAFolder, .code = why, .path = path});
+            continue;
         }
+        // One separator appended as is: "/" scans as "//".
+        if (const ScanResult scan = ScanFolder(path + '/'); scan.error)
+            notTaken.push_back({.kind = FailureKind::FolderUnreadable, .code = scan.error, .path = path});
     }
     FinishScan();
+    return notTaken;
+}
+
+void MainWindow::AddDroppedFolders(const QMimeData* data)
+{
+    std::vector<std::string> paths;
+    if (data && data->hasFormat(kUriList))
+        paths = LocalPathsFromUriList(data->data(kUriList));
+    // Files and vanished paths are dropped without a word; folders that cannot
+    // be read are told, all in one message.
+    Failure unreadable{.kind = FailureKind::FoldersUnreadable};
+    for (Failure& failure : AddFolders(paths))
+        if (failure.kind == FailureKind::FolderUnreadable)
+            unreadable.leftOut.push_back(std::move(failure));
+    // Shown once the drop has ended, so the file manager is not kept waiting for it.
+    if (!unreadable.leftOut.empty())
+        QTimer::singleShot(0, this, [unreadable] { UserMessage::Show(unreadable); });
 }
 
 void MainWindow::BrowseClicked()
@@ -293,10 +315,16 @@ void MainWindow::BrowseClicked()
     ScanResult scan;
     if (FileSystem::Instance().FolderExists(chosen))
         scan = ScanFolder(TrailingSlash(chosen));
+    // "Nothing found" would be untrue of a folder that could not be read.
+    const std::optional<Failure> unreadable = scan.error
+        ? std::optional<Failure>({.kind = FailureKind::FolderUnreadable, .code = scan.error, .path = chosen})
+        : std::nullopt;
 
     const Failure nothingFound{.kind = FailureKind::NoFilesFound};
     if (files_->Count() == 0) {
-        if (extensionList_->currentIndex() == ExtensionList::kAllRowIndex)
+        if (unreadable)
+            UserMessage::Show(*unreadable);
+        else if (extensionList_->currentIndex() == ExtensionList::kAllRowIndex)
             UserMessage::Show(nothingFound);
         else
             UserMessage::Show({.kind = FailureKind::NoFilesOfTypeFound, .name = SelectedExtensionRow()});
@@ -304,8 +332,8 @@ void MainWindow::BrowseClicked()
         return;
     }
     FinishScan();
-    if (scan.added == 0) {
-        UserMessage::Show(nothingFound);
+    if (unreadable || scan.added == 0) {
+        UserMessage::Show(unreadable.value_or(nothingFound));
         folderField_->clear();
     }
 }

@@ -3,6 +3,7 @@
 // The main window: the found-files list that takes dropped folders, the
 // extension filter, Browse, Clear, and the Start/Output buttons of the zip
 // run, which it hands to the run service and follows through its signals.
+#include "Failure.h"
 #include "FolderScan.h"
 #include "OutputChoice.h"
 
@@ -45,6 +46,11 @@ public:
     static std::string TrailingSlash(const std::string& path);
     // Column widths, every row checked, and the button states after a scan.
     void FinishScan();
+    // What a drop does with its paths: scans each folder among them in order,
+    // leaves the others out, then FinishScan. Returns why each path left out
+    // was not taken (NotAFolder) and each folder that could not be read
+    // (FolderUnreadable), in order.
+    std::vector<Failure> AddFolders(const std::vector<std::string>& paths);
     // Appends the full path of every checked row that passes the selected
     // extension row to the run list (which only Clear empties); returns it.
     const std::vector<std::string>& CollectCheckedFiles();

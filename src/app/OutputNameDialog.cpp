@@ -1,5 +1,6 @@
 #include "OutputNameDialog.h"
 
+#include "AppAccessibility.h"
 #include "ArchiveName.h"
 #include "FolderPicker.h"
 #include "StoredSettings.h"
@@ -21,6 +22,7 @@ OutputNameDialog::OutputNameDialog(ZipRunService& run, const QString& extensionR
     // Cancel and the window's close box unload the dialog; the next Output
     // loads a fresh one with a new proposal.
     setAttribute(Qt::WA_DeleteOnClose);
+    AppAccessibility::Install();
     CreateControls();
     LoadStoredSettings(*this, QStringLiteral(":/forms/Form2.frm"));
     name_->setText(ArchiveName::Propose(extensionRow, QDate::currentDate()));

@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "ButtonAccessible.h"
+#include "CommandLine.h"
 #include "FileSystem.h"
 #include "LinuxFileSystem.h"
 #include "MainWindow.h"
@@ -12,13 +13,17 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QTimer>
+
+#include <filesystem>
+#include <iostream>
 
 namespace Startup {
 
 void SetUpNames()
 {
     QApplication::setApplicationName(QStringLiteral("Volarin Z"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(VOLARIN_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Volarin"));
     QApplication::setDesktopFileName(QStringLiteral("volarin-z"));
 }
@@ -40,7 +45,15 @@ void SetUpAccessibility()
 
 int Run(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    std::error_code noFolder;  // then relative paths stay relative
+    const CommandLine commandLine
+        = CommandLine::Parse({argv + 1, argv + argc}, std::filesystem::current_path(noFolder).string());
+    if (commandLine.action() != CommandLine::Action::OpenWindow)
+        return commandLine.Answer(std::cout, std::cerr);
+
+    // The arguments are the program's own; Qt is given none to interpret.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     SetUpNames();
     SetUpFonts();
     // The desktop's shell and the real file system, in place before any window asks for them.
@@ -55,6 +68,8 @@ int Run(int argc, char** argv)
     auto* window = new MainWindow(run);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
+    // Once the event loop runs, as a drop would arrive.
+    QTimer::singleShot(0, window, [&commandLine, window] { commandLine.OpenFolders(*window, std::cerr); });
     const int code = app.exec();
     Shell::SetInstance(nullptr);
     FileSystem::SetInstance(nullptr);

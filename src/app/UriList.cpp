@@ -27,8 +27,9 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix)
     return true;
 }
 
-// The local path of one URI line, or "" when it names no local file.
-std::string LocalPath(std::string_view uri)
+} // namespace
+
+std::string LocalPathFromUri(std::string_view uri)
 {
     if (!StartsWithNoCase(uri, "file:"))
         return {};
@@ -64,8 +65,6 @@ std::string LocalPath(std::string_view uri)
     return path;
 }
 
-} // namespace
-
 std::vector<std::string> LocalPathsFromUriList(const QByteArray& uriList)
 {
     std::vector<std::string> paths;
@@ -83,7 +82,7 @@ std::vector<std::string> LocalPathsFromUriList(const QByteArray& uriList)
             line.remove_prefix(1);
         if (line.empty() || line.front() == '#')
             continue;
-        std::string path = LocalPath(line);
+        std::string path = LocalPathFromUri(line);
         if (!path.empty())
             paths.push_back(std::move(path));
     }

@@ -152,6 +152,25 @@ QString LeftOutText(const fs::path& archive, const std::vector<Failure>& leftOut
     return head + LeftOutLines(leftOut);
 }
 
+std::optional<QString> FolderText(const Failure& f)
+{
+    switch (f.kind) {
+    case FailureKind::NotAFolder:
+        // "Not a directory" would only repeat the sentence.
+        if (!f.code || f.code == std::errc::not_a_directory)
+            return QStringLiteral("\"%1\" is not a folder.").arg(shown(f.path));
+        return QStringLiteral("\"%1\" is not a folder: %2.").arg(shown(f.path), reason(f.code));
+    case FailureKind::FolderUnreadable:
+        return QStringLiteral("The folder \"%1\" cannot be read: %2.").arg(shown(f.path), reason(f.code));
+    case FailureKind::FoldersUnreadable:
+        if (f.leftOut.size() == 1)
+            return FolderText(f.leftOut.front());
+        return QStringLiteral("%1 folders cannot be read:").arg(f.leftOut.size()) + LeftOutLines(f.leftOut);
+    default:
+        return std::nullopt;
+    }
+}
+
 std::optional<QString> RunText(const Failure& f)
 {
     const QString archive = shown(f.path);
@@ -197,7 +216,7 @@ UserMessage UserMessage::For(const Failure& failure)
         return {QStringLiteral("The help page could not be found. Looked for:\n%1\n%2")
                     .arg(shown(failure.path), shown(failure.other)),
                 title, Shell::Icon::Warning};
-    for (auto words : {NameText, StagingText, RunText})
+    for (auto words : {FolderText, NameText, StagingText, RunText})
         if (std::optional<QString> text = words(failure))
             return {*text, title, Shell::Icon::Warning};
     return {QStringLiteral("Something went wrong."), title, Shell::Icon::Warning};

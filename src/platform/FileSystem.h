@@ -26,12 +26,15 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
+    // Why no folder (or link to one) is at the path: empty when one is,
+    // "Not a directory" when something else is, else the system's reason.
+    virtual std::error_code FolderError(const std::string& path) const = 0;
     // True when a folder (or a link to one) exists at the path.
-    virtual bool FolderExists(const std::string& path) const = 0;
+    bool FolderExists(const std::string& path) const { return !FolderError(path); }
 
     // The regular files lying directly in the folder, hidden ones included,
-    // in the order the directory yields them. Sub-folders, dangling links and
-    // special files (pipes, sockets, devices) are left out.
+    // sorted by name: case-insensitively, then byte by byte. Sub-folders,
+    // dangling links and special files (pipes, sockets, devices) are left out.
     virtual FsResult<std::vector<FolderFile>> FolderFiles(const std::string& folder) const = 0;
 
     // The folder that holds the program file, without a trailing "/".

@@ -1,12 +1,46 @@
 #include "LinuxFileSystem.h"
 
+#include <QString>
+
+#include <algorithm>
 #include <filesystem>
 
 namespace fs = std::filesystem;
 
 namespace {
 FileSystem* g_instance = nullptr;
+
+// The name with its letters folded to one case (as UTF-8), so that names
+// compare the same way whatever their case; bytes that are not UTF-8 fold to
+// one replacement character and the names' bytes decide between them.
+std::string CaseFoldedKey(const std::string& name)
+{
+    if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        std::string key = name;
+        for (char& c : key)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        return key;
+    }
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).toCaseFolded().toUtf8().toStdString();
 }
+
+// A directory yields its entries in an order of its own (on ext4 that of a
+// hash); the list reads better in name order.
+void SortByName(std::vector<FolderFile>& files)
+{
+    std::vector<std::pair<std::string, FolderFile>> keyed;
+    keyed.reserve(files.size());
+    for (FolderFile& file : files)
+        keyed.emplace_back(CaseFoldedKey(file.name), std::move(file));
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second.name < b.second.name;
+    });
+    for (size_t i = 0; i < files.size(); ++i)
+        files[i] = std::move(keyed[i].second);
+}
+
+} // namespace
 
 // Defined here so the interface needs nothing of its default.
 FileSystem& FileSystem::Instance()
@@ -24,10 +58,13 @@ FileSystem* FileSystem::SetInstance(FileSystem* fileSystem)
 
 LinuxFileSystem::LinuxFileSystem(std::optional<std::string> programFolder) : programFolder_(std::move(programFolder)) {}
 
-bool LinuxFileSystem::FolderExists(const std::string& path) const
+std::error_code LinuxFileSystem::FolderError(const std::string& path) const
 {
     std::error_code ec;
-    return !path.empty() && fs::is_directory(fs::path(path), ec);
+    const fs::file_status status = fs::status(fs::path(path), ec);
+    if (ec)
+        return ec;
+    return fs::is_directory(status) ? std::error_code() : std::make_error_code(std::errc::not_a_directory);
 }
 
 FsResult<std::vector<FolderFile>> LinuxFileSystem::FolderFiles(const std::string& folder) const
@@ -59,6 +96,7 @@ FsResult<std::vector<FolderFile>> LinuxFileSystem::FolderFiles(const std::string
     }
     if (ec)
         result.error = ec; // the entries read before the failure are kept
+    SortByName(result.value);
     return result;
 }
 

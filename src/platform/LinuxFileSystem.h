@@ -8,7 +8,7 @@ public:
     // it so nothing is ever written beside the build).
     explicit LinuxFileSystem(std::optional<std::string> programFolder = std::nullopt);
 
-    bool FolderExists(const std::string& path) const override;
+    std::error_code FolderError(const std::string& path) const override;
     FsResult<std::vector<FolderFile>> FolderFiles(const std::string& folder) const override;
     std::string ProgramFolder() const override;
 

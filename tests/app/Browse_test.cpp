@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "FolderPicker.h"
+#include "Unprivileged.h"
 #include "chameleonButton.h"
 
 #include <QLineEdit>
@@ -90,6 +91,32 @@ TEST_F(BrowseTest, NothingAddedToAListWithRowsRefreshesItThenShowsMessageA)
     EXPECT_TRUE(Row(0).checked);
     EXPECT_FALSE(form->startButton()->Enabled());
     EXPECT_TRUE(form->clearButton()->Enabled());
+    EXPECT_TRUE(form->folderField()->text().isEmpty());
+}
+
+// Root reads any folder, so as root the test runs again as nobody.
+TEST_F(BrowseTest, AFolderThatCannotBeReadSaysSoInsteadOfNothingFound)
+{
+    VOLARIN_RUN_AS_NOBODY_WHEN_ROOT();
+    const std::string locked = Folder("locked", {"secret.jpg"});
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    const QString unreadable = QString::fromStdString("The folder \"" + locked + "\" cannot be read: Permission denied.");
+
+    Browse(locked);
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].text, unreadable);
+    EXPECT_TRUE(form->folderField()->text().isEmpty());
+    EXPECT_FALSE(form->outputButton()->Enabled());
+
+    // With rows listed already, the list is refreshed and the same message shown.
+    shell.messages.clear();
+    Browse(Folder("photos", {"a.jpg"}));
+    Files()->setData(Files()->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
+    Browse(locked);
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].text, unreadable);
+    EXPECT_TRUE(Row(0).checked);
     EXPECT_TRUE(form->folderField()->text().isEmpty());
 }
 

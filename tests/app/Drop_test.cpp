@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "FileListView.h"
+#include "Unprivileged.h"
 #include "chameleonButton.h"
 
 #include <QApplication>
@@ -90,6 +91,32 @@ TEST_F(DropTest, FilesMissingPathsRemoteUrlsAndEmptyMatchesAddNothingSilently)
     EXPECT_FALSE(form->clearButton()->Enabled());
     EXPECT_FALSE(form->outputButton()->Enabled());
     EXPECT_TRUE(shell.messages.empty());
+}
+
+// Root reads any folder, so as root the test runs again as nobody.
+TEST_F(DropTest, FoldersThatCannotBeReadAreToldInOneMessageAfterTheDrop)
+{
+    VOLARIN_RUN_AS_NOBODY_WHEN_ROOT();
+    const std::string locked = Folder("locked", {"secret.jpg"});
+    const std::string shut = Folder("shut", {"hidden.jpg"});
+    const std::string open = Folder("open", {"seen.jpg"});
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    std::filesystem::permissions(shut, std::filesystem::perms::owner_write);
+
+    Drop(UriList({locked, open, open + "/seen.jpg", shut}));
+    // The drop itself ends first: the file manager is not kept waiting on the box.
+    EXPECT_TRUE(shell.messages.empty());
+    QCoreApplication::processEvents();
+
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
+    std::filesystem::permissions(shut, std::filesystem::perms::owner_all);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"seen.jpg"}));
+    EXPECT_TRUE(form->outputButton()->Enabled());
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].text, QString::fromStdString("2 folders cannot be read:\n" + locked
+                                                             + ": Permission denied\n" + shut
+                                                             + ": Permission denied"));
+    EXPECT_EQ(shell.messages[0].icon, Shell::Icon::Warning);
 }
 
 TEST_F(DropTest, EveryDropChecksAllRowsAgainEvenWhenItAddsNothing)

@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "ClickLabel.h"
+#include "OutputNameDialog.h"
 #include "FileListView.h"
 #include "FoundFilesModel.h"
 #include "SizeText.h"
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTest>
+#include <QUrl>
 
 namespace {
 
@@ -107,7 +110,8 @@ TEST_F(MainWindowInitialStateTest, EveryControlIsReachableByAssistiveTechnology)
         {form->outputButton(), QAccessible::Button, "Output"},
         {form->browseButton(), QAccessible::Button, "Browse..."},
         {form->folderField(), QAccessible::EditableText, "Folder last browsed"},
-        {form->helpLink(), QAccessible::StaticText, "Online Help"},
+        {form->helpLink(), QAccessible::Link, "Online Help"},
+        {form.get(), QAccessible::Window, "Volarin Z 1.0"},
         {form->dropFrame(), QAccessible::Grouping, "Drag and Drop Folders"},
     };
     for (const Expect& e : expects) {
@@ -147,6 +151,38 @@ TEST_F(MainWindowInitialStateTest, EveryControlIsReachableByAssistiveTechnology)
     EXPECT_TRUE(name->state().checked);
     Files()->setData(Files()->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
     EXPECT_FALSE(table->cellAt(0, 0)->state().checked);
+}
+
+// A screen reader announces the windows as a window and a dialog, and
+// "Online Help" as a link it can follow.
+TEST_F(MainWindowInitialStateTest, WindowsAndTheHelpLinkHaveTheirRolesAndActions)
+{
+    form->show();
+    Files()->AddRows({FoundFile{"a.jpg", SizeText(1), "/p/a.jpg"}});
+    form->FinishScan();
+    QTest::mouseClick(form->outputButton(), Qt::LeftButton);
+    ASSERT_NE(form->outputDialog(), nullptr);
+    QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(form->outputDialog());
+    EXPECT_EQ(dialog->role(), QAccessible::Dialog);
+    EXPECT_EQ(dialog->text(QAccessible::Name), QStringLiteral("Output"));
+    EXPECT_EQ(form->outputDialog()->size(), QSize(330, 83));
+    EXPECT_EQ(form->size(), QSize(640, 328));
+
+    const std::filesystem::path page = temp.write("program/help/index.html", "<html></html>");
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(form->helpLink());
+    ASSERT_NE(link->actionInterface(), nullptr);
+    const QStringList actions = link->actionInterface()->actionNames();
+    ASSERT_FALSE(actions.isEmpty());
+    EXPECT_EQ(actions.front(), QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(link->actionInterface()->keyBindingsForAction(actions.front()).isEmpty());
+    EXPECT_TRUE(link->state().focusable);
+    // The action returns before the click runs, so a message box it may open
+    // never keeps the screen reader waiting.
+    link->actionInterface()->doAction(actions.front());
+    EXPECT_TRUE(shell.openedUrls.empty());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(shell.openedUrls.size(), 1u);
+    EXPECT_EQ(shell.openedUrls[0], QUrl::fromLocalFile(QString::fromStdString(page.string())).toString());
 }
 
 } // namespace

@@ -94,3 +94,31 @@ TEST(UserMessage, BrowseNoticesAndTheirBoxes)
     EXPECT_EQ(staging.title, QStringLiteral("Volarin Z"));
     EXPECT_EQ(staging.icon, Shell::Icon::Warning);
 }
+
+TEST(UserMessage, FoldersNotTakenSayWhy)
+{
+    const auto denied = std::make_error_code(std::errc::permission_denied);
+    const Failure locked{.kind = FailureKind::FolderUnreadable, .code = denied, .path = "/p/locked"};
+    const UserMessage one = UserMessage::For(locked);
+    EXPECT_EQ(one.text, QStringLiteral("The folder \"/p/locked\" cannot be read: Permission denied."));
+    EXPECT_EQ(one.title, QStringLiteral("Volarin Z"));
+    EXPECT_EQ(one.icon, Shell::Icon::Warning);
+    // One message for all folders of a drop; a single one reads as above.
+    EXPECT_EQ(UserMessage::For({.kind = FailureKind::FoldersUnreadable, .leftOut = {locked}}).text, one.text);
+    Failure other = locked;
+    other.path = "/p/other";
+    other.code = std::make_error_code(std::errc::io_error);
+    EXPECT_EQ(UserMessage::For({.kind = FailureKind::FoldersUnreadable, .leftOut = {locked, other}}).text,
+              QStringLiteral("2 folders cannot be read:\n/p/locked: Permission denied\n/p/other: Input/output error"));
+
+    EXPECT_EQ(UserMessage::For({.kind = FailureKind::NotAFolder,
+                                .code = std::make_error_code(std::errc::not_a_directory),
+                                .path = "/p/notes.txt"})
+                  .text,
+              QStringLiteral("\"/p/notes.txt\" is not a folder."));
+    EXPECT_EQ(UserMessage::For({.kind = FailureKind::NotAFolder,
+                                .code = std::make_error_code(std::errc::no_such_file_or_directory),
+                                .path = "/p/gone"})
+                  .text,
+              QStringLiteral("\"/p/gone\" is not a folder: No such file or directory."));
+}

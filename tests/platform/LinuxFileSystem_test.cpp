@@ -46,6 +46,13 @@ TEST_F(LinuxFileSystemTest, ExistenceTellsFilesFromFolders)
     };
     for (const Case& c : cases)
         EXPECT_EQ(fileSystem.FolderExists(c.path), c.folder) << c.path;
+
+    // The reason, for telling the user why a path was not taken as a folder.
+    EXPECT_EQ(fileSystem.FolderError(Path("f.txt")), std::errc::not_a_directory);
+    EXPECT_EQ(fileSystem.FolderError(Path("missing")), std::errc::no_such_file_or_directory);
+    EXPECT_EQ(fileSystem.FolderError(Path("dangling")), std::errc::no_such_file_or_directory);
+    EXPECT_EQ(fileSystem.FolderError(Path("f.txt/x")), std::errc::not_a_directory);
+    EXPECT_EQ(fileSystem.FolderError(""), std::errc::no_such_file_or_directory);
 }
 
 TEST_F(LinuxFileSystemTest, FolderFilesAreTheFlatRegularFilesHiddenIncluded)
@@ -71,6 +78,26 @@ TEST_F(LinuxFileSystemTest, FolderFilesAreTheFlatRegularFilesHiddenIncluded)
     const auto missing = fileSystem.FolderFiles(Path("missing"));
     EXPECT_FALSE(missing.ok());
     EXPECT_TRUE(missing.value.empty());
+}
+
+TEST_F(LinuxFileSystemTest, FolderFilesComeInNameOrderCaseBlindThenByBytes)
+{
+    const std::vector<std::string> ordered = {
+        "a.txt", "B.txt", "b.txt", "IMG_0002.JPG", "img_0006.jpg", "IMG_0009.jpg", "IMG_0010.jpg", "Zeta",
+        "\xc3\x89t\xc3\xa9.txt",  // "Été": folds to the same name as "été", and its bytes come first
+        "\xc3\xa9t\xc3\xa9.txt",  // "été"
+        "\xff\xfe.bin",             // not UTF-8: after every letter
+    };
+    // Created in an order of their own, so creation order cannot pass for name order.
+    for (const size_t i : {5u, 9u, 0u, 3u, 10u, 7u, 2u, 8u, 1u, 6u, 4u})
+        temp.write("order/" + ordered[i], "x");
+
+    const auto listing = fileSystem.FolderFiles(Path("order") + "/");
+    ASSERT_TRUE(listing.ok());
+    std::vector<std::string> names;
+    for (const FolderFile& f : listing.value)
+        names.push_back(f.name);
+    EXPECT_EQ(names, ordered);
 }
 
 TEST_F(LinuxFileSystemTest, SizesAreUnsigned64Bit)

@@ -12,7 +12,11 @@ for f in bin/volarin-z share/volarin-z/help/index.html share/applications/volari
 done
 [[ -x "$prefix/bin/volarin-z" ]] || { echo "FAIL: program not executable"; exit 1; }
 desktop="$prefix/share/applications/volarin-z.desktop"
-grep -qx 'Exec=volarin-z' "$desktop" && grep -qx 'Icon=volarin-z' "$desktop" && grep -qx 'Type=Application' "$desktop" \
-  || { echo "FAIL: desktop entry does not start volarin-z with its icon"; exit 1; }
-if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$desktop"; fi
+grep -qx 'Exec=volarin-z %F' "$desktop" && grep -qx 'Icon=volarin-z' "$desktop" && grep -qx 'Type=Application' "$desktop" \
+  || { echo "FAIL: desktop entry does not start volarin-z on the chosen folders with its icon"; exit 1; }
+# Offered in the file manager's "Open With" for folders.
+grep -qx 'MimeType=inode/directory;' "$desktop" || { echo "FAIL: desktop entry not offered for folders"; exit 1; }
+command -v desktop-file-validate >/dev/null || { echo "FAIL: desktop-file-validate is not installed"; exit 1; }
+report=$(desktop-file-validate "$desktop" 2>&1) || { echo "FAIL: $report"; exit 1; }
+[[ -z "$report" ]] || { echo "FAIL: desktop-file-validate: $report"; exit 1; }
 echo "OK: installed into $prefix"

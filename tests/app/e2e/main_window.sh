@@ -6,6 +6,7 @@ set -euo pipefail
 program=${1:?usage: main_window.sh PROGRAM}
 out=${VOLARIN_BUILD_DIR:-.}/e2e-main-window.png
 
+export QT_QPA_PLATFORM=xcb  # the X server of xvfb-run, whatever the environment says
 "$program" & pid=$!
 trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true' EXIT
 

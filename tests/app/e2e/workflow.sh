@@ -16,6 +16,7 @@ if [[ -z "${VOLARIN_E2E_SESSION:-}" ]]; then
 fi
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & a11y_bus=$!
 export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export QT_QPA_PLATFORM=xcb  # the X server of xvfb-run, whatever the environment says
 shots=${VOLARIN_BUILD_DIR:-.}/e2e-workflow
 mkdir -p "$shots"
 work=$(mktemp -d /tmp/volarin-e2e-XXXXXX)

@@ -1,0 +1,173 @@
+#include "CommandLine.h"
+
+#include "FileSystem.h"
+#include "HelpPage.h"
+#include "MainWindow.h"
+#include "UriList.h"
+#include "UserMessage.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+
+#include <ostream>
+
+namespace {
+
+constexpr const char* kProgram = "volarin-z";
+
+bool IsFileUri(const std::string& argument)
+{
+    return argument.size() >= 5 && QByteArray::fromStdString(argument.substr(0, 5)).toLower() == "file:";
+}
+
+// An absolute path without "." components, repeated or trailing separators,
+// as a file manager would hand the folder over; ".." is kept, since it
+// follows links on disk.
+std::string FolderPath(const std::string& given, const std::string& currentFolder)
+{
+    if (given.empty())
+        return given;  // names no folder, not the current one
+    const std::string full = given.front() == '/' || currentFolder.empty() ? given : currentFolder + '/' + given;
+    std::string path;
+    size_t start = 0;
+    while (start <= full.size()) {
+        size_t end = full.find('/', start);
+        if (end == std::string::npos)
+            end = full.size();
+        const std::string_view part(full.data() + start, end - start);
+        if (!part.empty() && part != ".") {
+            if (!path.empty() || full.front() == '/')
+                path += '/';
+            path += part;
+        }
+        start = end + 1;
+    }
+    return path.empty() && full.front() == '/' ? std::string("/") : path;
+}
+
+// Each argument as one character per byte, so the parser sees the options
+// (plain ASCII) as they are and every other byte comes back unchanged.
+QString AsLatin1(const std::string& bytes)
+{
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string Bytes(const QString& latin1)
+{
+    return latin1.toLatin1().toStdString();
+}
+
+// The unknown option as the user typed it, with one dash or two.
+std::string AsTyped(const std::string& name, const std::vector<std::string>& arguments)
+{
+    const std::string twoDashes = "--" + name;
+    for (const std::string& argument : arguments)
+        if (argument == twoDashes || argument.rfind(twoDashes + '=', 0) == 0)
+            return twoDashes;
+    return '-' + name;
+}
+
+void Report(std::ostream& err, const Failure& failure)
+{
+    err << kProgram << ": " << UserMessage::For(failure).text.toLocal8Bit().toStdString() << '\n';
+}
+
+} // namespace
+
+CommandLine CommandLine::Parse(const std::vector<std::string>& arguments, const std::string& currentFolder)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOption(help);
+    parser.addOption(version);
+    // "-platform" is one unknown option, not eight letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    QStringList all{QString::fromLatin1(kProgram)};
+    for (const std::string& argument : arguments)
+        all << AsLatin1(argument);
+
+    CommandLine line;
+    if (!parser.parse(all)) {
+        line.action_ = Action::Refuse;
+        for (const QString& name : parser.unknownOptionNames())
+            line.problems_.push_back("unknown option '" + AsTyped(Bytes(name), arguments) + "'");
+        if (line.problems_.empty())
+            line.problems_.push_back(parser.errorText().toLocal8Bit().toStdString());
+        return line;
+    }
+    if (parser.isSet(help)) {
+        line.action_ = Action::ShowHelp;
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.action_ = Action::ShowVersion;
+        return line;
+    }
+    for (const QString& positional : parser.positionalArguments()) {
+        const std::string given = Bytes(positional);
+        if (!IsFileUri(given)) {
+            line.folders_.push_back(FolderPath(given, currentFolder));
+        } else if (std::string path = LocalPathFromUri(given); !path.empty()) {
+            line.folders_.push_back(std::move(path));
+        } else {
+            line.notLocal_.push_back(given);
+        }
+    }
+    return line;
+}
+
+std::string CommandLine::Usage()
+{
+    const QString programFolder = QFile::decodeName(FileSystem::Instance().ProgramFolder().c_str());
+    const QString page = HelpPage::Find(programFolder);
+    const std::string where = page.isEmpty()
+        ? "not installed (looked for " + QFile::encodeName(HelpPage::Candidates(programFolder).value(0)).toStdString()
+            + ")"
+        : QFile::encodeName(page).toStdString();
+    return std::string("Usage: ") + kProgram + " [OPTION]... [FOLDER]...\n"
+           "Zip chosen files into one ZIP archive.\n"
+           "\n"
+           "Opens the window and lists the files of the selected kind (jpg at first) lying\n"
+           "directly in each FOLDER, in the order given, as a drop of the folders on the\n"
+           "window would. A FOLDER is a path (a relative one is taken from the current\n"
+           "folder) or a file:// URI; each one that is not a folder is named on standard\n"
+           "error.\n"
+           "\n"
+           "Options:\n"
+           "  -h, --help     show this help and exit\n"
+           "  -v, --version  show the version and exit\n"
+           "\n"
+           "Help page: " + where + "\n";
+}
+
+int CommandLine::Answer(std::ostream& out, std::ostream& err) const
+{
+    switch (action_) {
+    case Action::ShowHelp:
+        out << Usage() << std::flush;
+        return 0;
+    case Action::ShowVersion:
+        out << "Volarin Z " << VOLARIN_VERSION << '\n' << std::flush;
+        return 0;
+    case Action::Refuse:
+        for (const std::string& problem : problems_)
+            err << kProgram << ": " << problem << '\n';
+        err << Usage() << std::flush;
+        return 2;
+    case Action::OpenWindow:
+        break;
+    }
+    return 0;
+}
+
+void CommandLine::OpenFolders(MainWindow& window, std::ostream& err) const
+{
+    if (folders_.empty() && notLocal_.empty())
+        return;  // nothing named: no drop, so the window stays as it started
+    for (const std::string& uri : notLocal_)
+        Report(err, {.kind = FailureKind::NotAFolder, .path = uri});
+    for (const Failure& failure : window.AddFolders(folders_))
+        Report(err, failure);
+    err.flush();
+}

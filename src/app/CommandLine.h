@@ -1,0 +1,34 @@
+#pragma once
+// The program's command line, `volarin-z [OPTION]... [FOLDER]...`: read
+// before the application object exists, so that --help and --version need no
+// display. The folders are handed to the main window as a drop of them.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+class MainWindow;
+
+class CommandLine {
+public:
+    enum class Action { OpenWindow, ShowHelp, ShowVersion, Refuse };
+
+    // arguments: argv after the program's name, as the bytes given; relative
+    // paths are taken from currentFolder.
+    static CommandLine Parse(const std::vector<std::string>& arguments, const std::string& currentFolder);
+
+    Action action() const { return action_; }
+    // For every action but OpenWindow: prints the help, the version, or what
+    // was wrong with the usage; returns the exit status.
+    int Answer(std::ostream& out, std::ostream& err) const;
+    // Scans the folders named, in order, as a drop of them would, and names
+    // on err each path not taken with the reason.
+    void OpenFolders(MainWindow& window, std::ostream& err) const;
+
+private:
+    static std::string Usage();
+
+    Action action_ = Action::OpenWindow;
+    std::vector<std::string> folders_;    // absolute paths, as bytes
+    std::vector<std::string> notLocal_;   // file: URIs that name no local file
+    std::vector<std::string> problems_;   // why the usage was refused
+};
