@@ -7,6 +7,7 @@
 #include "InlineEntryFeed.h"
 #include "ParallelEntryFeed.h"
 #include "UsableCores.h"
+#include "WorkerWakeUp.h"
 #include "ZipDateTimesError.h"
 #include "ZipWriter.h"
 
@@ -35,6 +36,8 @@ Zipper::Zipper(int workers, WriterFactory makeWriter, QObject* parent)
     // pending events. The chunk limit, not a pause, bounds a step's busy time.
     tmrNext_.setInterval(0);
     connect(&tmrNext_, &QTimer::timeout, this, &Zipper::tmrNext_Timer);
+    if (workers_ > 1)
+        wakeUp_ = std::make_unique<WorkerWakeUp>([this] { wake(); });
 }
 
 Zipper::~Zipper()
@@ -128,9 +131,11 @@ void Zipper::wakeIfWaiting()
         tmrNext_.start();
 }
 
-void Zipper::wake(uint64_t run)
+// A wake-up left over from an earlier run at worst costs one step that finds
+// nothing to do.
+void Zipper::wake()
 {
-    if (!stale(run) && zipping_ && !stepping_ && !tmrNext_.isActive())
+    if (zipping_ && !stepping_ && !tmrNext_.isActive())
         tmrNext_.start();
 }
 
@@ -189,10 +194,8 @@ std::unique_ptr<EntryFeed> Zipper::makeFeed()
     if (workers_ <= 1)
         return std::make_unique<InlineEntryFeed>(kChunkSize);
     // Called on a worker's thread: the step is started on the window's.
-    auto wakeRun = [this, run = runId_] {
-        QMetaObject::invokeMethod(this, [this, run] { wake(run); }, Qt::QueuedConnection);
-    };
-    return std::make_unique<ParallelEntryFeed>(queue_, workers_, kChunkSize, wakeRun);
+    WorkerWakeUp* wakeUp = wakeUp_.get();
+    return std::make_unique<ParallelEntryFeed>(queue_, workers_, kChunkSize, [wakeUp] { wakeUp->Notify(); });
 }
 
 void Zipper::StopRun()

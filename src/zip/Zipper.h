@@ -29,6 +29,7 @@
 #include "ZipWriterInterface.h"
 
 class TemporaryArchiveJournal;
+class WorkerWakeUp;
 
 class Zipper : public QObject {
     Q_OBJECT
@@ -117,7 +118,7 @@ private:
     void refuse(ZipFailure step, std::error_code reason);
     void releaseArchive();
     void resetRunState();
-    void wake(uint64_t run);
+    void wake();
     void wakeIfWaiting();
     bool stale(uint64_t run) const { return run != runId_; }
 
@@ -128,7 +129,8 @@ private:
     ZipDateTimes dates_;
     QTimer tmrNext_;
 
-    std::unique_ptr<EntryFeed> feed_;  // during a run
+    std::unique_ptr<WorkerWakeUp> wakeUp_;  // with workers: how they restart the timer
+    std::unique_ptr<EntryFeed> feed_;       // during a run
     int64_t bytesRemaining_ = 0;
     bool passUnderWay_ = false;
     bool stepping_ = false;

@@ -106,14 +106,16 @@ TEST(ZipperParallel, EventsStepByStepAreTheSameWithOneAndFourWorkers)
         Zipper zipper(i == 0 ? 1 : 4, realWriter());
         StepLog log(zipper);
         queue.queueIn(zipper);
-        const fs::path archive = dir / ("out" + std::to_string(i) + ".zip");
-        ASSERT_FALSE(zipper.Zip(archive));
+        ASSERT_FALSE(zipper.Zip(dir / ("out" + std::to_string(i) + ".zip")));
         byWorkers[i] = log.RunToEnd();
         ASSERT_FALSE(byWorkers[i].empty());
         EXPECT_EQ(byWorkers[i].back(), "Complete(false)");
-        expectReadersAgree(archive, queue.expected, "pw");
     }
     EXPECT_EQ(byWorkers[0], byWorkers[1]);
+    // Read back only now: ThreadSanitizer loses track of this process after
+    // the readers are started (Qt starts them with a vfork-like clone).
+    for (int i = 0; i < 2; ++i)
+        expectReadersAgree(dir / ("out" + std::to_string(i) + ".zip"), queue.expected, "pw");
 }
 
 TEST(ZipperParallel, ManyTinyFilesAndEdgeSizesReadBack)
