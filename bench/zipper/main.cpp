@@ -5,11 +5,15 @@
 // --workers says otherwise; run it under `taskset -c 0` to see the one-core
 // path.
 //
-//   zipper_bench [--corpus DIR] [--reps N] [--parts a,b] [--workers N]
+//   zipper_bench [--corpus DIR] [--reps N] [--parts a,b] [--workers N] [--no-peer]
+//
+// --no-peer leaves zip out (for profiling the Zipper alone with perf or strace).
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -36,6 +40,7 @@ struct Options {
     std::vector<std::string> parts = {"photos", "docs", "big", "many"};
     int reps = 5;
     int workers = 0;  // 0: the production constructor (one per usable core)
+    bool peer = true;
 };
 
 Options parse(int argc, char** argv)
@@ -48,6 +53,7 @@ Options parse(int argc, char** argv)
         else if (a == "--reps") o.reps = std::max(1, std::atoi(next().c_str()));
         else if (a == "--parts") o.parts = bench::splitList(next());
         else if (a == "--workers") o.workers = std::max(1, std::atoi(next().c_str()));
+        else if (a == "--no-peer") o.peer = false;
         else {
             std::fprintf(stderr, "unknown argument %s\n", a.c_str());
             std::exit(2);
@@ -58,8 +64,19 @@ Options parse(int argc, char** argv)
 
 struct RunResult {
     double seconds = -1;  // negative: the run failed
+    double cpuSeconds = 0;
     double longestBusyMs = 0;
 };
+
+// Processor time (user + system) of this process's threads, or of its
+// finished children.
+double cpuSeconds(int who)
+{
+    rusage usage{};
+    getrusage(who, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
 
 std::unique_ptr<Zipper> makeZipper(int workers)
 {
@@ -74,6 +91,7 @@ RunResult zipperRun(const std::vector<fs::path>& files, const fs::path& archive,
 {
     fs::remove(archive);
     RunResult result;
+    const double cpuStart = cpuSeconds(RUSAGE_SELF);
     QElapsedTimer clock;
     clock.start();
     std::unique_ptr<Zipper> zipper = makeZipper(workers);
@@ -99,6 +117,7 @@ RunResult zipperRun(const std::vector<fs::path>& files, const fs::path& archive,
     loop.exec();
     if (ok)
         result.seconds = bench::seconds(clock);
+    result.cpuSeconds = cpuSeconds(RUSAGE_SELF) - cpuStart;
     return result;
 }
 
@@ -124,17 +143,18 @@ int main(int argc, char** argv)
     bench::ensureCorpus(o.corpus);
     fs::create_directories(o.corpus / "out");
     std::printf("Zipper (%d workers; %d usable cores) vs zip -q -j -6: seconds, median [range] of %d runs,\n"
-                "runs alternating; sizes of the archives; longest time the event loop was busy\n",
+                "runs alternating; processor time (user + system) of both, median; sizes of the\n"
+                "archives; longest time the event loop was busy\n",
                 o.workers == 0 ? UsableCores() : o.workers, UsableCores(), o.reps);
-    std::printf("%-7s %6s %11s %22s %22s %6s %8s %8s\n", "part", "files", "bytes", "Zipper", "zip", "ratio",
-                "size", "busy ms");
+    std::printf("%-7s %6s %11s %22s %22s %6s %7s %7s %8s %8s\n", "part", "files", "bytes", "Zipper", "zip",
+                "ratio", "cpu", "zip cpu", "size", "busy ms");
     bool allOk = true;
     for (const std::string& part : o.parts) {
         std::vector<fs::path> files = bench::filesIn(o.corpus / "corpus" / part);
         uintmax_t bytes = 0;
         for (const fs::path& f : files)
             bytes += fs::file_size(f);
-        std::vector<double> ours, theirs;
+        std::vector<double> ours, theirs, ourCpu, theirCpu;
         double busy = 0;
         const fs::path ourArchive = o.corpus / "out" / (part + "-zipper.zip");
         const fs::path theirArchive = o.corpus / "out" / (part + "-infozip.zip");
@@ -142,16 +162,20 @@ int main(int argc, char** argv)
         for (int r = 0; r < o.reps; ++r) {
             const RunResult run = zipperRun(files, ourArchive, o.workers);
             ours.push_back(run.seconds);
+            ourCpu.push_back(run.cpuSeconds);
             busy = std::max(busy, run.longestBusyMs);
-            theirs.push_back(bench::infoZipRun(files, theirArchive));
+            const double childCpu = cpuSeconds(RUSAGE_CHILDREN);
+            theirs.push_back(o.peer ? bench::infoZipRun(files, theirArchive) : 1.0);
+            theirCpu.push_back(cpuSeconds(RUSAGE_CHILDREN) - childCpu);
             ok = ok && run.seconds >= 0 && theirs.back() >= 0;
         }
         ok = ok && bench::unzipTestQuiet(ourArchive);
         allOk = allOk && ok;
-        const double sizeRatio = double(fs::file_size(ourArchive)) / double(fs::file_size(theirArchive));
-        std::printf("%-7s %6zu %11ju %22s %22s %5.2fx %7.4fx %8.1f%s\n", part.c_str(), files.size(), bytes,
-                    spread(ours).c_str(), spread(theirs).c_str(), bench::median(ours) / bench::median(theirs),
-                    sizeRatio, busy, ok ? "" : "  FAILED");
+        const double sizeRatio =
+            o.peer ? double(fs::file_size(ourArchive)) / double(fs::file_size(theirArchive)) : 1.0;
+        std::printf("%-7s %6zu %11ju %22s %22s %5.2fx %7.2f %7.2f %7.4fx %8.1f%s\n", part.c_str(), files.size(),
+                    bytes, spread(ours).c_str(), spread(theirs).c_str(), bench::median(ours) / bench::median(theirs),
+                    bench::median(ourCpu), bench::median(theirCpu), sizeRatio, busy, ok ? "" : "  FAILED");
         std::fflush(stdout);
         fs::remove(ourArchive);
         fs::remove(theirArchive);
