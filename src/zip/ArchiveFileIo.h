@@ -4,6 +4,8 @@
 // later name the system's reason (a full disk, a vanished folder).
 #include <minizip/ioapi.h>
 
+#include <cstdio>
+
 class ArchiveFileIo {
 public:
     ArchiveFileIo();
@@ -18,6 +20,7 @@ public:
     void ClearErrno() { lastErrno_ = 0; }
 
 private:
+    static FILE* create(const char* path);
     static voidpf open(voidpf opaque, const void* filename, int mode);
     static uLong read(voidpf opaque, voidpf stream, void* buf, uLong size);
     static uLong write(voidpf opaque, voidpf stream, const void* buf, uLong size);
