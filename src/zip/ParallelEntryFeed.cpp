@@ -88,7 +88,9 @@ ZipFailure ParallelEntryFeed::Chunk(ZipWriterInterface& writer, size_t size)
         return blockFailure();
     const CompressedBlock::Piece& piece = block_->pieces[index];
     const size_t begin = index > 0 ? block_->pieces[index - 1].end : 0;
-    crc_ = static_cast<uint32_t>(crc32_combine(crc_, piece.crc, static_cast<z_off_t>(piece.length)));
+    // Combining costs a few matrix products; the first piece needs none.
+    crc_ = size_ == 0 ? piece.crc
+                      : static_cast<uint32_t>(crc32_combine(crc_, piece.crc, static_cast<z_off_t>(piece.length)));
     size_ += piece.length;
     ++chunk_;
     if (!crcPass_) {

@@ -176,3 +176,16 @@ TEST(ZipWriterSystemError, FailuresKeepTheSystemsReason)
     EXPECT_TRUE(writer.CloseZip());
     EXPECT_EQ(writer.SystemError(), std::errc::no_space_on_device);
 }
+
+// A file already at the archive's path is replaced whole, not written over.
+TEST(ZipWriterArchiveFile, ReplacesWhatTheFileHeld)
+{
+    TempDir dir;
+    const auto archive = dir.write("old.zip", patternBytes(1 << 20, 9));
+    ZipWriter writer;
+    ASSERT_FALSE(writer.OpenZip(archive.string()));
+    writeEntry(writer, "new.txt", "new");
+    ASSERT_FALSE(writer.CloseZip());
+    EXPECT_LT(std::filesystem::file_size(archive), 1000u);
+    expectReadersAgree(archive, {{"new.txt", "new"}});
+}
