@@ -82,8 +82,14 @@ CompressedBlock BlockCompressor::Run(const CompressionJob& job, const std::atomi
         block.error = std::error_code(ENOMEM, std::system_category());
         return block;
     }
+    if (buffers_ != nullptr && job.kind != CompressionJob::Kind::Crc)
+        block.data = buffers_->Take();
+    // Room for the whole job at once: growing piece by piece would copy it.
+    const size_t chunks = static_cast<size_t>((job.length + job.chunkSize - 1) / std::max<int64_t>(job.chunkSize, 1));
     if (job.kind == CompressionJob::Kind::Store)
         block.data.reserve(static_cast<size_t>(job.length));
+    else if (deflating)
+        block.data.reserve(compressBound(static_cast<uLong>(job.length)) + 32 * chunks);
     if (!doChunks(job, dictionary, got > dictionary ? got - dictionary : 0, block, stop)) {
         block.status = CompressedBlock::Status::CompressFailed;
         block.error = std::error_code(ENOMEM, std::system_category());

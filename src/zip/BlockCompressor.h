@@ -11,12 +11,14 @@
 #include <span>
 #include <vector>
 
+#include "BufferRecycler.h"
 #include "CompressedBlock.h"
 #include "CompressionJob.h"
 
 class BlockCompressor {
 public:
-    BlockCompressor() = default;
+    // Takes its output buffers from `buffers` (null: new ones each time).
+    explicit BlockCompressor(BufferRecycler* buffers = nullptr) : buffers_(buffers) {}
     ~BlockCompressor();
     BlockCompressor(const BlockCompressor&) = delete;
     BlockCompressor& operator=(const BlockCompressor&) = delete;
@@ -35,6 +37,7 @@ private:
     bool doChunks(const CompressionJob& job, size_t dictionary, size_t usable, CompressedBlock& block,
                   const std::atomic<bool>& stop);
 
+    BufferRecycler* buffers_;
     z_stream stream_{};
     bool ready_ = false;
     int level_ = 0;

@@ -4,8 +4,9 @@
 
 #include "BlockCompressor.h"
 
-CompressionWorkerPool::CompressionWorkerPool(int workers, std::shared_ptr<OrderedResults> results)
-    : results_(std::move(results))
+CompressionWorkerPool::CompressionWorkerPool(int workers, std::shared_ptr<OrderedResults> results,
+                                             BufferRecycler& buffers)
+    : results_(std::move(results)), buffers_(buffers)
 {
     for (int i = 0; i < std::max(1, workers); ++i)
         threads_.emplace_back([this] { work(); });
@@ -48,7 +49,7 @@ void CompressionWorkerPool::Stop()
 
 void CompressionWorkerPool::work()
 {
-    BlockCompressor compressor;
+    BlockCompressor compressor(&buffers_);
     for (;;) {
         CompressionJob job;
         {

@@ -12,12 +12,13 @@
 #include <thread>
 #include <vector>
 
+#include "BufferRecycler.h"
 #include "CompressionJob.h"
 #include "OrderedResults.h"
 
 class CompressionWorkerPool {
 public:
-    CompressionWorkerPool(int workers, std::shared_ptr<OrderedResults> results);
+    CompressionWorkerPool(int workers, std::shared_ptr<OrderedResults> results, BufferRecycler& buffers);
     ~CompressionWorkerPool();
     CompressionWorkerPool(const CompressionWorkerPool&) = delete;
     CompressionWorkerPool& operator=(const CompressionWorkerPool&) = delete;
@@ -31,6 +32,7 @@ private:
     void work();
 
     std::shared_ptr<OrderedResults> results_;
+    BufferRecycler& buffers_;
     std::mutex mutex_;
     std::condition_variable wakeWorker_;
     std::deque<CompressionJob> jobs_;

@@ -102,8 +102,10 @@ ZipFailure ParallelEntryFeed::Chunk(ZipWriterInterface& writer, size_t size)
     }
     // A block is let go once its job's chunks are all handled (not when a
     // failed block runs out: its failure is still to come).
-    if (chunk_ % PassPlan::kChunksPerJob == 0 || chunk_ == scheduler_.Current()->chunks)
+    if (chunk_ % PassPlan::kChunksPerJob == 0 || chunk_ == scheduler_.Current()->chunks) {
+        scheduler_.Recycle(std::move(block_->data));
         block_.reset();
+    }
     return ZipFailure::None;
 }
 

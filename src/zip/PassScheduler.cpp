@@ -25,7 +25,8 @@ PassScheduler::PassScheduler(const std::deque<ZipFile>& queue, int workers, int6
       maxJobs_(jobLimit(workers)),
       maxBytes_(byteLimit(workers)),
       results_(std::make_shared<OrderedResults>(std::move(wake))),
-      pool_(workers, results_)
+      buffers_(static_cast<size_t>(std::max<int64_t>(4, maxBytes_ / (PassPlan::kChunksPerJob * chunkSize)))),
+      pool_(workers, results_, buffers_)
 {
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "BufferRecycler.h"
 #include "CompressionWorkerPool.h"
 #include "OrderedResults.h"
 #include "PassPlan.h"
@@ -33,6 +34,8 @@ public:
     // otherwise the wake callback comes once they are.
     bool Ready(int64_t first, int64_t last);
     std::optional<CompressedBlock> Take(int64_t job);
+    // A block's bytes are written: its buffer goes back to the workers.
+    void Recycle(std::vector<unsigned char>&& buffer) { buffers_.Give(std::move(buffer)); }
     // The pass under way needs no jobs from `job` on.
     void StopCurrentAt(int64_t job);
     // The queue was emptied: every plan but the pass under way goes.
@@ -49,6 +52,7 @@ private:
     const int64_t maxJobs_;
     const int64_t maxBytes_;
     std::shared_ptr<OrderedResults> results_;
+    BufferRecycler buffers_;
     std::deque<PassPlan> plans_;
     bool current_ = false;
     size_t plannedEntries_ = 0;  // queued files (from the front) whose passes are planned
