@@ -1,20 +1,24 @@
 // Zipper throughput against Info-ZIP's `zip -q -j -6` on the same files, per
-// corpus part, measured in the same run. Also shows what a 16 ms timer pause
-// and glibc's default heap trimming would cost.
+// corpus part, measured in the same run: median and range of repeated runs,
+// the archive sizes, and the longest time the event loop was kept busy (what
+// the window would feel). The Zipper uses one worker per usable core unless
+// --workers says otherwise; run it under `taskset -c 0` to see the one-core
+// path.
 //
-//   zipper_bench [--corpus DIR] [--reps N] [--parts a,b] [--no-pause-run] [--no-trim-run]
-//   zipper_bench --child-no-trim --corpus DIR --parts a,b --reps N   (used internally)
+//   zipper_bench [--corpus DIR] [--reps N] [--parts a,b] [--workers N] [--no-peer]
+//
+// --no-peer leaves zip out (for profiling the Zipper alone with perf or strace).
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QProcess>
-#include <QStringList>
+#include <QTimer>
+
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -23,6 +27,8 @@
 #endif
 
 #include "BenchSupport.h"
+#include "UsableCores.h"
+#include "ZipWriter.h"
 #include "Zipper.h"
 
 namespace fs = std::filesystem;
@@ -32,11 +38,9 @@ namespace {
 struct Options {
     fs::path corpus = bench::kDefaultCorpusRoot;
     std::vector<std::string> parts = {"photos", "docs", "big", "many"};
-    int reps = 3;
-    bool pauseRun = true;
-    bool trimRun = true;
-    bool childNoTrim = false;
-    size_t pauseSampleMany = 2000;  // files of "many" zipped with the 16 ms pause
+    int reps = 5;
+    int workers = 0;  // 0: the production constructor (one per usable core)
+    bool peer = true;
 };
 
 Options parse(int argc, char** argv)
@@ -48,10 +52,8 @@ Options parse(int argc, char** argv)
         if (a == "--corpus") o.corpus = next();
         else if (a == "--reps") o.reps = std::max(1, std::atoi(next().c_str()));
         else if (a == "--parts") o.parts = bench::splitList(next());
-        else if (a == "--no-pause-run") o.pauseRun = false;
-        else if (a == "--no-trim-run") o.trimRun = false;
-        else if (a == "--pause-sample") o.pauseSampleMany = std::strtoul(next().c_str(), nullptr, 10);
-        else if (a == "--child-no-trim") o.childNoTrim = true;
+        else if (a == "--workers") o.workers = std::max(1, std::atoi(next().c_str()));
+        else if (a == "--no-peer") o.peer = false;
         else {
             std::fprintf(stderr, "unknown argument %s\n", a.c_str());
             std::exit(2);
@@ -60,62 +62,71 @@ Options parse(int argc, char** argv)
     return o;
 }
 
-std::vector<fs::path> partFiles(const fs::path& corpus, const std::string& part)
+struct RunResult {
+    double seconds = -1;  // negative: the run failed
+    double cpuSeconds = 0;
+    double longestBusyMs = 0;
+};
+
+// Processor time (user + system) of this process's threads, or of its
+// finished children.
+double cpuSeconds(int who)
 {
-    return bench::filesIn(corpus / "corpus" / part);
+    rusage usage{};
+    getrusage(who, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// Seconds for one Zipper run through the event loop, queueing included.
-// Negative when the run failed.
-double zipperRun(const std::vector<fs::path>& files, const fs::path& archive, int intervalMs)
+std::unique_ptr<Zipper> makeZipper(int workers)
+{
+    if (workers == 0)
+        return std::make_unique<Zipper>();
+    return std::make_unique<Zipper>(workers, [] { return std::unique_ptr<ZipWriterInterface>(new ZipWriter); });
+}
+
+// One Zipper run through the event loop, queueing included. A 5 ms heartbeat
+// timer measures the longest gap in which the loop could not serve it.
+RunResult zipperRun(const std::vector<fs::path>& files, const fs::path& archive, int workers)
 {
     fs::remove(archive);
+    RunResult result;
+    const double cpuStart = cpuSeconds(RUSAGE_SELF);
     QElapsedTimer clock;
     clock.start();
-    Zipper zipper;
-    zipper.tmrNext().setInterval(intervalMs);
+    std::unique_ptr<Zipper> zipper = makeZipper(workers);
     for (const fs::path& f : files)
-        if (zipper.AddFile(f))
-            return -1;
+        if (zipper->AddFile(f))
+            return result;
     bool ok = false;
     QEventLoop loop;
-    QObject::connect(&zipper, &Zipper::Complete, &loop, [&] { ok = true; loop.quit(); });
-    QObject::connect(&zipper, &Zipper::Error, &loop, [&] { loop.quit(); });
-    if (zipper.Zip(archive))
-        return -1;
+    QObject::connect(zipper.get(), &Zipper::Complete, &loop, [&] { ok = true; loop.quit(); });
+    QObject::connect(zipper.get(), &Zipper::Error, &loop, [&] { loop.quit(); });
+    QTimer heartbeat;
+    heartbeat.setTimerType(Qt::PreciseTimer);
+    heartbeat.setInterval(5);
+    QElapsedTimer beat;
+    beat.start();
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        result.longestBusyMs = std::max(result.longestBusyMs, double(beat.nsecsElapsed()) / 1e6 - 5.0);
+        beat.restart();
+    });
+    heartbeat.start();
+    if (zipper->Zip(archive))
+        return result;
     loop.exec();
-    const double seconds = bench::seconds(clock);
-    return ok ? seconds : -1;
+    if (ok)
+        result.seconds = bench::seconds(clock);
+    result.cpuSeconds = cpuSeconds(RUSAGE_SELF) - cpuStart;
+    return result;
 }
 
-// Zipper-only timings for the child run (heap trimming left at glibc's default).
-int childNoTrim(const Options& o)
+std::string spread(const std::vector<double>& v)
 {
-    fs::create_directories(o.corpus / "out");
-    for (const std::string& part : o.parts) {
-        std::vector<fs::path> files = partFiles(o.corpus, part);
-        std::vector<double> t;
-        for (int r = 0; r < o.reps; ++r)
-            t.push_back(zipperRun(files, o.corpus / "out" / (part + "-notrim.zip"), 0));
-        fs::remove(o.corpus / "out" / (part + "-notrim.zip"));
-        std::printf("%s %.6f\n", part.c_str(), bench::median(t));
-    }
-    return 0;
-}
-
-// One Zipper run of `part` in a child process that leaves glibc's trimming as it is.
-double childRunNoTrim(const Options& o, const char* self, const std::string& part)
-{
-    QProcess child;
-    child.start(self, {"--child-no-trim", "--corpus", QString::fromStdString(o.corpus.string()), "--parts",
-                       QString::fromStdString(part), "--reps", "1"});
-    child.waitForFinished(-1);
-    for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
-        QList<QByteArray> f = line.split(' ');
-        if (f.size() == 2 && f[0].toStdString() == part)
-            return f[1].toDouble();
-    }
-    return -1;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3f [%.3f-%.3f]", bench::median(v), *std::min_element(v.begin(), v.end()),
+                  *std::max_element(v.begin(), v.end()));
+    return text;
 }
 
 }  // namespace
@@ -126,84 +137,48 @@ int main(int argc, char** argv)
 #ifdef __GLIBC__
     // minizip makes and frees a zlib stream per entry; with glibc's default
     // trimming the heap is given back and taken again for every small file.
-    if (!o.childNoTrim)
-        mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
 #endif
     QCoreApplication app(argc, argv);
-    if (o.childNoTrim)
-        return childNoTrim(o);
-
     bench::ensureCorpus(o.corpus);
     fs::create_directories(o.corpus / "out");
-    std::printf("Zipper vs zip -q -j -6, median of %d runs each (seconds, wall time)\n", o.reps);
-    std::printf("%-8s %7s %12s %10s %10s %8s\n", "part", "files", "bytes", "Zipper", "zip", "ratio");
+    std::printf("Zipper (%d workers; %d usable cores) vs zip -q -j -6: seconds, median [range] of %d runs,\n"
+                "runs alternating; processor time (user + system) of both, median; sizes of the\n"
+                "archives; longest time the event loop was busy\n",
+                o.workers == 0 ? UsableCores() : o.workers, UsableCores(), o.reps);
+    std::printf("%-7s %6s %11s %22s %22s %6s %7s %7s %8s %8s\n", "part", "files", "bytes", "Zipper", "zip",
+                "ratio", "cpu", "zip cpu", "size", "busy ms");
     bool allOk = true;
     for (const std::string& part : o.parts) {
-        std::vector<fs::path> files = partFiles(o.corpus, part);
+        std::vector<fs::path> files = bench::filesIn(o.corpus / "corpus" / part);
         uintmax_t bytes = 0;
         for (const fs::path& f : files)
             bytes += fs::file_size(f);
-        std::vector<double> ours, theirs;
+        std::vector<double> ours, theirs, ourCpu, theirCpu;
+        double busy = 0;
         const fs::path ourArchive = o.corpus / "out" / (part + "-zipper.zip");
         const fs::path theirArchive = o.corpus / "out" / (part + "-infozip.zip");
+        bool ok = true;
         for (int r = 0; r < o.reps; ++r) {
-            ours.push_back(zipperRun(files, ourArchive, 0));
-            theirs.push_back(bench::infoZipRun(files, theirArchive));
+            const RunResult run = zipperRun(files, ourArchive, o.workers);
+            ours.push_back(run.seconds);
+            ourCpu.push_back(run.cpuSeconds);
+            busy = std::max(busy, run.longestBusyMs);
+            const double childCpu = cpuSeconds(RUSAGE_CHILDREN);
+            theirs.push_back(o.peer ? bench::infoZipRun(files, theirArchive) : 1.0);
+            theirCpu.push_back(cpuSeconds(RUSAGE_CHILDREN) - childCpu);
+            ok = ok && run.seconds >= 0 && theirs.back() >= 0;
         }
-        bool ok = std::none_of(ours.begin(), ours.end(), [](double t) { return t < 0; }) &&
-                  std::none_of(theirs.begin(), theirs.end(), [](double t) { return t < 0; }) &&
-                  bench::unzipTestQuiet(ourArchive);
+        ok = ok && bench::unzipTestQuiet(ourArchive);
         allOk = allOk && ok;
-        const double ourTime = bench::median(ours), theirTime = bench::median(theirs);
-        std::printf("%-8s %7zu %12ju %10.3f %10.3f %7.2fx%s\n", part.c_str(), files.size(), bytes, ourTime, theirTime,
-                    ourTime / theirTime, ok ? "" : "  FAILED");
+        const double sizeRatio =
+            o.peer ? double(fs::file_size(ourArchive)) / double(fs::file_size(theirArchive)) : 1.0;
+        std::printf("%-7s %6zu %11ju %22s %22s %5.2fx %7.2f %7.2f %7.4fx %8.1f%s\n", part.c_str(), files.size(),
+                    bytes, spread(ours).c_str(), spread(theirs).c_str(), bench::median(ours) / bench::median(theirs),
+                    bench::median(ourCpu), bench::median(theirCpu), sizeRatio, busy, ok ? "" : "  FAILED");
         std::fflush(stdout);
         fs::remove(ourArchive);
         fs::remove(theirArchive);
-    }
-
-    if (o.pauseRun) {
-        std::printf("\nWith a 16 ms timer interval instead of 0 (one run each)\n");
-        std::printf("%-8s %7s %10s %10s %10s\n", "part", "files", "0 ms", "16 ms", "extra");
-        for (const std::string& part : o.parts) {
-            std::vector<fs::path> files = partFiles(o.corpus, part);
-            // 20,000 files at 16 ms each would take over five minutes: a sample
-            // is timed and scaled to the whole part.
-            double scale = 1;
-            if (part == "many" && o.pauseSampleMany > 0 && files.size() > o.pauseSampleMany) {
-                scale = double(files.size()) / double(o.pauseSampleMany);
-                files.resize(o.pauseSampleMany);
-            }
-            const fs::path archive = o.corpus / "out" / (part + "-pause.zip");
-            double fast = zipperRun(files, archive, 0) * scale;
-            double slow = zipperRun(files, archive, 16) * scale;
-            std::printf("%-8s %7zu %10.3f %10.3f %+9.3fs (%.1fx)%s\n", part.c_str(), size_t(files.size() * scale + 0.5),
-                        fast, slow, slow - fast, slow / fast,
-                        scale != 1 ? "  (scaled from a sample)" : "");
-            std::fflush(stdout);
-            fs::remove(archive);
-        }
-    }
-
-    if (o.trimRun) {
-        // Runs with and without the raised threshold alternate, so a change in
-        // the machine's load falls on both alike.
-        std::printf("\nHeap trim threshold raised to 256 MiB in main() vs glibc's default (Zipper, median of %d)\n",
-                    o.reps);
-        std::printf("%-8s %10s %10s %8s\n", "part", "raised", "default", "ratio");
-        for (const std::string& part : o.parts) {
-            std::vector<fs::path> files = partFiles(o.corpus, part);
-            const fs::path archive = o.corpus / "out" / (part + "-trim.zip");
-            std::vector<double> raised, plain;
-            for (int r = 0; r < o.reps; ++r) {
-                raised.push_back(zipperRun(files, archive, 0));
-                plain.push_back(childRunNoTrim(o, argv[0], part));
-            }
-            fs::remove(archive);
-            const double raisedTime = bench::median(raised), plainTime = bench::median(plain);
-            std::printf("%-8s %10.3f %10.3f %7.2fx\n", part.c_str(), raisedTime, plainTime, plainTime / raisedTime);
-            std::fflush(stdout);
-        }
     }
     fs::remove_all(o.corpus / "out");
     return allOk ? 0 : 1;

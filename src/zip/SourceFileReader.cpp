@@ -5,16 +5,29 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+std::error_code systemError(int err)
+{
+    return std::error_code(err, std::system_category());
+}
+
+}  // namespace
+
 bool SourceFileReader::Open(const std::filesystem::path& file)
 {
     Close();
+    lastError_.clear();
     // O_NONBLOCK keeps a FIFO put in the file's place from hanging the window;
     // it changes nothing for regular files.
     int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
+    if (fd < 0) {
+        lastError_ = systemError(errno);
         return false;
+    }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        lastError_ = systemError(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
         ::close(fd);
         return false;
     }
@@ -31,11 +44,30 @@ bool SourceFileReader::ReadExactly(unsigned char* into, size_t size)
         ssize_t n = ::read(fd_, into + done, size - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n <= 0) {
+            lastError_ = n < 0 ? systemError(errno) : std::error_code();
             return false;
+        }
         done += static_cast<size_t>(n);
     }
     return true;
+}
+
+size_t SourceFileReader::ReadAt(int64_t offset, unsigned char* into, size_t size, std::error_code& error) const
+{
+    error.clear();
+    size_t done = 0;
+    while (done < size) {
+        ssize_t n = ::pread(fd_, into + done, size - done, static_cast<off_t>(offset + int64_t(done)));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            error = systemError(errno);
+        if (n <= 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    return done;
 }
 
 void SourceFileReader::Close()

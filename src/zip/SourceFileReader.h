@@ -1,8 +1,11 @@
 #pragma once
 // Reads a file to be zipped in whole chunks. Every shortfall is a failure, so
 // a file that shrank or vanished is never written short as if it were whole.
+// Reads at an offset (ReadAt) may come from several threads at once.
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <system_error>
 
 class SourceFileReader {
 public:
@@ -14,11 +17,20 @@ public:
     // Opens a regular file for reading; false when it cannot be opened or is
     // not a regular file (a FIFO or device would block or never end).
     bool Open(const std::filesystem::path& file);
-    // Fills all `size` bytes of `into`; false on a read error or an early end.
+    // Fills all `size` bytes of `into` from where the last read ended; false
+    // on a read error or an early end.
     bool ReadExactly(unsigned char* into, size_t size);
+    // Reads up to `size` bytes at `offset`; returns how many were read before
+    // the file ended or a read failed (`error` then says why; an early end
+    // leaves it empty).
+    size_t ReadAt(int64_t offset, unsigned char* into, size_t size, std::error_code& error) const;
     void Close();
     bool IsOpen() const { return fd_ >= 0; }
+    // The system's reason for the last failed Open or ReadExactly; empty when
+    // the file simply ended early.
+    std::error_code LastError() const { return lastError_; }
 
 private:
     int fd_ = -1;
+    std::error_code lastError_;
 };

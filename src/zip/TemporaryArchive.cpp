@@ -3,33 +3,100 @@
 #include <QRandomGenerator>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+
+#include "TemporaryArchiveJournal.h"
 
 namespace fs = std::filesystem;
 
-fs::path ReserveTemporaryArchive(const fs::path& archive)
+namespace {
+
+fs::path candidateBeside(const fs::path& archive)
 {
     static const char kAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     fs::path folder = archive.parent_path();
     if (folder.empty())
         folder = ".";
-    const std::string base = archive.filename().string();
+    std::string suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix += kAlphabet[QRandomGenerator::global()->bounded(int(sizeof kAlphabet - 1))];
+    // Absolute, so that the journal can name it whatever the working folder.
+    std::error_code ignored;
+    return fs::absolute(folder, ignored) / (archive.filename().string() + "." + suffix + ".part");
+}
+
+}  // namespace
+
+bool TemporaryArchive::Reserve(const fs::path& archive, std::shared_ptr<TemporaryArchiveJournal> journal,
+                               std::error_code& error)
+{
+    Discard();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string suffix;
-        for (int i = 0; i < 6; ++i)
-            suffix += kAlphabet[QRandomGenerator::global()->bounded(int(sizeof kAlphabet - 1))];
-        fs::path candidate = folder / (base + "." + suffix + ".part");
-        // O_EXCL claims the name; 0666 lets the umask decide the final permissions
-        // just as for a file created under the archive's own name.
-        int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
-            return candidate;
-        }
-        if (errno != EEXIST)
+        const fs::path candidate = candidateBeside(archive);
+        int fd = -1;
+        auto create = [&]() -> std::error_code {
+            // O_EXCL claims the name; 0666 lets the umask decide the final
+            // permissions just as for a file created under the archive's own name.
+            fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd < 0)
+                return std::error_code(errno, std::system_category());
+            ::flock(fd, LOCK_EX | LOCK_NB);  // a fresh file: nobody else can hold it
             return {};
+        };
+        // The journal is housekeeping: a run goes on without a record rather
+        // than fail over it.
+        error = journal ? journal->Record(candidate, create) : create();
+        if (error && fd < 0 && journal && error != std::errc::file_exists)
+            error = create();
+        else if (!error && journal)
+            journal_ = journal;
+        if (fd >= 0) {
+            error.clear();
+            path_ = candidate;
+            lockFd_ = fd;
+            return true;
+        }
+        if (error != std::errc::file_exists)
+            return false;
     }
-    return {};
+    return false;
+}
+
+bool TemporaryArchive::Publish(const fs::path& archive, std::error_code& error)
+{
+    error.clear();
+    if (!Held()) {
+        error = std::make_error_code(std::errc::bad_file_descriptor);
+        return false;
+    }
+    if (std::rename(path_.c_str(), archive.c_str()) != 0) {
+        error = std::error_code(errno, std::system_category());
+        return false;
+    }
+    letGo();
+    return true;
+}
+
+void TemporaryArchive::Discard()
+{
+    if (!Held())
+        return;
+    ::unlink(path_.c_str());
+    letGo();
+}
+
+// The record goes after the file has its final name or is deleted, and the
+// lock only after the record.
+void TemporaryArchive::letGo()
+{
+    if (journal_)
+        journal_->Forget(path_);
+    journal_.reset();
+    ::close(lockFd_);
+    lockFd_ = -1;
+    path_.clear();
 }

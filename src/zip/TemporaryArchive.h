@@ -1,9 +1,39 @@
 #pragma once
-// A run writes its archive under a temporary name beside the final one, so a
-// failed or interrupted run never leaves half an archive under that name and
-// never destroys an archive that was there before.
+// The file a run writes its archive into: "<name>.XXXXXX.part" beside the
+// final name, so a failed or interrupted run never leaves half an archive
+// under that name and never destroys an archive that was there before.
+// While held, the file is locked (flock, on a descriptor of its own), so that
+// a sweep of leftovers by any process sees it is in use; with a journal, its
+// path is recorded there before the file is created.
 #include <filesystem>
+#include <memory>
+#include <system_error>
 
-// Creates an empty file "<name>.XXXXXX.part" in `archive`'s folder and
-// returns its path; empty when none can be created there.
-std::filesystem::path ReserveTemporaryArchive(const std::filesystem::path& archive);
+class TemporaryArchiveJournal;
+
+class TemporaryArchive {
+public:
+    TemporaryArchive() = default;
+    ~TemporaryArchive() { Discard(); }
+    TemporaryArchive(const TemporaryArchive&) = delete;
+    TemporaryArchive& operator=(const TemporaryArchive&) = delete;
+
+    // Creates an empty temporary file in `archive`'s folder and holds it;
+    // false (with the system's reason) when none can be created there.
+    bool Reserve(const std::filesystem::path& archive, std::shared_ptr<TemporaryArchiveJournal> journal,
+                 std::error_code& error);
+    bool Held() const { return lockFd_ >= 0; }
+    const std::filesystem::path& Path() const { return path_; }
+    // Gives the file the archive's name and lets it go; false (with the
+    // reason) when the rename fails, the file then staying held.
+    bool Publish(const std::filesystem::path& archive, std::error_code& error);
+    // Deletes the file and lets it go; nothing when none is held.
+    void Discard();
+
+private:
+    void letGo();
+
+    std::filesystem::path path_;
+    int lockFd_ = -1;
+    std::shared_ptr<TemporaryArchiveJournal> journal_;
+};

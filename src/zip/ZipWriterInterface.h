@@ -8,12 +8,16 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <system_error>
 
 class ZipWriterInterface {
 public:
     virtual ~ZipWriterInterface() = default;
 
     virtual int32_t Result() const = 0;
+    // The system's reason (an errno) behind the last failure when a file
+    // operation failed; empty after a success or a refused call.
+    virtual std::error_code SystemError() const = 0;
 
     virtual void OpenCrc() = 0;
     virtual void CrcBytes(std::span<const unsigned char> bytes) = 0;
@@ -26,7 +30,18 @@ public:
                                int32_t attrs = 0, const std::string& comment = {}, double fileDate = 0,
                                const std::string& password = {}, int32_t crc = 0,
                                uint64_t expectedSize = 0) = 0;
+    // Like OpenFileInZip, for data that arrives already in its stored form: a
+    // raw deflate stream for method 8, the bytes themselves for method 0. The
+    // data goes in through WriteBytes (encrypted here when there is a
+    // password) and the entry is closed with CloseRawFileInZip.
+    virtual bool OpenRawFileInZip(const std::string& fileName, int32_t zMethod = 8, int32_t zLevel = -1,
+                                  int32_t attrs = 0, const std::string& comment = {}, double fileDate = 0,
+                                  const std::string& password = {}, int32_t crc = 0,
+                                  uint64_t expectedSize = 0) = 0;
     virtual bool WriteBytes(std::span<const unsigned char> bytes) = 0;
     virtual bool CloseFileInZip() = 0;
+    // Closes an entry opened raw, with the size and CRC-32 of its data before
+    // it was compressed.
+    virtual bool CloseRawFileInZip(uint64_t uncompressedSize, int32_t crc) = 0;
     virtual bool CloseZip() = 0;
 };

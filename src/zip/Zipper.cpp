@@ -1,33 +1,55 @@
 #include "Zipper.h"
 
-#include <zlib.h>
-
 #include <algorithm>
-#include <system_error>
+#include <cerrno>
 
 #include "DosAttributes.h"
-#include "TemporaryArchive.h"
+#include "InlineEntryFeed.h"
+#include "ParallelEntryFeed.h"
+#include "UsableCores.h"
+#include "WorkerWakeUp.h"
+#include "ZipDateTimesError.h"
 #include "ZipWriter.h"
 
 namespace fs = std::filesystem;
 
+namespace {
+
+std::error_code systemError(int err)
+{
+    return std::error_code(err, std::system_category());
+}
+
+}  // namespace
+
 Zipper::Zipper(QObject* parent)
-    : Zipper([] { return std::unique_ptr<ZipWriterInterface>(new ZipWriter); }, parent)
+    : Zipper(UsableCores(), [] { return std::unique_ptr<ZipWriterInterface>(new ZipWriter); }, parent)
 {
 }
 
-Zipper::Zipper(WriterFactory makeWriter, QObject* parent)
-    : QObject(parent), makeWriter_(std::move(makeWriter)), writer_(makeWriter_())
+Zipper::Zipper(WriterFactory makeWriter, QObject* parent) : Zipper(1, std::move(makeWriter), parent) {}
+
+Zipper::Zipper(int workers, WriterFactory makeWriter, QObject* parent)
+    : QObject(parent), workers_(std::max(1, workers)), makeWriter_(std::move(makeWriter)), writer_(makeWriter_())
 {
     // Zero interval: the next step runs as soon as the window has handled its
     // pending events. The chunk limit, not a pause, bounds a step's busy time.
     tmrNext_.setInterval(0);
     connect(&tmrNext_, &QTimer::timeout, this, &Zipper::tmrNext_Timer);
+    if (workers_ > 1)
+        wakeUp_ = std::make_unique<WorkerWakeUp>([this] { wake(); });
 }
 
 Zipper::~Zipper()
 {
     StopRun();
+}
+
+// A failure of a call that is not part of a run: Result stays as it is.
+void Zipper::refuse(ZipFailure step, std::error_code reason)
+{
+    failed_ = step;
+    systemError_ = reason;
 }
 
 bool Zipper::AddFile(const fs::path& sourceFile, const std::string& asFile, int32_t zMethod,
@@ -37,7 +59,7 @@ bool Zipper::AddFile(const fs::path& sourceFile, const std::string& asFile, int3
     std::error_code ec;
     fs::file_status status = fs::status(sourceFile, ec);
     if (ec || !fs::exists(status)) {
-        failed_ = "File does not exist";
+        refuse(ZipFailure::FileDoesNotExist, ec ? ec : systemError(ENOENT));
         return true;
     }
     ZipFile entry;
@@ -56,8 +78,11 @@ bool Zipper::AddFile(const fs::path& sourceFile, const std::string& asFile, int3
     if (useLastModified) {
         try {
             dates_.GetTimestamps(sourceFile);
-        } catch (const std::exception&) {  // ZipDateTimesError, or anything else on the way
-            failed_ = "GetTimestamps";
+        } catch (const ZipDateTimesError& error) {
+            refuse(ZipFailure::GetTimestamps, systemError(error.SystemError));
+            return true;
+        } catch (const std::exception&) {  // anything else on the way
+            refuse(ZipFailure::GetTimestamps, {});
             return true;
         }
         entry.FileDate = dates_.LastModified();
@@ -70,7 +95,7 @@ bool Zipper::AddFile(const fs::path& sourceFile, const std::string& asFile, int3
     // here rather than failing (or blocking) later in the run.
     uintmax_t length = fs::is_regular_file(status) ? fs::file_size(sourceFile, ec) : 0;
     if (!fs::is_regular_file(status) || ec) {
-        failed_ = "FileLen";
+        refuse(ZipFailure::FileLen, ec ? ec : fs::is_directory(status) ? systemError(EISDIR) : std::error_code());
         return true;
     }
     entry.ByteCount = static_cast<int64_t>(length);
@@ -82,45 +107,53 @@ bool Zipper::AddFile(const fs::path& sourceFile, const std::string& asFile, int3
 void Zipper::ClearFiles()
 {
     queue_.clear();
-    if (crcPass_ && source_.IsOpen())
+    if (crcPass_ && passUnderWay_)
         crcEntryDropped_ = true;
+    if (feed_) {
+        feed_->QueueCleared();
+        wakeIfWaiting();
+    }
 }
 
 void Zipper::Cancel()
 {
-    if (zipping_)
+    if (zipping_) {
         cancelRequest_ = true;
+        wakeIfWaiting();
+    }
+}
+
+// A run waiting for its workers looks again at once after a change that may
+// mean it need not wait (a cancel, an emptied queue).
+void Zipper::wakeIfWaiting()
+{
+    if (zipping_ && workers_ > 1 && !stepping_ && !tmrNext_.isActive())
+        tmrNext_.start();
+}
+
+// A wake-up left over from an earlier run at worst costs one step that finds
+// nothing to do.
+void Zipper::wake()
+{
+    if (zipping_ && !stepping_ && !tmrNext_.isActive())
+        tmrNext_.start();
+}
+
+void Zipper::SetTemporaryArchiveJournal(std::shared_ptr<TemporaryArchiveJournal> journal)
+{
+    journal_ = std::move(journal);
 }
 
 bool Zipper::Zip(const fs::path& filePath, int32_t appendMode)
 {
     if (zipping_) {
         result_ = 0;
-        failed_ = "Already mZipping";
+        refuse(ZipFailure::AlreadyZipping, {});
         return true;
     }
     bytesZipped_ = 0;
     archivePath_ = filePath;
-    writesTemporary_ = appendMode == 0;
-    if (writesTemporary_) {
-        std::error_code ec;
-        writePath_ = fs::is_directory(filePath, ec) ? fs::path() : ReserveTemporaryArchive(filePath);
-        if (writePath_.empty()) {
-            failed_ = "OpenZip";
-            result_ = -1;  // what the writer reports when the archive cannot be created
-            ClearFiles();
-            return true;
-        }
-    } else {
-        writePath_ = filePath;
-    }
-    if (writer_->OpenZip(writePath_.native(), appendMode)) {
-        failed_ = "OpenZip";
-        result_ = writer_->Result();
-        if (writesTemporary_) {
-            std::error_code ec;
-            fs::remove(writePath_, ec);
-        }
+    if (!openArchive(filePath, appendMode)) {
         ClearFiles();
         return true;
     }
@@ -128,10 +161,41 @@ bool Zipper::Zip(const fs::path& filePath, int32_t appendMode)
     // A cancel left over from a run that failed must not cancel this one.
     cancelRequest_ = false;
     ++runId_;
-    // The one allocation of the read buffer for this run; later resizes stay within it.
-    buffer_.reserve(static_cast<size_t>(kChunkSize));
+    feed_ = makeFeed();
     tmrNext_.start();
     return false;
+}
+
+// Opens the archive in the writer, under a temporary name for append mode 0;
+// false with the failure set.
+bool Zipper::openArchive(const fs::path& filePath, int32_t appendMode)
+{
+    std::error_code ec;
+    if (appendMode == 0) {
+        const bool folder = fs::is_directory(filePath, ec);
+        if (folder || !temporary_.Reserve(filePath, journal_, ec)) {
+            // What the writer reports when the archive cannot be created.
+            result_ = -1;
+            refuse(ZipFailure::OpenZip, folder ? systemError(EISDIR) : ec);
+            return false;
+        }
+    }
+    if (writer_->OpenZip(appendMode == 0 ? temporary_.Path().native() : filePath.native(), appendMode)) {
+        result_ = writer_->Result();
+        refuse(ZipFailure::OpenZip, writer_->SystemError());
+        temporary_.Discard();
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<EntryFeed> Zipper::makeFeed()
+{
+    if (workers_ <= 1)
+        return std::make_unique<InlineEntryFeed>(kChunkSize);
+    // Called on a worker's thread: the step is started on the window's.
+    WorkerWakeUp* wakeUp = wakeUp_.get();
+    return std::make_unique<ParallelEntryFeed>(queue_, workers_, kChunkSize, [wakeUp] { wakeUp->Notify(); });
 }
 
 void Zipper::StopRun()
@@ -139,22 +203,45 @@ void Zipper::StopRun()
     if (!zipping_)
         return;
     tmrNext_.stop();
-    source_.Close();
     releaseArchive();
     ClearFiles();
     resetRunState();
     cancelRequest_ = false;
 }
 
+// How many chunks the next step will handle: those of the file under way, or
+// of the next one to be taken up. A cancel stops every pass at once except an
+// encrypted write, which must be finished to be readable.
+int64_t Zipper::chunksForNextStep() const
+{
+    int64_t bytes = bytesRemaining_;
+    bool stopsAtOnce = crcPass_ || !encryptedWrite_;
+    if (!passUnderWay_) {
+        if (queue_.empty())
+            return 0;
+        const ZipFile& next = queue_.front();
+        bytes = next.ByteCount;
+        stopsAtOnce = next.NeedCRC || next.Password.empty();
+    }
+    if (cancelRequest_ && stopsAtOnce)
+        return 0;
+    return std::min<int64_t>(kChunksPerStep, (bytes + kChunkSize - 1) / kChunkSize);
+}
+
 void Zipper::tmrNext_Timer()
 {
     tmrNext_.stop();
-    if (!zipping_)
+    if (!zipping_ || stepping_)
+        return;
+    // A step never waits for a worker: without its data it ends here, and
+    // the feed restarts the timer once the data is there.
+    if (!feed_->ReadyFor(chunksForNextStep()))
         return;
     const uint64_t run = runId_;
-
-    if (!source_.IsOpen()) {
+    stepping_ = true;
+    if (!passUnderWay_) {
         if (queue_.empty()) {
+            stepping_ = false;
             endRun();
             return;
         }
@@ -168,70 +255,16 @@ void Zipper::tmrNext_Timer()
         // An encrypted entry cut short could not be opened with its password
         // (its header check comes from the whole file's CRC), so it is
         // written whole; everything else stops here.
-        if (crcPass_ || !encryptedWrite_)
+        if (crcPass_ || !encryptedWrite_) {
             bytesRemaining_ = 0;
-    }
-
-    for (int i = 0; i < kChunksPerStep; ++i) {
-        if (bytesRemaining_ > 0) {
-            size_t chunk = static_cast<size_t>(kChunkSize);
-            if (bytesRemaining_ >= kChunkSize) {
-                bytesRemaining_ -= kChunkSize;
-            } else {
-                chunk = static_cast<size_t>(bytesRemaining_);
-                if (buffer_.size() != chunk)
-                    buffer_.resize(chunk);
-                bytesRemaining_ = 0;
-            }
-            if (!crcPass_)
-                bytesZipped_ += static_cast<int64_t>(chunk);
-            if (!source_.ReadExactly(buffer_.data(), chunk)) {
-                source_.Close();
-                fail("ReadFile");
-                return;
-            }
-            std::span<const unsigned char> bytes(buffer_.data(), chunk);
-            if (crcPass_) {
-                writer_->CrcBytes(bytes);
-            } else {
-                if (encryptedWrite_)
-                    writeCrc_ = static_cast<uint32_t>(crc32(writeCrc_, bytes.data(), static_cast<uInt>(chunk)));
-                if (writer_->WriteBytes(bytes)) {
-                    source_.Close();
-                    fail("WriteBytes");
-                    return;
-                }
-            }
-            emit Progress();
-            if (stale(run))
-                return;
-            continue;
+            feed_->Abandon();
         }
-
-        source_.Close();
-        if (crcPass_) {
-            prePassCrc_ = writer_->CloseCrc();
-            if (!crcEntryDropped_ && !queue_.empty())
-                queue_.front().NeedCRC = false;
-        } else {
-            // The file changed between its CRC pass and now: the entry's
-            // password check would not match its data.
-            if (encryptedWrite_ && static_cast<int32_t>(writeCrc_) != prePassCrc_) {
-                fail("ReadFile");
-                return;
-            }
-            // The writer reports a failed close only in Result, so that is checked too.
-            if (writer_->CloseFileInZip() || writer_->Result() != 0) {
-                fail("CloseFileInZip");
-                return;
-            }
-            emit EndFile();
-            if (stale(run))
-                return;
-        }
-        break;
     }
-    tmrNext_.start();
+    if (!takeChunks(run))
+        return;
+    stepping_ = false;
+    if (feed_->ReadyFor(chunksForNextStep()))
+        tmrNext_.start();
 }
 
 // Takes up the first queued file: its CRC pass (the entry stays queued for its
@@ -245,50 +278,80 @@ void Zipper::openEntry()
     encryptedWrite_ = false;
     if (!crcPass_)
         queue_.pop_front();
+    feed_->TakeUp(crcPass_);
+    passUnderWay_ = true;
     emit StartFile();
     if (stale(run))
         return;
 
-    if (!crcPass_) {
-        if (writer_->OpenFileInZip(currentFile_.AsFile, currentFile_.ZMethod, currentFile_.ZLevel,
-                                   currentFile_.Attrs, currentFile_.Comment, currentFile_.FileDate,
-                                   currentFile_.Password, prePassCrc_,
-                                   static_cast<uint64_t>(currentFile_.ByteCount))) {
-            fail("OpenFileInZip");
-            return;
-        }
-        encryptedWrite_ = !currentFile_.Password.empty();
-        writeCrc_ = static_cast<uint32_t>(crc32(0L, Z_NULL, 0));
-    } else {
-        writer_->OpenCrc();
-    }
-
-    if (!source_.Open(currentFile_.SourceFile)) {
-        fail("ReadFile");
+    const ZipFailure failure = feed_->Begin(*writer_, currentFile_, crcPass_, prePassCrc_);
+    if (failure != ZipFailure::None) {
+        fail(failure, feed_->Reason());
         return;
     }
+    encryptedWrite_ = !crcPass_ && !currentFile_.Password.empty();
     bytesRemaining_ = currentFile_.ByteCount;
-    buffer_.resize(static_cast<size_t>(std::min(bytesRemaining_, kChunkSize)));
+}
+
+// Up to ten chunks of the pass under way, and its end if it comes within
+// them. False when the step must end here (the run failed or was stopped).
+bool Zipper::takeChunks(uint64_t run)
+{
+    for (int i = 0; i < kChunksPerStep; ++i) {
+        if (bytesRemaining_ == 0)
+            return endPass(run);
+        const int64_t chunk = std::min(bytesRemaining_, kChunkSize);
+        bytesRemaining_ -= chunk;
+        if (!crcPass_)
+            bytesZipped_ += chunk;
+        const ZipFailure failure = feed_->Chunk(*writer_, static_cast<size_t>(chunk));
+        if (failure != ZipFailure::None) {
+            fail(failure, feed_->Reason());
+            return false;
+        }
+        emit Progress();
+        if (stale(run))
+            return false;
+    }
+    return true;
+}
+
+bool Zipper::endPass(uint64_t run)
+{
+    passUnderWay_ = false;
+    int32_t crc = 0;
+    const ZipFailure failure = feed_->End(*writer_, crc);
+    if (failure != ZipFailure::None) {
+        fail(failure, feed_->Reason());
+        return false;
+    }
+    if (crcPass_) {
+        // The entry's write pass comes in a later step.
+        prePassCrc_ = crc;
+        if (!crcEntryDropped_ && !queue_.empty())
+            queue_.front().NeedCRC = false;
+        return true;
+    }
+    emit EndFile();
+    return !stale(run);
 }
 
 void Zipper::endRun()
 {
     if (writer_->CloseZip() || writer_->Result() != 0) {
-        fail("CloseZip");
+        fail(ZipFailure::CloseZip, writer_->SystemError());
         return;
     }
-    if (writesTemporary_) {
-        std::error_code ec;
-        fs::rename(writePath_, archivePath_, ec);
-        if (ec) {
-            failed_ = "RenameZip";
-            result_ = writer_->Result();
-            fs::remove(writePath_, ec);
-            ClearFiles();
-            resetRunState();
-            emit Error();
-            return;
-        }
+    std::error_code ec;
+    if (temporary_.Held() && !temporary_.Publish(archivePath_, ec)) {
+        failed_ = ZipFailure::RenameZip;
+        systemError_ = ec;
+        result_ = writer_->Result();
+        temporary_.Discard();
+        ClearFiles();
+        resetRunState();
+        emit Error();
+        return;
     }
     resetRunState();
     const bool canceled = cancelRequest_;
@@ -300,11 +363,11 @@ void Zipper::endRun()
 
 // The run stops on a failure: the archive is released (closed, and deleted
 // when it was written under a temporary name) so the next Zip can start.
-void Zipper::fail(const char* step)
+void Zipper::fail(ZipFailure step, std::error_code reason)
 {
     failed_ = step;
+    systemError_ = reason;
     result_ = writer_->Result();
-    source_.Close();
     releaseArchive();
     ClearFiles();
     resetRunState();
@@ -317,17 +380,17 @@ void Zipper::releaseArchive()
     // takes its place (destroying the old one releases what it can).
     if (writer_->CloseZip() || writer_->Result() != 0)
         writer_ = makeWriter_();
-    if (writesTemporary_) {
-        std::error_code ec;
-        fs::remove(writePath_, ec);
-    }
+    temporary_.Discard();
 }
 
 void Zipper::resetRunState()
 {
-    buffer_.clear();
-    buffer_.shrink_to_fit();
+    tmrNext_.stop();
+    // Stops and joins the workers of a parallel run.
+    feed_.reset();
     bytesRemaining_ = 0;
+    passUnderWay_ = false;
+    stepping_ = false;
     crcPass_ = false;
     encryptedWrite_ = false;
     bytesToZip_ = 0;

@@ -4,6 +4,11 @@
 // 128 KiB, never two files in one step, the archive's end in a step of its
 // own) so the window stays responsive. Progress is reported through signals.
 //
+// With more than one usable core, worker threads read and compress the files
+// ahead of their turn and a step only writes what they finished; a step whose
+// data is not finished yet ends at once and the workers restart the timer.
+// The events, their order and what the properties show at each are the same.
+//
 // An invisible control: a QObject with a fixed size of 28 x 28 pixels.
 #include <QObject>
 #include <QTimer>
@@ -14,12 +19,17 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
+#include <system_error>
 
-#include "SourceFileReader.h"
+#include "EntryFeed.h"
+#include "TemporaryArchive.h"
 #include "ZipDateTimes.h"
+#include "ZipFailure.h"
 #include "ZipFile.h"
 #include "ZipWriterInterface.h"
+
+class TemporaryArchiveJournal;
+class WorkerWakeUp;
 
 class Zipper : public QObject {
     Q_OBJECT
@@ -31,11 +41,15 @@ public:
     static constexpr int kChunksPerStep = 10;
     static constexpr int kFixedSize = 28;  // pixels (420 twips)
 
-    // Writes through the real ZipWriter.
+    // Writes through the real ZipWriter, with one worker per usable core.
     explicit Zipper(QObject* parent = nullptr);
-    // Writes through writers made by `makeWriter` (tests pass a recording fake).
-    // A fresh writer replaces one that a failed run could not close.
+    // Writes through writers made by `makeWriter` (tests pass a recording fake),
+    // on the window's thread alone. A fresh writer replaces one that a failed
+    // run could not close.
     explicit Zipper(WriterFactory makeWriter, QObject* parent = nullptr);
+    // With `workers` compression threads; 1 or fewer: everything on the
+    // window's thread.
+    Zipper(int workers, WriterFactory makeWriter, QObject* parent = nullptr);
     // Stops a run under way as StopRun does.
     ~Zipper() override;
 
@@ -49,7 +63,13 @@ public:
     int64_t BytesToZip() const { return bytesToZip_; }
     int64_t BytesZipped() const { return bytesZipped_; }
     const ZipFile& CurrentFile() const { return currentFile_; }
-    const std::string& Failed() const { return failed_; }
+    // The step that failed last, by name ("OpenZip", "ReadFile", ...).
+    const std::string& Failed() const { return ZipFailureStep(failed_); }
+    // The same, as a kind to compare.
+    ZipFailure FailedStep() const { return failed_; }
+    // The system's reason for the last failure (a full disk, a missing
+    // file...); empty when there was none or the failure had no system cause.
+    std::error_code SystemError() const { return systemError_; }
     int32_t Result() const { return result_; }
     bool Zipping() const { return zipping_; }
 
@@ -71,6 +91,9 @@ public:
     // timer stops, the source and the archive are closed and the temporary
     // archive is deleted, so an archive that had the name before stays.
     void StopRun();
+    // Records the temporary archives of later runs in `journal` (none: not
+    // recorded), so that a crash does not leave them behind for ever.
+    void SetTemporaryArchiveJournal(std::shared_ptr<TemporaryArchiveJournal> journal);
 
     // One step of the run; tmrNext calls it, tests may call it directly.
     void tmrNext_Timer();
@@ -84,38 +107,49 @@ signals:
     void StartFile();
 
 private:
+    bool openArchive(const std::filesystem::path& filePath, int32_t appendMode);
+    std::unique_ptr<EntryFeed> makeFeed();
+    int64_t chunksForNextStep() const;
     void openEntry();
+    bool takeChunks(uint64_t run);
+    bool endPass(uint64_t run);
     void endRun();
-    void fail(const char* step);
+    void fail(ZipFailure step, std::error_code reason);
+    void refuse(ZipFailure step, std::error_code reason);
     void releaseArchive();
     void resetRunState();
+    void wake();
+    void wakeIfWaiting();
     bool stale(uint64_t run) const { return run != runId_; }
 
+    const int workers_;
     WriterFactory makeWriter_;
     std::unique_ptr<ZipWriterInterface> writer_;
     std::deque<ZipFile> queue_;
     ZipDateTimes dates_;
     QTimer tmrNext_;
 
-    SourceFileReader source_;
-    std::vector<unsigned char> buffer_;
+    std::unique_ptr<WorkerWakeUp> wakeUp_;  // with workers: how they restart the timer
+    std::unique_ptr<EntryFeed> feed_;       // during a run
     int64_t bytesRemaining_ = 0;
+    bool passUnderWay_ = false;
+    bool stepping_ = false;
     bool crcPass_ = false;
     bool crcEntryDropped_ = false;  // ClearFiles ran during the CRC pass
     bool encryptedWrite_ = false;   // the entry being written has a password
     int32_t prePassCrc_ = 0;
-    uint32_t writeCrc_ = 0;         // CRC of the bytes written for an encrypted entry
 
     int64_t bytesToZip_ = 0;
     int64_t bytesZipped_ = 0;
     bool cancelRequest_ = false;
     ZipFile currentFile_;
-    std::string failed_;
+    ZipFailure failed_ = ZipFailure::None;
+    std::error_code systemError_;
     int32_t result_ = 0;
     bool zipping_ = false;
     uint64_t runId_ = 0;  // changes whenever a run starts or stops
 
     std::filesystem::path archivePath_;  // the name the archive gets
-    std::filesystem::path writePath_;    // where it is written meanwhile
-    bool writesTemporary_ = false;
+    TemporaryArchive temporary_;         // where it is written meanwhile (append mode 0)
+    std::shared_ptr<TemporaryArchiveJournal> journal_;
 };

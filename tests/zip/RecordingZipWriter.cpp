@@ -17,9 +17,14 @@ RecordingZipWriter::~RecordingZipWriter()
 
 int RecordingZipWriter::scripted(const std::string& call)
 {
+    systemError_.clear();
     if (auto it = script_->failNext.find(call); it != script_->failNext.end()) {
         result_ = it->second;
         script_->failNext.erase(it);
+        if (auto err = script_->failErrno.find(call); err != script_->failErrno.end()) {
+            systemError_ = std::error_code(err->second, std::system_category());
+            script_->failErrno.erase(err);
+        }
         return 1;
     }
     if (auto it = script_->failQuietlyNext.find(call); it != script_->failQuietlyNext.end()) {
@@ -72,7 +77,26 @@ bool RecordingZipWriter::OpenFileInZip(const std::string& fileName, int32_t, int
         std::snprintf(hex, sizeof hex, "%08x", static_cast<uint32_t>(crc));
         call += std::string(", crc=") + hex;
     }
-    script_->timeline.push_back(call + ")");
+    return openEntry(call + ")", fileName, expectedSize, false);
+}
+
+bool RecordingZipWriter::OpenRawFileInZip(const std::string& fileName, int32_t, int32_t, int32_t,
+                                          const std::string&, double, const std::string& password, int32_t crc,
+                                          uint64_t expectedSize)
+{
+    std::string call = "OpenRawFileInZip(" + fileName;
+    if (!password.empty()) {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "%08x", static_cast<uint32_t>(crc));
+        call += std::string(", crc=") + hex;
+    }
+    return openEntry(call + ")", fileName, expectedSize, true);
+}
+
+bool RecordingZipWriter::openEntry(const std::string& call, const std::string& fileName, uint64_t expectedSize,
+                                   bool raw)
+{
+    script_->timeline.push_back(call);
     if (!archiveOpen_) {
         result_ = -666;
         return true;
@@ -81,13 +105,16 @@ bool RecordingZipWriter::OpenFileInZip(const std::string& fileName, int32_t, int
         result_ = -667;
         return true;
     }
+    // Both opens fail alike when a test scripts a failure of "OpenFileInZip".
     if (scripted("OpenFileInZip"))
         return true;
     entryOpen_ = true;
+    entryRaw_ = raw;
     entryName_ = fileName;
     script_->entries[fileName].clear();
     script_->bytesWritten[fileName] = 0;
     script_->expectedSizes[fileName] = expectedSize;
+    script_->rawEntries[fileName] = raw;
     result_ = 0;
     return false;
 }
@@ -115,8 +142,32 @@ bool RecordingZipWriter::CloseFileInZip()
         result_ = -666;
         return true;
     }
+    if (entryRaw_) {
+        result_ = -102;
+        return true;
+    }
     if (int failure = scripted("CloseFileInZip"))
         return failure == 1;
+    entryOpen_ = false;
+    result_ = 0;
+    return false;
+}
+
+bool RecordingZipWriter::CloseRawFileInZip(uint64_t uncompressedSize, int32_t crc)
+{
+    script_->timeline.push_back("CloseRawFileInZip(" + std::to_string(uncompressedSize) + ")");
+    if (!entryOpen_) {
+        result_ = -666;
+        return true;
+    }
+    if (!entryRaw_) {
+        result_ = -102;
+        return true;
+    }
+    // Both closes fail alike when a test scripts a failure of "CloseFileInZip".
+    if (int failure = scripted("CloseFileInZip"))
+        return failure == 1;
+    script_->rawCloses[entryName_] = {uncompressedSize, static_cast<uint32_t>(crc)};
     entryOpen_ = false;
     result_ = 0;
     return false;

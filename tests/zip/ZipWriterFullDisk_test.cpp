@@ -43,6 +43,8 @@ void writeUntilFull(const std::string& archive)
     ASSERT_TRUE(failed) << "8 MiB fitted into the small file system";
     const int32_t code = writer.Result();
     EXPECT_NE(code, 0);
+    // The system's reason is kept with the code.
+    EXPECT_EQ(writer.SystemError(), std::errc::no_space_on_device) << writer.SystemError().message();
     // Nothing more goes into a failed archive, even where minizip would succeed.
     EXPECT_TRUE(writer.WriteBytes(chunk));
     EXPECT_EQ(writer.Result(), code);

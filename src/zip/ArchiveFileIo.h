@@ -1,0 +1,35 @@
+#pragma once
+// The file functions minizip writes an archive through: stdio, as minizip's
+// own, except that every failing call keeps its errno, so that a failure can
+// later name the system's reason (a full disk, a vanished folder).
+#include <minizip/ioapi.h>
+
+#include <cstdio>
+
+class ArchiveFileIo {
+public:
+    ArchiveFileIo();
+    ArchiveFileIo(const ArchiveFileIo&) = delete;
+    ArchiveFileIo& operator=(const ArchiveFileIo&) = delete;
+
+    // For zipOpen2_64; valid as long as this object lives.
+    zlib_filefunc64_def* Functions() { return &functions_; }
+
+    // errno of the first call that failed since the last ClearErrno(); 0 = none.
+    int LastErrno() const { return lastErrno_; }
+    void ClearErrno() { lastErrno_ = 0; }
+
+private:
+    static FILE* create(const char* path);
+    static voidpf open(voidpf opaque, const void* filename, int mode);
+    static uLong read(voidpf opaque, voidpf stream, void* buf, uLong size);
+    static uLong write(voidpf opaque, voidpf stream, const void* buf, uLong size);
+    static ZPOS64_T tell(voidpf opaque, voidpf stream);
+    static long seek(voidpf opaque, voidpf stream, ZPOS64_T offset, int origin);
+    static int close(voidpf opaque, voidpf stream);
+    static int error(voidpf opaque, voidpf stream);
+    void keep(int err);
+
+    zlib_filefunc64_def functions_{};
+    int lastErrno_ = 0;
+};

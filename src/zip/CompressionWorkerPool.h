@@ -1,0 +1,42 @@
+#pragma once
+// The threads that read and compress ahead of the window's thread. Jobs come
+// in through a queue, finished blocks go out through OrderedResults; the
+// workers share nothing else. Stopping (also on destruction) drops the jobs
+// not yet started, makes the running ones give up at their next chunk, and
+// joins the threads.
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "BufferRecycler.h"
+#include "CompressionJob.h"
+#include "OrderedResults.h"
+
+class CompressionWorkerPool {
+public:
+    CompressionWorkerPool(int workers, std::shared_ptr<OrderedResults> results, BufferRecycler& buffers);
+    ~CompressionWorkerPool();
+    CompressionWorkerPool(const CompressionWorkerPool&) = delete;
+    CompressionWorkerPool& operator=(const CompressionWorkerPool&) = delete;
+
+    void Submit(CompressionJob job);
+    // Jobs of `seq` and later that have not started are dropped.
+    void DropFrom(uint64_t seq);
+    void Stop();
+
+private:
+    void work();
+
+    std::shared_ptr<OrderedResults> results_;
+    BufferRecycler& buffers_;
+    std::mutex mutex_;
+    std::condition_variable wakeWorker_;
+    std::deque<CompressionJob> jobs_;
+    bool stopping_ = false;
+    std::atomic<bool> stop_{false};
+    std::vector<std::thread> threads_;
+};

@@ -1,0 +1,143 @@
+#include "ParallelEntryFeed.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "BlockCompressor.h"
+
+ParallelEntryFeed::ParallelEntryFeed(const std::deque<ZipFile>& queue, int workers, int64_t chunkSize,
+                                     std::function<void()> wake)
+    : scheduler_(queue, workers, chunkSize, std::move(wake))
+{
+}
+
+bool ParallelEntryFeed::ReadyFor(int64_t chunks)
+{
+    const PassPlan* current = scheduler_.Current();
+    if (current == nullptr) {
+        // A pass is taken up only once its first job is back: it tells
+        // whether the file could be opened.
+        const PassPlan* next = scheduler_.Upcoming();
+        if (next == nullptr)
+            return true;
+        const int64_t lastChunk = std::max<int64_t>(0, std::min(chunks, next->chunks) - 1);
+        return scheduler_.Ready(0, PassPlan::JobOfChunk(lastChunk));
+    }
+    const int64_t end = std::min(chunk_ + chunks, current->chunks);
+    if (end <= chunk_)
+        return true;
+    int64_t first = PassPlan::JobOfChunk(chunk_);
+    if (block_ && blockJob_ == first)
+        ++first;
+    const int64_t last = PassPlan::JobOfChunk(end - 1);
+    return first > last || scheduler_.Ready(first, last);
+}
+
+void ParallelEntryFeed::TakeUp(bool crcPass)
+{
+    scheduler_.BeginNext(!crcPass);
+}
+
+ZipFailure ParallelEntryFeed::Begin(ZipWriterInterface& writer, const ZipFile& entry, bool crcPass,
+                                    int32_t prePassCrc)
+{
+    const PassPlan* plan = scheduler_.Current();
+    block_ = plan != nullptr ? scheduler_.Take(0) : std::nullopt;
+    blockJob_ = 0;
+    chunk_ = 0;
+    crcPass_ = crcPass;
+    deflated_ = plan != nullptr && plan->kind == CompressionJob::Kind::Deflate;
+    encrypted_ = !entry.Password.empty();
+    streamEnded_ = false;
+    prePassCrc_ = prePassCrc;
+    crc_ = static_cast<uint32_t>(crc32(0L, Z_NULL, 0));
+    size_ = 0;
+    if (!crcPass && writer.OpenRawFileInZip(entry.AsFile, entry.ZMethod, entry.ZLevel, entry.Attrs, entry.Comment,
+                                            entry.FileDate, entry.Password, prePassCrc,
+                                            static_cast<uint64_t>(entry.ByteCount))) {
+        reason_ = writer.SystemError();
+        return ZipFailure::OpenFileInZip;
+    }
+    if (!block_ || block_->status == CompressedBlock::Status::OpenFailed) {
+        reason_ = block_ ? block_->error : std::error_code();
+        return ZipFailure::ReadFile;
+    }
+    return ZipFailure::None;
+}
+
+// The block ran out before the chunk asked for: its failure is the run's.
+ZipFailure ParallelEntryFeed::blockFailure()
+{
+    reason_ = block_ ? block_->error : std::error_code();
+    if (block_ && block_->status == CompressedBlock::Status::CompressFailed)
+        return ZipFailure::WriteBytes;
+    return ZipFailure::ReadFile;
+}
+
+ZipFailure ParallelEntryFeed::Chunk(ZipWriterInterface& writer, size_t size)
+{
+    const int64_t job = PassPlan::JobOfChunk(chunk_);
+    if (blockJob_ != job) {
+        block_ = scheduler_.Take(job);
+        blockJob_ = job;
+    }
+    const size_t index = static_cast<size_t>(chunk_ - job * PassPlan::kChunksPerJob);
+    if (!block_ || index >= block_->pieces.size() || block_->pieces[index].length != size)
+        return blockFailure();
+    const CompressedBlock::Piece& piece = block_->pieces[index];
+    const size_t begin = index > 0 ? block_->pieces[index - 1].end : 0;
+    // Combining costs a few matrix products; the first piece needs none.
+    crc_ = size_ == 0 ? piece.crc
+                      : static_cast<uint32_t>(crc32_combine(crc_, piece.crc, static_cast<z_off_t>(piece.length)));
+    size_ += piece.length;
+    ++chunk_;
+    if (!crcPass_) {
+        streamEnded_ = deflated_ && chunk_ == scheduler_.Current()->chunks;
+        if (writer.WriteBytes({block_->data.data() + begin, piece.end - begin})) {
+            reason_ = writer.SystemError();
+            return ZipFailure::WriteBytes;
+        }
+    }
+    // A block is let go once its job's chunks are all handled (not when a
+    // failed block runs out: its failure is still to come).
+    if (chunk_ % PassPlan::kChunksPerJob == 0 || chunk_ == scheduler_.Current()->chunks) {
+        scheduler_.Recycle(std::move(block_->data));
+        block_.reset();
+    }
+    return ZipFailure::None;
+}
+
+ZipFailure ParallelEntryFeed::End(ZipWriterInterface& writer, int32_t& crc)
+{
+    block_.reset();
+    scheduler_.EndCurrent();
+    if (crcPass_) {
+        crc = static_cast<int32_t>(crc_);
+        return ZipFailure::None;
+    }
+    // The file changed between its CRC pass and now: the entry's password
+    // check would not match its data.
+    if (encrypted_ && static_cast<int32_t>(crc_) != prePassCrc_) {
+        reason_.clear();
+        return ZipFailure::ReadFile;
+    }
+    // An empty file, or one cut short, still needs its stream's end.
+    const bool failed =
+        (deflated_ && !streamEnded_ && writer.WriteBytes(BlockCompressor::kEndOfStream)) ||
+        writer.CloseRawFileInZip(size_, static_cast<int32_t>(crc_)) || writer.Result() != 0;
+    if (failed) {
+        reason_ = writer.SystemError();
+        return ZipFailure::CloseFileInZip;
+    }
+    return ZipFailure::None;
+}
+
+void ParallelEntryFeed::Abandon()
+{
+    if (scheduler_.Current() == nullptr)
+        return;
+    const int64_t job = PassPlan::JobOfChunk(chunk_);
+    scheduler_.StopCurrentAt(block_ && blockJob_ == job ? job + 1 : job);
+}

@@ -1,0 +1,180 @@
+#include "PassScheduler.h"
+
+#include <algorithm>
+
+namespace {
+
+// A few jobs per worker: enough to keep each busy while the window's thread
+// writes, and always more than one step needs.
+int64_t jobLimit(int workers)
+{
+    return std::max<int64_t>(32, 8 * int64_t(workers));
+}
+
+int64_t byteLimit(int workers)
+{
+    return std::max<int64_t>(16 << 20, int64_t(workers) * (4 << 20));
+}
+
+}  // namespace
+
+PassScheduler::PassScheduler(const std::deque<ZipFile>& queue, int workers, int64_t chunkSize,
+                             std::function<void()> wake)
+    : queue_(queue),
+      chunkSize_(chunkSize),
+      maxJobs_(jobLimit(workers)),
+      maxBytes_(byteLimit(workers)),
+      results_(std::make_shared<OrderedResults>(std::move(wake))),
+      buffers_(static_cast<size_t>(std::max<int64_t>(4, maxBytes_ / (PassPlan::kChunksPerJob * chunkSize)))),
+      pool_(workers, results_, buffers_)
+{
+}
+
+void PassScheduler::plan(const ZipFile& entry)
+{
+    auto makePlan = [&](CompressionJob::Kind kind) {
+        PassPlan plan;
+        // Each pass opens the file anew, as a pass on one core does.
+        plan.source = std::make_shared<SharedSource>(entry.SourceFile);
+        plan.kind = kind;
+        plan.level = entry.ZLevel;
+        plan.length = entry.ByteCount;
+        plan.chunkSize = chunkSize_;
+        plan.chunks = (entry.ByteCount + chunkSize_ - 1) / chunkSize_;
+        plan.jobs = std::max<int64_t>(1, (plan.chunks + PassPlan::kChunksPerJob - 1) / PassPlan::kChunksPerJob);
+        plans_.push_back(std::move(plan));
+    };
+    if (entry.NeedCRC)
+        makePlan(CompressionJob::Kind::Crc);
+    makePlan(entry.ZMethod == 0 ? CompressionJob::Kind::Store : CompressionJob::Kind::Deflate);
+}
+
+PassPlan* PassScheduler::Upcoming()
+{
+    const size_t index = current_ ? 1 : 0;
+    if (plans_.size() <= index && plannedEntries_ < queue_.size())
+        plan(queue_[plannedEntries_++]);
+    return plans_.size() > index ? &plans_[index] : nullptr;
+}
+
+void PassScheduler::BeginNext(bool leavesQueue)
+{
+    if (current_)
+        EndCurrent();
+    current_ = !plans_.empty();
+    if (leavesQueue && plannedEntries_ > 0)
+        --plannedEntries_;
+}
+
+void PassScheduler::EndCurrent()
+{
+    if (!current_)
+        return;
+    if (plans_.front().submitted > plans_.front().taken)
+        dropFrom(0, plans_.front().taken);
+    plans_.pop_front();
+    current_ = false;
+    topUp(-1);
+}
+
+void PassScheduler::submit(PassPlan& plan)
+{
+    CompressionJob job;
+    job.seq = nextSeq_++;
+    if (plan.submitted == 0)
+        plan.firstSeq = job.seq;
+    job.source = plan.source;
+    job.kind = plan.kind;
+    job.level = plan.level;
+    job.offset = plan.JobOffset(plan.submitted);
+    job.length = plan.JobLength(plan.submitted);
+    job.chunkSize = plan.chunkSize;
+    job.finish = plan.submitted + 1 == (plan.chunks + PassPlan::kChunksPerJob - 1) / PassPlan::kChunksPerJob;
+    ++plan.submitted;
+    ++jobsInFlight_;
+    bytesInFlight_ += job.length;
+    results_->Expect(job.seq);
+    pool_.Submit(std::move(job));
+}
+
+// Submits jobs in plan order while the bounds allow; job `mustJob` of the
+// first plan (and those before it) goes in whatever the bounds say.
+void PassScheduler::topUp(int64_t mustJob)
+{
+    size_t index = 0;
+    for (;;) {
+        while (index < plans_.size() && plans_[index].submitted >= plans_[index].jobs)
+            ++index;
+        if (index == plans_.size()) {
+            if (plannedEntries_ >= queue_.size())
+                return;
+            plan(queue_[plannedEntries_++]);
+            continue;
+        }
+        const bool must = index == 0 && plans_[0].submitted <= mustJob;
+        if (!must && (jobsInFlight_ >= maxJobs_ || bytesInFlight_ >= maxBytes_))
+            return;
+        submit(plans_[index]);
+    }
+}
+
+bool PassScheduler::Ready(int64_t first, int64_t last)
+{
+    topUp(last);
+    const PassPlan& plan = plans_.front();
+    return results_->ReadyOrWake(plan.firstSeq + uint64_t(first), plan.firstSeq + uint64_t(last));
+}
+
+std::optional<CompressedBlock> PassScheduler::Take(int64_t job)
+{
+    PassPlan& plan = plans_.front();
+    std::optional<CompressedBlock> block = results_->Take(plan.firstSeq + uint64_t(job));
+    if (block) {
+        ++plan.taken;
+        --jobsInFlight_;
+        bytesInFlight_ -= plan.JobLength(job);
+        topUp(-1);
+    }
+    return block;
+}
+
+// Jobs from `job` of plan `planIndex` on, and all jobs of the plans after it,
+// are dropped where submitted; the later plans will be submitted afresh.
+void PassScheduler::dropFrom(size_t planIndex, int64_t job)
+{
+    uint64_t seq = 0;
+    for (size_t i = planIndex; i < plans_.size(); ++i) {
+        PassPlan& plan = plans_[i];
+        const int64_t from = i == planIndex ? job : 0;
+        if (plan.submitted <= from)
+            continue;
+        if (seq == 0)
+            seq = plan.firstSeq + uint64_t(from);
+        for (int64_t j = std::max(from, plan.taken); j < plan.submitted; ++j) {
+            --jobsInFlight_;
+            bytesInFlight_ -= plan.JobLength(j);
+        }
+        plan.submitted = from;
+    }
+    if (seq != 0) {
+        pool_.DropFrom(seq);
+        results_->ForgetFrom(seq);
+    }
+}
+
+void PassScheduler::StopCurrentAt(int64_t job)
+{
+    if (!current_)
+        return;
+    dropFrom(0, job);
+    plans_.front().jobs = std::min(plans_.front().jobs, job);
+}
+
+void PassScheduler::DropQueued()
+{
+    const size_t keep = current_ ? 1 : 0;
+    if (plans_.size() > keep)
+        dropFrom(keep, 0);
+    plans_.erase(plans_.begin() + std::ptrdiff_t(keep), plans_.end());
+    plannedEntries_ = 0;
+}

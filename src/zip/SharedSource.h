@@ -1,0 +1,30 @@
+#pragma once
+// One source file as the jobs of one pass read it: opened once, by whichever
+// worker needs it first, and read at offsets by any of them. Closed when the
+// last job holding it lets go.
+#include <filesystem>
+#include <mutex>
+#include <system_error>
+
+#include "SourceFileReader.h"
+
+class SharedSource {
+public:
+    explicit SharedSource(std::filesystem::path path) : path_(std::move(path)) {}
+
+    // Opens the file on the first call; false (with the reason) when it
+    // cannot be opened, on this call and every later one.
+    bool Open(std::error_code& error);
+    size_t ReadAt(int64_t offset, unsigned char* into, size_t size, std::error_code& error) const
+    {
+        return reader_.ReadAt(offset, into, size, error);
+    }
+
+private:
+    const std::filesystem::path path_;
+    std::mutex mutex_;
+    bool tried_ = false;
+    bool opened_ = false;
+    std::error_code openError_;
+    SourceFileReader reader_;
+};

@@ -1,0 +1,181 @@
+#include "TemporaryArchiveJournal.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <string>
+
+#include "LeftoverArchive.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::error_code lastError()
+{
+    return std::error_code(errno, std::system_category());
+}
+
+bool writeAll(int fd, const std::string& bytes)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+// Holds the journal's lock file locked for as long as it lives.
+class TemporaryArchiveJournal::Lock {
+public:
+    explicit Lock(const fs::path& journal)
+    {
+        std::error_code ignored;
+        fs::create_directories(journal.parent_path(), ignored);
+        const fs::path lockFile = journal.string() + ".lock";
+        fd_ = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd_ < 0) {
+            error_ = lastError();
+            return;
+        }
+        while (::flock(fd_, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                error_ = lastError();
+                return;
+            }
+        }
+    }
+    ~Lock()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Lock(const Lock&) = delete;
+    Lock& operator=(const Lock&) = delete;
+    std::error_code Error() const { return error_; }
+
+private:
+    int fd_ = -1;
+    std::error_code error_;
+};
+
+TemporaryArchiveJournal::TemporaryArchiveJournal(fs::path file) : file_(std::move(file)) {}
+
+// Records are NUL-terminated paths (a path may hold a newline, never a NUL).
+// Anything that is not the absolute path of a temporary archive is ignored.
+std::error_code TemporaryArchiveJournal::read(std::vector<fs::path>& parts) const
+{
+    parts.clear();
+    const int fd = ::open(file_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? std::error_code() : lastError();
+    std::string bytes;
+    char buffer[8192];
+    ssize_t n;
+    while ((n = ::read(fd, buffer, sizeof buffer)) != 0) {
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const std::error_code error = lastError();
+            ::close(fd);
+            return error;
+        }
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    for (size_t at = 0, end; (end = bytes.find('\0', at)) != std::string::npos; at = end + 1) {
+        const fs::path part = bytes.substr(at, end - at);
+        if (LeftoverArchive::IsTemporaryArchiveName(part))
+            parts.push_back(part);
+    }
+    return {};
+}
+
+std::error_code TemporaryArchiveJournal::write(const std::vector<fs::path>& parts) const
+{
+    std::string bytes;
+    for (const fs::path& part : parts)
+        bytes += part.native() + '\0';
+    std::string temp = file_.string() + ".XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        return lastError();
+    std::error_code error;
+    if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
+        error = lastError();
+    ::close(fd);
+    if (!error && ::rename(temp.c_str(), file_.c_str()) != 0)
+        error = lastError();
+    if (error) {
+        ::unlink(temp.c_str());
+        return error;
+    }
+    // The rename itself is made durable too.
+    const int folder = ::open(file_.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    return {};
+}
+
+std::error_code TemporaryArchiveJournal::update(const std::function<void(std::vector<fs::path>&)>& change) const
+{
+    std::vector<fs::path> parts;
+    if (std::error_code error = read(parts))
+        return error;
+    change(parts);
+    return write(parts);
+}
+
+std::error_code TemporaryArchiveJournal::Record(const fs::path& part, const std::function<std::error_code()>& create)
+{
+    Lock lock(file_);
+    if (lock.Error())
+        return lock.Error();
+    if (!LeftoverArchive::IsTemporaryArchiveName(part))
+        return std::make_error_code(std::errc::invalid_argument);
+    if (std::error_code error = update([&](std::vector<fs::path>& parts) { parts.push_back(part); }))
+        return error;
+    std::error_code created = create();
+    if (created)
+        update([&](std::vector<fs::path>& parts) { std::erase(parts, part); });
+    return created;
+}
+
+std::error_code TemporaryArchiveJournal::Forget(const fs::path& part)
+{
+    Lock lock(file_);
+    if (lock.Error())
+        return lock.Error();
+    return update([&](std::vector<fs::path>& parts) { std::erase(parts, part); });
+}
+
+std::vector<fs::path> TemporaryArchiveJournal::SweepLeftovers(std::error_code& error)
+{
+    std::vector<fs::path> deleted;
+    Lock lock(file_);
+    error = lock.Error();
+    if (error)
+        return deleted;
+    error = update([&](std::vector<fs::path>& parts) {
+        std::erase_if(parts, [&](const fs::path& part) {
+            const LeftoverArchive::Outcome outcome = LeftoverArchive::Remove(part);
+            if (outcome == LeftoverArchive::Outcome::Deleted)
+                deleted.push_back(part);
+            return outcome != LeftoverArchive::Outcome::Kept;
+        });
+    });
+    return deleted;
+}

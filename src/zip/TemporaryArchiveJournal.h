@@ -1,0 +1,39 @@
+#pragma once
+// A small file listing the temporary archives ("<name>.XXXXXX.part") that runs
+// are writing, so that what a killed or crashed process left behind can be
+// removed later. A path is recorded before its file is created and dropped
+// when the file is renamed or deleted. Several processes may share one
+// journal: every update holds an exclusive lock on "<journal>.lock" and
+// replaces the journal whole (written beside it, synced, renamed).
+//
+// Results: true / empty error code = success.
+#include <filesystem>
+#include <functional>
+#include <system_error>
+#include <vector>
+
+class TemporaryArchiveJournal {
+public:
+    explicit TemporaryArchiveJournal(std::filesystem::path file);
+
+    // Records `part`, then calls `create` (which makes the file and locks it)
+    // while no sweep can look at it; drops the record again when `create`
+    // fails. Returns the failure of either.
+    std::error_code Record(const std::filesystem::path& part, const std::function<std::error_code()>& create);
+    // Drops `part` from the journal.
+    std::error_code Forget(const std::filesystem::path& part);
+    // For each recorded path: deletes the file if it still exists and no live
+    // process holds a lock on it, then drops its record (a file still locked
+    // keeps its record). Never touches a path the journal does not name.
+    // Returns the paths deleted.
+    std::vector<std::filesystem::path> SweepLeftovers(std::error_code& error);
+
+private:
+    class Lock;
+
+    std::error_code read(std::vector<std::filesystem::path>& parts) const;
+    std::error_code write(const std::vector<std::filesystem::path>& parts) const;
+    std::error_code update(const std::function<void(std::vector<std::filesystem::path>&)>& change) const;
+
+    std::filesystem::path file_;
+};

@@ -1,2 +1,0 @@
-// Placeholder so the library has a translation unit until its classes land.
-namespace volarin_zip_placeholder { int unused = 0; }
