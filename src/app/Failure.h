@@ -1,7 +1,7 @@
 #pragma once
 // What went wrong, as data: its kind, the system's reason beside it and what
 // it concerns. UserMessage::For turns one into the words a user reads.
-#include "ZipStep.h"
+#include "ZipFailure.h"
 
 #include <QString>
 
@@ -45,7 +45,7 @@ enum class FailureKind {
     SourceNotCopied,  // path: the source file; code
     SourceNotAFile,   // path: the source
     StagingUnreadable,  // other: the staging folder; code
-    NotQueued,          // other: the staged file; step
+    NotQueued,          // other: the staged file; step; code
     ArchiveNotWritten,  // other: the file read; entry; step; code
     // Online help (path, other: the places looked at).
     HelpPageMissing,
@@ -58,7 +58,7 @@ struct Failure {
     std::filesystem::path other{};  // a second place, as the kind says
     QString name{};
     std::string entry{};            // an archive entry's name
-    ZipStep step = ZipStep::None;
+    ZipFailure step = ZipFailure::None;  // the Zipper's failed step
     std::size_t size = 0;
     std::vector<Failure> leftOut{};  // files a run left out, listed after the message
 };

@@ -100,32 +100,37 @@ std::optional<QString> StagingText(const Failure& f)
 QString StepText(const Failure& f)
 {
     switch (f.step) {
-    case ZipStep::SourceMissing:
+    case ZipFailure::FileDoesNotExist:
         return QStringLiteral("the file no longer exists");
-    case ZipStep::SourceDate:
+    case ZipFailure::GetTimestamps:
         return QStringLiteral("its date could not be read");
-    case ZipStep::SourceSize:
+    case ZipFailure::FileLen:
         return QStringLiteral("its size could not be read");
-    case ZipStep::AlreadyZipping:
+    case ZipFailure::AlreadyZipping:
         return QStringLiteral("another archive is still being written");
-    case ZipStep::OpenArchive:
+    case ZipFailure::OpenZip:
         return QStringLiteral("it could not be created");
-    case ZipStep::ReadSource:
+    case ZipFailure::ReadFile:
         return QStringLiteral("the file \"%1\" could not be read whole (it changed or vanished during the run)")
             .arg(shown(f.other));
-    case ZipStep::RenameArchive:
+    case ZipFailure::RenameZip:
         return QStringLiteral("the finished archive could not take its name");
-    case ZipStep::OpenEntry:
-    case ZipStep::WriteEntry:
-    case ZipStep::CloseEntry:
+    case ZipFailure::OpenFileInZip:
+    case ZipFailure::WriteBytes:
+    case ZipFailure::CloseFileInZip:
         return QStringLiteral("writing \"%1\" into it failed").arg(QString::fromStdString(f.entry));
-    case ZipStep::CloseArchive:
+    case ZipFailure::CloseZip:
         return QStringLiteral("it could not be finished");
-    case ZipStep::None:
-    case ZipStep::Other:
+    case ZipFailure::None:
         break;
     }
     return QStringLiteral("the zip engine stopped");
+}
+
+// The step, with the system's reason in brackets when there is one.
+QString StepWithReason(const Failure& f)
+{
+    return f.code ? QStringLiteral("%1 (%2)").arg(StepText(f), reason(f.code)) : StepText(f);
 }
 
 QString LeftOutLines(const std::vector<Failure>& leftOut)
@@ -189,11 +194,10 @@ std::optional<QString> RunText(const Failure& f)
         break;
     case FailureKind::NotQueued:
         text = QStringLiteral("The archive \"%1\" was not written: \"%2\" could not be queued: %3.")
-                   .arg(archive, shown(f.other), StepText(f));
+                   .arg(archive, shown(f.other), StepWithReason(f));
         break;
     case FailureKind::ArchiveNotWritten:
-        text = f.code ? QStringLiteral("%1 (%2)").arg(StepText(f), reason(f.code)) : StepText(f);
-        text = QStringLiteral("The archive \"%1\" could not be written: %2.").arg(archive, text);
+        text = QStringLiteral("The archive \"%1\" could not be written: %2.").arg(archive, StepWithReason(f));
         break;
     default:
         return std::nullopt;

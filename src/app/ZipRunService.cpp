@@ -5,32 +5,9 @@
 #include "ZipWriterError.h"
 #include "Zipper.h"
 
-#include <cerrno>
 #include <cmath>
-#include <sys/statvfs.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// The writer keeps only a code; the system's reason is found again by
-// looking at the archive's folder.
-std::error_code ArchiveFolderProblem(const fs::path& archive)
-{
-    const fs::path folder = archive.parent_path().empty() ? fs::path(".") : archive.parent_path();
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec))
-        return ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory);
-    if (::access(folder.c_str(), W_OK) != 0)
-        return {errno, std::generic_category()};
-    struct statvfs vfs {};
-    if (::statvfs(folder.c_str(), &vfs) == 0 && vfs.f_bavail == 0)
-        return std::make_error_code(std::errc::no_space_on_device);
-    return {};
-}
-
-} // namespace
 
 ZipRunService::ZipRunService(fs::path stagingRoot, std::unique_ptr<Zipper> zipper, QObject* parent)
     : QObject(parent), zipper_(zipper ? std::move(zipper) : std::make_unique<Zipper>()),
@@ -130,9 +107,10 @@ std::optional<Failure> ZipRunService::QueueStaged()
     for (const StagedEntry& entry : entries) {
         if (zipper_->AddFile(entry.source, entry.asFile))
             return Failure{.kind = FailureKind::NotQueued,
+                           .code = zipper_->SystemError(),
                            .path = archive_,
                            .other = entry.source,
-                           .step = FailedZipStep(*zipper_)};
+                           .step = zipper_->FailedStep()};
     }
     return std::nullopt;
 }
@@ -140,12 +118,14 @@ std::optional<Failure> ZipRunService::QueueStaged()
 Failure ZipRunService::RunFailure() const
 {
     Failure failure{.kind = FailureKind::ArchiveNotWritten,
-                    .code = ArchiveFolderProblem(archive_),
+                    .code = zipper_->SystemError(),
                     .path = archive_,
                     .other = zipper_->CurrentFile().SourceFile,
                     .entry = zipper_->CurrentFile().AsFile,
-                    .step = FailedZipStep(*zipper_)};
-    if (!failure.code && zipper_->Result() != 0 && failure.step != ZipStep::ReadSource)
+                    .step = zipper_->FailedStep()};
+    // A writer failure without a system reason still shows the writer's code;
+    // a source that changed during the run has no such code.
+    if (!failure.code && zipper_->Result() != 0 && failure.step != ZipFailure::ReadFile)
         failure.code = std::error_code(zipper_->Result(), ZipWriterCategory());
     return failure;
 }

@@ -1,10 +1,10 @@
 // The one place where failures become words: every step of the zip engine is
 // worded for users, and the engine's own step names never reach them.
-#include "TempDir.h"
 #include "UserMessage.h"
-#include "ZipStep.h"
 #include "ZipWriterError.h"
-#include "Zipper.h"
+#include "ZipFailure.h"
+
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Failure RunFailure(ZipStep step, std::error_code code = {})
+Failure RunFailure(ZipFailure step, std::error_code code = {})
 {
     return Failure{.kind = FailureKind::ArchiveNotWritten,
                    .code = code,
@@ -30,9 +30,9 @@ TEST(UserMessage, EveryZipStepIsWordedWithoutItsInternalName)
                                    "OpenFileInZip", "WriteBytes", "ReadFile", "CloseFileInZip", "CloseZip",
                                    "RenameZip", "mZipping"};
     QStringList seen;
-    for (int s = static_cast<int>(ZipStep::None); s <= static_cast<int>(ZipStep::Other); ++s) {
+    for (int s = static_cast<int>(ZipFailure::None); s <= static_cast<int>(ZipFailure::RenameZip); ++s) {
         for (FailureKind kind : {FailureKind::ArchiveNotWritten, FailureKind::NotQueued}) {
-            Failure failure = RunFailure(static_cast<ZipStep>(s));
+            Failure failure = RunFailure(static_cast<ZipFailure>(s));
             failure.kind = kind;
             const QString text = UserMessage::For(failure).text;
             EXPECT_TRUE(text.startsWith(QStringLiteral("The archive \"/out/a.zip\""))) << text.toStdString();
@@ -48,33 +48,26 @@ TEST(UserMessage, EveryZipStepIsWordedWithoutItsInternalName)
 
 TEST(UserMessage, RunFailuresNameWhatAndWhy)
 {
-    EXPECT_EQ(UserMessage::For(RunFailure(ZipStep::OpenArchive, std::make_error_code(std::errc::permission_denied))).text,
+    EXPECT_EQ(UserMessage::For(RunFailure(ZipFailure::OpenZip, std::make_error_code(std::errc::permission_denied))).text,
               QStringLiteral("The archive \"/out/a.zip\" could not be written: it could not be created (Permission "
                              "denied)."));
-    EXPECT_EQ(UserMessage::For(RunFailure(ZipStep::ReadSource)).text,
+    EXPECT_EQ(UserMessage::For(RunFailure(ZipFailure::ReadFile)).text,
               QStringLiteral("The archive \"/out/a.zip\" could not be written: the file \"/staging/a/photo.jpg\" could "
                              "not be read whole (it changed or vanished during the run)."));
-    EXPECT_EQ(UserMessage::For(RunFailure(ZipStep::WriteEntry, std::error_code(-104, ZipWriterCategory()))).text,
+    EXPECT_EQ(UserMessage::For(RunFailure(ZipFailure::WriteBytes, std::error_code(-104, ZipWriterCategory()))).text,
               QStringLiteral("The archive \"/out/a.zip\" could not be written: writing \"photo.jpg\" into it failed "
                              "(error code -104)."));
-    const Failure notQueued{.kind = FailureKind::NotQueued, .path = "/out/a.zip", .other = "/s/b.jpg",
-                            .step = ZipStep::SourceSize};
+    EXPECT_EQ(UserMessage::For(RunFailure(ZipFailure::WriteBytes, std::make_error_code(std::errc::no_space_on_device)))
+                  .text,
+              QStringLiteral("The archive \"/out/a.zip\" could not be written: writing \"photo.jpg\" into it failed "
+                             "(No space left on device)."));
+    Failure notQueued{.kind = FailureKind::NotQueued, .path = "/out/a.zip", .other = "/s/b.jpg",
+                      .step = ZipFailure::FileLen};
     EXPECT_EQ(UserMessage::For(notQueued).text,
               QStringLiteral("The archive \"/out/a.zip\" was not written: \"/s/b.jpg\" could not be queued: its size "
                              "could not be read."));
-}
-
-// The step names are the Zipper's own: a change there must show up here.
-TEST(ZipStep, ReadsTheZippersFailedSteps)
-{
-    TempDir dir;
-    Zipper zipper;
-    EXPECT_EQ(FailedZipStep(zipper), ZipStep::None);
-    ASSERT_TRUE(zipper.AddFile(dir / "missing.jpg"));
-    EXPECT_EQ(FailedZipStep(zipper), ZipStep::SourceMissing);
-    ASSERT_FALSE(zipper.AddFile(dir.write("here.jpg", "x")));
-    ASSERT_TRUE(zipper.Zip(dir / "no-such-folder" / "a.zip"));
-    EXPECT_EQ(FailedZipStep(zipper), ZipStep::OpenArchive);
+    notQueued.code = std::make_error_code(std::errc::permission_denied);
+    EXPECT_TRUE(UserMessage::For(notQueued).text.endsWith(QStringLiteral("could not be read (Permission denied).")));
 }
 
 TEST(UserMessage, BrowseNoticesAndTheirBoxes)

@@ -4,6 +4,7 @@
 #include "RandomBytes.h"
 #include "FakeShell.h"
 #include "TempDir.h"
+#include "SmallTmpfs.h"
 #include "Unprivileged.h"
 #include "UserMessage.h"
 #include "ZipRunService.h"
@@ -36,11 +37,11 @@ protected:
 
     // Prepares the staging folder of `name` and runs the files into name.zip
     // until the run has ended.
-    const RunOutcome& Run(const QString& name, const std::vector<fs::path>& files)
+    const RunOutcome& Run(const QString& name, const std::vector<fs::path>& files, fs::path archive = {})
     {
         EXPECT_TRUE(service->PrepareStaging(name).ok());
         const size_t before = outcomes.size();
-        service->Start({files, name, Archive(name)});
+        service->Start({files, name, archive.empty() ? Archive(name) : archive});
         if (outcomes.size() == before) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return outcomes.size() > before; }, 60000));
         }
@@ -275,4 +276,31 @@ TEST_F(ZipRunServiceTest, CheckNameRefusesBusyOrForeignFolders)
     ASSERT_FALSE(theirs.ok());
     EXPECT_EQ(theirs.failure().kind, FailureKind::NameUsedByOtherWindow);
     EXPECT_EQ(readFileBytes(root / "foreign" / "keep.txt"), "keep");
+}
+
+// A full output disk is named in the system's words, not by a code of the zip
+// engine, and leaves no temporary archive behind. Runs in the small tmpfs of
+// the next test; skipped on its own.
+TEST_F(ZipRunServiceTest, FullDiskInsideSmallTmpfs)
+{
+    const char* folder = smallTmpfsFolder();
+    if (folder == nullptr)
+        GTEST_SKIP() << "run by ZipRunServiceFullDisk.OutputDiskFullIsNamed";
+    const fs::path big = temp.write("p/rand2.bin", randomBytes(2 * 1024 * 1024, 3));
+    const RunOutcome& outcome = Run(QStringLiteral("full"), {big}, fs::path(folder) / "full.zip");
+    EXPECT_EQ(outcome.end, RunOutcome::End::Failed);
+    const QString text = Words(outcome);
+    EXPECT_TRUE(text.contains(QStringLiteral("writing \"rand2.bin\" into it failed (No space left on device)")))
+        << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("error code"))) << text.toStdString();
+    EXPECT_TRUE(fs::is_empty(folder)) << "temporary archive left behind";
+}
+
+TEST(ZipRunServiceFullDisk, OutputDiskFullIsNamed)
+{
+    const SmallTmpfsRun run = runTestInSmallTmpfs("ZipRunServiceTest.FullDiskInsideSmallTmpfs");
+    if (!run.mounted)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << run.result.out;
+    EXPECT_EQ(run.result.exitCode, 0) << run.result.out;
+    EXPECT_NE(run.result.out.find("[  PASSED  ] 1 test"), std::string::npos) << run.result.out;
 }
