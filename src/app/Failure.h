@@ -44,6 +44,7 @@ enum class FailureKind {
     FilesLeftOut,
     SourceNotCopied,  // path: the source file; code
     SourceNotAFile,   // path: the source
+    SourceHidden,     // path: the source, staged but left out of the archive
     StagingUnreadable,  // other: the staging folder; code
     NotQueued,          // other: the staged file; step; code
     ArchiveNotWritten,  // other: the file read; entry; step; code

@@ -372,12 +372,13 @@ void MainWindow::StartClicked()
     if (files.empty() || !output_)
         return;
     run_.Start({std::vector<fs::path>(files.begin(), files.end()), output_->name, output_->archive});
+    // The files are staged in the background now; Start and Output wait for
+    // the next scan and the next confirmed name, whatever happens next.
+    RunStaged();
 }
 
 void MainWindow::RunStaged()
 {
-    // Start and Output wait for the next scan and the next confirmed name,
-    // whatever happens next.
     startButton_->SetEnabled(false);
     outputButton_->SetEnabled(false);
 }

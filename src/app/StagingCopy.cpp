@@ -1,25 +1,34 @@
 #include "StagingCopy.h"
 
-#include "FileCopy.h"
+#include "LinkOrCopy.h"
+#include "StagingWalk.h"
 
 namespace fs = std::filesystem;
 
-StagingCopyReport StagingCopy::CopyAll(const std::vector<fs::path>& sources, const fs::path& folder)
+StagingCopyReport StagingCopy::CopyAll(const std::vector<fs::path>& sources, const fs::path& folder,
+                                       std::stop_token stop, FileCopyMethod fastest)
 {
     StagingCopyReport report;
+    LinkOrCopy placer(fastest);
     for (const fs::path& source : sources) {
+        if (stop.stop_requested()) {
+            report.stopped = true;
+            break;
+        }
         const fs::path name = source.filename();
         if (name.empty()) {
             report.failed.push_back({.kind = FailureKind::SourceNotAFile, .path = source});
             continue;
         }
-        const FileCopyResult r = FileCopy::Copy(source, folder / name);
-        if (r.ok)
-            ++report.copied;
-        else
-            report.failed.push_back({.kind = FailureKind::SourceNotCopied,
-                                     .code = r.error,
-                                     .path = source});
+        const FileCopyResult r = placer.Place(source, folder / name, stop);
+        if (!r.ok) {
+            report.stopped = stop.stop_requested();
+            report.failed.push_back({.kind = FailureKind::SourceNotCopied, .code = r.error, .path = source});
+            continue;
+        }
+        ++report.copied;
+        if (StagingWalk::IsHidden(name.native()))
+            report.failed.push_back({.kind = FailureKind::SourceHidden, .path = source});
     }
     return report;
 }

@@ -1,19 +1,28 @@
 #pragma once
-// Copies the files handed to a run into its staging folder, under their bare
-// names (a later file of the same name replaces the earlier copy). Files that
-// cannot be copied are gathered with the reason, for one message after the run.
+// Puts the files handed to a run into its staging folder under their bare
+// names (a later file of the same name replaces the earlier one), as links
+// where the file systems allow it, else as copies (LinkOrCopy). Files that
+// cannot be staged, and hidden files (which the zip walk leaves out), are
+// gathered with the reason, for one message after the run.
 #include "Failure.h"
+#include "FileCopy.h"
 
 #include <filesystem>
+#include <stop_token>
 #include <vector>
 
 struct StagingCopyReport {
-    size_t copied = 0;
-    std::vector<Failure> failed;  // one per file left out
+    size_t copied = 0;            // files now in the staging folder, hidden ones included
+    std::vector<Failure> failed;  // one per file left out, in the order given
+    bool stopped = false;         // a stop was requested before every file was staged
 };
 
 class StagingCopy {
 public:
+    // Runs on whatever thread calls it; touches nothing but the files named.
+    // A stop requested through `stop` ends it between files and inside a
+    // long copy. `fastest` skips cheaper methods (tests and benchmarks).
     static StagingCopyReport CopyAll(const std::vector<std::filesystem::path>& sources,
-                                     const std::filesystem::path& folder);
+                                     const std::filesystem::path& folder, std::stop_token stop = {},
+                                     FileCopyMethod fastest = FileCopyMethod::Clone);
 };

@@ -17,7 +17,7 @@ void walk(const fs::path& folder, const std::string& relative, std::vector<Stage
         if (ec)
             return;
         const std::string name = it->path().filename().native();
-        if (name.empty() || name[0] == '.')
+        if (name.empty() || StagingWalk::IsHidden(name))
             continue;
         std::error_code typeError;
         const fs::file_type type = it->symlink_status(typeError).type();

@@ -15,6 +15,8 @@ struct StagedEntry {
 
 class StagingWalk {
 public:
+    // A dot-file: what this walk leaves out.
+    static bool IsHidden(const std::string& name) { return !name.empty() && name[0] == '.'; }
     // The files of one level come first, in byte order of their names (so an
     // archive does not depend on the file system's listing order), then each
     // sub-folder's. Symbolic links are skipped, never followed.

@@ -140,7 +140,9 @@ QString LeftOutLines(const std::vector<Failure>& leftOut)
     QString text;
     for (size_t i = 0; i < leftOut.size() && i < kShown; ++i) {
         const Failure& file = leftOut[i];
-        const QString why = file.kind == FailureKind::SourceNotAFile ? QStringLiteral("not a file") : reason(file.code);
+        const QString why = file.kind == FailureKind::SourceNotAFile ? QStringLiteral("not a file")
+                            : file.kind == FailureKind::SourceHidden ? QStringLiteral("hidden file: not put into the archive")
+                                                                     : reason(file.code);
         text += QStringLiteral("\n%1: %2").arg(shown(file.path), why);
     }
     if (leftOut.size() > kShown)

@@ -48,12 +48,15 @@ Status ZipRunService::CheckName(const QString& name) const
 
 Status ZipRunService::PrepareStaging(const QString& name)
 {
-    return staging_.Prepare(ArchiveName::ToBytes(name));
+    const std::string bytes = ArchiveName::ToBytes(name);
+    if (Running() && staging_.FolderFor(bytes) == runStaging_)
+        return Failure{.kind = FailureKind::NameBeingZipped, .name = name};
+    return staging_.Prepare(bytes);
 }
 
 bool ZipRunService::Running() const
 {
-    return zipper_->Zipping();
+    return stagingJob_ || zipper_->Zipping();
 }
 
 Status ZipRunService::CanStart() const
@@ -71,9 +74,31 @@ void ZipRunService::Start(const ZipRunRequest& request)
     }
     archive_ = request.archive;
     runStaging_ = staging_.FolderFor(ArchiveName::ToBytes(request.stagingName));
-    copyReport_ = StagingCopy::CopyAll(request.files, runStaging_);
+    const uint64_t job = ++jobId_;
+    stagingJob_ = std::make_unique<StagingJob>(request.files, runStaging_, stagingMethod_, [this, job] {
+        // On the staging thread: one queued call wakes the window's thread.
+        QMetaObject::invokeMethod(this, [this, job] { OnStaged(job); }, Qt::QueuedConnection);
+    });
+}
+
+void ZipRunService::OnStaged(uint64_t job)
+{
+    if (job != jobId_ || !stagingJob_)
+        return;
+    copyReport_ = stagingJob_->TakeReport();
+    stagingJob_.reset();
     emit Staged();
     QueueAndZip();
+}
+
+void ZipRunService::StopStaging()
+{
+    ++jobId_;
+    if (stagingJob_) {
+        stagingJob_->Stop();
+        stagingJob_.reset();
+    }
+    copyReport_ = {};
 }
 
 void ZipRunService::QueueAndZip()
@@ -160,8 +185,9 @@ void ZipRunService::OnError()
 
 Status ZipRunService::Shutdown()
 {
-    // The run is stopped first so no file of the staging folder is open and
-    // no Error comes at exit.
+    // The staging thread and the run are stopped first, so nothing writes to
+    // or reads from the staging folders any more and no Error comes at exit.
+    StopStaging();
     zipper_->StopRun();
     return staging_.RemoveAll();
 }

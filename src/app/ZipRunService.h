@@ -1,11 +1,14 @@
 #pragma once
 // One zip run at a time, as a service the main window talks to. It owns the
-// staging folders and the Zipper: Start copies the requested files into the
-// staging folder, queues them and starts the Zipper; Staged, Started,
-// Progress and Ended tell the window how it goes. It never touches a widget.
+// staging folders and the Zipper (both used on the window's thread only):
+// Start has a StagingJob put the requested files into the staging folder on
+// a thread of its own, then queues them and starts the Zipper; Staged,
+// Started, Progress and Ended tell the window how it goes. It never touches
+// a widget.
 #include "RunOutcome.h"
 #include "StagingArea.h"
 #include "StagingCopy.h"
+#include "StagingJob.h"
 #include "Status.h"
 #include "ZipRunRequest.h"
 #include "Zipper.h"
@@ -35,16 +38,22 @@ public:
     // Creates the staging folder of a checked name, empty (old copies go).
     Status PrepareStaging(const QString& name);
 
+    // Staging or zipping.
     bool Running() const;
     // A run under way must end before the next can start.
     Status CanStart() const;
-    // Stages, queues and starts the run; Ended comes at once when it cannot start.
+    // Starts staging the files and returns; the queue is built and the
+    // Zipper started once they are staged. Ended comes at once when the run
+    // cannot start.
     void Start(const ZipRunRequest& request);
-    // Stops a run at once, with no signal, and deletes every staging folder of this service.
+    // Stops a run at once, staging or zipping, with no signal, and deletes
+    // every staging folder of this service.
     Status Shutdown();
+    // For tests and benchmarks: skips the cheaper ways of staging a file.
+    void SetStagingMethod(FileCopyMethod fastest) { stagingMethod_ = fastest; }
 
 signals:
-    // The copies are in the staging folder (or could not be made).
+    // The files are in the staging folder (or could not be put there).
     void Staged();
     // The archive is open and the run under way.
     void Started();
@@ -52,6 +61,8 @@ signals:
     void Ended(const RunOutcome& outcome);
 
 private:
+    void OnStaged(uint64_t job);
+    void StopStaging();
     void QueueAndZip();
     std::optional<Failure> QueueStaged();
     Failure RunFailure() const;
@@ -66,4 +77,7 @@ private:
     std::filesystem::path runStaging_;  // the staging folder that run reads
     int64_t bytesBaseline_ = 0;         // BytesToZip left over from a failed queuing
     StagingCopyReport copyReport_;
+    std::unique_ptr<StagingJob> stagingJob_;  // while the files are being staged
+    uint64_t jobId_ = 0;                       // tells a stale wake-up from the current job's
+    FileCopyMethod stagingMethod_ = FileCopyMethod::Clone;
 };

@@ -46,11 +46,14 @@ bool copyRangeUnsupported(int error)
 // Copies with copy_file_range until the end of the source. Returns 0 when
 // done, -1 when read/write should take over (nothing was copied yet), or the
 // errno of a real failure.
-int copyRange(int in, int out, std::uint64_t& copied)
+int copyRange(int in, int out, std::uint64_t& copied, const std::stop_token& stop)
 {
-    constexpr size_t kChunk = size_t(1) << 30;
+    // Small enough pieces that a stop is seen soon; else as large as the kernel takes.
+    const size_t chunk = stop.stop_possible() ? size_t(16) << 20 : size_t(1) << 30;
     for (;;) {
-        ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, kChunk, 0);
+        if (stop.stop_requested())
+            return ECANCELED;
+        ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, chunk, 0);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -71,12 +74,14 @@ int copyRange(int in, int out, std::uint64_t& copied)
 }
 
 // Returns 0 or the errno of the failure; step names what failed.
-int copyReadWrite(int in, int out, std::uint64_t& copied, const char*& step)
+int copyReadWrite(int in, int out, std::uint64_t& copied, const char*& step, const std::stop_token& stop)
 {
     // One buffer per thread, kept: zeroing a fresh megabyte for each of
     // thousands of small files would cost more than copying them.
     static thread_local std::vector<char> buffer(size_t(1) << 20);
     for (;;) {
+        if (stop.stop_requested())
+            return ECANCELED;
         ssize_t n = ::read(in, buffer.data(), buffer.size());
         if (n < 0) {
             if (errno == EINTR)
@@ -105,7 +110,7 @@ int copyReadWrite(int in, int out, std::uint64_t& copied, const char*& step)
 // Moves the bytes by the fastest method allowed, noting the method and the
 // count in result; 0, or the errno with step set.
 int copyBytes(int in, int out, const struct stat& st, FileCopyMethod fastest, FileCopyResult& result,
-              const char*& step)
+              const char*& step, const std::stop_token& stop)
 {
     std::uint64_t copied = 0;
     if (fastest == FileCopyMethod::Clone && ::ioctl(out, FICLONE, in) == 0) {
@@ -113,8 +118,8 @@ int copyBytes(int in, int out, const struct stat& st, FileCopyMethod fastest, Fi
         result.bytes = static_cast<std::uint64_t>(st.st_size);
         return 0;
     }
-    if (fastest == FileCopyMethod::Clone || fastest == FileCopyMethod::CopyRange) {
-        const int rc = copyRange(in, out, copied);
+    if (fastest != FileCopyMethod::ReadWrite) {
+        const int rc = copyRange(in, out, copied, stop);
         if (rc > 0)
             return rc;
         if (rc == 0) {
@@ -127,7 +132,7 @@ int copyBytes(int in, int out, const struct stat& st, FileCopyMethod fastest, Fi
     if (::lseek(in, 0, SEEK_SET) < 0 || ::ftruncate(out, 0) != 0 || ::lseek(out, 0, SEEK_SET) < 0)
         return errno;
     copied = 0;
-    if (const int rc = copyReadWrite(in, out, copied, step))
+    if (const int rc = copyReadWrite(in, out, copied, step, stop))
         return rc;
     result.method = FileCopyMethod::ReadWrite;
     result.bytes = copied;
@@ -142,7 +147,7 @@ FileCopyResult FileCopy::Copy(const std::filesystem::path& source, const std::fi
 }
 
 FileCopyResult FileCopy::CopyWith(const std::filesystem::path& source, const std::filesystem::path& destination,
-                                  FileCopyMethod fastest)
+                                  FileCopyMethod fastest, std::stop_token stop)
 {
     Fd in;
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a
@@ -178,7 +183,7 @@ FileCopyResult FileCopy::CopyWith(const std::filesystem::path& source, const std
 
     FileCopyResult result;
     const char* step = "copy data";
-    if (const int error = copyBytes(in.fd, out.fd, st, fastest, result, step))
+    if (const int error = copyBytes(in.fd, out.fd, st, fastest, result, step, stop))
         return fail(error, step);
 
     // Keep the modification time, as a file manager's copy does.

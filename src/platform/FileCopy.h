@@ -5,10 +5,13 @@
 // Paths are the bytes on disk; failures come back as values, never thrown.
 #include <cstdint>
 #include <filesystem>
+#include <stop_token>
 #include <string>
 #include <system_error>
 
-enum class FileCopyMethod { None, Clone, CopyRange, ReadWrite };
+// From the cheapest way to the dearest. FileCopy never makes a hard link (a
+// copy is a file of its own); LinkOrCopy may.
+enum class FileCopyMethod { None, Clone, HardLink, CopyRange, ReadWrite };
 
 struct FileCopyResult {
     bool ok = false;
@@ -27,8 +30,9 @@ public:
     // pass for a whole one.
     static FileCopyResult Copy(const std::filesystem::path& source, const std::filesystem::path& destination);
 
-    // For tests and benchmarks: skip the faster methods so each fallback can be
-    // exercised on any file system.
+    // Skips the methods faster than `fastest` (tests and benchmarks exercise
+    // each fallback that way on any file system). A stop requested through
+    // `stop` ends a long copy within a few megabytes, failing with ECANCELED.
     static FileCopyResult CopyWith(const std::filesystem::path& source, const std::filesystem::path& destination,
-                                   FileCopyMethod fastest);
+                                   FileCopyMethod fastest, std::stop_token stop = {});
 };

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -194,20 +195,27 @@ TEST_F(OutputNameDialogTest, RefusedNameGivesTheFocusBackToTheName)
     EXPECT_EQ(form->nameField()->selectedText(), QStringLiteral("a/b"));
 }
 
-// While a run reads a staging folder, OK with that name is refused and the
-// copies stay.
+// While a run stages into or reads a staging folder, OK with that name is
+// refused and the staged files stay.
 TEST_F(OutputNameDialogTest, NameOfTheRunningStagingFolderIsRefused)
 {
     typeName(QStringLiteral("Busy"));
     clickOk();
     ASSERT_EQ(chosen.size(), 1u);
     const fs::path source = dir.write("src/copy.jpg", "being zipped");
+    QSignalSpy staged(&run, &ZipRunService::Staged);
     run.Start({{source}, QStringLiteral("Busy"), out / "Busy.zip"});
-    ASSERT_TRUE(run.Running());  // the run goes on only when the event loop turns
+    ASSERT_TRUE(run.Running());  // staging: its end is told when the event loop turns
     form->ShowDialog();
     clickOk();
     ASSERT_EQ(errors(), 1);
     EXPECT_TRUE(shell.messages[0].text.contains(QStringLiteral("being zipped right now")));
+    EXPECT_EQ(run.PrepareStaging(QStringLiteral("Busy")).failure().kind, FailureKind::NameBeingZipped);
+    ASSERT_TRUE(staged.wait(10000));
+    ASSERT_TRUE(run.Running());  // zipping: the Zipper's steps wait for the event loop too
+    form->ShowDialog();
+    clickOk();
+    ASSERT_EQ(errors(), 2);
     EXPECT_EQ(chosen.size(), 1u);
     EXPECT_EQ(readFileBytes(root / "Busy" / "copy.jpg"), "being zipped");
 }

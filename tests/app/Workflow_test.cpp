@@ -126,13 +126,46 @@ TEST_F(WorkflowTest, ScanNameStartGivesTheArchive)
     EXPECT_GE(progress.count(), 13);  // 300000 + 1500000 bytes in 128 KiB chunks
 
     const auto entries = Entries(out / (ArchiveName::ToBytes(proposal) + ".zip"));
-    // The hidden file was copied but is not zipped; neither is the staging marker.
+    // The hidden file was staged but is not zipped, and the user is told;
+    // the staging marker is not zipped either.
     EXPECT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries.at("a.jpg"), a);
     EXPECT_EQ(entries.at("b.JPG"), b);
     EXPECT_EQ(entries.at("empty.jpg"), "");
     EXPECT_TRUE(fs::exists(staging / ".hidden.jpg"));
-    EXPECT_TRUE(shell.messages.empty()) << Messages().front().toStdString();
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_TRUE(shell.messages[0].text.endsWith(QStringLiteral(".hidden.jpg: hidden file: not put into the archive")))
+        << shell.messages[0].text.toStdString();
+}
+
+// Checked dot-files stay out of the archive, and the message after the run
+// names each with the reason; a run with nothing left out says nothing.
+TEST_F(WorkflowTest, HiddenFilesLeftOutAreNamed)
+{
+    Select(QStringLiteral("All (*.*)"));
+    for (const char* name : {"a.txt", ".b.txt", "..c.txt", "d.e.txt"})
+        temp.write(std::string("dots/") + name, name);
+    Scan(temp.path() / "dots");
+    ASSERT_EQ(RowCount(), 4);
+    Confirm(QStringLiteral("dots"));
+    ASSERT_TRUE(StartAndWait());
+    EXPECT_EQ(Entries(out / "dots.zip"),
+              (std::map<std::string, std::string>{{"a.txt", "a.txt"}, {"d.e.txt", "d.e.txt"}}));
+    ASSERT_EQ(shell.messages.size(), 1u);
+    const QString folder = QString::fromStdString((temp.path() / "dots").string());
+    const QString reason = QStringLiteral(": hidden file: not put into the archive");
+    const QString text = shell.messages[0].text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("2 files were left out of \""))) << text.toStdString();
+    EXPECT_TRUE(text.contains(folder + QStringLiteral("/.b.txt") + reason)) << text.toStdString();
+    EXPECT_TRUE(text.contains(folder + QStringLiteral("/..c.txt") + reason)) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("a.txt:"))) << text.toStdString();
+
+    QTest::mouseClick(form->clearButton(), Qt::LeftButton);
+    temp.write("plain/x.txt", "x");
+    Scan(temp.path() / "plain");
+    Confirm(QStringLiteral("plain"));
+    ASSERT_TRUE(StartAndWait());
+    EXPECT_EQ(shell.messages.size(), 1u);
 }
 
 // On Linux the "All (*.*)" proposal is a usable name.
@@ -246,6 +279,39 @@ TEST_F(WorkflowTest, ClosingDuringARunStopsItFirst)
     EXPECT_TRUE(fs::is_empty(out)) << "half-written archive left behind";
 }
 
+// Closing the window while the files are being staged stops the staging
+// thread (joined, no signal after) and deletes the staging folder; the
+// sources stay as they were.
+TEST_F(WorkflowTest, ClosingDuringStagingStopsItAndCleansUp)
+{
+    Select(QStringLiteral("All (*.*)"));
+    const fs::path big = temp.write("lots/big.bin", randomBytes(8 * 1024 * 1024, 3));
+    for (int i = 0; i < 300; ++i)
+        temp.write("lots/f" + std::to_string(i) + ".txt", "x");
+    Scan(temp.path() / "lots");
+    Confirm(QStringLiteral("staging"));
+    run->SetStagingMethod(FileCopyMethod::ReadWrite);  // copies: the slowest way
+    const auto threads = [] { return std::distance(fs::directory_iterator("/proc/self/task"), {}); };
+    const auto threadsBefore = threads();
+    QSignalSpy staged(run.get(), &ZipRunService::Staged);
+    QSignalSpy ended(run.get(), &ZipRunService::Ended);
+    QTest::mouseClick(start(), Qt::LeftButton);
+    EXPECT_TRUE(run->Running());
+    EXPECT_FALSE(start()->Enabled());
+    EXPECT_FALSE(output()->Enabled());
+    form->close();
+    EXPECT_FALSE(run->Running());
+    EXPECT_EQ(threads(), threadsBefore);
+    QTest::qWait(50);
+    EXPECT_EQ(staged.count(), 0);
+    EXPECT_EQ(ended.count(), 0);
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_FALSE(fs::exists(root / "staging"));
+    EXPECT_TRUE(fs::is_empty(out));
+    EXPECT_EQ(fs::file_size(big), 8u * 1024 * 1024);
+    EXPECT_EQ(readFileBytes(temp.path() / "lots" / "f0.txt"), "x");
+}
+
 // While a run reads its staging folder, OK with that same name is refused.
 TEST_F(WorkflowTest, OkWithTheRunningNameIsRefused)
 {
@@ -256,6 +322,8 @@ TEST_F(WorkflowTest, OkWithTheRunningNameIsRefused)
     QTest::mouseClick(start(), Qt::LeftButton);
     ASSERT_TRUE(run->Running());
 
+    QSignalSpy staged(run.get(), &ZipRunService::Staged);
+    ASSERT_TRUE(staged.wait(10000));
     Scan(temp.path() / "big");  // a scan enables Output again
     Confirm(QStringLiteral("running"));
     ASSERT_EQ(shell.messages.size(), 1u);
@@ -286,7 +354,7 @@ TEST_F(WorkflowTest, ArchiveThatCannotBeWrittenIsReported)
     Scan(temp.path() / "p");
     Confirm(QStringLiteral("lost"));
     fs::remove_all(out);
-    EXPECT_FALSE(StartAndWait());
+    ASSERT_TRUE(StartAndWait());
     EXPECT_FALSE(form->progressBar()->isVisibleTo(form.get()));
     ASSERT_EQ(shell.messages.size(), 1u);
     const QString text = shell.messages[0].text;

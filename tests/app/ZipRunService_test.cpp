@@ -11,10 +11,12 @@
 #include "Zipper.h"
 
 #include <QSignalSpy>
+#include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <random>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -41,9 +43,11 @@ protected:
     {
         EXPECT_TRUE(service->PrepareStaging(name).ok());
         const size_t before = outcomes.size();
+        QSignalSpy ended(service.get(), &ZipRunService::Ended);
         service->Start({files, name, archive.empty() ? Archive(name) : archive});
-        if (outcomes.size() == before) {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return outcomes.size() > before; }, 60000));
+        // An event loop of its own: qWaitFor would sleep between the run's steps.
+        if (ended.isEmpty()) {
+            EXPECT_TRUE(ended.wait(60000));
         }
         if (outcomes.size() == before)
             outcomes.push_back({});  // the test has failed already; keeps the caller's reference valid
@@ -86,12 +90,17 @@ TEST_F(ZipRunServiceTest, StagesQueuesAndZipsUnderBareNames)
     const fs::path empty = temp.write("other/empty.jpg", "");
     const RunOutcome& outcome = Run(QStringLiteral("photos"), {first, hidden, empty});
     EXPECT_EQ(outcome.end, RunOutcome::End::Completed);
-    EXPECT_FALSE(outcome.failure);
     EXPECT_EQ(events, (QStringList{"staged", "started", "ended"}));
     EXPECT_FALSE(service->Running());
-    // The hidden file was copied but is not zipped; neither is the staging marker.
+    // The hidden file was staged but is not zipped, and is named after the
+    // run; the staging marker is not zipped either.
     EXPECT_EQ(Entries(Archive("photos")), (std::map<std::string, std::string>{{"a.jpg", a}, {"empty.jpg", ""}}));
     EXPECT_TRUE(fs::exists(root / "photos" / ".hidden.jpg"));
+    ASSERT_TRUE(outcome.failure);
+    EXPECT_EQ(outcome.failure->kind, FailureKind::FilesLeftOut);
+    EXPECT_EQ(Words(outcome), QStringLiteral("1 file was left out of \"%1\":\n%2: hidden file: not put into the archive")
+                                  .arg(QString::fromStdString(Archive("photos").string()),
+                                       QString::fromStdString(hidden.string())));
     ASSERT_FALSE(percents.empty());
     EXPECT_EQ(percents.back(), 100);
     EXPECT_TRUE(shell.messages.empty());
@@ -162,8 +171,7 @@ TEST_F(ZipRunServiceTest, UnreadableSourceAsOrdinaryUser)
 TEST_F(ZipRunServiceTest, ArchiveThatCannotBeCreatedIsWorded)
 {
     const fs::path x = temp.write("p/x.jpg", "x");
-    ASSERT_TRUE(service->PrepareStaging(QStringLiteral("lost")).ok());
-    service->Start({{x, temp.path() / "p" / "gone.jpg"}, QStringLiteral("lost"), out / "missing" / "lost.zip"});
+    Run(QStringLiteral("lost"), {x, temp.path() / "p" / "gone.jpg"}, out / "missing" / "lost.zip");
     ASSERT_EQ(outcomes.size(), 1u);
     EXPECT_EQ(outcomes[0].end, RunOutcome::End::Failed);
     EXPECT_EQ(events, (QStringList{"staged", "ended"}));
@@ -303,4 +311,135 @@ TEST(ZipRunServiceFullDisk, OutputDiskFullIsNamed)
         GTEST_SKIP() << "cannot mount a tmpfs here: " << run.result.out;
     EXPECT_EQ(run.result.exitCode, 0) << run.result.out;
     EXPECT_NE(run.result.out.find("[  PASSED  ] 1 test"), std::string::npos) << run.result.out;
+}
+
+namespace {
+
+// What must never change about a user's file, whatever is done to a link to it.
+struct FileFacts {
+    std::string bytes;
+    mode_t mode = 0;
+    timespec mtime{};
+    nlink_t links = 0;
+};
+
+FileFacts factsOf(const fs::path& file)
+{
+    struct stat st {};
+    EXPECT_EQ(::stat(file.c_str(), &st), 0);
+    return {readFileBytes(file), st.st_mode, st.st_mtim, st.st_nlink};
+}
+
+void expectUntouched(const fs::path& file, const FileFacts& before, const char* when)
+{
+    const FileFacts now = factsOf(file);
+    EXPECT_EQ(now.bytes, before.bytes) << when;
+    EXPECT_EQ(now.mode, before.mode) << when;
+    EXPECT_EQ(now.mtime.tv_sec, before.mtime.tv_sec) << when;
+    EXPECT_EQ(now.mtime.tv_nsec, before.mtime.tv_nsec) << when;
+}
+
+}  // namespace
+
+// Staged files are links to the user's files where the file system allows:
+// no way of deleting the staging folder may change a source's bytes, mode or
+// time (a read-only source must not be made writable to delete its link).
+TEST_F(ZipRunServiceTest, DeletingStagedLinksLeavesTheSourcesAlone)
+{
+    const fs::path source = temp.write("mine/photo.jpg", randomBytes(200000, 4));
+    ::chmod(source.c_str(), 0444);
+    const timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
+    ::utimensat(AT_FDCWD, source.c_str(), old, 0);
+    const FileFacts before = factsOf(source);
+    const fs::path staged = root / "links" / "photo.jpg";
+
+    ASSERT_EQ(Run(QStringLiteral("links"), {source}).end, RunOutcome::End::Completed);
+    EXPECT_EQ(Entries(Archive("links")).at("photo.jpg"), before.bytes);
+    EXPECT_EQ(factsOf(source).links, 2u) << "staged without a link";
+    expectUntouched(source, before, "after the run");
+
+    // A name refused because another window holds its folder deletes nothing.
+    ZipRunService otherWindow(root);
+    ASSERT_TRUE(otherWindow.PrepareStaging(QStringLiteral("theirs")).ok());
+    fs::create_hard_link(source, root / "theirs" / "photo.jpg");
+    EXPECT_FALSE(service->PrepareStaging(QStringLiteral("theirs")).ok());
+    EXPECT_EQ(factsOf(source).links, 3u);
+    EXPECT_TRUE(otherWindow.Shutdown().ok());
+    expectUntouched(source, before, "after the other window's exit");
+
+    // OK again with the same name empties the folder first.
+    ASSERT_TRUE(service->PrepareStaging(QStringLiteral("links")).ok());
+    EXPECT_FALSE(fs::exists(staged));
+    EXPECT_EQ(factsOf(source).links, 1u);
+    expectUntouched(source, before, "after the name was confirmed again");
+
+    ASSERT_EQ(Run(QStringLiteral("links"), {source}).end, RunOutcome::End::Completed);
+    EXPECT_TRUE(service->Shutdown().ok());
+    EXPECT_FALSE(fs::exists(root / "links"));
+    EXPECT_EQ(factsOf(source).links, 1u);
+    expectUntouched(source, before, "after exit");
+}
+
+// Staging runs beside the window's thread: Start returns before anything is
+// staged, the event loop turns meanwhile, and the queue is built after.
+TEST_F(ZipRunServiceTest, StagingLeavesTheEventLoopRunning)
+{
+    service->SetStagingMethod(FileCopyMethod::ReadWrite);  // copies, the slowest way
+    std::vector<fs::path> files;
+    for (int i = 0; i < 500; ++i)
+        files.push_back(temp.write("many/f" + std::to_string(i) + ".txt", std::to_string(i)));
+    ASSERT_TRUE(service->PrepareStaging(QStringLiteral("many")).ok());
+    int turns = 0;
+    int turnsWhenStaged = -1;
+    QTimer ticker;
+    ticker.setInterval(0);
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++turns; });
+    QObject::connect(service.get(), &ZipRunService::Staged, [&] {
+        turnsWhenStaged = turns;
+        ticker.stop();
+    });
+    service->Start({files, QStringLiteral("many"), Archive("many")});
+    EXPECT_TRUE(events.isEmpty());
+    EXPECT_TRUE(service->Running());
+    QSignalSpy ended(service.get(), &ZipRunService::Ended);
+    ticker.start();
+    ASSERT_TRUE(ended.wait(60000));
+    EXPECT_GT(turnsWhenStaged, 0) << "the event loop stood still while the files were staged";
+    EXPECT_EQ(events, (QStringList{"staged", "started", "ended"}));
+    EXPECT_EQ(outcomes[0].end, RunOutcome::End::Completed);
+    EXPECT_EQ(Entries(Archive("many")).size(), 500u);
+}
+
+namespace {
+
+size_t threadCount()
+{
+    size_t n = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator("/proc/self/task"))
+        ++n;
+    return n;
+}
+
+}  // namespace
+
+// Shutdown while files are being staged stops the staging thread, joins it
+// and deletes the staging folder; no signal comes and the sources stay.
+TEST_F(ZipRunServiceTest, ShutdownDuringStagingCleansUp)
+{
+    service->SetStagingMethod(FileCopyMethod::ReadWrite);
+    std::vector<fs::path> files{temp.write("big/big.bin", randomBytes(8 * 1024 * 1024, 8))};
+    for (int i = 0; i < 500; ++i)
+        files.push_back(temp.write("many/f" + std::to_string(i) + ".txt", "x"));
+    ASSERT_TRUE(service->PrepareStaging(QStringLiteral("stopped")).ok());
+    const size_t threadsBefore = threadCount();
+    service->Start({files, QStringLiteral("stopped"), Archive("stopped")});
+    EXPECT_TRUE(service->Shutdown().ok());
+    EXPECT_FALSE(service->Running());
+    EXPECT_EQ(threadCount(), threadsBefore);
+    QTest::qWait(50);
+    EXPECT_TRUE(events.isEmpty());
+    EXPECT_FALSE(fs::exists(root / "stopped"));
+    EXPECT_TRUE(fs::is_empty(out));
+    EXPECT_EQ(readFileBytes(files[0]).size(), 8u * 1024 * 1024);
+    EXPECT_EQ(readFileBytes(files[1]), "x");
 }

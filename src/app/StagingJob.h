@@ -1,0 +1,34 @@
+#pragma once
+// Stages a run's files (StagingCopy) on a thread of its own, so the window
+// keeps repainting and answering while thousands of files or gigabytes are
+// staged. The thread shares nothing with its owner but the report it hands
+// back through a future; it calls `finished` once, on its own thread, when
+// the report is ready (the owner posts itself a wake-up there: one per run,
+// however many files).
+#include "StagingCopy.h"
+
+#include <filesystem>
+#include <functional>
+#include <future>
+#include <thread>
+#include <vector>
+
+class StagingJob {
+public:
+    StagingJob(std::vector<std::filesystem::path> sources, std::filesystem::path folder, FileCopyMethod fastest,
+               std::function<void()> finished);
+    // Stops and joins the thread.
+    ~StagingJob();
+    StagingJob(const StagingJob&) = delete;
+    StagingJob& operator=(const StagingJob&) = delete;
+
+    // Asks the thread to stop (it looks between files and inside a long
+    // copy) and waits until it has.
+    void Stop();
+    // The report; waits for the thread if `finished` has not been called yet.
+    StagingCopyReport TakeReport();
+
+private:
+    std::future<StagingCopyReport> report_;
+    std::jthread thread_;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// Puts a file's content under a new name as cheaply as the kernel allows: a
+// reflink (FICLONE: a file of its own sharing the blocks), else a hard link
+// (the same file under a second name), else a copy (FileCopy).
+//
+// A hard link is the source itself: whatever changes it changes the user's
+// file. So nothing here ever writes, truncates, chmods or touches the times
+// of a destination that could be a link, and deleting the name (unlink) is
+// the only safe way to be rid of it.
+//
+// One object per destination folder: it remembers which methods the file
+// systems refused, so thousands of files do not each try them again.
+#include "FileCopy.h"
+
+#include <filesystem>
+#include <set>
+#include <stop_token>
+#include <sys/types.h>
+
+class LinkOrCopy {
+public:
+    // `fastest` skips the cheaper methods (tests and benchmarks).
+    explicit LinkOrCopy(FileCopyMethod fastest = FileCopyMethod::Clone);
+
+    // Replaces a file of the destination's name (unlinked, never written
+    // through). Only regular files are taken. On failure nothing is left at
+    // the destination. A stop requested through `stop` ends a long copy.
+    FileCopyResult Place(const std::filesystem::path& source, const std::filesystem::path& destination,
+                         std::stop_token stop = {});
+
+private:
+    FileCopyMethod fastest_;
+    std::set<dev_t> noClone_;  // source file systems whose files cannot be cloned here
+    std::set<dev_t> noLink_;   // ... nor linked
+};
