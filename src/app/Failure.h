@@ -37,7 +37,8 @@ enum class FailureKind {
     StagingForeignNotDeleted,
     StagingInUseNotDeleted,
     StagingNotDeleted,  // other: where deleting stopped; code
-    StagingCleanUpFailed,  // leftOut: one failure per folder kept
+    StagingCleanUpFailed,  // leftOut: one failure per folder kept (or JournalUnusable)
+    JournalUnusable,       // path: the journal of temporary archives; code
     // The zip run (path: the archive).
     StillWriting,
     NothingCopied,

@@ -170,6 +170,17 @@ Status StagingArea::Remove(const fs::path& folder)
     if (InUseElsewhere(folder))
         return StagingFailure(FailureKind::StagingInUseNotDeleted, folder);
 
+    if (Status deleted = deleteMarked(folder); !deleted)
+        return deleted;
+    made_.erase(folder);
+    releaseLock(folder);
+    return {};
+}
+
+// Deletes a folder known to be ours: only names are removed (unlink), so a
+// staged hard link goes without its file being touched.
+Status StagingArea::deleteMarked(const fs::path& folder)
+{
     fs::path failedAt;
     // The marker goes last, so a folder that could only be emptied in part
     // is still recognised as ours the next time.
@@ -184,9 +195,30 @@ Status StagingArea::Remove(const fs::path& folder)
     }
     if (err)
         return Failure{.kind = FailureKind::StagingNotDeleted, .code = err, .path = folder, .other = failedAt};
-    made_.erase(folder);
-    releaseLock(folder);
     return {};
+}
+
+Status StagingArea::RemoveLeftovers()
+{
+    Failure kept{.kind = FailureKind::StagingCleanUpFailed};
+    std::error_code ec;
+    for (fs::directory_iterator it(root_, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path folder = it->path();
+        if (made_.count(folder) || !IsOurs(folder))
+            continue;
+        const int fd = ::open((folder / kMarker).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0)
+            continue;
+        // Held by a running window: not a leftover.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            if (Status deleted = deleteMarked(folder); !deleted)
+                kept.leftOut.push_back(deleted.failure());
+        }
+        ::close(fd);
+    }
+    if (kept.leftOut.empty())
+        return {};
+    return kept;
 }
 
 Status StagingArea::RemoveAll()

@@ -51,6 +51,13 @@ public:
     // could not be deleted are listed in the failure's leftOut.
     Status RemoveAll();
 
+    // Deletes the staging folders that an earlier process of the program left
+    // behind (it was killed or crashed): those under the root that carry our
+    // marker and whose lock no running window holds. Each is locked while it
+    // is deleted, so no window can start using it meanwhile. The folders that
+    // could not be deleted are listed in the failure's leftOut.
+    Status RemoveLeftovers();
+
     // True when the folder is a real folder directly under the root holding
     // our marker.
     bool IsOurs(const std::filesystem::path& folder) const;
@@ -60,6 +67,7 @@ public:
 
 private:
     void releaseLock(const std::filesystem::path& folder);
+    static Status deleteMarked(const std::filesystem::path& folder);
 
     std::filesystem::path root_;
     std::set<std::filesystem::path> made_;

@@ -8,11 +8,14 @@
 #include "QtShell.h"
 #include "XP_ProgressBarAccessible.h"
 #include "Shell.h"
+#include "TerminationSignals.h"
+#include "UserMessage.h"
 #include "ZipRunService.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QPointer>
 #include <QTimer>
 
 #include <filesystem>
@@ -43,19 +46,34 @@ void SetUpAccessibility()
     XP_ProgressBarAccessible::Install();
 }
 
-int Run(int argc, char** argv)
+void RemoveLeftovers(ZipRunService& run)
 {
-    std::error_code noFolder;  // then relative paths stay relative
-    const CommandLine commandLine
-        = CommandLine::Parse({argv + 1, argv + argc}, std::filesystem::current_path(noFolder).string());
-    if (commandLine.action() != CommandLine::Action::OpenWindow)
-        return commandLine.Answer(std::cout, std::cerr);
+    if (const Status removed = run.RemoveLeftovers(); !removed)
+        std::cerr << UserMessage::For(removed.failure()).text.toLocal8Bit().constData() << '\n';
+}
 
+void EndOnTerminationSignals(TerminationSignals& termination, ZipRunService& run)
+{
+    QObject::connect(&termination, &TerminationSignals::Arrived, &termination, [&run] {
+        if (const Status removed = run.Shutdown(); !removed)
+            std::cerr << UserMessage::For(removed.failure()).text.toLocal8Bit().constData() << '\n';
+        // Every loop, a message box's or the folder picker's included.
+        QCoreApplication::exit(0);
+    });
+}
+
+namespace {
+
+// The application and its windows live and die in here, so that a signal
+// that ended them can end the process only after every destructor ran.
+int RunApplication(const CommandLine& commandLine, char** argv, int& endingSignal)
+{
     // The arguments are the program's own; Qt is given none to interpret.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     SetUpNames();
     SetUpFonts();
+    TerminationSignals termination;
     // The desktop's shell and the real file system, in place before any window asks for them.
     QtShell shell;
     LinuxFileSystem fileSystem;
@@ -65,14 +83,34 @@ int Run(int argc, char** argv)
     SetUpAccessibility();
     // The service outlives the window, which deletes itself when closed.
     ZipRunService run(StagingArea::DefaultRoot());
-    auto* window = new MainWindow(run);
+    RemoveLeftovers(run);
+    EndOnTerminationSignals(termination, run);
+    QPointer<MainWindow> window = new MainWindow(run);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     // Once the event loop runs, as a drop would arrive.
     QTimer::singleShot(0, window, [&commandLine, window] { commandLine.OpenFolders(*window, std::cerr); });
     const int code = app.exec();
+    delete window.data();  // still there when a signal ended the program
     Shell::SetInstance(nullptr);
     FileSystem::SetInstance(nullptr);
+    endingSignal = termination.Received();
+    return code;
+}
+
+}  // namespace
+
+int Run(int argc, char** argv)
+{
+    std::error_code noFolder;  // then relative paths stay relative
+    const CommandLine commandLine
+        = CommandLine::Parse({argv + 1, argv + argc}, std::filesystem::current_path(noFolder).string());
+    if (commandLine.action() != CommandLine::Action::OpenWindow)
+        return commandLine.Answer(std::cout, std::cerr);
+    int endingSignal = 0;
+    const int code = RunApplication(commandLine, argv, endingSignal);
+    if (endingSignal != 0)
+        TerminationSignals::EndBy(endingSignal);
     return code;
 }
 

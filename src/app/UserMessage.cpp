@@ -85,6 +85,9 @@ std::optional<QString> StagingText(const Failure& f)
     case FailureKind::StagingNotDeleted:
         return QStringLiteral("The staging folder \"%1\" could not be deleted (%2): %3.")
             .arg(folder, shown(f.other), reason(f.code));
+    case FailureKind::JournalUnusable:
+        return QStringLiteral("The list of unfinished archives \"%1\" could not be read or written: %2.")
+            .arg(folder, reason(f.code));
     case FailureKind::StagingCleanUpFailed: {
         QStringList lines;
         for (const Failure& one : f.leftOut)

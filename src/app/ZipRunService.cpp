@@ -2,6 +2,7 @@
 
 #include "ArchiveName.h"
 #include "StagingWalk.h"
+#include "TemporaryArchiveJournal.h"
 #include "ZipWriterError.h"
 #include "Zipper.h"
 
@@ -11,8 +12,10 @@ namespace fs = std::filesystem;
 
 ZipRunService::ZipRunService(fs::path stagingRoot, std::unique_ptr<Zipper> zipper, QObject* parent)
     : QObject(parent), zipper_(zipper ? std::move(zipper) : std::make_unique<Zipper>()),
-      staging_(std::move(stagingRoot))
+      staging_(std::move(stagingRoot)), journal_(std::make_shared<TemporaryArchiveJournal>(JournalFor(staging_.Root())))
 {
+    // Every temporary archive is recorded, so a killed process's can be found again.
+    zipper_->SetTemporaryArchiveJournal(journal_);
     connect(zipper_.get(), &Zipper::Progress, this, &ZipRunService::OnProgress);
     connect(zipper_.get(), &Zipper::Complete, this, &ZipRunService::OnComplete);
     connect(zipper_.get(), &Zipper::Error, this, &ZipRunService::OnError);
@@ -190,4 +193,22 @@ Status ZipRunService::Shutdown()
     StopStaging();
     zipper_->StopRun();
     return staging_.RemoveAll();
+}
+
+fs::path ZipRunService::JournalFor(const fs::path& stagingRoot)
+{
+    return stagingRoot.parent_path() / "temporary-archives";
+}
+
+Status ZipRunService::RemoveLeftovers()
+{
+    Status staging = staging_.RemoveLeftovers();
+    std::error_code journalError;
+    journal_->SweepLeftovers(journalError);
+    if (!journalError)
+        return staging;
+    Failure failure = staging ? Failure{.kind = FailureKind::StagingCleanUpFailed} : staging.failure();
+    failure.leftOut.push_back(
+        {.kind = FailureKind::JournalUnusable, .code = journalError, .path = JournalFor(staging_.Root())});
+    return failure;
 }

@@ -20,6 +20,8 @@
 #include <memory>
 #include <optional>
 
+class TemporaryArchiveJournal;
+
 class ZipRunService : public QObject {
     Q_OBJECT
 public:
@@ -49,6 +51,14 @@ public:
     // Stops a run at once, staging or zipping, with no signal, and deletes
     // every staging folder of this service.
     Status Shutdown();
+    // Deletes what an earlier process of the program left behind when it was
+    // killed: staging folders no running window holds, and the temporary
+    // archives that the journal beside the staging root names and no live
+    // process holds. Nothing else is ever looked at.
+    Status RemoveLeftovers();
+    // The journal of temporary archives for a staging root: beside it.
+    static std::filesystem::path JournalFor(const std::filesystem::path& stagingRoot);
+
     // For tests and benchmarks: skips the cheaper ways of staging a file.
     void SetStagingMethod(FileCopyMethod fastest) { stagingMethod_ = fastest; }
 
@@ -73,6 +83,7 @@ private:
 
     std::unique_ptr<Zipper> zipper_;
     StagingArea staging_;
+    std::shared_ptr<TemporaryArchiveJournal> journal_;
     std::filesystem::path archive_;     // the archive of the run under way or last started
     std::filesystem::path runStaging_;  // the staging folder that run reads
     int64_t bytesBaseline_ = 0;         // BytesToZip left over from a failed queuing

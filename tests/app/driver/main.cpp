@@ -1,0 +1,147 @@
+// Drives the program's main window, run service and start-up the way the
+// program does, for tests in a child process (signals, leftovers) and for
+// measuring: Start on the files of the folders named, then Ended. Prints one
+// line per stage ("staging", "staged", "started", "ended ...") and, at the
+// end, the longest step of the window's thread per stage.
+//
+//   volarin_run_driver [--copy] [--hold] OUTPUT-FOLDER [FOLDER...]
+//   --copy: stage by copying (no links); --hold: after the run, wait for a
+//   signal instead of quitting. Without folders it starts up and quits.
+#include "FakeShell.h"
+#include "LinuxFileSystem.h"
+#include "MainWindow.h"
+#include "RunOutcome.h"
+#include "StepClock.h"
+#include "Startup.h"
+#include "TerminationSignals.h"
+#include "UserMessage.h"
+#include "ZipRunService.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Options {
+    bool copy = false;
+    bool hold = false;
+    fs::path out;
+    std::vector<std::string> folders;
+};
+
+Options parse(int argc, char** argv)
+{
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--copy") == 0)
+            o.copy = true;
+        else if (std::strcmp(argv[i], "--hold") == 0)
+            o.hold = true;
+        else if (o.out.empty())
+            o.out = argv[i];
+        else
+            o.folders.push_back(argv[i]);
+    }
+    return o;
+}
+
+void say(const char* line)
+{
+    std::printf("%s\n", line);
+    std::fflush(stdout);
+}
+
+// Start as the Start button does once Output has named the archive.
+void startRun(MainWindow& window, ZipRunService& run, const Options& o)
+{
+    window.extensionList()->setCurrentIndex(window.extensionList()->findText(QStringLiteral("All (*.*)")));
+    for (const std::string& folder : o.folders)
+        window.ScanFolder(MainWindow::TrailingSlash(folder));
+    window.FinishScan();
+    if (const Status prepared = run.PrepareStaging(QStringLiteral("driven")); !prepared) {
+        std::printf("not prepared: %s\n", qPrintable(UserMessage::For(prepared.failure()).text));
+        QCoreApplication::exit(2);
+        return;
+    }
+    const std::vector<std::string>& files = window.CollectCheckedFiles();
+    run.Start({std::vector<fs::path>(files.begin(), files.end()), QStringLiteral("driven"), o.out / "driven.zip"});
+    say("staging");
+}
+
+void follow(StepClock& app, ZipRunService& run, const Options& o, QElapsedTimer& clock)
+{
+    QObject::connect(&run, &ZipRunService::Staged, &app, [&app, &clock] {
+        std::printf("staged %.3f s\n", clock.elapsed() / 1000.0);
+        std::fflush(stdout);
+        app.Phase(QStringLiteral("zipping"));
+    });
+    QObject::connect(&run, &ZipRunService::Started, &app, [] { say("started"); });
+    QObject::connect(&run, &ZipRunService::Ended, &app, [&app, &o, &clock](const RunOutcome& outcome) {
+        std::printf("ended %d %.3f s%s%s\n", int(outcome.end), clock.elapsed() / 1000.0,
+                    outcome.failure ? ": " : "",
+                    outcome.failure ? qPrintable(UserMessage::For(*outcome.failure).text) : "");
+        std::fflush(stdout);
+        app.Phase(QStringLiteral("after"));
+        if (!o.hold)
+            QTimer::singleShot(100, &app, [] { QCoreApplication::exit(0); });
+    });
+}
+
+int drive(StepClock& app, const Options& o, int& endingSignal)
+{
+    Startup::SetUpNames();
+    Startup::SetUpFonts();
+    TerminationSignals termination;
+    FakeShell shell;
+    LinuxFileSystem fileSystem;
+    FileSystem::SetInstance(&fileSystem);
+    Startup::SetUpAccessibility();
+    ZipRunService run(StagingArea::DefaultRoot());
+    Startup::RemoveLeftovers(run);
+    Startup::EndOnTerminationSignals(termination, run);
+    if (o.copy)
+        run.SetStagingMethod(FileCopyMethod::CopyRange);
+    auto window = std::make_unique<MainWindow>(run);
+    window->show();
+    say("ready");
+    QElapsedTimer clock;
+    follow(app, run, o, clock);
+    if (o.folders.empty())
+        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+    else
+        QTimer::singleShot(200, &app, [&] {
+            app.Phase(QStringLiteral("staging"));
+            clock.start();
+            startRun(*window, run, o);
+        });
+    const int code = app.exec();
+    window.reset();
+    FileSystem::SetInstance(nullptr);
+    endingSignal = termination.Received();
+    return code;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const Options o = parse(argc, argv);
+    int qtArgc = 1;
+    int endingSignal = 0;
+    int code = 0;
+    {
+        StepClock app(qtArgc, argv);
+        code = drive(app, o, endingSignal);
+        app.Report();
+    }
+    if (endingSignal != 0)
+        TerminationSignals::EndBy(endingSignal);
+    return code;
+}
