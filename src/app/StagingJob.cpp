@@ -1,25 +1,26 @@
 #include "StagingJob.h"
 
-#include <cerrno>
 #include <new>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-StagingCopyReport Stage(const std::vector<fs::path>& sources, const fs::path& folder, std::stop_token stop,
-                        FileCopyMethod fastest)
+StagedFiles Stage(const std::vector<fs::path>& sources, const fs::path& folder, std::stop_token stop,
+                  FileCopyMethod fastest)
 {
+    StagedFiles staged;
     try {
-        return StagingCopy::CopyAll(sources, folder, stop, fastest);
+        staged.report = StagingCopy::CopyAll(sources, folder, stop, fastest);
+        if (!staged.report.stopped && staged.report.copied > 0)
+            staged.entries = StagingWalk::List(folder, staged.listError);
     } catch (const std::bad_alloc&) {
         // Nothing may leave a thread by exception; the run then ends with the reason.
-        StagingCopyReport report;
-        for (const fs::path& source : sources)
-            report.failed.push_back(
-                {.kind = FailureKind::SourceNotCopied, .code = std::make_error_code(std::errc::not_enough_memory), .path = source});
-        return report;
+        staged = {};
+        staged.report.failed.push_back(
+            {.kind = FailureKind::SourceNotCopied, .code = std::make_error_code(std::errc::not_enough_memory), .path = folder});
     }
+    return staged;
 }
 
 }  // namespace
@@ -27,8 +28,8 @@ StagingCopyReport Stage(const std::vector<fs::path>& sources, const fs::path& fo
 StagingJob::StagingJob(std::vector<fs::path> sources, fs::path folder, FileCopyMethod fastest,
                        std::function<void()> finished)
 {
-    std::promise<StagingCopyReport> promise;
-    report_ = promise.get_future();
+    std::promise<StagedFiles> promise;
+    result_ = promise.get_future();
     thread_ = std::jthread([sources = std::move(sources), folder = std::move(folder), fastest,
                             promise = std::move(promise),
                             finished = std::move(finished)](std::stop_token stop) mutable {
@@ -49,7 +50,7 @@ void StagingJob::Stop()
         thread_.join();
 }
 
-StagingCopyReport StagingJob::TakeReport()
+StagedFiles StagingJob::TakeResult()
 {
-    return report_.valid() ? report_.get() : StagingCopyReport{};
+    return result_.valid() ? result_.get() : StagedFiles{};
 }

@@ -1,17 +1,25 @@
 #pragma once
-// Stages a run's files (StagingCopy) on a thread of its own, so the window
-// keeps repainting and answering while thousands of files or gigabytes are
-// staged. The thread shares nothing with its owner but the report it hands
-// back through a future; it calls `finished` once, on its own thread, when
-// the report is ready (the owner posts itself a wake-up there: one per run,
-// however many files).
+// Stages a run's files (StagingCopy) on a thread of its own and lists the
+// staging folder for the queue (StagingWalk), so the window keeps repainting
+// and answering while thousands of files or gigabytes are staged. The thread
+// shares nothing with its owner but the result it hands back through a
+// future; it calls `finished` once, on its own thread, when the result is
+// ready (the owner posts itself a wake-up there: one per run, however many
+// files).
 #include "StagingCopy.h"
+#include "StagingWalk.h"
 
 #include <filesystem>
 #include <functional>
 #include <future>
 #include <thread>
 #include <vector>
+
+struct StagedFiles {
+    StagingCopyReport report;
+    std::vector<StagedEntry> entries;  // what the staging folder holds to zip, in the walk's order
+    std::error_code listError;         // the staging folder could not be listed
+};
 
 class StagingJob {
 public:
@@ -25,10 +33,10 @@ public:
     // Asks the thread to stop (it looks between files and inside a long
     // copy) and waits until it has.
     void Stop();
-    // The report; waits for the thread if `finished` has not been called yet.
-    StagingCopyReport TakeReport();
+    // The result; waits for the thread if `finished` has not been called yet.
+    StagedFiles TakeResult();
 
 private:
-    std::future<StagingCopyReport> report_;
+    std::future<StagedFiles> result_;
     std::jthread thread_;
 };

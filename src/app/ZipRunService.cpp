@@ -6,6 +6,7 @@
 #include "ZipWriterError.h"
 #include "Zipper.h"
 
+#include <chrono>
 #include <cmath>
 
 namespace fs = std::filesystem;
@@ -59,7 +60,7 @@ Status ZipRunService::PrepareStaging(const QString& name)
 
 bool ZipRunService::Running() const
 {
-    return stagingJob_ || zipper_->Zipping();
+    return stagingJob_ || !toQueue_.empty() || zipper_->Zipping();
 }
 
 Status ZipRunService::CanStart() const
@@ -88,10 +89,61 @@ void ZipRunService::OnStaged(uint64_t job)
 {
     if (job != jobId_ || !stagingJob_)
         return;
-    copyReport_ = stagingJob_->TakeReport();
+    StagedFiles staged = stagingJob_->TakeResult();
     stagingJob_.reset();
+    copyReport_ = std::move(staged.report);
     emit Staged();
-    QueueAndZip();
+    if (copyReport_.copied == 0) {
+        End(RunOutcome::End::NotStarted, Failure{.kind = FailureKind::NothingCopied, .path = archive_});
+        return;
+    }
+    if (staged.listError) {
+        End(RunOutcome::End::NotStarted, Failure{.kind = FailureKind::StagingUnreadable,
+                                                 .code = staged.listError,
+                                                 .path = archive_,
+                                                 .other = runStaging_});
+        return;
+    }
+    // Nothing from an earlier queuing that failed may ride along: its entries
+    // are dropped and its byte count set aside for the percentage.
+    zipper_->ClearFiles();
+    bytesBaseline_ = zipper_->BytesToZip();
+    toQueue_ = std::move(staged.entries);
+    queued_ = 0;
+    QueueSome(job);
+}
+
+void ZipRunService::QueueSome(uint64_t job)
+{
+    if (job != jobId_)
+        return;
+    // Each file costs a few system calls: 20,000 of them would hold the
+    // window's thread for a tenth of a second, so they go in slices.
+    constexpr auto kSlice = std::chrono::milliseconds(8);
+    const auto until = std::chrono::steady_clock::now() + kSlice;
+    while (queued_ < toQueue_.size()) {
+        const StagedEntry& entry = toQueue_[queued_++];
+        if (zipper_->AddFile(entry.source, entry.asFile)) {
+            Failure failure{.kind = FailureKind::NotQueued,
+                            .code = zipper_->SystemError(),
+                            .path = archive_,
+                            .other = entry.source,
+                            .step = zipper_->FailedStep()};
+            StopQueuing();
+            End(RunOutcome::End::NotStarted, std::move(failure));
+            return;
+        }
+        if (queued_ % 64 == 0 && std::chrono::steady_clock::now() >= until) {
+            QMetaObject::invokeMethod(this, [this, job] { QueueSome(job); }, Qt::QueuedConnection);
+            return;
+        }
+    }
+    toQueue_.clear();
+    if (zipper_->Zip(archive_)) {
+        End(RunOutcome::End::Failed, RunFailure());
+        return;
+    }
+    emit Started();
 }
 
 void ZipRunService::StopStaging()
@@ -101,46 +153,16 @@ void ZipRunService::StopStaging()
         stagingJob_->Stop();
         stagingJob_.reset();
     }
+    StopQueuing();
     copyReport_ = {};
 }
 
-void ZipRunService::QueueAndZip()
+void ZipRunService::StopQueuing()
 {
-    if (copyReport_.copied == 0) {
-        End(RunOutcome::End::NotStarted, Failure{.kind = FailureKind::NothingCopied, .path = archive_});
+    if (toQueue_.empty())
         return;
-    }
-    // Nothing from an earlier queuing that failed may ride along: its entries
-    // are dropped and its byte count set aside for the percentage.
+    toQueue_.clear();
     zipper_->ClearFiles();
-    bytesBaseline_ = zipper_->BytesToZip();
-    if (std::optional<Failure> problem = QueueStaged()) {
-        zipper_->ClearFiles();
-        End(RunOutcome::End::NotStarted, std::move(problem));
-        return;
-    }
-    if (zipper_->Zip(archive_)) {
-        End(RunOutcome::End::Failed, RunFailure());
-        return;
-    }
-    emit Started();
-}
-
-std::optional<Failure> ZipRunService::QueueStaged()
-{
-    std::error_code ec;
-    const std::vector<StagedEntry> entries = StagingWalk::List(runStaging_, ec);
-    if (ec)
-        return Failure{.kind = FailureKind::StagingUnreadable, .code = ec, .path = archive_, .other = runStaging_};
-    for (const StagedEntry& entry : entries) {
-        if (zipper_->AddFile(entry.source, entry.asFile))
-            return Failure{.kind = FailureKind::NotQueued,
-                           .code = zipper_->SystemError(),
-                           .path = archive_,
-                           .other = entry.source,
-                           .step = zipper_->FailedStep()};
-    }
-    return std::nullopt;
 }
 
 Failure ZipRunService::RunFailure() const

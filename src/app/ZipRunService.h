@@ -72,9 +72,11 @@ signals:
 
 private:
     void OnStaged(uint64_t job);
+    // Queues the staged files a slice at a time, the window answering in
+    // between, then starts the Zipper.
+    void QueueSome(uint64_t job);
     void StopStaging();
-    void QueueAndZip();
-    std::optional<Failure> QueueStaged();
+    void StopQueuing();
     Failure RunFailure() const;
     void End(RunOutcome::End end, std::optional<Failure> failure);
     void OnProgress();
@@ -90,5 +92,7 @@ private:
     StagingCopyReport copyReport_;
     std::unique_ptr<StagingJob> stagingJob_;  // while the files are being staged
     uint64_t jobId_ = 0;                       // tells a stale wake-up from the current job's
+    std::vector<StagedEntry> toQueue_;         // staged files while they are being queued
+    size_t queued_ = 0;
     FileCopyMethod stagingMethod_ = FileCopyMethod::Clone;
 };

@@ -13,7 +13,8 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // Starts a new phase: its longest step is counted apart from the others.
+    // Starts a new phase: its longest step is counted apart from the others
+    // (a step belongs to the phase under way when it ends).
     void Phase(const QString& name);
     // One line per phase: the longest step, what it was, and the number of steps.
     void Report() const;

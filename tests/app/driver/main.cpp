@@ -58,13 +58,18 @@ void say(const char* line)
     std::fflush(stdout);
 }
 
-// Start as the Start button does once Output has named the archive.
-void startRun(MainWindow& window, ZipRunService& run, const Options& o)
+// The folders listed and the archive named, as a user does before Start.
+void scan(MainWindow& window, const Options& o)
 {
     window.extensionList()->setCurrentIndex(window.extensionList()->findText(QStringLiteral("All (*.*)")));
     for (const std::string& folder : o.folders)
         window.ScanFolder(MainWindow::TrailingSlash(folder));
     window.FinishScan();
+}
+
+// Start as the Start button does once Output has named the archive.
+void startRun(MainWindow& window, ZipRunService& run, const Options& o)
+{
     if (const Status prepared = run.PrepareStaging(QStringLiteral("driven")); !prepared) {
         std::printf("not prepared: %s\n", qPrintable(UserMessage::For(prepared.failure()).text));
         QCoreApplication::exit(2);
@@ -116,10 +121,16 @@ int drive(StepClock& app, const Options& o, int& endingSignal)
     if (o.folders.empty())
         QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     else
-        QTimer::singleShot(200, &app, [&] {
-            app.Phase(QStringLiteral("staging"));
-            clock.start();
-            startRun(*window, run, o);
+        QTimer::singleShot(0, &app, [&] {
+            app.Phase(QStringLiteral("scan"));
+            scan(*window, o);
+            app.Phase(QStringLiteral("listed"));
+            // A moment for the list to be painted, as before a user's click.
+            QTimer::singleShot(300, &app, [&] {
+                app.Phase(QStringLiteral("staging"));
+                clock.start();
+                startRun(*window, run, o);
+            });
         });
     const int code = app.exec();
     window.reset();
