@@ -390,15 +390,20 @@ void MainWindow::RunStarted()
 
 void MainWindow::RunProgress(int percent)
 {
-    progressBar_->setValue(percent);
-    // The bar redraws its whole surface on every set; a run of many small
-    // files reports progress thousands of times with the same values.
+    // A run of many small files reports the same percentage thousands of
+    // times: only a change of what is shown is drawn and told to screen
+    // readers, at most once per percent.
+    if (progressBar_->value() != percent)
+        progressBar_->setValue(percent);
     if (drawnProgressBar_->Color() != 0x808000u)
         drawnProgressBar_->SetColor(0x808000);
     if (drawnProgressBar_->Value() != progressBar_->value())
         drawnProgressBar_->SetValue(progressBar_->value());
-    percentLabel_->setVisible(true);
-    percentLabel_->setText(QStringLiteral("%1%").arg(percent));
+    if (percentLabel_->isHidden())
+        percentLabel_->setVisible(true);
+    const QString text = QStringLiteral("%1%").arg(percent);
+    if (percentLabel_->text() != text)
+        percentLabel_->setText(text);
 }
 
 void MainWindow::RunEnded(const RunOutcome& outcome)
