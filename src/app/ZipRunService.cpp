@@ -70,7 +70,7 @@ Status ZipRunService::CanStart() const
     return {};
 }
 
-void ZipRunService::Start(const ZipRunRequest& request)
+void ZipRunService::Start(ZipRunRequest request)
 {
     if (const Status ready = CanStart(); !ready) {
         emit Ended({RunOutcome::End::NotStarted, ready.failure()});
@@ -79,7 +79,7 @@ void ZipRunService::Start(const ZipRunRequest& request)
     archive_ = request.archive;
     runStaging_ = staging_.FolderFor(ArchiveName::ToBytes(request.stagingName));
     const uint64_t job = ++jobId_;
-    stagingJob_ = std::make_unique<StagingJob>(request.files, runStaging_, stagingMethod_, [this, job] {
+    stagingJob_ = std::make_unique<StagingJob>(std::move(request.files), runStaging_, stagingMethod_, [this, job] {
         // On the staging thread: one queued call wakes the window's thread.
         QMetaObject::invokeMethod(this, [this, job] { OnStaged(job); }, Qt::QueuedConnection);
     });

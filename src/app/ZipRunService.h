@@ -47,7 +47,7 @@ public:
     // Starts staging the files and returns; the queue is built and the
     // Zipper started once they are staged. Ended comes at once when the run
     // cannot start.
-    void Start(const ZipRunRequest& request);
+    void Start(ZipRunRequest request);
     // Stops a run at once, staging or zipping, with no signal, and deletes
     // every staging folder of this service.
     Status Shutdown();
