@@ -205,3 +205,31 @@ TEST(StagingArea, FolderOfAnotherRunningWindowIsLeftAlone)
     EXPECT_FALSE(fs::exists(folder));
     box.expectSentinels();
 }
+
+// At start-up the folders a killed process left go: marked, and locked by no
+// running window. This process's own folders, a folder another window holds
+// and anything without our marker stay.
+TEST(StagingArea, RemoveLeftoversTakesOnlyUnheldMarkedFolders)
+{
+    Sandbox box;
+    {
+        StagingArea killed(box.root);
+        ASSERT_TRUE(killed.Prepare("left behind").ok());
+        box.dir.write("cache/staging/left behind/photo.jpg", "copy");
+        // The object goes without RemoveAll, as a killed process's would: only the lock goes.
+    }
+    StagingArea otherWindow(box.root);
+    ASSERT_TRUE(otherWindow.Prepare("theirs").ok());
+    const fs::path theirs = box.dir.write("cache/staging/theirs/photo.jpg", "theirs");
+    StagingArea area(box.root);
+    ASSERT_TRUE(area.Prepare("mine").ok());
+    const fs::path mine = box.dir.write("cache/staging/mine/photo.jpg", "mine");
+
+    EXPECT_TRUE(area.RemoveLeftovers().ok());
+    EXPECT_FALSE(fs::exists(box.root / "left behind"));
+    EXPECT_EQ(readFileBytes(theirs), "theirs");
+    EXPECT_EQ(readFileBytes(mine), "mine");
+    box.expectSentinels();
+    // A staging root that does not exist yet is nothing to clean.
+    EXPECT_TRUE(StagingArea(box.dir / "no-cache" / "staging").RemoveLeftovers().ok());
+}
