@@ -1,5 +1,6 @@
 #include "StagingJob.h"
 
+#include <chrono>
 #include <new>
 
 namespace fs = std::filesystem;
@@ -50,7 +51,16 @@ void StagingJob::Stop()
         thread_.join();
 }
 
+bool StagingJob::Done() const
+{
+    return result_.valid() && result_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
 StagedFiles StagingJob::TakeResult()
 {
+    // The thread ends right after handing over its result; joining first
+    // means its promise is gone before the result is read.
+    if (thread_.joinable())
+        thread_.join();
     return result_.valid() ? result_.get() : StagedFiles{};
 }

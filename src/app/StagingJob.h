@@ -4,7 +4,7 @@
 // and answering while thousands of files or gigabytes are staged. The thread
 // shares nothing with its owner but the result it hands back through a
 // future; it calls `finished` once, on its own thread, when the result is
-// ready (the owner posts itself a wake-up there: one per run, however many
+// ready (the owner wakes its own thread there: once per run, however many
 // files).
 #include "StagingCopy.h"
 #include "StagingWalk.h"
@@ -33,6 +33,8 @@ public:
     // Asks the thread to stop (it looks between files and inside a long
     // copy) and waits until it has.
     void Stop();
+    // True once the result is ready.
+    bool Done() const;
     // The result; waits for the thread if `finished` has not been called yet.
     StagedFiles TakeResult();
 

@@ -3,6 +3,7 @@
 #include "ArchiveName.h"
 #include "StagingWalk.h"
 #include "TemporaryArchiveJournal.h"
+#include "WorkerWakeUp.h"
 #include "ZipWriterError.h"
 #include "Zipper.h"
 
@@ -13,7 +14,8 @@ namespace fs = std::filesystem;
 
 ZipRunService::ZipRunService(fs::path stagingRoot, std::unique_ptr<Zipper> zipper, QObject* parent)
     : QObject(parent), zipper_(zipper ? std::move(zipper) : std::make_unique<Zipper>()),
-      staging_(std::move(stagingRoot)), journal_(std::make_shared<TemporaryArchiveJournal>(JournalFor(staging_.Root())))
+      staging_(std::move(stagingRoot)), journal_(std::make_shared<TemporaryArchiveJournal>(JournalFor(staging_.Root()))),
+      stagingWake_(std::make_unique<WorkerWakeUp>([this] { OnStaged(); }))
 {
     // Every temporary archive is recorded, so a killed process's can be found again.
     zipper_->SetTemporaryArchiveJournal(journal_);
@@ -78,17 +80,19 @@ void ZipRunService::Start(ZipRunRequest request)
     }
     archive_ = request.archive;
     runStaging_ = staging_.FolderFor(ArchiveName::ToBytes(request.stagingName));
-    const uint64_t job = ++jobId_;
-    stagingJob_ = std::make_unique<StagingJob>(std::move(request.files), runStaging_, stagingMethod_, [this, job] {
-        // On the staging thread: one queued call wakes the window's thread.
-        QMetaObject::invokeMethod(this, [this, job] { OnStaged(job); }, Qt::QueuedConnection);
-    });
+    // The staging thread only writes to an eventfd: the result itself comes
+    // through the job's future.
+    WorkerWakeUp* wake = stagingWake_.get();
+    stagingJob_ = std::make_unique<StagingJob>(std::move(request.files), runStaging_, stagingMethod_,
+                                               [wake] { wake->Notify(); });
 }
 
-void ZipRunService::OnStaged(uint64_t job)
+void ZipRunService::OnStaged()
 {
-    if (job != jobId_ || !stagingJob_)
+    // A wake-up from a job that was stopped since finds no job, or one not done.
+    if (!stagingJob_ || !stagingJob_->Done())
         return;
+    const uint64_t job = ++jobId_;
     StagedFiles staged = stagingJob_->TakeResult();
     stagingJob_.reset();
     copyReport_ = std::move(staged.report);

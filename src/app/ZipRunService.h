@@ -21,6 +21,7 @@
 #include <optional>
 
 class TemporaryArchiveJournal;
+class WorkerWakeUp;
 
 class ZipRunService : public QObject {
     Q_OBJECT
@@ -71,7 +72,7 @@ signals:
     void Ended(const RunOutcome& outcome);
 
 private:
-    void OnStaged(uint64_t job);
+    void OnStaged();
     // Queues the staged files a slice at a time, the window answering in
     // between, then starts the Zipper.
     void QueueSome(uint64_t job);
@@ -86,12 +87,13 @@ private:
     std::unique_ptr<Zipper> zipper_;
     StagingArea staging_;
     std::shared_ptr<TemporaryArchiveJournal> journal_;
+    std::unique_ptr<WorkerWakeUp> stagingWake_;  // the staging thread's way to wake this one
     std::filesystem::path archive_;     // the archive of the run under way or last started
     std::filesystem::path runStaging_;  // the staging folder that run reads
     int64_t bytesBaseline_ = 0;         // BytesToZip left over from a failed queuing
     StagingCopyReport copyReport_;
     std::unique_ptr<StagingJob> stagingJob_;  // while the files are being staged
-    uint64_t jobId_ = 0;                       // tells a stale wake-up from the current job's
+    uint64_t jobId_ = 0;                       // tells a stale queuing slice from the current run's
     std::vector<StagedEntry> toQueue_;         // staged files while they are being queued
     size_t queued_ = 0;
     FileCopyMethod stagingMethod_ = FileCopyMethod::Clone;
