@@ -51,9 +51,15 @@ int Run(int argc, char** argv)
     if (commandLine.action() != CommandLine::Action::OpenWindow)
         return commandLine.Answer(std::cout, std::cerr);
 
-    // The arguments are the program's own; Qt is given none to interpret.
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
+    // Qt is given only its own options; every other argument is ours.
+    std::vector<std::string> qtArguments{argv[0]};
+    qtArguments.insert(qtArguments.end(), commandLine.qtArguments().begin(), commandLine.qtArguments().end());
+    std::vector<char*> qtArgv;
+    for (std::string& argument : qtArguments)
+        qtArgv.push_back(argument.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(qtArguments.size());
+    QApplication app(qtArgc, qtArgv.data());
     SetUpNames();
     SetUpFonts();
     // The desktop's shell and the real file system, in place before any window asks for them.
