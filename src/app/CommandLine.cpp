@@ -10,6 +10,7 @@
 #include <QFile>
 
 #include <ostream>
+#include <string_view>
 
 namespace {
 
@@ -67,6 +68,56 @@ std::string AsTyped(const std::string& name, const std::vector<std::string>& arg
     return '-' + name;
 }
 
+// Options the desktop may hand any Qt program; they are Qt's to take, not
+// unknown options of ours.
+struct QtOption {
+    std::string_view name;
+    bool takesValue;
+};
+constexpr QtOption kQtOptions[] = {
+    {"session", true},        {"platform", true},     {"display", true},     {"style", true},
+    {"stylesheet", true},     {"name", true},         {"title", true},       {"qwindowgeometry", true},
+    {"qwindowtitle", true},   {"qwindowicon", true},  {"reverse", false},    {"nograb", false},
+    {"dograb", false},        {"sync", false},
+};
+
+const QtOption* FindQtOption(const std::string& argument)
+{
+    std::string_view name(argument);
+    if (name.rfind("--", 0) == 0)
+        name.remove_prefix(2);
+    else if (name.rfind('-', 0) == 0)
+        name.remove_prefix(1);
+    else
+        return nullptr;
+    for (const QtOption& option : kQtOptions)
+        if (option.name == name)
+            return &option;
+    return nullptr;
+}
+
+// Moves Qt's own options (with their values) out of `arguments`, up to "--".
+std::vector<std::string> TakeQtOptions(std::vector<std::string>& arguments)
+{
+    std::vector<std::string> taken, kept;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == "--") {
+            kept.insert(kept.end(), arguments.begin() + static_cast<std::ptrdiff_t>(i), arguments.end());
+            break;
+        }
+        const QtOption* option = FindQtOption(arguments[i]);
+        if (option == nullptr || (option->takesValue && i + 1 >= arguments.size())) {
+            kept.push_back(arguments[i]);
+            continue;
+        }
+        taken.push_back(arguments[i]);
+        if (option->takesValue)
+            taken.push_back(arguments[++i]);
+    }
+    arguments = std::move(kept);
+    return taken;
+}
+
 void Report(std::ostream& err, const Failure& failure)
 {
     err << kProgram << ": " << UserMessage::For(failure).text.toLocal8Bit().toStdString() << '\n';
@@ -74,8 +125,9 @@ void Report(std::ostream& err, const Failure& failure)
 
 } // namespace
 
-CommandLine CommandLine::Parse(const std::vector<std::string>& arguments, const std::string& currentFolder)
+CommandLine CommandLine::Parse(std::vector<std::string> arguments, const std::string& currentFolder)
 {
+    std::vector<std::string> qtArguments = TakeQtOptions(arguments);
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
@@ -88,6 +140,7 @@ CommandLine CommandLine::Parse(const std::vector<std::string>& arguments, const 
         all << AsLatin1(argument);
 
     CommandLine line;
+    line.qtArguments_ = std::move(qtArguments);
     if (!parser.parse(all)) {
         line.action_ = Action::Refuse;
         for (const QString& name : parser.unknownOptionNames())
@@ -137,6 +190,7 @@ std::string CommandLine::Usage()
            "Options:\n"
            "  -h, --help     show this help and exit\n"
            "  -v, --version  show the version and exit\n"
+           "Qt's own options (-platform, -style, -session, ...) are passed on to Qt.\n"
            "\n"
            "Help page: " + where + "\n";
 }

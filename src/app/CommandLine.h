@@ -14,14 +14,18 @@ public:
 
     // arguments: argv after the program's name, as the bytes given; relative
     // paths are taken from currentFolder.
-    static CommandLine Parse(const std::vector<std::string>& arguments, const std::string& currentFolder);
+    static CommandLine Parse(std::vector<std::string> arguments, const std::string& currentFolder);
 
     Action action() const { return action_; }
+    // Qt's own options found among the arguments (a session manager restarts
+    // a program with "-session ID"), for the application object to take.
+    const std::vector<std::string>& qtArguments() const { return qtArguments_; }
     // For every action but OpenWindow: prints the help, the version, or what
     // was wrong with the usage; returns the exit status.
     int Answer(std::ostream& out, std::ostream& err) const;
-    // Scans the folders named, in order, as a drop of them would, and names
-    // on err each path not taken with the reason.
+    // Scans the folders named, in order, as a drop of them would (folders
+    // that cannot be read are also told in a message, as after a drop), and
+    // names on err each path not taken with the reason.
     void OpenFolders(MainWindow& window, std::ostream& err) const;
 
 private:
@@ -31,4 +35,5 @@ private:
     std::vector<std::string> folders_;    // absolute paths, as bytes
     std::vector<std::string> notLocal_;   // file: URIs that name no local file
     std::vector<std::string> problems_;   // why the usage was refused
+    std::vector<std::string> qtArguments_;
 };

@@ -284,6 +284,14 @@ std::vector<Failure> MainWindow::AddFolders(const std::vector<std::string>& path
             notTaken.push_back({.kind = FailureKind::FolderUnreadable, .code = scan.error, .path = path});
     }
     FinishScan();
+    // Told after the caller's event (a drop, the start-up) has ended, so a
+    // file manager is not kept waiting for the message box.
+    Failure unreadable{.kind = FailureKind::FoldersUnreadable};
+    for (const Failure& failure : notTaken)
+        if (failure.kind == FailureKind::FolderUnreadable)
+            unreadable.leftOut.push_back(failure);
+    if (!unreadable.leftOut.empty())
+        QTimer::singleShot(0, this, [unreadable] { UserMessage::Show(unreadable); });
     return notTaken;
 }
 
@@ -292,15 +300,8 @@ void MainWindow::AddDroppedFolders(const QMimeData* data)
     std::vector<std::string> paths;
     if (data && data->hasFormat(kUriList))
         paths = LocalPathsFromUriList(data->data(kUriList));
-    // Files and vanished paths are dropped without a word; folders that cannot
-    // be read are told, all in one message.
-    Failure unreadable{.kind = FailureKind::FoldersUnreadable};
-    for (Failure& failure : AddFolders(paths))
-        if (failure.kind == FailureKind::FolderUnreadable)
-            unreadable.leftOut.push_back(std::move(failure));
-    // Shown once the drop has ended, so the file manager is not kept waiting for it.
-    if (!unreadable.leftOut.empty())
-        QTimer::singleShot(0, this, [unreadable] { UserMessage::Show(unreadable); });
+    // Files and vanished paths are dropped without a word.
+    AddFolders(paths);
 }
 
 void MainWindow::BrowseClicked()

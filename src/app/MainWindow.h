@@ -49,7 +49,8 @@ public:
     // What a drop does with its paths: scans each folder among them in order,
     // leaves the others out, then FinishScan. Returns why each path left out
     // was not taken (NotAFolder) and each folder that could not be read
-    // (FolderUnreadable), in order.
+    // (FolderUnreadable), in order. The folders that could not be read are
+    // also told in one message, once the caller's event has ended.
     std::vector<Failure> AddFolders(const std::vector<std::string>& paths);
     // Appends the full path of every checked row that passes the selected
     // extension row to the run list (which only Clear empties); returns it.

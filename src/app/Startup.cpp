@@ -20,6 +20,8 @@
 
 #include <filesystem>
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace Startup {
 
@@ -64,13 +66,28 @@ void EndOnTerminationSignals(TerminationSignals& termination, ZipRunService& run
 
 namespace {
 
+// Qt is given only its own options; every other argument is ours. Kept as
+// long as the application, which holds on to them.
+struct QtArguments {
+    QtArguments(const CommandLine& commandLine, char* program) : strings{program}
+    {
+        strings.insert(strings.end(), commandLine.qtArguments().begin(), commandLine.qtArguments().end());
+        for (std::string& argument : strings)
+            pointers.push_back(argument.data());
+        pointers.push_back(nullptr);
+        count = static_cast<int>(strings.size());
+    }
+    std::vector<std::string> strings;
+    std::vector<char*> pointers;
+    int count = 0;
+};
+
 // The application and its windows live and die in here, so that a signal
 // that ended them can end the process only after every destructor ran.
 int RunApplication(const CommandLine& commandLine, char** argv, int& endingSignal)
 {
-    // The arguments are the program's own; Qt is given none to interpret.
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
+    QtArguments qtArguments(commandLine, argv[0]);
+    QApplication app(qtArguments.count, qtArguments.pointers.data());
     SetUpNames();
     SetUpFonts();
     TerminationSignals termination;

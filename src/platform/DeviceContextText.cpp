@@ -105,6 +105,75 @@ void WrapInto(std::vector<TextLine>& out, const TextLine& para, int maxWidth,
     }
 }
 
+// The lines the text is drawn as: one for a single line, else one per
+// paragraph, each wrapped at the rectangle's width when asked.
+std::vector<TextLine> LayOutLines(const QString& text, uint32_t flags, int maxWidth, const QFontMetrics& fm)
+{
+    std::vector<TextLine> lines;
+    if (flags & DT_SINGLELINE) {
+        lines.push_back(StripPrefixes(text, flags));
+        return lines;
+    }
+    for (const QString& para : SplitParagraphs(text)) {
+        const TextLine stripped = StripPrefixes(para, flags);
+        if (flags & DT_WORDBREAK)
+            WrapInto(lines, stripped, maxWidth, fm, !(flags & (DT_CENTER | DT_RIGHT)));
+        else
+            lines.push_back(stripped);
+    }
+    return lines;
+}
+
+// DT_CALCRECT: the rectangle grows or shrinks to the text; returns its height.
+int MeasureInto(Rect& rect, const std::vector<TextLine>& lines, bool emptyText, bool single, int top,
+                int lineHeight, const QFontMetrics& fm)
+{
+    int widest = 0;
+    for (const TextLine& l : lines)
+        widest = std::max(widest, fm.horizontalAdvance(l.text));
+    rect.right = rect.left + widest;
+    if (emptyText)
+        rect.bottom = single ? rect.top + lineHeight : rect.top;
+    else if (single)
+        rect.bottom = top + lineHeight;
+    else
+        rect.bottom = rect.top + static_cast<int>(lines.size()) * lineHeight;
+    return rect.bottom - rect.top;
+}
+
+struct TextColors {
+    QColor text;
+    QColor background;
+    bool opaque;
+};
+
+// Draws the lines from `y` down, aligned in `rect`, with their access-key
+// underlines; returns where the next line would start.
+int PaintLines(QPainter& painter, const std::vector<TextLine>& lines, const Rect& rect, int y, uint32_t flags,
+               int lineHeight, const QFontMetrics& fm, const TextColors& colors)
+{
+    const int ascent = fm.ascent();
+    for (const TextLine& line : lines) {
+        const int lineWidth = fm.horizontalAdvance(line.text);
+        int x = rect.left;
+        if (flags & DT_CENTER)
+            x = (rect.left + rect.right - lineWidth) / 2;
+        else if (flags & DT_RIGHT)
+            x = rect.right - lineWidth;
+        if (colors.opaque && lineWidth > 0)
+            painter.fillRect(QRect(x, y, lineWidth, fm.height()), colors.background);
+        painter.drawText(QPoint(x, y + ascent), line.text);
+        for (int u : line.underlined) {
+            const int left = x + fm.horizontalAdvance(line.text.left(u));
+            const int charWidth = fm.horizontalAdvance(line.text.at(u));
+            if (charWidth > 1)
+                painter.fillRect(QRect(left, y + ascent + 1, charWidth - 1, 1), colors.text);
+        }
+        y += lineHeight;
+    }
+    return y;
+}
+
 } // namespace
 
 int DeviceContext::DrawText(const QString& text, Rect& rect, uint32_t flags)
@@ -112,21 +181,7 @@ int DeviceContext::DrawText(const QString& text, Rect& rect, uint32_t flags)
     const QFontMetrics fm(font_);
     const int lineHeight = fm.height() + ((flags & DT_EXTERNALLEADING) ? std::max(0, fm.leading()) : 0);
     const bool single = (flags & DT_SINGLELINE) != 0;
-    const bool wrap = !single && (flags & DT_WORDBREAK);
-    const int maxWidth = rect.right - rect.left;
-
-    std::vector<TextLine> lines;
-    if (single) {
-        lines.push_back(StripPrefixes(text, flags));
-    } else {
-        for (const QString& para : SplitParagraphs(text)) {
-            const TextLine stripped = StripPrefixes(para, flags);
-            if (wrap)
-                WrapInto(lines, stripped, maxWidth, fm, !(flags & (DT_CENTER | DT_RIGHT)));
-            else
-                lines.push_back(stripped);
-        }
-    }
+    const std::vector<TextLine> lines = LayOutLines(text, flags, rect.right - rect.left, fm);
 
     int y = rect.top;
     if (single && (flags & DT_VCENTER))
@@ -134,29 +189,14 @@ int DeviceContext::DrawText(const QString& text, Rect& rect, uint32_t flags)
     else if (single && (flags & DT_BOTTOM))
         y = rect.bottom - lineHeight;
 
-    if (flags & DT_CALCRECT) {
-        int widest = 0;
-        for (const TextLine& l : lines)
-            widest = std::max(widest, fm.horizontalAdvance(l.text));
-        rect.right = rect.left + widest;
-        if (text.isEmpty()) {
-            rect.bottom = single ? rect.top + lineHeight : rect.top;
-        } else if (single) {
-            rect.bottom = y + lineHeight;
-        } else {
-            rect.bottom = rect.top + static_cast<int>(lines.size()) * lineHeight;
-        }
-        return rect.bottom - rect.top;
-    }
-
+    if (flags & DT_CALCRECT)
+        return MeasureInto(rect, lines, text.isEmpty(), single, y, lineHeight, fm);
     if (text.isEmpty())
         return single ? lineHeight : 0;
 
     const bool clip = !(flags & DT_NOCLIP);
     Rect bounds{0, 0, Width(), Height()};
-    if (clip && !IntersectRect(bounds, bounds, rect))
-        return static_cast<int>(lines.size()) * lineHeight;
-    if (bounds.IsEmpty())
+    if ((clip && !IntersectRect(bounds, bounds, rect)) || bounds.IsEmpty())
         return static_cast<int>(lines.size()) * lineHeight;
 
     QPainter painter(image_);
@@ -167,26 +207,6 @@ int DeviceContext::DrawText(const QString& text, Rect& rect, uint32_t flags)
         painter.setClipRect(rect.ToQRect());
     // Everything goes through the painter while it is active, so that no
     // direct pixel write can race with its view of the image.
-    const QColor textColor = ToQColor(textColor_);
-    const QColor bkColor = ToQColor(bkColor_);
-    const int ascent = fm.ascent();
-    for (const TextLine& line : lines) {
-        const int lineWidth = fm.horizontalAdvance(line.text);
-        int x = rect.left;
-        if (flags & DT_CENTER)
-            x = (rect.left + rect.right - lineWidth) / 2;
-        else if (flags & DT_RIGHT)
-            x = rect.right - lineWidth;
-        if (bkMode_ == OPAQUE && lineWidth > 0)
-            painter.fillRect(QRect(x, y, lineWidth, fm.height()), bkColor);
-        painter.drawText(QPoint(x, y + ascent), line.text);
-        for (int u : line.underlined) {
-            const int left = x + fm.horizontalAdvance(line.text.left(u));
-            const int charWidth = fm.horizontalAdvance(line.text.at(u));
-            if (charWidth > 1)
-                painter.fillRect(QRect(left, y + ascent + 1, charWidth - 1, 1), textColor);
-        }
-        y += lineHeight;
-    }
-    return y - rect.top;
+    const TextColors colors{ToQColor(textColor_), ToQColor(bkColor_), bkMode_ == OPAQUE};
+    return PaintLines(painter, lines, rect, y, flags, lineHeight, fm, colors) - rect.top;
 }

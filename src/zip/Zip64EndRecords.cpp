@@ -76,6 +76,76 @@ struct Fd {
     }
 };
 
+// The classic end record as minizip left it: where it starts and what it says.
+struct EndRecord {
+    std::vector<unsigned char> bytes;  // the record and the archive comment after it
+    uint64_t position = 0;
+    uint64_t directorySize = 0;
+    uint64_t directoryPos = 0;
+    bool countsOverflowed = false;  // an entry count reads 0xFFFF
+    bool hasZip64Locator = false;
+};
+
+// Finds the end record, which sits at the very end followed only by the
+// archive comment. Returns false when the file cannot be read; `found` tells
+// whether a record was there.
+bool readEndRecord(int fd, uint64_t fileSize, EndRecord& record, bool& found)
+{
+    found = false;
+    const uint64_t tailSize = std::min<uint64_t>(fileSize, kEndSize + 0xFFFF + kLocatorSize);
+    std::vector<unsigned char> tail(tailSize);
+    if (!readAt(fd, tail.data(), tail.size(), static_cast<off_t>(fileSize - tailSize)))
+        return false;
+    for (size_t i = tail.size() - kEndSize + 1; i-- > 0;) {
+        if (getLe(&tail[i], 4) != kEndSignature || i + kEndSize + getLe(&tail[i + 20], 2) != tail.size())
+            continue;
+        const unsigned char* end = &tail[i];
+        record.position = fileSize - tailSize + i;
+        record.countsOverflowed = getLe(end + 8, 2) == 0xFFFF || getLe(end + 10, 2) == 0xFFFF;
+        record.directorySize = getLe(end + 12, 4);
+        record.directoryPos = getLe(end + 16, 4);
+        record.hasZip64Locator = i >= kLocatorSize && getLe(&tail[i - kLocatorSize], 4) == kZip64LocatorSignature;
+        record.bytes.assign(tail.begin() + static_cast<long>(i), tail.end());
+        found = true;
+        break;
+    }
+    return true;
+}
+
+// The entries of the central directory; 0 when it does not read as one.
+uint64_t countEntries(const std::vector<unsigned char>& directory)
+{
+    uint64_t count = 0;
+    for (size_t p = 0; p < directory.size(); ++count) {
+        if (p + kCentralHeaderSize > directory.size() || getLe(&directory[p], 4) != kCentralHeaderSignature)
+            return 0;
+        p += kCentralHeaderSize + getLe(&directory[p + 28], 2) + getLe(&directory[p + 30], 2) +
+             getLe(&directory[p + 32], 2);
+    }
+    return count;
+}
+
+// The Zip64 end record and its locator, to stand where the classic end record was.
+std::vector<unsigned char> zip64Records(uint64_t count, const EndRecord& end)
+{
+    std::vector<unsigned char> records;
+    putLe(records, kZip64EndSignature, 4);
+    putLe(records, kZip64EndSize - 12, 8);  // size of the rest of the record
+    putLe(records, 45, 2);                  // version made by: 4.5 (Zip64)
+    putLe(records, 45, 2);                  // version needed
+    putLe(records, 0, 4);                   // this disk
+    putLe(records, 0, 4);                   // disk of the central directory
+    putLe(records, count, 8);
+    putLe(records, count, 8);
+    putLe(records, end.directorySize, 8);
+    putLe(records, end.directoryPos, 8);
+    putLe(records, kZip64LocatorSignature, 4);
+    putLe(records, 0, 4);             // disk of the Zip64 end record
+    putLe(records, end.position, 8);  // where the Zip64 end record starts
+    putLe(records, 1, 4);             // number of disks
+    return records;
+}
+
 }  // namespace
 
 int AddIfNeeded(const std::string& archivePath)
@@ -90,72 +160,34 @@ int AddIfNeeded(const std::string& archivePath)
     if (fileSize < kEndSize)
         return 0;
 
-    // The end record sits at the very end, followed only by the archive comment.
-    const uint64_t tailSize = std::min<uint64_t>(fileSize, kEndSize + 0xFFFF + kLocatorSize);
-    std::vector<unsigned char> tail(tailSize);
-    if (!readAt(file.fd, tail.data(), tail.size(), static_cast<off_t>(fileSize - tailSize)))
+    EndRecord end;
+    bool found = false;
+    if (!readEndRecord(file.fd, fileSize, end, found))
         return ZIP_ERRNO;
-    size_t endAt = tail.size();
-    for (size_t i = tail.size() - kEndSize + 1; i-- > 0;) {
-        if (getLe(&tail[i], 4) == kEndSignature && i + kEndSize + getLe(&tail[i + 20], 2) == tail.size()) {
-            endAt = i;
-            break;
-        }
-    }
-    if (endAt == tail.size())
+    if (!found || !end.countsOverflowed)
         return 0;
-    const unsigned char* end = &tail[endAt];
-    const uint64_t endPos = fileSize - tailSize + endAt;
-    const uint64_t entriesOnDisk = getLe(end + 8, 2);
-    const uint64_t entriesTotal = getLe(end + 10, 2);
-    const uint64_t directorySize = getLe(end + 12, 4);
-    const uint64_t directoryPos = getLe(end + 16, 4);
-    if (entriesOnDisk != 0xFFFF && entriesTotal != 0xFFFF)
-        return 0;
-    if (endAt >= kLocatorSize && getLe(&tail[endAt - kLocatorSize], 4) == kZip64LocatorSignature)
+    if (end.hasZip64Locator)
         return 0;  // minizip wrote them itself
-    if (directoryPos == 0xFFFFFFFFu || directoryPos + directorySize != endPos)
+    if (end.directoryPos == 0xFFFFFFFFu || end.directoryPos + end.directorySize != end.position)
         return 0;  // not a layout this writer produces: leave it alone
 
-    std::vector<unsigned char> directory(directorySize);
-    if (!readAt(file.fd, directory.data(), directory.size(), static_cast<off_t>(directoryPos)))
+    std::vector<unsigned char> directory(end.directorySize);
+    if (!readAt(file.fd, directory.data(), directory.size(), static_cast<off_t>(end.directoryPos)))
         return ZIP_ERRNO;
-    uint64_t count = 0;
-    for (size_t p = 0; p < directory.size(); ++count) {
-        if (p + kCentralHeaderSize > directory.size() || getLe(&directory[p], 4) != kCentralHeaderSignature)
-            return 0;
-        p += kCentralHeaderSize + getLe(&directory[p + 28], 2) + getLe(&directory[p + 30], 2) +
-             getLe(&directory[p + 32], 2);
-    }
+    const uint64_t count = countEntries(directory);
     if (count <= 0xFFFF)
         return 0;  // exactly 65,535 entries are read right without them
-
-    std::vector<unsigned char> records;
-    putLe(records, kZip64EndSignature, 4);
-    putLe(records, kZip64EndSize - 12, 8);  // size of the rest of the record
-    putLe(records, 45, 2);                  // version made by: 4.5 (Zip64)
-    putLe(records, 45, 2);                  // version needed
-    putLe(records, 0, 4);                   // this disk
-    putLe(records, 0, 4);                   // disk of the central directory
-    putLe(records, count, 8);
-    putLe(records, count, 8);
-    putLe(records, directorySize, 8);
-    putLe(records, directoryPos, 8);
-    putLe(records, kZip64LocatorSignature, 4);
-    putLe(records, 0, 4);       // disk of the Zip64 end record
-    putLe(records, endPos, 8);  // where the Zip64 end record starts
-    putLe(records, 1, 4);       // number of disks
+    const std::vector<unsigned char> records = zip64Records(count, end);
 
     // Move the end record (and comment) out first: if the disk is full the
     // archive is cut back and stays as minizip left it.
-    const std::vector<unsigned char> endRecord(tail.begin() + static_cast<long>(endAt), tail.end());
-    if (!writeAt(file.fd, endRecord.data(), endRecord.size(), static_cast<off_t>(endPos + records.size()))) {
+    if (!writeAt(file.fd, end.bytes.data(), end.bytes.size(), static_cast<off_t>(end.position + records.size()))) {
         if (ftruncate(file.fd, static_cast<off_t>(fileSize)) != 0) {
             // Nothing more to do: the failure is reported either way.
         }
         return ZIP_ERRNO;
     }
-    if (!writeAt(file.fd, records.data(), records.size(), static_cast<off_t>(endPos)))
+    if (!writeAt(file.fd, records.data(), records.size(), static_cast<off_t>(end.position)))
         return ZIP_ERRNO;
     const int fd = file.fd;
     file.fd = -1;

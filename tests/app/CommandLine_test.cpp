@@ -5,6 +5,7 @@
 #include "Unprivileged.h"
 #include "chameleonButton.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 #include <sstream>
@@ -76,11 +77,30 @@ TEST_F(CommandLineTest, WrongOptionsAreNamedWithTheUsageAndStatusTwo)
     EXPECT_TRUE(unknown.out.empty());
     EXPECT_EQ(unknown.err, "volarin-z: unknown option '--frobnicate'\n" + usage);
     // Named as typed; a name that is not UTF-8 keeps its bytes.
-    EXPECT_EQ(Answer({"-platform", "xcb"}).err.rfind("volarin-z: unknown option '-platform'\nUsage: ", 0), 0u);
+    EXPECT_EQ(Answer({"-platfrom", "xcb"}).err.rfind("volarin-z: unknown option '-platfrom'\nUsage: ", 0), 0u);
     EXPECT_EQ(Answer({"--caf\xe9"}).err.rfind("volarin-z: unknown option '--caf\xe9'\nUsage: ", 0), 0u);
     const Answered valued = Answer({"--help=all"});
     EXPECT_EQ(valued.status, 2);
     EXPECT_NE(valued.err.find("--help"), std::string::npos) << valued.err;
+}
+
+// A session manager restores a program with "-session ID"; Qt's own options
+// go to Qt and never count as folders.
+TEST_F(CommandLineTest, QtOwnOptionsArePassedToQt)
+{
+    const std::string folder = Folder("folder", {"a.jpg"});
+    const CommandLine line = CommandLine::Parse(
+        {"-session", "1234abcd", folder, "--platform", "xcb", "-reverse", "--", "-session"}, temp.path().string());
+    ASSERT_EQ(line.action(), CommandLine::Action::OpenWindow);
+    EXPECT_EQ(line.qtArguments(),
+              (std::vector<std::string>{"-session", "1234abcd", "--platform", "xcb", "-reverse"}));
+    std::ostringstream err;
+    line.OpenFolders(*form, err);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a.jpg"}));
+    // After "--" it is a name, and no such folder exists.
+    EXPECT_NE(err.str().find("/-session\" is not a folder"), std::string::npos) << err.str();
+    // Without its value the option is not Qt's to take.
+    EXPECT_EQ(Answer({"-session"}).status, 2);
 }
 
 TEST_F(CommandLineTest, FoldersAreListedAsADropOfThemInOrder)
@@ -147,7 +167,13 @@ TEST_F(CommandLineTest, AFolderThatCannotBeReadIsNamedWithTheReason)
     EXPECT_EQ(err, (std::vector<std::string>{"volarin-z: The folder \"" + locked
                                              + "\" cannot be read: Permission denied."}));
     EXPECT_EQ(Names(), (std::vector<std::string>{"o.jpg"}));
+    // Started from a file manager nobody reads standard error: the window
+    // tells it too, as it does after a drop.
     EXPECT_TRUE(shell.messages.empty());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_NE(shell.messages[0].text.indexOf(QStringLiteral("Permission denied")), -1)
+        << shell.messages[0].text.toStdString();
 }
 
 } // namespace

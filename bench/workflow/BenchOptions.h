@@ -1,0 +1,23 @@
+#pragma once
+// The workflow bench's command line.
+#include "BenchSupport.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+struct BenchOptions {
+    std::filesystem::path corpus = bench::kDefaultCorpusRoot;
+    std::vector<std::string> parts = {"photos", "docs", "big", "many"};
+    int reps = 3;
+    bool peers = true;       // --no-peers leaves out zip, 7z and bsdtar
+    bool oneCore = false;    // --one-core: the bench and all it starts on CPU 0
+    std::string label = "run";
+    // --window-run PART --work DIR: one run of the program's window in this
+    // process, which the bench starts once per measurement.
+    std::string windowRunPart;
+    std::filesystem::path workDir;
+};
+
+// Exits with a usage message on an unknown or malformed argument.
+BenchOptions parseBenchOptions(int argc, char** argv);

@@ -1,0 +1,115 @@
+#include "WindowRun.h"
+
+#include "BenchShell.h"
+#include "ExtensionList.h"
+#include "MainWindow.h"
+#include "OutputNameDialog.h"
+#include "RunOutcome.h"
+#include "Startup.h"
+#include "ZipRunService.h"
+#include "chameleonButton.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QTest>
+
+#include <cstdio>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The bridge connects to the accessibility bus after the window is up; a user
+// takes longer than that to reach Start, so the run begins once it is there.
+bool waitForAccessibilityBridge()
+{
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        return QAccessible::isActive();
+    QDeadlineTimer deadline(5000);
+    while (!QAccessible::isActive() && !deadline.hasExpired())
+        QTest::qWait(20);
+    return QAccessible::isActive();
+}
+
+void selectExtensionRow(MainWindow& window, const fs::path& folder)
+{
+    QString row = ExtensionList::kAllRow;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.is_regular_file()) {
+            row = QString::fromStdString(ExtensionList::LowerExtension(entry.path().string()));
+            break;
+        }
+    }
+    QComboBox* rows = window.extensionList();
+    const int index = rows->findText(row);
+    rows->setCurrentIndex(index >= 0 ? index : rows->findText(ExtensionList::kAllRow));
+}
+
+}  // namespace
+
+int runWindowOnce(const BenchOptions& options)
+{
+    int qtArgc = 1;
+    char name[] = "workflow_bench";
+    char* qtArgv[] = {name, nullptr};
+    QApplication app(qtArgc, qtArgv);
+    Startup::SetUpNames();
+    Startup::SetUpFonts();
+    Startup::SetUpAccessibility();
+
+    const fs::path out = options.workDir / "out";
+    fs::create_directories(out);
+    BenchShell shell(out);
+    ZipRunService run(options.workDir / "staging");
+    MainWindow window(run);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        std::fprintf(stderr, "the window was not exposed\n");
+    const bool bridge = waitForAccessibilityBridge();
+
+    const fs::path folder = options.corpus / "corpus" / options.windowRunPart;
+    selectExtensionRow(window, folder);
+    window.AddFolders({folder.string()});
+
+    const QString archiveName = QStringLiteral("bench-") + QString::fromStdString(options.windowRunPart);
+    fs::remove(out / (archiveName.toStdString() + ".zip"));
+    QTest::mouseClick(window.outputButton(), Qt::LeftButton);
+    if (OutputNameDialog* dialog = window.outputDialog()) {
+        dialog->nameField()->setText(archiveName);
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    }
+    if (!window.startButton()->Enabled()) {
+        std::printf("RUN completed=0 seconds=-1 staged=-1 a11y=%d messages=%d\n", bridge ? 1 : 0,
+                    shell.messagesShown());
+        return 1;
+    }
+
+    QEventLoop loop;
+    QElapsedTimer clock;
+    double stagedAt = -1;
+    bool ended = false, completed = false;
+    QObject::connect(&run, &ZipRunService::Staged, &loop, [&] { stagedAt = double(clock.nsecsElapsed()) / 1e9; });
+    QObject::connect(&run, &ZipRunService::Ended, &loop, [&](const RunOutcome& outcome) {
+        completed = outcome.end == RunOutcome::End::Completed;
+        ended = true;
+        loop.quit();
+    });
+    clock.start();
+    QTest::mouseClick(window.startButton(), Qt::LeftButton);
+    // Ended may already have come from inside the click, when the run could not start.
+    if (!ended)
+        loop.exec();
+    const double seconds = double(clock.nsecsElapsed()) / 1e9;
+
+    std::printf("RUN completed=%d seconds=%.6f staged=%.6f a11y=%d messages=%d\n", completed ? 1 : 0, seconds,
+                stagedAt, bridge ? 1 : 0, shell.messagesShown());
+    std::fflush(stdout);
+    // Closing deletes the staging folder, as when a user closes the window.
+    window.close();
+    return completed ? 0 : 1;
+}
