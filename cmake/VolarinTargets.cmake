@@ -31,6 +31,11 @@ function(volarin_test target)
   if(VT_LABELS)
     list(APPEND _props LABELS "${VT_LABELS}")
   endif()
+  if(VOLARIN_TSAN)
+    # Children the tests start (the program, a test driver) inherit it too.
+    list(APPEND _props ENVIRONMENT_MODIFICATION
+         "TSAN_OPTIONS=set:suppressions=${PROJECT_SOURCE_DIR}/tests/sanitizers/tsan.supp")
+  endif()
   set(_filter)
   if(VT_TEST_FILTER)
     set(_filter TEST_FILTER "${VT_TEST_FILTER}")
@@ -43,11 +48,13 @@ function(volarin_test target)
     PROPERTIES ${_props})
 endfunction()
 
-# A test command run under a throw-away X server (xvfb-run -a picks a free display).
+# A test command run under a throw-away X server (xvfb-run -a picks a free
+# display). Two xvfb-run started together can pick the same display, so these
+# tests never run at the same time.
 function(volarin_xvfb_test name)
   add_test(NAME ${name}
            COMMAND xvfb-run -a -s "-screen 0 1280x800x24" ${ARGN})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "VOLARIN_BUILD_DIR=${CMAKE_BINARY_DIR}"
-    LABELS "xvfb" TIMEOUT 300)
+    LABELS "xvfb" TIMEOUT 300 RESOURCE_LOCK xvfb-run)
 endfunction()

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <pthread.h>
+
 #include "BlockCompressor.h"
 
 CompressionWorkerPool::CompressionWorkerPool(int workers, std::shared_ptr<OrderedResults> results,
@@ -9,7 +11,11 @@ CompressionWorkerPool::CompressionWorkerPool(int workers, std::shared_ptr<Ordere
     : results_(std::move(results)), buffers_(buffers)
 {
     for (int i = 0; i < std::max(1, workers); ++i)
-        threads_.emplace_back([this] { work(); });
+        threads_.emplace_back([this] {
+            // Named so that a process listing (top -H) and the tests can tell them apart.
+            pthread_setname_np(pthread_self(), kWorkerThreadName);
+            work();
+        });
 }
 
 CompressionWorkerPool::~CompressionWorkerPool()

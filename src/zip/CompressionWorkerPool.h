@@ -18,6 +18,9 @@
 
 class CompressionWorkerPool {
 public:
+    // The workers' name as the system lists it (at most 15 bytes).
+    static constexpr const char* kWorkerThreadName = "vz-deflate";
+
     CompressionWorkerPool(int workers, std::shared_ptr<OrderedResults> results, BufferRecycler& buffers);
     ~CompressionWorkerPool();
     CompressionWorkerPool(const CompressionWorkerPool&) = delete;

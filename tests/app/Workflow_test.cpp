@@ -12,7 +12,8 @@
 #include "HelpPage.h"
 #include "StagingArea.h"
 #include "RunOutcome.h"
-#include "StagingArea.h"
+#include "StagingJob.h"
+#include "ThreadNames.h"
 #include "chameleonButton.h"
 
 #include <QLineEdit>
@@ -291,8 +292,6 @@ TEST_F(WorkflowTest, ClosingDuringStagingStopsItAndCleansUp)
     Scan(temp.path() / "lots");
     Confirm(QStringLiteral("staging"));
     run->SetStagingMethod(FileCopyMethod::ReadWrite);  // copies: the slowest way
-    const auto threads = [] { return std::distance(fs::directory_iterator("/proc/self/task"), {}); };
-    const auto threadsBefore = threads();
     QSignalSpy staged(run.get(), &ZipRunService::Staged);
     QSignalSpy ended(run.get(), &ZipRunService::Ended);
     QTest::mouseClick(start(), Qt::LeftButton);
@@ -301,7 +300,7 @@ TEST_F(WorkflowTest, ClosingDuringStagingStopsItAndCleansUp)
     EXPECT_FALSE(output()->Enabled());
     form->close();
     EXPECT_FALSE(run->Running());
-    EXPECT_EQ(threads(), threadsBefore);
+    EXPECT_EQ(threadsNamed(StagingJob::kStagingThreadName), 0u);
     QTest::qWait(50);
     EXPECT_EQ(staged.count(), 0);
     EXPECT_EQ(ended.count(), 0);

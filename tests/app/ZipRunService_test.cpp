@@ -6,6 +6,8 @@
 #include "TempDir.h"
 #include "SmallTmpfs.h"
 #include "Unprivileged.h"
+#include "StagingJob.h"
+#include "ThreadNames.h"
 #include "UserMessage.h"
 #include "ZipRunService.h"
 #include "Zipper.h"
@@ -412,14 +414,6 @@ TEST_F(ZipRunServiceTest, StagingLeavesTheEventLoopRunning)
 
 namespace {
 
-size_t threadCount()
-{
-    size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator("/proc/self/task"))
-        ++n;
-    return n;
-}
-
 }  // namespace
 
 // Shutdown while files are being staged stops the staging thread, joins it
@@ -431,11 +425,10 @@ TEST_F(ZipRunServiceTest, ShutdownDuringStagingCleansUp)
     for (int i = 0; i < 500; ++i)
         files.push_back(temp.write("many/f" + std::to_string(i) + ".txt", "x"));
     ASSERT_TRUE(service->PrepareStaging(QStringLiteral("stopped")).ok());
-    const size_t threadsBefore = threadCount();
     service->Start({files, QStringLiteral("stopped"), Archive("stopped")});
     EXPECT_TRUE(service->Shutdown().ok());
     EXPECT_FALSE(service->Running());
-    EXPECT_EQ(threadCount(), threadsBefore);
+    EXPECT_EQ(threadsNamed(StagingJob::kStagingThreadName), 0u);
     QTest::qWait(50);
     EXPECT_TRUE(events.isEmpty());
     EXPECT_FALSE(fs::exists(root / "stopped"));

@@ -1,7 +1,9 @@
 #pragma once
 // A program started in the background whose output lines can be waited for
-// and that can be sent a signal, for tests of how a process ends.
-#include <QProcess>
+// and that can be sent a signal, for tests of how a process ends. Started with
+// a plain fork and exec: thread checkers follow a fork where they cannot
+// follow the shared-memory start QProcess uses.
+#include <sys/types.h>
 
 #include <map>
 #include <string>
@@ -24,14 +26,22 @@ public:
     // Waits for the end; false when the program is still running.
     bool WaitForEnd(int timeoutMs = 30000);
     // After the end: whether a signal ended it, and the exit code otherwise.
-    bool EndedBySignal() const { return process_.exitStatus() == QProcess::CrashExit; }
-    int ExitCode() const { return process_.exitCode(); }
+    bool EndedBySignal() const;
+    int ExitCode() const;
     // Everything printed so far (standard output and error).
     const std::string& Output() const { return output_; }
 
 private:
-    QProcess process_;
+    // Reads what the program printed, waiting at most timeoutMs for it; false at its end of output.
+    bool readSome(int timeoutMs);
+    // Reaps the program if it has ended.
+    bool reap(bool wait);
+
+    pid_t pid_ = -1;
+    int output_fd_ = -1;
     bool started_ = false;
+    bool ended_ = false;
+    int status_ = 0;
     std::string output_;
     size_t scanned_ = 0;  // lines before this offset were looked at already
 };

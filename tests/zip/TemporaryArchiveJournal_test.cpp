@@ -4,15 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QEventLoop>
-#include <QProcess>
-#include <QProcessEnvironment>
 
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
 
+#include "ChildProcess.h"
 #include "TempDir.h"
 #include "TemporaryArchive.h"
 #include "TemporaryArchiveJournal.h"
@@ -77,18 +77,14 @@ TEST(TemporaryArchiveJournal, KilledRunsLeftoverIsSweptAndNothingElse)
     dir.write("out/x.zip.abc123.part", "not recorded");
     dir.write("out/notes.txt", "notes");
 
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("VOLARIN_JOURNAL_CHILD", QString::fromStdString(dir.path().string()));
-    child.setProcessEnvironment(env);
-    child.start(QString::fromStdString(fs::read_symlink("/proc/self/exe").string()),
-                {"--gtest_filter=TemporaryArchiveJournalChild.RunsUntilKilled"});
-    ASSERT_TRUE(child.waitForStarted(10000));
-    std::string output;
-    while (output.find("PART ") == std::string::npos && child.waitForReadyRead(30000))
-        output += child.readAllStandardOutput().toStdString();
+    ChildProcess child({fs::read_symlink("/proc/self/exe").string(),
+                        "--gtest_filter=TemporaryArchiveJournalChild.RunsUntilKilled"},
+                       {{"VOLARIN_JOURNAL_CHILD", dir.path().string()}});
+    ASSERT_TRUE(child.Started());
+    child.WaitForLine("PART ");
+    const std::string output = child.Output();
     const size_t at = output.find("PART ");
-    ASSERT_NE(at, std::string::npos) << output << child.readAllStandardError().toStdString();
+    ASSERT_NE(at, std::string::npos) << output;
     std::vector<fs::path> live = {};
     for (size_t line = at; (line = output.find("PART ", line)) != std::string::npos; ++line)
         live.push_back(output.substr(line + 5, output.find('\n', line) - line - 5));
@@ -103,8 +99,8 @@ TEST(TemporaryArchiveJournal, KilledRunsLeftoverIsSweptAndNothingElse)
     EXPECT_FALSE(error) << error.message();
     EXPECT_TRUE(fs::exists(childPart));
 
-    child.kill();  // SIGKILL: nothing of the child's clean-up runs
-    ASSERT_TRUE(child.waitForFinished(10000));
+    child.Signal(SIGKILL);  // nothing of the child's clean-up runs
+    ASSERT_TRUE(child.WaitForEnd(10000));
     EXPECT_TRUE(fs::exists(childPart));
 
     // A live run of this process, recorded in the same journal.
