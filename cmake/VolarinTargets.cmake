@@ -50,10 +50,10 @@ endfunction()
 
 # A test command run under a throw-away X server (xvfb-run -a picks a free
 # display). Two xvfb-run started together can pick the same display, so these
-# tests never run at the same time.
+# tests never run at the same time, and each waits for its server to exit.
 function(volarin_xvfb_test name)
   add_test(NAME ${name}
-           COMMAND xvfb-run -a -s "-screen 0 1280x800x24" ${ARGN})
+           COMMAND bash ${PROJECT_SOURCE_DIR}/tests/support/xvfb_test.sh ${ARGN})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "VOLARIN_BUILD_DIR=${CMAKE_BINARY_DIR}"
     LABELS "xvfb" TIMEOUT 300 RESOURCE_LOCK xvfb-run)
