@@ -8,7 +8,10 @@ set -uo pipefail
 server_pid_file=$(mktemp /tmp/volarin-xvfb-XXXXXX)
 trap 'rm -f "$server_pid_file"' EXIT
 xvfb-run -a -s "-screen 0 1280x800x24" \
-  bash -c 'tr -dc 0-9 < "/tmp/.X${DISPLAY#:}-lock" > "$0"; exec "$@"' "$server_pid_file" "$@"
+  bash -c 'tr -dc 0-9 < "/tmp/.X${DISPLAY#:}-lock" > "$0"
+           # The test starts once a client is served, not merely once the server says it listens.
+           for _ in $(seq 1 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+           exec "$@"' "$server_pid_file" "$@"
 status=$?
 server_pid=$(cat "$server_pid_file" 2>/dev/null || true)
 server_gone() {
