@@ -106,6 +106,7 @@ void MainWindow::CreateRunControls()
     drawnProgressBar_ = new XP_ProgressBar(this);
     drawnProgressBar_->setObjectName(QStringLiteral("XP_ProgressBar1"));
     drawnProgressBar_->setVisible(false);
+    drawnProgressBar_->setAccessibleName(tr("Zip progress"));
 
     startButton_ = new chameleonButton(this);
     startButton_->setObjectName(QStringLiteral("chameleonButton1"));
@@ -152,6 +153,7 @@ void MainWindow::CreateHiddenControls()
     progressBar_->setObjectName(QStringLiteral("prgZip"));
     progressBar_->setRange(0, 100);
     progressBar_->setVisible(false);
+    progressBar_->setAccessibleName(tr("Zip progress"));
 
     // No role; kept hidden so assistive technology does not read "Label1" out.
     auto* unused = new QLabel(QStringLiteral("Label1"), this);

@@ -113,6 +113,8 @@ TEST_F(MainWindowInitialStateTest, EveryControlIsReachableByAssistiveTechnology)
         {form->helpLink(), QAccessible::Link, "Online Help"},
         {form.get(), QAccessible::Window, "Volarin Z 1.0"},
         {form->dropFrame(), QAccessible::Grouping, "Drag and Drop Folders"},
+        {form->progressBar(), QAccessible::ProgressBar, "Zip progress"},
+        {form->drawnProgressBar(), QAccessible::ProgressBar, "Zip progress"},
     };
     for (const Expect& e : expects) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(e.widget);
