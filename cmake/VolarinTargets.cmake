@@ -50,7 +50,8 @@ endfunction()
 
 # A test command run under a throw-away X server (xvfb-run -a picks a free
 # display). Two xvfb-run started together can pick the same display, so these
-# tests never run at the same time, and each waits for its server to exit.
+# tests never run at the same time; tests/support/xvfb_test.sh keeps the server
+# from resetting between clients and waits for it to exit.
 function(volarin_xvfb_test name)
   add_test(NAME ${name}
            COMMAND bash ${PROJECT_SOURCE_DIR}/tests/support/xvfb_test.sh ${ARGN})

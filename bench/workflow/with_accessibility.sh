@@ -27,8 +27,9 @@ if [[ "${1:-}" != --inside-session ]]; then
   for tool in Xvfb dbus-run-session gdbus strace /usr/libexec/at-spi-bus-launcher; do
     command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 2; }
   done
-  # Xvfb picks a free display itself and names it once it accepts clients.
-  coproc XVFB { exec Xvfb -displayfd 1 -nolisten tcp -screen 0 1280x1024x24 2>/dev/null; }
+  # Xvfb picks a free display itself and names it once it accepts clients; it
+  # never resets, since a client connecting during a reset is refused.
+  coproc XVFB { exec Xvfb -displayfd 1 -nolisten tcp -noreset -screen 0 1280x1024x24 2>/dev/null; }
   xvfb_pid=$XVFB_PID
   trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true' EXIT
   read -r display <&"${XVFB[0]}" || { echo "Xvfb did not start" >&2; exit 1; }

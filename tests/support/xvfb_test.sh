@@ -1,17 +1,15 @@
 #!/usr/bin/env bash
-# Runs a test command on a throw-away X server (xvfb-run -a) and returns only
-# once that server has exited. xvfb-run signals its Xvfb and leaves at once; a
-# server still shutting down keeps its abstract socket, and the next test's
-# Xvfb on the same display number then shares it, so that test's first client
-# can reach the dying server and fail with "Can't open display".
+# Runs a test command on a throw-away X server (xvfb-run -a) that never resets
+# and returns only once that server has exited. By default an X server resets
+# whenever its last client leaves (the accessibility bus launcher is one such
+# client), and a client connecting during the reset fails with "Can't open
+# display". xvfb-run signals its Xvfb and leaves at once, so the next test's
+# server on the same display number could otherwise meet one still shutting down.
 set -uo pipefail
 server_pid_file=$(mktemp /tmp/volarin-xvfb-XXXXXX)
 trap 'rm -f "$server_pid_file"' EXIT
-xvfb-run -a -s "-screen 0 1280x800x24" \
-  bash -c 'tr -dc 0-9 < "/tmp/.X${DISPLAY#:}-lock" > "$0"
-           # The test starts once a client is served, not merely once the server says it listens.
-           for _ in $(seq 1 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-           exec "$@"' "$server_pid_file" "$@"
+xvfb-run -a -s "-screen 0 1280x800x24 -noreset" \
+  bash -c 'tr -dc 0-9 < "/tmp/.X${DISPLAY#:}-lock" > "$0"; exec "$@"' "$server_pid_file" "$@"
 status=$?
 server_pid=$(cat "$server_pid_file" 2>/dev/null || true)
 server_gone() {
