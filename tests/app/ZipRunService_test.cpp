@@ -412,10 +412,6 @@ TEST_F(ZipRunServiceTest, StagingLeavesTheEventLoopRunning)
     EXPECT_EQ(Entries(Archive("many")).size(), 500u);
 }
 
-namespace {
-
-}  // namespace
-
 // Shutdown while files are being staged stops the staging thread, joins it
 // and deletes the staging folder; no signal comes and the sources stay.
 TEST_F(ZipRunServiceTest, ShutdownDuringStagingCleansUp)
