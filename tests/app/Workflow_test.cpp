@@ -72,15 +72,6 @@ protected:
         return ended.wait(60000);
     }
 
-    std::map<std::string, std::string> Entries(const fs::path& archive)
-    {
-        const UnzipCheck check = unzipTest(archive);
-        EXPECT_TRUE(check.ok) << check.output;
-        const PyZipRead read = pythonReadZip(archive);
-        EXPECT_TRUE(read.ok) << read.error;
-        return read.entries;
-    }
-
     std::vector<QString> Messages() const
     {
         std::vector<QString> texts;
@@ -126,7 +117,7 @@ TEST_F(WorkflowTest, ScanNameStartGivesTheArchive)
     EXPECT_EQ(form->percentLabel()->text(), QStringLiteral("100%"));
     EXPECT_GE(progress.count(), 13);  // 300000 + 1500000 bytes in 128 KiB chunks
 
-    const auto entries = Entries(out / (ArchiveName::ToBytes(proposal) + ".zip"));
+    const auto entries = entriesReadBack(out / (ArchiveName::ToBytes(proposal) + ".zip"));
     // The hidden file was staged but is not zipped, and the user is told;
     // the staging marker is not zipped either.
     EXPECT_EQ(entries.size(), 3u);
@@ -150,7 +141,7 @@ TEST_F(WorkflowTest, HiddenFilesLeftOutAreNamed)
     ASSERT_EQ(RowCount(), 4);
     Confirm(QStringLiteral("dots"));
     ASSERT_TRUE(StartAndWait());
-    EXPECT_EQ(Entries(out / "dots.zip"),
+    EXPECT_EQ(entriesReadBack(out / "dots.zip"),
               (std::map<std::string, std::string>{{"a.txt", "a.txt"}, {"d.e.txt", "d.e.txt"}}));
     ASSERT_EQ(shell.messages.size(), 1u);
     const QString folder = QString::fromStdString((temp.path() / "dots").string());
@@ -181,7 +172,7 @@ TEST_F(WorkflowTest, AllFilesProposalMakesAnArchive)
     EXPECT_TRUE(proposal.startsWith(QStringLiteral("ALL (*.*) ZIP Archive "))) << proposal.toStdString();
     Confirm(proposal);
     ASSERT_TRUE(StartAndWait());
-    const auto entries = Entries(out / (ArchiveName::ToBytes(proposal) + ".zip"));
+    const auto entries = entriesReadBack(out / (ArchiveName::ToBytes(proposal) + ".zip"));
     EXPECT_EQ(entries, (std::map<std::string, std::string>{{"a.txt", "a"}, {"b", "b"}}));
 }
 
@@ -208,13 +199,13 @@ TEST_F(WorkflowTest, SecondRunWithoutClearZipsTheEarlierSelectionToo)
     Scan(temp.path() / "one");
     Confirm(QStringLiteral("first"));
     ASSERT_TRUE(StartAndWait());
-    EXPECT_EQ(Entries(out / "first.zip").size(), 1u);
+    EXPECT_EQ(entriesReadBack(out / "first.zip").size(), 1u);
 
     temp.write("two/2.txt", "2");
     Scan(temp.path() / "two");
     Confirm(QStringLiteral("second"));
     ASSERT_TRUE(StartAndWait());
-    EXPECT_EQ(Entries(out / "second.zip"),
+    EXPECT_EQ(entriesReadBack(out / "second.zip"),
               (std::map<std::string, std::string>{{"1.txt", "1"}, {"2.txt", "2"}}));
     // Confirming the same name again empties that staging folder first.
     Scan(temp.path() / "two");
@@ -343,7 +334,7 @@ TEST_F(WorkflowTest, OkWithTheRunningNameIsRefused)
 
     ASSERT_TRUE(ended.wait(60000));
     EXPECT_EQ(ended.at(0).at(0).value<RunOutcome>().end, RunOutcome::End::Completed);
-    EXPECT_EQ(Entries(out / "running.zip").size(), 1u);
+    EXPECT_EQ(entriesReadBack(out / "running.zip").size(), 1u);
 }
 
 // A run that cannot write its archive says so, naming it and the reason.

@@ -58,15 +58,6 @@ protected:
 
     fs::path Archive(const QString& name) const { return out / (name.toStdString() + ".zip"); }
 
-    std::map<std::string, std::string> Entries(const fs::path& archive)
-    {
-        const UnzipCheck check = unzipTest(archive);
-        EXPECT_TRUE(check.ok) << check.output;
-        const PyZipRead read = pythonReadZip(archive);
-        EXPECT_TRUE(read.ok) << read.error;
-        return read.entries;
-    }
-
     static QString Words(const RunOutcome& outcome)
     {
         return outcome.failure ? UserMessage::For(*outcome.failure).text : QString();
@@ -96,7 +87,7 @@ TEST_F(ZipRunServiceTest, StagesQueuesAndZipsUnderBareNames)
     EXPECT_FALSE(service->Running());
     // The hidden file was staged but is not zipped, and is named after the
     // run; the staging marker is not zipped either.
-    EXPECT_EQ(Entries(Archive("photos")), (std::map<std::string, std::string>{{"a.jpg", a}, {"empty.jpg", ""}}));
+    EXPECT_EQ(entriesReadBack(Archive("photos")), (std::map<std::string, std::string>{{"a.jpg", a}, {"empty.jpg", ""}}));
     EXPECT_TRUE(fs::exists(root / "photos" / ".hidden.jpg"));
     ASSERT_TRUE(outcome.failure);
     EXPECT_EQ(outcome.failure->kind, FailureKind::FilesLeftOut);
@@ -115,7 +106,7 @@ TEST_F(ZipRunServiceTest, SameNamedFilesGiveOneEntryOfTheLaterFile)
     const fs::path b = temp.write("b/x.txt", "from b");
     const fs::path y = temp.write("b/y.txt", "y");
     ASSERT_EQ(Run(QStringLiteral("dups"), {b, y, a}).end, RunOutcome::End::Completed);
-    EXPECT_EQ(Entries(Archive("dups")), (std::map<std::string, std::string>{{"x.txt", "from a"}, {"y.txt", "y"}}));
+    EXPECT_EQ(entriesReadBack(Archive("dups")), (std::map<std::string, std::string>{{"x.txt", "from a"}, {"y.txt", "y"}}));
 }
 
 // A file that vanished before the run is left out, the run goes on with the
@@ -125,7 +116,7 @@ TEST_F(ZipRunServiceTest, FilesThatCannotBeCopiedAreNamedAfterTheRun)
     const fs::path keep = temp.write("p/keep.jpg", "keep");
     const RunOutcome partial = Run(QStringLiteral("partial"), {keep, temp.path() / "p" / "gone.jpg"});
     EXPECT_EQ(partial.end, RunOutcome::End::Completed);
-    EXPECT_EQ(Entries(Archive("partial")), (std::map<std::string, std::string>{{"keep.jpg", "keep"}}));
+    EXPECT_EQ(entriesReadBack(Archive("partial")), (std::map<std::string, std::string>{{"keep.jpg", "keep"}}));
     ASSERT_TRUE(partial.failure);
     EXPECT_EQ(partial.failure->kind, FailureKind::FilesLeftOut);
     const QString text = Words(partial);
@@ -163,7 +154,7 @@ TEST_F(ZipRunServiceTest, UnreadableSourceAsOrdinaryUser)
     const fs::path secret = temp.write("p/secret.jpg", "secret");
     ::chmod(secret.c_str(), 0);
     const RunOutcome outcome = Run(QStringLiteral("unreadable"), {ok, secret});
-    EXPECT_EQ(Entries(Archive("unreadable")), (std::map<std::string, std::string>{{"ok.jpg", "ok"}}));
+    EXPECT_EQ(entriesReadBack(Archive("unreadable")), (std::map<std::string, std::string>{{"ok.jpg", "ok"}}));
     EXPECT_TRUE(Words(outcome).contains(QStringLiteral("secret.jpg: Permission denied"))) << Words(outcome).toStdString();
 }
 
@@ -204,7 +195,7 @@ TEST_F(ZipRunServiceTest, OneRunAtATime)
     EXPECT_TRUE(service->Running());
     ASSERT_TRUE(QTest::qWaitFor([&] { return outcomes.size() == 2; }, 60000));
     EXPECT_EQ(outcomes[1].end, RunOutcome::End::Completed);
-    EXPECT_EQ(Entries(Archive("first")).size(), 1u);
+    EXPECT_EQ(entriesReadBack(Archive("first")).size(), 1u);
 }
 
 // Entries and bytes left in the Zipper by an earlier queuing that stopped
@@ -222,7 +213,7 @@ TEST_F(ZipRunServiceTest, LeftoversOfAnEarlierQueuingDoNotRideAlong)
 
     const fs::path b = temp.write("q/b.jpg", "b");
     EXPECT_EQ(Run(QStringLiteral("queue"), {b}).end, RunOutcome::End::Completed);
-    EXPECT_EQ(Entries(Archive("queue")), (std::map<std::string, std::string>{{"b.jpg", "b"}}));
+    EXPECT_EQ(entriesReadBack(Archive("queue")), (std::map<std::string, std::string>{{"b.jpg", "b"}}));
     EXPECT_EQ(percents, std::vector<int>{100});
 }
 
@@ -356,7 +347,7 @@ TEST_F(ZipRunServiceTest, DeletingStagedLinksLeavesTheSourcesAlone)
     const fs::path staged = root / "links" / "photo.jpg";
 
     ASSERT_EQ(Run(QStringLiteral("links"), {source}).end, RunOutcome::End::Completed);
-    EXPECT_EQ(Entries(Archive("links")).at("photo.jpg"), before.bytes);
+    EXPECT_EQ(entriesReadBack(Archive("links")).at("photo.jpg"), before.bytes);
     EXPECT_EQ(factsOf(source).links, 2u) << "staged without a link";
     expectUntouched(source, before, "after the run");
 
@@ -409,7 +400,7 @@ TEST_F(ZipRunServiceTest, StagingLeavesTheEventLoopRunning)
     EXPECT_GT(turnsWhenStaged, 0) << "the event loop stood still while the files were staged";
     EXPECT_EQ(events, (QStringList{"staged", "started", "ended"}));
     EXPECT_EQ(outcomes[0].end, RunOutcome::End::Completed);
-    EXPECT_EQ(Entries(Archive("many")).size(), 500u);
+    EXPECT_EQ(entriesReadBack(Archive("many")).size(), 500u);
 }
 
 // Shutdown while files are being staged stops the staging thread, joins it

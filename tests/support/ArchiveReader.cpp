@@ -2,6 +2,8 @@
 
 #include "Process.h"
 
+#include <gtest/gtest.h>
+
 UnzipCheck unzipTest(const std::filesystem::path& archive, const std::string& password)
 {
     std::vector<std::string> argv{"unzip"};
@@ -56,4 +58,13 @@ PyZipRead pythonReadZip(const std::filesystem::path& archive, const std::string&
     }
     result.ok = true;
     return result;
+}
+
+std::map<std::string, std::string> entriesReadBack(const std::filesystem::path& archive)
+{
+    const UnzipCheck check = unzipTest(archive);
+    EXPECT_TRUE(check.ok) << check.output;
+    const PyZipRead read = pythonReadZip(archive);
+    EXPECT_TRUE(read.ok) << read.error;
+    return read.entries;
 }

@@ -21,3 +21,7 @@ struct PyZipRead {
     std::map<std::string, std::string> entries;
 };
 PyZipRead pythonReadZip(const std::filesystem::path& archive, const std::string& password = {});
+
+// The archive tested with `unzip -t` and its entries as Python reads them;
+// a failure of either reader fails the calling test.
+std::map<std::string, std::string> entriesReadBack(const std::filesystem::path& archive);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <random>
 
+#include "SmallTmpfs.h"
 #include "TempDir.h"
 #include "ZipWriterTestHelpers.h"
 
@@ -67,7 +68,7 @@ TEST(ZipWriterFullDisk, DevFullFailsWithACode)
 // run on its own.
 TEST(ZipWriterFullDisk, InsideSmallTmpfs)
 {
-    const char* folder = std::getenv("VOLARIN_SMALL_TMPFS");
+    const char* folder = smallTmpfsFolder();
     if (folder == nullptr)
         GTEST_SKIP() << "run by ZipWriterFullDisk.SmallTmpfsFillsUp";
     writeUntilFull(std::string(folder) + "/full.zip");
@@ -75,19 +76,9 @@ TEST(ZipWriterFullDisk, InsideSmallTmpfs)
 
 TEST(ZipWriterFullDisk, SmallTmpfsFillsUp)
 {
-    if (!haveProgram("unshare"))
-        GTEST_SKIP() << "unshare is missing";
-    TempDir dir;
-    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-    // A 256 KiB tmpfs in a mount namespace of its own: it vanishes with the
-    // child process, and the rest of the system never sees it.
-    const char* script =
-        "mount -t tmpfs -o size=256k volarin-full \"$1\" || exit 77\n"
-        "VOLARIN_SMALL_TMPFS=\"$1\" exec \"$2\" --gtest_filter=ZipWriterFullDisk.InsideSmallTmpfs";
-    const ProcessResult r =
-        runProcess({"unshare", "--map-root-user", "--mount", "sh", "-c", script, "sh", dir.path().string(), self});
-    if (r.exitCode == 77 || r.out.find("unshare failed") != std::string::npos)
-        GTEST_SKIP() << "cannot mount a tmpfs here: " << r.out;
-    EXPECT_EQ(r.exitCode, 0) << r.out;
-    EXPECT_NE(r.out.find("[  PASSED  ] 1 test"), std::string::npos) << r.out;
+    const SmallTmpfsRun run = runTestInSmallTmpfs("ZipWriterFullDisk.InsideSmallTmpfs");
+    if (!run.mounted)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << run.result.out;
+    EXPECT_EQ(run.result.exitCode, 0) << run.result.out;
+    EXPECT_NE(run.result.out.find("[  PASSED  ] 1 test"), std::string::npos) << run.result.out;
 }

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "Process.h"
+#include "SmallTmpfs.h"
 #include "TempDir.h"
 #include "ZipWriter.h"
 #include "ZipperRecorder.h"
@@ -78,7 +79,7 @@ TEST(ZipperFailureKinds, FailedNamesEveryKindAsBefore)
 // compress a large incompressible file.
 TEST(ZipperFailureKinds, FullDiskInsideSmallTmpfs)
 {
-    const char* folder = std::getenv("VOLARIN_SMALL_TMPFS");
+    const char* folder = smallTmpfsFolder();
     if (folder == nullptr)
         GTEST_SKIP() << "run by ZipperFailureKinds.FullDiskWithWorkersBusy";
     TempDir dir;
@@ -101,17 +102,9 @@ TEST(ZipperFailureKinds, FullDiskInsideSmallTmpfs)
 
 TEST(ZipperFailureKinds, FullDiskWithWorkersBusy)
 {
-    if (!haveProgram("unshare"))
-        GTEST_SKIP() << "unshare is missing";
-    TempDir dir;
-    const std::string self = fs::read_symlink("/proc/self/exe").string();
-    const char* script =
-        "mount -t tmpfs -o size=2m volarin-full \"$1\" || exit 77\n"
-        "VOLARIN_SMALL_TMPFS=\"$1\" exec \"$2\" --gtest_filter=ZipperFailureKinds.FullDiskInsideSmallTmpfs";
-    const ProcessResult r =
-        runProcess({"unshare", "--map-root-user", "--mount", "sh", "-c", script, "sh", dir.path().string(), self});
-    if (r.exitCode == 77 || r.out.find("unshare failed") != std::string::npos)
-        GTEST_SKIP() << "cannot mount a tmpfs here: " << r.out;
-    EXPECT_EQ(r.exitCode, 0) << r.out;
-    EXPECT_NE(r.out.find("[  PASSED  ] 1 test"), std::string::npos) << r.out;
+    const SmallTmpfsRun run = runTestInSmallTmpfs("ZipperFailureKinds.FullDiskInsideSmallTmpfs", "2m");
+    if (!run.mounted)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << run.result.out;
+    EXPECT_EQ(run.result.exitCode, 0) << run.result.out;
+    EXPECT_NE(run.result.out.find("[  PASSED  ] 1 test"), std::string::npos) << run.result.out;
 }

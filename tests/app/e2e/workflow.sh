@@ -10,21 +10,14 @@ set -euo pipefail
 program=${1:?usage: workflow.sh PROGRAM}
 here=$(cd "$(dirname "$0")" && pwd)
 
-# The accessibility bus lives in a session bus of this test's own.
-if [[ -z "${VOLARIN_E2E_SESSION:-}" ]]; then
-  exec env VOLARIN_E2E_SESSION=1 dbus-run-session -- bash "$0" "$@"
-fi
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & a11y_bus=$!
-export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-export QT_QPA_PLATFORM=xcb  # the X server of xvfb-run, whatever the environment says
+source "$here/a11y_session.sh"
 shots=${VOLARIN_BUILD_DIR:-.}/e2e-workflow
 mkdir -p "$shots"
 work=$(mktemp -d /tmp/volarin-e2e-XXXXXX)
 pid=
 cleanup() {
   [[ -n "$pid" ]] && { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
-  kill "$a11y_bus" 2>/dev/null || true
-  wait "$a11y_bus" 2>/dev/null || true
+  cleanup_a11y_session
   rm -rf "$work"
 }
 trap cleanup EXIT
