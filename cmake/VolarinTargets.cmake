@@ -15,6 +15,16 @@ function(volarin_library target)
   volarin_warnings(${target})
 endfunction()
 
+# Under VOLARIN_TSAN every test, and the children it starts (the program, a
+# test driver), reads the suppressions for the libraries built without the checker.
+set(VOLARIN_TSAN_ENVIRONMENT
+    "TSAN_OPTIONS=set:suppressions=${PROJECT_SOURCE_DIR}/tests/sanitizers/tsan.supp")
+function(volarin_sanitizer_environment name)
+  if(VOLARIN_TSAN)
+    set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT_MODIFICATION "${VOLARIN_TSAN_ENVIRONMENT}")
+  endif()
+endfunction()
+
 # A GoogleTest binary made of every .cpp in the calling folder, linked with the
 # shared test main. Discovery happens when ctest runs, never at build time, so
 # building needs no display. TEST_FILTER (a --gtest_filter pattern) limits the
@@ -32,9 +42,7 @@ function(volarin_test target)
     list(APPEND _props LABELS "${VT_LABELS}")
   endif()
   if(VOLARIN_TSAN)
-    # Children the tests start (the program, a test driver) inherit it too.
-    list(APPEND _props ENVIRONMENT_MODIFICATION
-         "TSAN_OPTIONS=set:suppressions=${PROJECT_SOURCE_DIR}/tests/sanitizers/tsan.supp")
+    list(APPEND _props ENVIRONMENT_MODIFICATION "${VOLARIN_TSAN_ENVIRONMENT}")
   endif()
   set(_filter)
   if(VT_TEST_FILTER)
@@ -58,4 +66,16 @@ function(volarin_xvfb_test name)
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "VOLARIN_BUILD_DIR=${CMAKE_BINARY_DIR}"
     LABELS "xvfb" TIMEOUT 300 RESOURCE_LOCK xvfb-run)
+  volarin_sanitizer_environment(${name})
+endfunction()
+
+# Tests of a test binary (a --gtest_filter pattern) on a real accessibility bus,
+# in a D-Bus session of their own; they count as skipped where no bus starts.
+function(volarin_a11y_test name target filter)
+  add_test(NAME ${name}
+           COMMAND dbus-run-session -- bash ${PROJECT_SOURCE_DIR}/tests/controls/with_accessibility_bus.sh
+                   $<TARGET_FILE:${target}> --gtest_filter=${filter})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "VOLARIN_BUILD_DIR=${CMAKE_BINARY_DIR}" LABELS "xvfb" TIMEOUT 300 SKIP_RETURN_CODE 77)
+  volarin_sanitizer_environment(${name})
 endfunction()
