@@ -1,5 +1,6 @@
 #include "XP_ProgressBar.h"
 
+#include "ColorValue.h"
 #include "ProgressMath.h"
 #include "ProgressGradient.h"
 #include "ProgressRenderer.h"
@@ -230,9 +231,11 @@ void XP_ProgressBar::DrawLine(int32_t x, int32_t y, int32_t Width, int32_t Heigh
     DrawSolidLine(cHdc, x, y, Width, Height, Color);
 }
 
-void XP_ProgressBar::DrawGradient(uint32_t lEndColor, uint32_t lStartcolor, int32_t x, int32_t y,
-                                  int32_t X2, int32_t Y2, DeviceContext& hdc, bool bH)
+void XP_ProgressBar::DrawGradient(uint32_t& lEndColor, uint32_t& lStartcolor, int32_t x, int32_t y,
+                                  int32_t X2, int32_t Y2, DeviceContext& hdc, bool& bH)
 {
+    lEndColor = TranslateColor(lEndColor);
+    lStartcolor = TranslateColor(lStartcolor);
     ::DrawGradient(hdc, lEndColor, lStartcolor, x, y, X2, Y2, bH);
 }
 

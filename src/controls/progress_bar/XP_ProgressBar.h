@@ -65,8 +65,10 @@ public:
     // The full redraw onto the surface; the screen copy follows at the next paint.
     ProgressStatus DrawProgressBar();
     void DrawLine(int32_t x, int32_t y, int32_t Width, int32_t Height, DeviceContext& cHdc, uint32_t Color);
-    void DrawGradient(uint32_t lEndColor, uint32_t lStartcolor, int32_t x, int32_t y, int32_t X2,
-                      int32_t Y2, DeviceContext& hdc, bool bH);
+    // Hosts hand in their own variables: both colours come back translated
+    // (a system colour as the plain colour it was drawn in).
+    void DrawGradient(uint32_t& lEndColor, uint32_t& lStartcolor, int32_t x, int32_t y, int32_t X2,
+                      int32_t Y2, DeviceContext& hdc, bool& bH);
     // Copies a block of the surface to `hdc`; a width or height below 1 stands
     // for the surface's own.
     void pDraw(DeviceContext& hdc, int32_t XSrc, int32_t YSrc, int32_t WidthSrc, int32_t HeightSrc,

@@ -239,6 +239,34 @@ TEST_F(ProgressBar, PDrawCopiesABlockOfTheSurface)
     EXPECT_EQ(target.pixel(2, 8), qRgb(0, 0, 0));
 }
 
+// The public gradient takes the host's variables and hands both colours back
+// as drawn: a system colour becomes its plain colour, a plain one stays.
+TEST_F(ProgressBar, DrawGradientWritesTheTranslatedColoursBack)
+{
+    struct Case {
+        uint32_t end, start;
+        bool bH;
+        uint32_t drawnEnd, drawnStart;
+    } cases[] = {
+        {0x8000000D, 0x0000FF, true, 0xC56A31, 0x0000FF},   // highlight, along x
+        {0x00FF00, 0x80000005, false, 0x00FF00, 0xFFFFFF},  // window background, along y
+    };
+    for (const Case& c : cases) {
+        QImage img(4, 4, QImage::Format_RGB32);
+        img.fill(Qt::black);
+        DeviceContext dc(img);
+        uint32_t end = c.end, start = c.start;
+        bool bH = c.bH;
+        bar->DrawGradient(end, start, 0, 0, 2, 2, dc, bH);
+        EXPECT_EQ(end, c.drawnEnd);
+        EXPECT_EQ(start, c.drawnStart);
+        EXPECT_EQ(bH, c.bH);
+        // The first line in the end colour, the third in the start colour.
+        EXPECT_EQ(FromRgb32(img.pixel(0, 0)), c.drawnEnd);
+        EXPECT_EQ(FromRgb32(c.bH ? img.pixel(2, 1) : img.pixel(1, 2)), c.drawnStart);
+    }
+}
+
 TEST_F(ProgressBar, PaintsAtTheDevicePixelRatio)
 {
     bar->SetScrolling(0);
