@@ -23,6 +23,12 @@ void BenchShell::MessageBox(const QString& text, const QString& title, Icon)
     std::fprintf(stderr, "message box \"%s\": %s\n", qPrintable(title), qPrintable(text));
 }
 
+bool BenchShell::Ask(const QString& text, const QString& title, const QString& acceptText)
+{
+    std::fprintf(stderr, "question \"%s\": %s [%s]\n", qPrintable(title), qPrintable(text), qPrintable(acceptText));
+    return true;
+}
+
 void BenchShell::OpenWith(const std::string&) {}
 
 void BenchShell::OpenUrl(const QString&) {}

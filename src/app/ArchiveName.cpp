@@ -1,11 +1,15 @@
 #include "ArchiveName.h"
 
+#include "ExtensionList.h"
+
 #include <QFile>
 
 QString ArchiveName::Propose(const QString& extensionRow, const QDate& date, const QLocale& locale)
 {
+    // Asterisks and brackets in a file name keep it off USB sticks and Windows shares.
+    const QString kind = extensionRow == ExtensionList::kAllRow ? QStringLiteral("All") : extensionRow;
     return QStringLiteral("%1 ZIP Archive %2 %3 %4")
-        .arg(extensionRow.toUpper(), locale.monthName(date.month(), QLocale::ShortFormat))
+        .arg(kind.toUpper(), locale.monthName(date.month(), QLocale::ShortFormat))
         .arg(date.day())
         .arg(date.year(), 4, 10, QLatin1Char('0'));
 }
@@ -13,6 +17,14 @@ QString ArchiveName::Propose(const QString& extensionRow, const QDate& date, con
 std::string ArchiveName::ToBytes(const QString& name)
 {
     return QFile::encodeName(name).toStdString();
+}
+
+std::string ArchiveName::FileName(const QString& name)
+{
+    const QLatin1String suffix(".zip");
+    if (name.size() > suffix.size() && name.endsWith(suffix, Qt::CaseInsensitive))
+        return ToBytes(name);
+    return ToBytes(name) + suffix.data();
 }
 
 Status ArchiveName::Check(const QString& name)

@@ -14,12 +14,17 @@ public:
     // Longest name in bytes: room is left for the ".zip" the run appends.
     static constexpr size_t kMaxBytes = 255 - 4;
 
-    // "JPG ZIP Archive Dec 6 2026": the extension row upper-cased, then the
-    // locale's abbreviated month, the day without leading zero and the year.
+    // "JPG ZIP Archive Dec 6 2026": the extension row upper-cased ("ALL" for
+    // "All (*.*)"), then the locale's abbreviated month, the day without
+    // leading zero and the year.
     static QString Propose(const QString& extensionRow, const QDate& date, const QLocale& locale = QLocale());
 
     // The name as bytes on disk.
     static std::string ToBytes(const QString& name);
+
+    // The archive's file name: the name with ".zip" added, unless it already
+    // ends in ".zip" in any case.
+    static std::string FileName(const QString& name);
 
     // Whether the name can be used. Refused: empty or blank, "." and "..", a
     // "/", a NUL or a line break, more than kMaxBytes.

@@ -28,6 +28,9 @@ enum class FailureKind {
     NameBeingZipped,
     NameUsedByOtherWindow,
     NameTakenByForeignFolder,  // path: the staging root
+    // The archive's place chosen in the Output dialog (path: the archive).
+    ArchiveExists,    // a question, not a refusal: may it be replaced?
+    ArchiveIsFolder,
     // Staging folders (path: the folder).
     StagingNameUnusable,
     StagingNotCreated,  // code

@@ -44,10 +44,11 @@ std::string FolderPicker::DocumentsFolder()
     return folder.empty() ? std::string() : WithSlash(folder);
 }
 
-std::string FolderPicker::Browse()
+std::string FolderPicker::Browse(const std::string& lastBrowsed)
 {
     // An empty documents path becomes "/", the root.
-    const std::string initial = WithSlash(DocumentsFolder());
+    const bool resume = !lastBrowsed.empty() && FileSystem::Instance().FolderExists(lastBrowsed);
+    const std::string initial = WithSlash(resume ? lastBrowsed : DocumentsFolder());
     const std::string picked = Shell::Instance().BrowseForFolder(kTitle, initial);
     // Spaces around the path are trimmed, unless the folder really is named
     // that way: then the exact path is the one that exists.

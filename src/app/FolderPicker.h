@@ -9,9 +9,10 @@ class FolderPicker {
 public:
     static inline const QString kTitle = QStringLiteral("Volarin Z - Please select a folder.");
 
-    // Shows the picker, starting in the user's documents folder; returns the
-    // chosen folder, "" when cancelled.
-    static std::string Browse();
+    // Shows the picker, starting in lastBrowsed (the folder the user last
+    // browsed to), or in the user's documents folder when that is empty or no
+    // longer a folder; returns the chosen folder, "" when cancelled.
+    static std::string Browse(const std::string& lastBrowsed = {});
 
     // The documents folder with a trailing "/" (the home folder when
     // ~/Documents does not exist), or "" when neither exists.

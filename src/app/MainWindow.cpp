@@ -308,7 +308,7 @@ void MainWindow::AddDroppedFolders(const QMimeData* data)
 
 void MainWindow::BrowseClicked()
 {
-    const std::string chosen = FolderPicker::Browse();
+    const std::string chosen = FolderPicker::Browse(LastBrowsedFolder());
     if (chosen.empty())
         return;
     folderField_->setText(QFile::decodeName(chosen.c_str()));
@@ -341,6 +341,11 @@ void MainWindow::BrowseClicked()
     }
 }
 
+std::string MainWindow::LastBrowsedFolder() const
+{
+    return QFile::encodeName(folderField_->text()).toStdString();
+}
+
 // ---------------------------------------------------------------- zip run
 
 OutputNameDialog* MainWindow::outputDialog() const
@@ -353,6 +358,7 @@ void MainWindow::OutputClicked()
     if (!outputDialog_) {
         outputDialog_ = new OutputNameDialog(run_, SelectedExtensionRow(), this);
         connect(outputDialog_, &OutputNameDialog::Chosen, this, &MainWindow::OutputChosen);
+        outputDialog_->SetPickerStart([this] { return LastBrowsedFolder(); });
     }
     outputDialog_->ShowDialog();
 }

@@ -96,6 +96,8 @@ private:
     void ConnectControls();
     void Load();
     QString SelectedExtensionRow() const;
+    // Where both folder pickers open: the "Folder last browsed" box.
+    std::string LastBrowsedFolder() const;
     void OutputChosen(const OutputChoice& choice);
     void RunStaged();
     void RunStarted();

@@ -127,18 +127,40 @@ void OutputNameDialog::OkClicked()
 
     // Hidden, not unloaded: the next Output shows the name typed now.
     hide();
-    std::string chosen = FolderPicker::Browse();
+    std::string chosen = FolderPicker::Browse(pickerStart_ ? pickerStart_() : std::string());
     const size_t nul = chosen.find('\0');
     if (nul != std::string::npos)
         chosen.resize(nul);
     if (chosen.empty())
         return;
 
+    // Asked before the staging folder is emptied, so going back changes nothing on disk.
+    const fs::path archive = fs::path(chosen) / ArchiveName::FileName(name);
+    if (!MayTakePlace(archive))
+        return;
     if (const Status prepared = run_.PrepareStaging(name); !prepared) {
         Refuse(prepared.failure());
         return;
     }
-    emit Chosen({name, fs::path(chosen) / (ArchiveName::ToBytes(name) + ".zip")});
+    emit Chosen({name, archive});
+}
+
+bool OutputNameDialog::MayTakePlace(const fs::path& archive)
+{
+    // The finished archive is renamed over what is there: a file or link is
+    // replaced, a folder never is. What cannot be seen is left to the run.
+    std::error_code error;
+    const fs::file_status there = fs::symlink_status(archive, error);
+    if (!fs::exists(there))
+        return true;
+    if (fs::is_directory(there)) {
+        Refuse({.kind = FailureKind::ArchiveIsFolder, .path = archive});
+        return false;
+    }
+    if (UserMessage::Ask({.kind = FailureKind::ArchiveExists, .path = archive}))
+        return true;
+    ShowDialog();
+    return false;
 }
 
 void OutputNameDialog::CancelClicked()

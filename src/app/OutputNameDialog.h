@@ -1,12 +1,16 @@
 #pragma once
 // "Form2" in the stored form data.
 // The "Output" dialog: asks for the archive's name (proposing one from the
-// extension and today's date), then for the folder to write it to, and has
-// the run service prepare the staging folder of that name.
+// extension and today's date), then for the folder to write it to, asks
+// before an existing file of the archive's name is replaced, and has the run
+// service prepare the staging folder of that name.
 #include "OutputChoice.h"
 
 #include <QPointer>
 #include <QWidget>
+
+#include <functional>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -27,6 +31,10 @@ public:
     // Shows the dialog with the name field focused and its text selected.
     void ShowDialog();
 
+    // Where the folder picker opens: asked each time it is shown, as the
+    // folder last browsed may change while the dialog waits.
+    void SetPickerStart(std::function<std::string()> lastBrowsed) { pickerStart_ = std::move(lastBrowsed); }
+
 signals:
     // The name was confirmed and a folder chosen; the dialog is hidden, not closed.
     void Chosen(const OutputChoice& choice);
@@ -40,6 +48,7 @@ private:
     void OkClicked();
     void CancelClicked();
     void Refuse(const Failure& failure);
+    bool MayTakePlace(const std::filesystem::path& archive);
 
     ZipRunService& run_;
     QLabel* label_ = nullptr;
@@ -47,4 +56,5 @@ private:
     chameleonButton* cancel_ = nullptr;
     chameleonButton* ok_ = nullptr;
     bool placed_ = false;
+    std::function<std::string()> pickerStart_;
 };

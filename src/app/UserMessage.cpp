@@ -57,6 +57,10 @@ std::optional<QString> NameText(const Failure& f)
         return QStringLiteral("A folder \"%1\" already exists in \"%2\" and was not made by Volarin Z. Please "
                               "choose another name.")
             .arg(f.name, shown(f.path));
+    case FailureKind::ArchiveIsFolder:
+        return QStringLiteral("\"%1\" in \"%2\" is a folder, so the archive cannot take its name. Please choose "
+                              "another name.")
+            .arg(shown(f.path.filename()), shown(f.path.parent_path()));
     default:
         return std::nullopt;
     }
@@ -221,6 +225,12 @@ UserMessage UserMessage::For(const Failure& failure)
     const QString title = QStringLiteral("Volarin Z");
     if (failure.kind == FailureKind::StillWriting)
         return {*RunText(failure), title, Shell::Icon::Information};
+    if (failure.kind == FailureKind::ArchiveExists)
+        return {QStringLiteral("A file named \"%1\" already exists in \"%2\". Do you want to replace it?\n\n"
+                               "It is replaced only when the new archive is finished. Press Cancel to choose "
+                               "another name.")
+                    .arg(shown(failure.path.filename()), shown(failure.path.parent_path())),
+                title, Shell::Icon::Warning, QStringLiteral("&Replace")};
     if (failure.kind == FailureKind::HelpPageMissing)
         return {QStringLiteral("The help page could not be found. Looked for:\n%1\n%2")
                     .arg(shown(failure.path), shown(failure.other)),
@@ -235,4 +245,10 @@ void UserMessage::Show(const Failure& failure)
 {
     const UserMessage message = For(failure);
     Shell::Instance().MessageBox(message.text, message.title, message.icon);
+}
+
+bool UserMessage::Ask(const Failure& failure)
+{
+    const UserMessage message = For(failure);
+    return Shell::Instance().Ask(message.text, message.title, message.acceptText);
 }

@@ -9,9 +9,12 @@ struct UserMessage {
     QString text;
     QString title;
     Shell::Icon icon = Shell::Icon::Warning;
+    QString acceptText{};  // a question's go-ahead button; empty for a plain message
 
     // The one place where a failure becomes words.
     static UserMessage For(const Failure& failure);
     // Shows For(failure) in a message box; returns when it is closed.
     static void Show(const Failure& failure);
+    // Asks For(failure) as a question; true when the user chose to go ahead.
+    static bool Ask(const Failure& failure);
 };

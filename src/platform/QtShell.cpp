@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 #include <QVariantMap>
 
@@ -69,6 +70,17 @@ void QtShell::MessageBox(const QString& text, const QString& title, Icon icon)
         qtIcon = QMessageBox::Critical;
     QMessageBox box(qtIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
+}
+
+bool QtShell::Ask(const QString& text, const QString& title, const QString& acceptText)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, QApplication::activeWindow());
+    const QAbstractButton* accept = box.addButton(acceptText, QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == accept;
 }
 
 void QtShell::OpenWith(const std::string& file)

@@ -1,6 +1,6 @@
 #pragma once
 // Shell on the Linux desktop: Qt's folder dialog (the XDG portal's where the
-// desktop offers one), QMessageBox, the desktop portal's OpenURI.OpenFile for
+// desktop offers one), QMessageBox for messages and questions, the desktop portal's OpenURI.OpenFile for
 // "open with" (falling back to xdg-open), QDesktopServices for addresses.
 #include "Shell.h"
 
@@ -14,6 +14,7 @@ public:
 
     std::string BrowseForFolder(const QString& title, const std::string& initialFolder) override;
     void MessageBox(const QString& text, const QString& title, Icon icon) override;
+    bool Ask(const QString& text, const QString& title, const QString& acceptText) override;
     void OpenWith(const std::string& file) override;
     void OpenUrl(const QString& url) override;
 

@@ -1,6 +1,6 @@
 #pragma once
-// What the windows ask of the desktop: a folder picker, a message box, the
-// "open with" choice for a file and opening a web address. One interface so
+// What the windows ask of the desktop: a folder picker, a message box, a
+// question before something is replaced, the "open with" choice for a file and opening a web address. One interface so
 // tests can answer in the desktop's place; the start-up code sets the real one.
 #include <QString>
 #include <string>
@@ -18,6 +18,11 @@ public:
 
     // A message box with one OK button; blocks until it is closed.
     virtual void MessageBox(const QString& text, const QString& title, Icon icon) = 0;
+
+    // A question box with two buttons: acceptText, which goes ahead, and
+    // Cancel, the default, so Enter or Escape never destroys anything. Blocks
+    // until it is closed; true only when acceptText was chosen.
+    virtual bool Ask(const QString& text, const QString& title, const QString& acceptText) = 0;
 
     // Lets the user choose an application for the file. Returns at once;
     // failures are not reported.

@@ -12,7 +12,7 @@ TEST(ArchiveName, ProposalFromExtensionRowAndDate)
         const char* expected;
     } cases[] = {
         {"jpg", QDate(2026, 12, 6), "JPG ZIP Archive Dec 6 2026"},
-        {"All (*.*)", QDate(2027, 1, 1), "ALL (*.*) ZIP Archive Jan 1 2027"},
+        {"All (*.*)", QDate(2027, 1, 1), "ALL ZIP Archive Jan 1 2027"},
         {"3gpp", QDate(2026, 5, 31), "3GPP ZIP Archive May 31 2026"},
     };
     for (const Case& c : cases)

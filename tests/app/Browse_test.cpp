@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "FolderPicker.h"
+#include "OutputNameDialog.h"
 #include "Unprivileged.h"
 #include "chameleonButton.h"
 
@@ -151,6 +152,36 @@ TEST_F(BrowseTest, PickerStartsInDocumentsThenHomeThenRoot)
     Browse("");
     EXPECT_EQ(shell.browseCalls.back().initialFolder, "/");
     qputenv("HOME", savedHome);
+}
+
+// Both pickers, Browse's and the Output dialog's, open in the folder of the
+// "Folder last browsed" box; where it is empty or gone, in the documents folder.
+TEST_F(BrowseTest, PickersOpenInTheFolderLastBrowsed)
+{
+    const std::string documents = FolderPicker::DocumentsFolder().empty() ? "/" : FolderPicker::DocumentsFolder();
+    const std::string photos = Folder("photos", {"a.jpg"});
+    const std::string gone = Folder("gone", {});
+    Browse(photos);  // a row is listed, so Output is enabled
+    std::filesystem::remove(gone);
+    const struct Case {
+        std::string box;
+        std::string opensIn;
+    } cases[] = {
+        {photos, photos + "/"},
+        {photos + "/", photos + "/"},
+        {gone, documents},
+        {"", documents},
+    };
+    for (const Case& c : cases) {
+        form->folderField()->setText(QString::fromStdString(c.box));
+        Browse("");
+        EXPECT_EQ(shell.browseCalls.back().initialFolder, c.opensIn) << c.box;
+        QTest::mouseClick(form->outputButton(), Qt::LeftButton);
+        ASSERT_NE(form->outputDialog(), nullptr);
+        QTest::mouseClick(form->outputDialog()->okButton(), Qt::LeftButton);  // the picker answers Cancel
+        EXPECT_EQ(shell.browseCalls.back().initialFolder, c.opensIn) << c.box;
+    }
+    EXPECT_EQ(shell.browseCalls.size(), 1 + 2 * std::size(cases));
 }
 
 } // namespace

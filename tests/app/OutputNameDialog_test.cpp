@@ -15,6 +15,8 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -250,10 +252,104 @@ TEST_F(OutputNameDialogTest, CancelledPickerChangesNothing)
 TEST_F(OutputNameDialogTest, PickerAnswerIsCutAtNul)
 {
     pickerAnswers(out.native() + std::string("\0garbage", 8));
-    typeName(QStringLiteral("x.zip"));
+    typeName(QStringLiteral("x"));
     QTest::mouseClick(form->okButton(), Qt::LeftButton);
     ASSERT_EQ(chosen.size(), 1u);
-    EXPECT_EQ(chosen[0].archive, out / "x.zip.zip");
+    EXPECT_EQ(chosen[0].archive, out / "x.zip");
+}
+
+// ".zip" is added unless the typed name ends in it, in any case.
+TEST_F(OutputNameDialogTest, TypedNameGivesTheArchiveFileName)
+{
+    const std::pair<QString, std::string> cases[] = {
+        {QStringLiteral("photos"), "photos.zip"},         {QStringLiteral("photos.zip"), "photos.zip"},
+        {QStringLiteral("Photos.ZIP"), "Photos.ZIP"},     {QStringLiteral("photos.Zip"), "photos.Zip"},
+        {QStringLiteral("photos.zipx"), "photos.zipx.zip"}, {QStringLiteral(".zip"), ".zip.zip"},
+    };
+    for (const auto& [typed, file] : cases) {
+        form->ShowDialog();
+        typeName(typed);
+        clickOk();
+        ASSERT_FALSE(chosen.empty()) << file;
+        EXPECT_EQ(chosen.back().archive, out / file);
+        EXPECT_EQ(chosen.back().name, typed);
+    }
+    EXPECT_TRUE(shell.questions.empty());
+}
+
+// What already lies at the archive's place decides: nothing goes ahead, a
+// file or link is replaced only when the user says so, a folder is refused.
+// Until then nothing on disk changes: the staging folder is not even made.
+TEST_F(OutputNameDialogTest, ArchivePlaceTakenIsAskedAbout)
+{
+    enum class There { Nothing, File, DanglingLink, Folder };
+    const struct Case {
+        There there;
+        std::optional<bool> answer;  // none: the question is not asked
+        bool goesAhead;
+        int messages;
+    } cases[] = {
+        {There::Nothing, std::nullopt, true, 0},      {There::File, false, false, 0},
+        {There::File, true, true, 0},                 {There::DanglingLink, false, false, 0},
+        {There::DanglingLink, true, true, 0},         {There::Folder, std::nullopt, false, 1},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const std::string name = "case" + std::to_string(++n);
+        const fs::path archive = out / (name + ".zip");
+        if (c.there == There::File)
+            dir.write("out/" + name + ".zip", "old");
+        else if (c.there == There::DanglingLink)
+            fs::create_symlink(dir / "gone", archive);
+        else if (c.there == There::Folder)
+            fs::create_directory(archive);
+        shell.questions.clear();
+        shell.messages.clear();
+        if (c.answer)
+            shell.askAnswers.push_back(*c.answer);
+        const size_t before = chosen.size();
+
+        form->ShowDialog();
+        typeName(QString::fromStdString(name));
+        clickOk();
+        EXPECT_EQ(shell.questions.size(), c.answer ? 1u : 0u) << name;
+        EXPECT_EQ(errors(), c.messages) << name;
+        EXPECT_EQ(chosen.size() - before, c.goesAhead ? 1u : 0u) << name;
+        EXPECT_EQ(fs::exists(root / name), c.goesAhead) << name;
+        // Going back shows the dialog with the name ready to be retyped.
+        EXPECT_EQ(form->isVisible(), !c.goesAhead) << name;
+        if (!c.goesAhead) {
+            EXPECT_EQ(form->nameField()->selectedText(), QString::fromStdString(name));
+        }
+        if (c.there == There::File) {
+            EXPECT_EQ(readFileBytes(archive), "old");
+        }
+        EXPECT_EQ(fs::is_symlink(fs::symlink_status(archive)), c.there == There::DanglingLink) << name;
+    }
+}
+
+TEST_F(OutputNameDialogTest, ReplaceQuestionWording)
+{
+    dir.write("out/Holiday.zip", "old");
+    typeName(QStringLiteral("Holiday"));
+    clickOk();
+    ASSERT_EQ(shell.questions.size(), 1u);
+    EXPECT_EQ(shell.questions[0].title, QStringLiteral("Volarin Z"));
+    EXPECT_EQ(shell.questions[0].acceptText, QStringLiteral("&Replace"));
+    EXPECT_EQ(shell.questions[0].text,
+              QStringLiteral("A file named \"Holiday.zip\" already exists in \"%1\". Do you want to replace it?\n\n"
+                             "It is replaced only when the new archive is finished. Press Cancel to choose another "
+                             "name.")
+                  .arg(QString::fromStdString(out.string())));
+
+    fs::create_directory(out / "Folder.zip");
+    typeName(QStringLiteral("Folder"));
+    clickOk();
+    ASSERT_EQ(errors(), 1);
+    EXPECT_EQ(shell.messages[0].text,
+              QStringLiteral("\"Folder.zip\" in \"%1\" is a folder, so the archive cannot take its name. Please "
+                             "choose another name.")
+                  .arg(QString::fromStdString(out.string())));
 }
 
 // The old copies under the confirmed name go; folders of other names stay.

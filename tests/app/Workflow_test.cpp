@@ -160,7 +160,7 @@ TEST_F(WorkflowTest, HiddenFilesLeftOutAreNamed)
     EXPECT_EQ(shell.messages.size(), 1u);
 }
 
-// On Linux the "All (*.*)" proposal is a usable name.
+// The "All (*.*)" proposal names an archive any file system takes.
 TEST_F(WorkflowTest, AllFilesProposalMakesAnArchive)
 {
     Select(QStringLiteral("All (*.*)"));
@@ -169,7 +169,8 @@ TEST_F(WorkflowTest, AllFilesProposalMakesAnArchive)
     Scan(temp.path() / "mixed");
     OpenOutput();
     const QString proposal = dialog()->nameField()->text();
-    EXPECT_TRUE(proposal.startsWith(QStringLiteral("ALL (*.*) ZIP Archive "))) << proposal.toStdString();
+    EXPECT_EQ(proposal, ArchiveName::Propose(QStringLiteral("All"), QDate::currentDate()));
+    EXPECT_TRUE(proposal.startsWith(QStringLiteral("ALL ZIP Archive "))) << proposal.toStdString();
     Confirm(proposal);
     ASSERT_TRUE(StartAndWait());
     const auto entries = entriesReadBack(out / (ArchiveName::ToBytes(proposal) + ".zip"));
@@ -207,20 +208,50 @@ TEST_F(WorkflowTest, SecondRunWithoutClearZipsTheEarlierSelectionToo)
     ASSERT_TRUE(StartAndWait());
     EXPECT_EQ(entriesReadBack(out / "second.zip"),
               (std::map<std::string, std::string>{{"1.txt", "1"}, {"2.txt", "2"}}));
-    // Confirming the same name again empties that staging folder first.
+    // Confirming the same name again (and replacing second.zip) empties that staging folder first.
     Scan(temp.path() / "two");
+    shell.askAnswers.push_back(true);
     Confirm(QStringLiteral("second"));
     EXPECT_FALSE(fs::exists(root / "second" / "1.txt"));
 }
 
-TEST_F(WorkflowTest, NameEndingInZipGivesZipZip)
+TEST_F(WorkflowTest, NameEndingInZipGetsNoSecondZip)
 {
     Folder("p", {"x.jpg"});
     Scan(temp.path() / "p");
     Confirm(QStringLiteral("photos.zip"));
     ASSERT_TRUE(StartAndWait());
-    EXPECT_TRUE(fs::is_regular_file(out / "photos.zip.zip"));
-    EXPECT_FALSE(fs::exists(out / "photos.zip"));
+    EXPECT_EQ(entriesReadBack(out / "photos.zip").size(), 1u);
+    EXPECT_FALSE(fs::exists(out / "photos.zip.zip"));
+}
+
+// An archive already there is replaced only after the user said so: Cancel
+// leaves it, the staging folder and Start as they were; Replace, then Start,
+// writes the new archive in its place.
+TEST_F(WorkflowTest, ExistingArchiveIsReplacedOnlyWhenTheUserSaysSo)
+{
+    const fs::path archive = temp.write("out/kept.zip", "the user's old archive");
+    ASSERT_TRUE(run->PrepareStaging(QStringLiteral("kept")));
+    const fs::path staged = temp.write("cache/staging/kept/earlier.jpg", "earlier copy");
+    temp.write("p/new.jpg", "new");
+    Scan(temp.path() / "p");
+    Confirm(QStringLiteral("kept"));
+    ASSERT_EQ(shell.questions.size(), 1u);
+    EXPECT_FALSE(start()->Enabled());
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_EQ(readFileBytes(archive), "the user's old archive");
+    EXPECT_EQ(readFileBytes(staged), "earlier copy");
+
+    shell.askAnswers.push_back(true);
+    shell.folderAnswers.push_back(out.string());
+    QTest::mouseClick(dialog()->okButton(), Qt::LeftButton);
+    ASSERT_EQ(shell.questions.size(), 2u);
+    ASSERT_TRUE(start()->Enabled());
+    EXPECT_FALSE(fs::exists(staged));
+    EXPECT_EQ(readFileBytes(archive), "the user's old archive");  // until the new one is finished
+    ASSERT_TRUE(StartAndWait());
+    EXPECT_EQ(entriesReadBack(archive), (std::map<std::string, std::string>{{"new.jpg", "new"}}));
+    EXPECT_TRUE(shell.messages.empty());
 }
 
 // Closing the window deletes every staging folder this process made and

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -76,6 +77,44 @@ TEST(QtShell, MessageBoxBelongsToTheActiveWindow)
     shell.MessageBox(QStringLiteral("text"), QStringLiteral("title"), Shell::Icon::Warning);
     ASSERT_TRUE(seen);
     EXPECT_EQ(owner, &window);
+}
+
+// A question goes ahead only through its own button: Cancel is the default,
+// so Enter and Escape keep what is there.
+TEST(QtShell, QuestionGoesAheadOnlyThroughItsButton)
+{
+    enum class Press { Enter, Escape, Accept };
+    const std::pair<Press, bool> cases[] = {{Press::Enter, false}, {Press::Escape, false}, {Press::Accept, true}};
+    for (const auto& [press, expected] : cases) {
+        bool seen = false, cancelIsDefault = false;
+        QString acceptCaption;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&, press = press] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(top);
+                if (!box || !box->isVisible() || seen)
+                    continue;
+                seen = box->icon() == QMessageBox::Question && box->windowTitle() == QStringLiteral("title");
+                cancelIsDefault = box->defaultButton() == box->button(QMessageBox::Cancel) && box->defaultButton();
+                QAbstractButton* accept = nullptr;
+                for (QAbstractButton* b : box->buttons())
+                    if (box->buttonRole(b) == QMessageBox::AcceptRole)
+                        accept = b;
+                acceptCaption = accept ? accept->text() : QString();
+                if (press == Press::Accept && accept)
+                    accept->click();
+                else
+                    QTest::keyClick(box, press == Press::Enter ? Qt::Key_Return : Qt::Key_Escape);
+            }
+        });
+        poll.start(10);
+        QtShell shell;
+        EXPECT_EQ(shell.Ask(QStringLiteral("Replace it?"), QStringLiteral("title"), QStringLiteral("&Replace")),
+                  expected);
+        EXPECT_TRUE(seen);
+        EXPECT_TRUE(cancelIsDefault);
+        EXPECT_EQ(acceptCaption, QStringLiteral("&Replace"));
+    }
 }
 
 TEST(FakeShell, StandsInWhileItLivesAndAnswersFromItsQueue)

@@ -24,6 +24,16 @@ void FakeShell::MessageBox(const QString& text, const QString& title, Icon icon)
         whileMessageShown();
 }
 
+bool FakeShell::Ask(const QString& text, const QString& title, const QString& acceptText)
+{
+    questions.push_back({text, title, acceptText});
+    if (askAnswers.empty())
+        return false;
+    const bool answer = askAnswers.front();
+    askAnswers.pop_front();
+    return answer;
+}
+
 void FakeShell::OpenWith(const std::string& file)
 {
     openedWith.push_back(file);

@@ -1,6 +1,6 @@
 #pragma once
-// A Shell for tests: answers the folder picker from a queue and records every
-// request. It puts itself in place of the program's shell while it lives.
+// A Shell for tests: answers the folder picker and the questions from queues
+// and records every request. It puts itself in place of the program's shell while it lives.
 #include "Shell.h"
 
 #include <deque>
@@ -19,6 +19,11 @@ public:
         QString title;
         Icon icon;
     };
+    struct Question {
+        QString text;
+        QString title;
+        QString acceptText;
+    };
 
     FakeShell();
     ~FakeShell() override;
@@ -29,16 +34,22 @@ public:
     // so does an empty queue.
     std::deque<std::string> folderAnswers;
 
+    // Answers for the coming questions, in order; an empty queue answers
+    // Cancel, as a question box's default does.
+    std::deque<bool> askAnswers;
+
     // Runs while a message box would be open (a test may take the focus away, as one does).
     std::function<void()> whileMessageShown;
 
     std::vector<BrowseCall> browseCalls;
     std::vector<Message> messages;
+    std::vector<Question> questions;
     std::vector<std::string> openedWith;
     std::vector<QString> openedUrls;
 
     std::string BrowseForFolder(const QString& title, const std::string& initialFolder) override;
     void MessageBox(const QString& text, const QString& title, Icon icon) override;
+    bool Ask(const QString& text, const QString& title, const QString& acceptText) override;
     void OpenWith(const std::string& file) override;
     void OpenUrl(const QString& url) override;
 

@@ -3,7 +3,8 @@
 # with the path typed into the real folder picker, Output, a name typed into
 # the dialog, its OK, the output folder typed into the picker, Start; then the
 # archive is checked with unzip -t and the window is closed, which must delete
-# the staging folder. Each control is found in the accessibility tree by its
+# the staging folder; an archive of that name already there is replaced only
+# after the question says so. Each control is found in the accessibility tree by its
 # role and name, as a screen reader finds it, and clicked where it shows.
 # Screenshots of each stage go into the build folder.
 set -euo pipefail
@@ -68,18 +69,37 @@ xdotool windowfocus --sync "$dialog"
 xdotool type --delay 5 "e2e photos"
 sleep 0.3
 import -window root "$shots/3-output-dialog.png"
+# An archive of that name is there already: the question's default (Enter)
+# goes back to the dialog and changes nothing; Replace goes ahead.
+archive="$work/out/e2e photos.zip"
+staging="$work/cache/Volarin/Volarin Z/staging/e2e photos"
+printf 'old archive' > "$archive"
+answer_question() { # key shot
+  local box
+  box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Volarin Z$' | head -n1)
+  [[ -n "$box" ]] || fail "no question about replacing the archive"
+  sleep 0.5
+  import -window root "$shots/$2.png"
+  xdotool windowfocus --sync "$box" key "$1"
+  sleep 1
+}
 click "push button" "OK"
 pick_folder "$work/out" 4-picker-output
+answer_question Return 5-replace-question
+[[ "$(cat "$archive")" == "old archive" && ! -e "$staging" ]] || fail "the answer Cancel changed something on disk"
+xdotool search --onlyvisible --name '^Output$' >/dev/null || fail "Cancel did not go back to the Output dialog"
+click "push button" "OK"
+pick_folder "$work/out" 6-picker-output
+answer_question alt+r 7-replace-question-again
 
-staging="$work/cache/Volarin/Volarin Z/staging/e2e photos"
 [[ -f "$staging/.volarin-z-staging" ]] || fail "no staging folder at $staging"
 
 click "push button" "Start"
-archive="$work/out/e2e photos.zip"
-for _ in $(seq 1 100); do [[ -f "$archive" ]] && break; sleep 0.2; done
-[[ -f "$archive" ]] || fail "no archive"
+# The old archive keeps its name until the new one is finished.
+for _ in $(seq 1 100); do [[ "$(head -c 11 "$archive")" != "old archive" ]] && break; sleep 0.2; done
+[[ "$(head -c 11 "$archive")" != "old archive" ]] || fail "the archive was not replaced"
 sleep 0.5
-import -window root "$shots/5-complete.png"
+import -window root "$shots/8-complete.png"
 
 unzip -t "$archive" || fail "unzip -t reports errors"
 listing=$(unzip -Z1 "$archive" | sort | tr '\n' ' ')
