@@ -70,6 +70,19 @@ TEST(UserMessage, RunFailuresNameWhatAndWhy)
     EXPECT_TRUE(UserMessage::For(notQueued).text.endsWith(QStringLiteral("could not be read (Permission denied).")));
 }
 
+TEST(UserMessage, ArchivePlaceTakenIsAskedOrRefused)
+{
+    const UserMessage replace = UserMessage::For({.kind = FailureKind::ArchiveExists, .path = "/out/a.zip"});
+    EXPECT_EQ(replace.text, QStringLiteral("A file named \"a.zip\" already exists in \"/out\". Do you want to replace "
+                                           "it?\n\nIt is replaced only when the new archive is finished. Press Cancel "
+                                           "to choose another name."));
+    EXPECT_EQ(replace.title, QStringLiteral("Volarin Z"));
+    EXPECT_EQ(replace.acceptText, QStringLiteral("&Replace"));
+    EXPECT_EQ(UserMessage::For({.kind = FailureKind::ArchiveIsFolder, .path = "/out/a.zip"}).text,
+              QStringLiteral("\"a.zip\" in \"/out\" is a folder, so the archive cannot take its name. Please choose "
+                             "another name."));
+}
+
 TEST(UserMessage, BrowseNoticesAndTheirBoxes)
 {
     const UserMessage a = UserMessage::For({.kind = FailureKind::NoFilesFound});

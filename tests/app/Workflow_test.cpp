@@ -225,35 +225,6 @@ TEST_F(WorkflowTest, NameEndingInZipGetsNoSecondZip)
     EXPECT_FALSE(fs::exists(out / "photos.zip.zip"));
 }
 
-// An archive already there is replaced only after the user said so: Cancel
-// leaves it, the staging folder and Start as they were; Replace, then Start,
-// writes the new archive in its place.
-TEST_F(WorkflowTest, ExistingArchiveIsReplacedOnlyWhenTheUserSaysSo)
-{
-    const fs::path archive = temp.write("out/kept.zip", "the user's old archive");
-    ASSERT_TRUE(run->PrepareStaging(QStringLiteral("kept")));
-    const fs::path staged = temp.write("cache/staging/kept/earlier.jpg", "earlier copy");
-    temp.write("p/new.jpg", "new");
-    Scan(temp.path() / "p");
-    Confirm(QStringLiteral("kept"));
-    ASSERT_EQ(shell.questions.size(), 1u);
-    EXPECT_FALSE(start()->Enabled());
-    EXPECT_TRUE(dialog()->isVisible());
-    EXPECT_EQ(readFileBytes(archive), "the user's old archive");
-    EXPECT_EQ(readFileBytes(staged), "earlier copy");
-
-    shell.askAnswers.push_back(true);
-    shell.folderAnswers.push_back(out.string());
-    QTest::mouseClick(dialog()->okButton(), Qt::LeftButton);
-    ASSERT_EQ(shell.questions.size(), 2u);
-    ASSERT_TRUE(start()->Enabled());
-    EXPECT_FALSE(fs::exists(staged));
-    EXPECT_EQ(readFileBytes(archive), "the user's old archive");  // until the new one is finished
-    ASSERT_TRUE(StartAndWait());
-    EXPECT_EQ(entriesReadBack(archive), (std::map<std::string, std::string>{{"new.jpg", "new"}}));
-    EXPECT_TRUE(shell.messages.empty());
-}
-
 // Closing the window deletes every staging folder this process made and
 // nothing else: not the root, not a folder it did not make, not the sources,
 // not the archive.
