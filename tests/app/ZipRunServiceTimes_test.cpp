@@ -8,13 +8,12 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <optional>
-#include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
+#include <fstream>
 #include <map>
+#include <memory>
+#include <regex>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -22,134 +21,45 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Local date and time as "YYYY-MM-DD hh:mm:ss".
-using Stamp = std::string;
+using Times = std::map<std::string, std::string>;  // entry -> "YYYY-MM-DD hh:mm:ss", local
 
-Stamp stampOf(std::time_t t)
+// A reader's listing: one line per entry with its time (as 2003-02-14 08:30:40
+// or 20030214.083040) and the name last.
+Times listedTimes(const std::vector<std::string>& argv)
 {
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &tm);
-    return text;
-}
-
-// Each reader's view of the archive: entry name -> its date and time.
-std::map<std::string, Stamp> pythonTimes(const fs::path& archive)
-{
-    const ProcessResult r = runProcess(
-        {"python3", "-c",
-         "import sys, zipfile\n"
-         "for i in zipfile.ZipFile(sys.argv[1]).infolist():\n"
-         "    print(i.filename, '%04d-%02d-%02d %02d:%02d:%02d' % i.date_time)\n",
-         archive.string()});
+    const ProcessResult r = runProcess(argv);
     EXPECT_EQ(r.exitCode, 0) << r.out;
-    std::map<std::string, Stamp> times;
+    static const std::regex line(R"((\d{4})-?(\d\d)-?(\d\d)[ .](\d\d):?(\d\d):?(\d\d)\s.*?(\S+)$)");
+    Times times;
     std::istringstream lines(r.out);
-    std::string name, date, time;
-    while (lines >> name >> date >> time)
-        times[name] = date + " " + time;
+    std::smatch m;
+    for (std::string text; std::getline(lines, text);)
+        if (std::regex_search(text, m, line))
+            times[m[7]] = m[1].str() + "-" + m[2].str() + "-" + m[3].str() + " " + m[4].str() + ":" + m[5].str() + ":"
+                          + m[6].str();
     return times;
 }
 
-// `unzip -Z -T` prints the time as yyyymmdd.hhmmss before the name.
-std::map<std::string, Stamp> zipinfoTimes(const fs::path& archive)
-{
-    const ProcessResult r = runProcess({"unzip", "-Z", "-T", archive.string()});
-    EXPECT_EQ(r.exitCode, 0) << r.out;
-    std::map<std::string, Stamp> times;
-    std::istringstream lines(r.out);
-    for (std::string line; std::getline(lines, line);) {
-        std::istringstream words(line);
-        std::string word;
-        std::vector<std::string> all;
-        while (words >> word)
-            all.push_back(word);
-        if (all.size() < 2 || all[all.size() - 2].size() != 15 || all[all.size() - 2][8] != '.')
-            continue;
-        const std::string& t = all[all.size() - 2];
-        times[all.back()] = t.substr(0, 4) + "-" + t.substr(4, 2) + "-" + t.substr(6, 2) + " " + t.substr(9, 2) + ":"
-                            + t.substr(11, 2) + ":" + t.substr(13, 2);
-    }
-    return times;
-}
-
-// `7z l -slt` gives "Path = name" and then "Modified = YYYY-MM-DD hh:mm:ss".
-std::map<std::string, Stamp> sevenZipTimes(const fs::path& archive)
-{
-    const ProcessResult r = runProcess({"7z", "l", "-slt", archive.string()});
-    EXPECT_EQ(r.exitCode, 0) << r.out;
-    std::map<std::string, Stamp> times;
-    std::istringstream lines(r.out);
-    std::string path;
-    for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("Path = ", 0) == 0)
-            path = line.substr(7);
-        else if (line.rfind("Modified = ", 0) == 0 && !path.empty())
-            times[path] = line.substr(11, 19);
-    }
-    return times;
-}
-
-// The times unzip gives the extracted files.
-std::map<std::string, Stamp> extractedTimes(const fs::path& archive, const fs::path& into)
+Times extractedTimes(const fs::path& archive, const fs::path& into)
 {
     const ProcessResult r = runProcess({"unzip", "-qq", "-o", archive.string(), "-d", into.string()});
     EXPECT_EQ(r.exitCode, 0) << r.out;
-    std::map<std::string, Stamp> times;
+    Times times;
     for (const auto& file : fs::directory_iterator(into)) {
         struct stat st {};
         ::stat(file.path().c_str(), &st);
-        times[file.path().filename().string()] = stampOf(st.st_mtim.tv_sec);
+        std::tm tm{};
+        localtime_r(&st.st_mtim.tv_sec, &tm);
+        char text[32];
+        std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &tm);
+        times[file.path().filename().string()] = text;
     }
     return times;
 }
 
-// A zone with summer time for the test's length, so an entry dated in UTC
-// (or by the offset of today) would show.
-class ZoneForTest {
-public:
-    explicit ZoneForTest(const char* zone)
-    {
-        if (const char* old = std::getenv("TZ"))
-            previous_ = old;
-        ::setenv("TZ", zone, 1);
-        ::tzset();
-    }
-    ~ZoneForTest()
-    {
-        if (previous_)
-            ::setenv("TZ", previous_->c_str(), 1);
-        else
-            ::unsetenv("TZ");
-        ::tzset();
-    }
-
-private:
-    std::optional<std::string> previous_;
-};
-
-// A folder on another file system than the staging folder (tmpfs), for a
-// staging that can neither clone nor link.
-class ShmDir {
-public:
-    ShmDir()
-    {
-        char name[] = "/dev/shm/volarin-times-XXXXXX";
-        if (::mkdtemp(name) != nullptr)
-            path_ = name;
-    }
-    ~ShmDir()
-    {
-        std::error_code ec;
-        if (!path_.empty())
-            fs::remove_all(path_, ec);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+const char* const kPythonTimes = "import sys, zipfile\n"
+                                 "for i in zipfile.ZipFile(sys.argv[1]).infolist():\n"
+                                 "    print('%04d-%02d-%02d %02d:%02d:%02d' % i.date_time, i.filename)\n";
 
 }  // namespace
 
@@ -158,36 +68,42 @@ TEST(ZipRunServiceTimes, EntriesKeepTheirFilesTimesHoweverStaged)
     for (const char* program : {"python3", "unzip", "7z"})
         if (!haveProgram(program))
             GTEST_SKIP() << program << " is not installed";
-    ZoneForTest zone("Europe/Berlin");
+    // A zone with summer time, for this test (and the readers it starts) only.
+    const char* oldZone = std::getenv("TZ");
+    const std::string restoreZone = oldZone ? oldZone : "";
+    ::setenv("TZ", "Europe/Berlin", 1);
     TempDir temp;
-    ShmDir otherFileSystem;
+    // Another file system than the staging folder's: neither clone nor link works.
+    char shm[] = "/dev/shm/volarin-times-XXXXXX";
+    const fs::path otherFileSystem = ::mkdtemp(shm) ? fs::path(shm) : fs::path();
+    const std::shared_ptr<void> restore(nullptr, [&](void*) {
+        std::error_code ec;
+        if (!otherFileSystem.empty())
+            fs::remove_all(otherFileSystem, ec);
+        oldZone ? ::setenv("TZ", restoreZone.c_str(), 1) : ::unsetenv("TZ");
+        ::tzset();
+    });
 
     // Local times with odd seconds and a fraction: the archive keeps them to
-    // DOS's two seconds (the odd second dropped), in the local time of the
-    // file's own date (winter and summer).
+    // DOS's two seconds, in the local time of the file's own date.
     struct Dated {
         const char* name;
         int year, month, day, hour, minute, second;
         long nanoseconds;
     };
     const Dated dates[] = {
-        {"y2003.txt", 2003, 2, 14, 8, 30, 41, 999999999},
-        {"y2011.txt", 2011, 7, 1, 23, 59, 59, 500000000},
-        {"y2019.txt", 2019, 6, 15, 12, 5, 14, 0},
-        {"y2024.txt", 2024, 2, 29, 0, 0, 7, 1},
+        {"y2003.txt", 2003, 2, 14, 8, 30, 41, 999999999}, {"y2011.txt", 2011, 7, 1, 23, 59, 59, 500000000},
+        {"y2019.txt", 2019, 6, 15, 12, 5, 14, 0},         {"y2024.txt", 2024, 2, 29, 0, 0, 7, 1},
     };
-    const std::map<std::string, Stamp> expected{{"y2003.txt", "2003-02-14 08:30:40"},
-                                                {"y2011.txt", "2011-07-01 23:59:58"},
-                                                {"y2019.txt", "2019-06-15 12:05:14"},
-                                                {"y2024.txt", "2024-02-29 00:00:06"}};
+    const Times expected{{"y2003.txt", "2003-02-14 08:30:40"}, {"y2011.txt", "2011-07-01 23:59:58"},
+                         {"y2019.txt", "2019-06-15 12:05:14"}, {"y2024.txt", "2024-02-29 00:00:06"}};
 
-    struct Staging {
+    const struct Staging {
         const char* how;
         FileCopyMethod method;
         bool elsewhere;  // the sources on another file system
         nlink_t links;   // links of each source while its staged file exists
-    };
-    const Staging stagings[] = {
+    } stagings[] = {
         {"link", FileCopyMethod::Clone, false, 2},
         {"copy_file_range copy", FileCopyMethod::CopyRange, false, 1},
         {"read/write copy", FileCopyMethod::ReadWrite, false, 1},
@@ -195,17 +111,14 @@ TEST(ZipRunServiceTimes, EntriesKeepTheirFilesTimesHoweverStaged)
     };
     for (const Staging& staging : stagings) {
         SCOPED_TRACE(staging.how);
-        if (staging.elsewhere && otherFileSystem.path().empty()) {
-            ADD_FAILURE() << "no folder could be made in /dev/shm";
-            continue;
-        }
-        const fs::path folder = staging.elsewhere ? otherFileSystem.path() / "src" : temp / "src";
-        fs::remove_all(folder);
+        ASSERT_FALSE(staging.elsewhere && otherFileSystem.empty()) << "no folder in /dev/shm";
+        const fs::path folder = (staging.elsewhere ? otherFileSystem : temp.path()) / staging.how;
         fs::create_directories(folder);
         std::vector<fs::path> files;
-        std::map<fs::path, timespec> before;
+        std::vector<timespec> before;
         for (const Dated& dated : dates) {
-            std::ofstream(folder / dated.name) << dated.name;
+            files.push_back(folder / dated.name);
+            std::ofstream(files.back()) << dated.name;
             std::tm local{};
             local.tm_year = dated.year - 1900;
             local.tm_mon = dated.month - 1;
@@ -215,11 +128,8 @@ TEST(ZipRunServiceTimes, EntriesKeepTheirFilesTimesHoweverStaged)
             local.tm_sec = dated.second;
             local.tm_isdst = -1;
             const timespec times[2] = {{0, UTIME_OMIT}, {std::mktime(&local), dated.nanoseconds}};
-            ASSERT_EQ(::utimensat(AT_FDCWD, (folder / dated.name).c_str(), times, 0), 0);
-            struct stat st {};
-            ::stat((folder / dated.name).c_str(), &st);
-            before[folder / dated.name] = st.st_mtim;
-            files.push_back(folder / dated.name);
+            ASSERT_EQ(::utimensat(AT_FDCWD, files.back().c_str(), times, 0), 0);
+            before.push_back(times[1]);
         }
 
         ZipRunService service(temp / "staging");
@@ -231,19 +141,17 @@ TEST(ZipRunServiceTimes, EntriesKeepTheirFilesTimesHoweverStaged)
         ASSERT_TRUE(ended.wait(30000));
         ASSERT_EQ(ended.at(0).at(0).value<RunOutcome>().end, RunOutcome::End::Completed);
 
-        EXPECT_EQ(pythonTimes(archive), expected);
-        EXPECT_EQ(zipinfoTimes(archive), expected);
-        EXPECT_EQ(sevenZipTimes(archive), expected);
-        fs::remove_all(temp / "restored");
-        EXPECT_EQ(extractedTimes(archive, temp / "restored"), expected);
-        for (const auto& [file, mtime] : before) {
+        EXPECT_EQ(listedTimes({"python3", "-c", kPythonTimes, archive.string()}), expected);
+        EXPECT_EQ(listedTimes({"unzip", "-Z", "-T", archive.string()}), expected);
+        EXPECT_EQ(listedTimes({"7z", "l", "-ba", archive.string()}), expected);
+        EXPECT_EQ(extractedTimes(archive, folder / "restored"), expected);
+        for (size_t i = 0; i < files.size(); ++i) {
             struct stat st {};
-            ::stat(file.c_str(), &st);
-            EXPECT_EQ(st.st_mtim.tv_sec, mtime.tv_sec) << file;
-            EXPECT_EQ(st.st_mtim.tv_nsec, mtime.tv_nsec) << file;
-            EXPECT_EQ(st.st_nlink, staging.links) << file;
+            ::stat(files[i].c_str(), &st);
+            EXPECT_EQ(st.st_mtim.tv_sec, before[i].tv_sec) << files[i];
+            EXPECT_EQ(st.st_mtim.tv_nsec, before[i].tv_nsec) << files[i];
+            EXPECT_EQ(st.st_nlink, staging.links) << files[i];
         }
         EXPECT_TRUE(service.Shutdown().ok());
-        fs::remove(archive);
     }
 }
