@@ -49,6 +49,11 @@ enum class FailureKind {
     SourceNotCopied,  // path: the source file; code
     SourceNotAFile,   // path: the source
     SourceHidden,     // path: the source, staged but left out of the archive
+    SourceReplaced,   // path: the source; other: the folder of the later file of that name that was kept
+    NotOfSelectedType,  // path: a checked file left out by the filter; name: the selected extension row
+    NothingChecked,     // Start with no row checked
+    NoneOfSelectedType,  // Start with no checked row passing the filter; name: the selected extension row
+    RunStopped,          // the user stopped the run (Escape); leftOut: a staging folder that stayed
     StagingUnreadable,  // other: the staging folder; code
     NotQueued,          // other: the staged file; step; code
     ArchiveNotWritten,  // other: the file read; entry; step; code

@@ -27,8 +27,11 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
+
+#include <unordered_set>
 
 namespace fs = std::filesystem;
 
@@ -178,6 +181,11 @@ void MainWindow::ConnectControls()
     connect(outputButton_, &chameleonButton::Click, this, &MainWindow::OutputClicked);
     connect(browseButton_, &chameleonButton::Click, this, &MainWindow::BrowseClicked);
     connect(helpLink_, &ClickLabel::Click, this, &MainWindow::HelpClicked);
+
+    // Only while a run is under way, so Escape keeps its other uses otherwise.
+    stopShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &MainWindow::StopClicked,
+                                  Qt::WindowShortcut);
+    stopShortcut_->setEnabled(false);
 }
 
 void MainWindow::Load()
@@ -240,10 +248,23 @@ const std::vector<std::string>& MainWindow::CollectCheckedFiles()
 {
     const QString row = SelectedExtensionRow();
     const bool all = row == ExtensionList::kAllRow;
+    std::vector<const std::string*> notMatching;
     for (int i = 0; i < files_->Count(); ++i) {
         const FoundFile& file = files_->Row(i);
-        if (file.checked && (all || ExtensionList::Matches(file.fullPath, row)))
+        if (!file.checked)
+            continue;
+        if (all || ExtensionList::Matches(file.fullPath, row))
             runList_.push_back(file.fullPath);
+        else
+            notMatching.push_back(&file.fullPath);
+    }
+    // A file an earlier press handed over still goes in, whatever the filter says now.
+    filteredOut_.clear();
+    if (!notMatching.empty()) {
+        const std::unordered_set<std::string> handedOver(runList_.begin(), runList_.end());
+        for (const std::string* path : notMatching)
+            if (!handedOver.count(*path))
+                filteredOut_.push_back({.kind = FailureKind::NotOfSelectedType, .path = *path, .name = row});
     }
     return runList_;
 }
@@ -377,13 +398,30 @@ void MainWindow::StartClicked()
         UserMessage::Show(ready.failure());
         return;
     }
+    const size_t before = runList_.size();
     const std::vector<std::string>& files = CollectCheckedFiles();
-    if (files.empty() || !output_)
+    if (files.size() == before) {
+        // Nothing of this press would go in: an earlier selection is not zipped again unasked.
+        if (filteredOut_.empty())
+            UserMessage::Show({.kind = FailureKind::NothingChecked});
+        else
+            UserMessage::Show({.kind = FailureKind::NoneOfSelectedType, .name = SelectedExtensionRow()});
         return;
-    run_.Start({std::vector<fs::path>(files.begin(), files.end()), output_->name, output_->archive});
+    }
+    if (!output_)
+        return;
+    run_.Start({std::vector<fs::path>(files.begin(), files.end()), output_->name, output_->archive,
+                std::move(filteredOut_)});
+    filteredOut_.clear();
+    stopShortcut_->setEnabled(run_.Running());
     // The files are staged in the background now; Start and Output wait for
     // the next scan and the next confirmed name, whatever happens next.
     RunStaged();
+}
+
+void MainWindow::StopClicked()
+{
+    run_.Stop();
 }
 
 void MainWindow::RunStaged()
@@ -417,6 +455,13 @@ void MainWindow::RunProgress(int percent)
 
 void MainWindow::RunEnded(const RunOutcome& outcome)
 {
+    stopShortcut_->setEnabled(false);
+    if (outcome.end == RunOutcome::End::Stopped) {
+        // The rows are still listed: a name confirmed again starts the next run.
+        progressBar_->setVisible(false);
+        percentLabel_->setVisible(false);
+        outputButton_->SetEnabled(files_->Count() > 0);
+    }
     if (outcome.end == RunOutcome::End::Failed)
         progressBar_->setVisible(false);
     else if (outcome.end == RunOutcome::End::Completed)

@@ -24,6 +24,7 @@ class QLabel;
 class QLineEdit;
 class QMimeData;
 class QProgressBar;
+class QShortcut;
 class XP_ProgressBar;
 class ZipRunService;
 class chameleonButton;
@@ -54,6 +55,7 @@ public:
     std::vector<Failure> AddFolders(const std::vector<std::string>& paths);
     // Appends the full path of every checked row that passes the selected
     // extension row to the run list (which only Clear empties); returns it.
+    // The checked rows it leaves out are kept for the message after the run.
     const std::vector<std::string>& CollectCheckedFiles();
 
     FileListView* fileList() const { return fileList_; }
@@ -81,6 +83,8 @@ public slots:
     // The folder picker, the scan and the "nothing found" messages.
     void BrowseClicked();
     void StartClicked();
+    // Escape during a run: stops it as closing the window would, the window staying open.
+    void StopClicked();
     void OutputClicked();
     void HelpClicked();
 
@@ -121,5 +125,7 @@ private:
     chameleonButton* browseButton_ = nullptr;
     QPointer<OutputNameDialog> outputDialog_;
     std::vector<std::string> runList_;
+    std::vector<Failure> filteredOut_;  // checked rows the last CollectCheckedFiles left out
+    QShortcut* stopShortcut_ = nullptr;  // Escape, while a run is under way
     std::optional<OutputChoice> output_;  // the last confirmed name and folder
 };

@@ -9,6 +9,7 @@ struct RunOutcome {
         NotStarted,  // nothing was copied, or queuing failed: the archive was never opened
         Failed,      // the archive was opened but not finished
         Completed,
+        Stopped,  // the user stopped it: no archive, the staging folder gone
     };
     End end = End::NotStarted;
     std::optional<Failure> failure;

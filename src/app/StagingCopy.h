@@ -2,8 +2,9 @@
 // Puts the files handed to a run into its staging folder under their bare
 // names (a later file of the same name replaces the earlier one), as links
 // where the file systems allow it, else as copies (LinkOrCopy). Files that
-// cannot be staged, and hidden files (which the zip walk leaves out), are
-// gathered with the reason, for one message after the run.
+// cannot be staged, files replaced by a later one of the same name, and
+// hidden files (which the zip walk leaves out) are gathered with the reason,
+// for one message after the run.
 #include "Failure.h"
 #include "FileCopy.h"
 
@@ -13,7 +14,7 @@
 
 struct StagingCopyReport {
     size_t copied = 0;            // files now in the staging folder, hidden ones included
-    std::vector<Failure> failed;  // one per file left out, in the order given
+    std::vector<Failure> failed;  // one per file left out
     bool stopped = false;         // a stop was requested before every file was staged
 };
 

@@ -3,6 +3,9 @@
 #include "ArchiveName.h"
 
 #include <QFile>
+
+#include <algorithm>
+#include <utility>
 #include <QStringList>
 
 namespace fs = std::filesystem;
@@ -140,20 +143,45 @@ QString StepWithReason(const Failure& f)
     return f.code ? QStringLiteral("%1 (%2)").arg(StepText(f), reason(f.code)) : StepText(f);
 }
 
+// Why one file was left out, in the words after its name.
+QString LeftOutReason(const Failure& file)
+{
+    switch (file.kind) {
+    case FailureKind::SourceNotAFile:
+        return QStringLiteral("not a file");
+    case FailureKind::SourceHidden:
+        return QStringLiteral("hidden file: not put into the archive");
+    case FailureKind::SourceReplaced:
+        return QStringLiteral("replaced by the file of the same name from \"%1\"").arg(shown(file.other));
+    case FailureKind::NotOfSelectedType:
+        return QStringLiteral("not a .%1 file").arg(file.name);
+    default:
+        return reason(file.code);
+    }
+}
+
+// One line per file, those of one reason together (in the order the reasons
+// first come up), so the user sees at a glance why each group stayed out.
 QString LeftOutLines(const std::vector<Failure>& leftOut)
 {
-    // A long list would make the message box taller than the screen.
-    constexpr size_t kShown = 20;
-    QString text;
-    for (size_t i = 0; i < leftOut.size() && i < kShown; ++i) {
-        const Failure& file = leftOut[i];
-        const QString why = file.kind == FailureKind::SourceNotAFile ? QStringLiteral("not a file")
-                            : file.kind == FailureKind::SourceHidden ? QStringLiteral("hidden file: not put into the archive")
-                                                                     : reason(file.code);
-        text += QStringLiteral("\n%1: %2").arg(shown(file.path), why);
+    std::vector<std::pair<QString, QStringList>> groups;
+    for (const Failure& file : leftOut) {
+        const QString why = LeftOutReason(file);
+        auto group = std::find_if(groups.begin(), groups.end(), [&](const auto& g) { return g.first == why; });
+        if (group == groups.end())
+            group = groups.insert(groups.end(), {why, {}});
+        group->second << shown(file.path);
     }
-    if (leftOut.size() > kShown)
-        text += QStringLiteral("\n... and %1 more.").arg(leftOut.size() - kShown);
+    // A long list would make the message box taller than the screen.
+    constexpr qsizetype kShown = 20;
+    QString text;
+    qsizetype lines = 0;
+    for (const auto& [why, paths] : groups)
+        for (const QString& path : paths)
+            if (lines++ < kShown)
+                text += QStringLiteral("\n%1: %2").arg(path, why);
+    if (lines > kShown)
+        text += QStringLiteral("\n... and %1 more.").arg(lines - kShown);
     return text;
 }
 
@@ -197,6 +225,20 @@ std::optional<QString> RunText(const Failure& f)
                + LeftOutLines(f.leftOut);
     case FailureKind::FilesLeftOut:
         return LeftOutText(f.path, f.leftOut);
+    case FailureKind::NothingChecked:
+        return QStringLiteral("No file is checked, so nothing was zipped. Please check the files to put into the "
+                              "archive and press Start again.");
+    case FailureKind::NoneOfSelectedType:
+        return QStringLiteral("None of the checked files is a .%1 file, so nothing was zipped. Please choose "
+                              "their extension in the list and press Start again.")
+            .arg(f.name);
+    case FailureKind::RunStopped:
+        text = QStringLiteral("The run was stopped: \"%1\" was not written (an archive of that name from before "
+                              "is left as it was).")
+                   .arg(archive);
+        for (const Failure& kept : f.leftOut)
+            text += QStringLiteral("\n\n") + UserMessage::For(kept).text;
+        return text;
     case FailureKind::StagingUnreadable:
         text = QStringLiteral("The archive \"%1\" was not written: the staging folder \"%2\" could not be read: %3.")
                    .arg(archive, shown(f.other), reason(f.code));
@@ -223,7 +265,8 @@ UserMessage UserMessage::For(const Failure& failure)
     if (std::optional<QString> text = BrowseText(failure))
         return {*text, QStringLiteral("Error"), Shell::Icon::Information};
     const QString title = QStringLiteral("Volarin Z");
-    if (failure.kind == FailureKind::StillWriting)
+    if (failure.kind == FailureKind::StillWriting || failure.kind == FailureKind::NothingChecked
+        || failure.kind == FailureKind::NoneOfSelectedType || failure.kind == FailureKind::RunStopped)
         return {*RunText(failure), title, Shell::Icon::Information};
     if (failure.kind == FailureKind::ArchiveExists)
         return {QStringLiteral("A file named \"%1\" already exists in \"%2\". Do you want to replace it?\n\n"

@@ -1,5 +1,7 @@
 #pragma once
 // What one zip run is asked to do.
+#include "Failure.h"
+
 #include <QString>
 
 #include <filesystem>
@@ -12,4 +14,6 @@ struct ZipRunRequest {
     QString stagingName;
     // The archive's full path, ".zip" included.
     std::filesystem::path archive;
+    // Checked files that were not handed over (the filter left them out), told after the run.
+    std::vector<Failure> leftOut{};
 };

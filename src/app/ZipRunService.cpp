@@ -9,6 +9,8 @@
 
 #include <chrono>
 #include <cmath>
+#include <set>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -79,6 +81,7 @@ void ZipRunService::Start(ZipRunRequest request)
         return;
     }
     archive_ = request.archive;
+    notHandedOver_ = std::move(request.leftOut);
     runStaging_ = staging_.FolderFor(ArchiveName::ToBytes(request.stagingName));
     // The staging thread only writes to an eventfd: the result itself comes
     // through the job's future.
@@ -127,7 +130,9 @@ void ZipRunService::QueueSome(uint64_t job)
     const auto until = std::chrono::steady_clock::now() + kSlice;
     while (queued_ < toQueue_.size()) {
         const StagedEntry& entry = toQueue_[queued_++];
-        if (zipper_->AddFile(entry.source, entry.asFile)) {
+        // Each entry keeps its file's own time; the staged file has it (a link
+        // is the file itself, a copy took its time along).
+        if (zipper_->AddFile(entry.source, entry.asFile, 8, -1, 0, {}, /*useLastModified=*/true)) {
             Failure failure{.kind = FailureKind::NotQueued,
                             .code = zipper_->SystemError(),
                             .path = archive_,
@@ -186,13 +191,36 @@ Failure ZipRunService::RunFailure() const
 
 void ZipRunService::End(RunOutcome::End end, std::optional<Failure> failure)
 {
+    // Every checked file that did not go in, once each (a file handed over by
+    // two presses of Start is named once).
+    std::vector<Failure> leftOut;
+    std::set<std::pair<FailureKind, fs::path>> named;
+    for (std::vector<Failure>* list : {&notHandedOver_, &copyReport_.failed})
+        for (Failure& file : *list)
+            if (named.emplace(file.kind, file.path).second)
+                leftOut.push_back(std::move(file));
+    notHandedOver_.clear();
+    copyReport_ = {};
     // The files left out are named after the run's own message, or alone.
-    if (!failure && !copyReport_.failed.empty())
+    if (!failure && !leftOut.empty())
         failure = Failure{.kind = FailureKind::FilesLeftOut, .path = archive_};
     if (failure)
-        failure->leftOut = std::move(copyReport_.failed);
-    copyReport_ = {};
+        failure->leftOut = std::move(leftOut);
     emit Ended({end, std::move(failure)});
+}
+
+void ZipRunService::Stop()
+{
+    if (!Running())
+        return;
+    StopStaging();
+    zipper_->StopRun();
+    bytesBaseline_ = 0;
+    notHandedOver_.clear();
+    Failure stopped{.kind = FailureKind::RunStopped, .path = archive_};
+    if (const Status removed = staging_.Remove(runStaging_); !removed)
+        stopped.leftOut.push_back(removed.failure());
+    emit Ended({RunOutcome::End::Stopped, std::move(stopped)});
 }
 
 void ZipRunService::OnProgress()

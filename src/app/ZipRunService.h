@@ -49,6 +49,11 @@ public:
     // Zipper started once they are staged. Ended comes at once when the run
     // cannot start.
     void Start(ZipRunRequest request);
+    // The user's stop (Escape): a run under way, staging or zipping, ends at
+    // once with Ended(Stopped); no archive is written, an archive of that
+    // name from before stays, and the run's staging folder is deleted. The
+    // service is ready for the next run. Without a run it does nothing.
+    void Stop();
     // Stops a run at once, staging or zipping, with no signal, and deletes
     // every staging folder of this service.
     Status Shutdown();
@@ -92,6 +97,7 @@ private:
     std::filesystem::path runStaging_;  // the staging folder that run reads
     int64_t bytesBaseline_ = 0;         // BytesToZip left over from a failed queuing
     StagingCopyReport copyReport_;
+    std::vector<Failure> notHandedOver_;  // checked files the window left out of the run's request
     std::unique_ptr<StagingJob> stagingJob_;  // while the files are being staged
     uint64_t jobId_ = 0;                       // tells a stale queuing slice from the current run's
     std::vector<StagedEntry> toQueue_;         // staged files while they are being queued

@@ -186,9 +186,11 @@ FileCopyResult FileCopy::CopyWith(const std::filesystem::path& source, const std
     if (const int error = copyBytes(in.fd, out.fd, st, fastest, result, step, stop))
         return fail(error, step);
 
-    // Keep the modification time, as a file manager's copy does.
+    // Keep the modification time, as a file manager's copy does: an archive
+    // made from the copy dates its entry by it, so a copy without it is lost data.
     struct timespec times[2] = {st.st_atim, st.st_mtim};
-    ::futimens(out.fd, times);
+    if (::futimens(out.fd, times) != 0)
+        return fail(errno, "keep modification time");
     // close() is where some file systems (NFS, full quota) report lost writes.
     if (::close(out.release()) != 0) {
         int error = errno;

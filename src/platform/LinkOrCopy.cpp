@@ -52,8 +52,10 @@ int cloneInto(int in, const struct stat& st, const std::filesystem::path& destin
         return errno;
     int error = ::ioctl(out, FICLONE, in) == 0 ? 0 : errno;
     if (error == 0) {
+        // An archive dates its entry by the staged file's time.
         const struct timespec times[2] = {st.st_atim, st.st_mtim};
-        ::futimens(out, times);
+        if (::futimens(out, times) != 0)
+            error = errno;
     }
     if (::close(out) != 0 && error == 0)
         error = errno;

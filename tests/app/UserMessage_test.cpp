@@ -128,3 +128,22 @@ TEST(UserMessage, FoldersNotTakenSayWhy)
                   .text,
               QStringLiteral("\"/p/gone\" is not a folder: No such file or directory."));
 }
+
+// Files left out are listed one a line, those of one reason together, in the
+// order the reasons first come up.
+TEST(UserMessage, FilesLeftOutAreGroupedByReason)
+{
+    const auto notTxt = [](const char* p) {
+        return Failure{.kind = FailureKind::NotOfSelectedType, .path = p, .name = QStringLiteral("txt")};
+    };
+    const Failure replaced{.kind = FailureKind::SourceReplaced, .path = "/b/x.txt", .other = "/a"};
+    const Failure hidden{.kind = FailureKind::SourceHidden, .path = "/a/.h.txt"};
+    const Failure failure{.kind = FailureKind::FilesLeftOut,
+                          .path = "/out/a.zip",
+                          .leftOut = {notTxt("/a/1.md"), replaced, hidden, notTxt("/a/2.pdf")}};
+    EXPECT_EQ(UserMessage::For(failure).text,
+              QStringLiteral("4 files were left out of \"/out/a.zip\":\n"
+                             "/a/1.md: not a .txt file\n/a/2.pdf: not a .txt file\n"
+                             "/b/x.txt: replaced by the file of the same name from \"/a\"\n"
+                             "/a/.h.txt: hidden file: not put into the archive"));
+}

@@ -16,6 +16,7 @@
 #include "ThreadNames.h"
 #include "chameleonButton.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -384,4 +385,101 @@ TEST(HelpPage, InstalledPageComesBeforeTheBuildTreeCopy)
     EXPECT_EQ(HelpPage::Find(bin), QString::fromStdString((dir / "bin/help/index.html").string()));
     dir.write("share/volarin-z/help/index.html", "installed");
     EXPECT_EQ(HelpPage::Find(bin), QString::fromStdString((dir / "share/volarin-z/help/index.html").string()));
+}
+
+// Every checked row that did not go in is named after the run, grouped by
+// reason: left out by the filter chosen at Start, or replaced by a later file
+// of the same name (the folder of the one kept named).
+TEST_F(WorkflowTest, CheckedRowsLeftOutAreNamedByReason)
+{
+    Select(QStringLiteral("All (*.*)"));
+    const fs::path a = temp.path() / "a", b = temp.path() / "b";
+    temp.write("a/x.txt", "from a");
+    temp.write("a/notes.md", "notes");
+    temp.write("a/plan.pdf", "plan");
+    temp.write("b/x.txt", "from b");
+    Scan(a);
+    Scan(b);  // b's rows on top, so a's x.txt comes later and is kept
+    Confirm(QStringLiteral("left"));
+    Select(QStringLiteral("txt"));
+    ASSERT_TRUE(StartAndWait());
+    EXPECT_EQ(entriesReadBack(out / "left.zip"), (std::map<std::string, std::string>{{"x.txt", "from a"}}));
+    ASSERT_EQ(Messages().size(), 1u);
+    const auto shown = [](const fs::path& p) { return QString::fromStdString(p.string()); };
+    EXPECT_EQ(Messages()[0], QStringLiteral("3 files were left out of \"%1\":\n%2: not a .txt file\n%3: not a .txt "
+                                            "file\n%4: replaced by the file of the same name from \"%5\"")
+                                 .arg(shown(out / "left.zip"), shown(a / "plan.pdf"), shown(a / "notes.md"),
+                                      shown(b / "x.txt"), shown(a)));
+}
+
+// Start with nothing of this press to zip says why and starts nothing; the
+// press after it, with rows checked, runs.
+TEST_F(WorkflowTest, StartWithNothingToZipSaysSo)
+{
+    Folder("p", {"a.jpg", "b.jpg"});
+    Scan(temp.path() / "p");
+    Confirm(QStringLiteral("nothing"));
+    struct Case {
+        const char* row;
+        bool checked;
+        QString words;
+    } cases[] = {
+        {"jpg", false, QStringLiteral("No file is checked, so nothing was zipped. Please check the files to put "
+                                      "into the archive and press Start again.")},
+        {"txt", true, QStringLiteral("None of the checked files is a .txt file, so nothing was zipped. Please "
+                                     "choose their extension in the list and press Start again.")},
+    };
+    for (const Case& c : cases) {
+        shell.messages.clear();
+        Select(QString::fromLatin1(c.row));
+        for (int i = 0; i < RowCount(); ++i)
+            Files()->setData(Files()->index(i, 0), c.checked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+        EXPECT_FALSE(StartAndWait()) << c.row;
+        ASSERT_EQ(shell.messages.size(), 1u) << c.row;
+        EXPECT_EQ(shell.messages[0].text, c.words);
+        EXPECT_EQ(shell.messages[0].icon, Shell::Icon::Information);
+        EXPECT_TRUE(start()->Enabled());
+        EXPECT_FALSE(fs::exists(root / "nothing" / "a.jpg"));
+    }
+    Select(QStringLiteral("jpg"));
+    ASSERT_TRUE(StartAndWait());
+    EXPECT_EQ(entriesReadBack(out / "nothing.zip").size(), 2u);
+}
+
+// Escape during a run stops it as closing would (no archive, the old one
+// kept, staging gone), says so, and leaves the window ready for the next run.
+TEST_F(WorkflowTest, EscapeStopsTheRunAndTheWindowStaysOpen)
+{
+    temp.write("big/big.jpg", randomBytes(12 * 1024 * 1024, 5));
+    Scan(temp.path() / "big");
+    const fs::path old = temp.write("out/big.zip", "an older archive");
+    Confirm(QStringLiteral("big"));
+    // The main window active again, as once the Output dialog has gone.
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_Escape);  // no run: nothing happens
+    EXPECT_TRUE(shell.messages.empty());
+
+    QSignalSpy ended(run.get(), &ZipRunService::Ended);
+    QSignalSpy progress(run.get(), &ZipRunService::Progress);
+    QTest::mouseClick(start(), Qt::LeftButton);
+    ASSERT_TRUE(progress.wait(10000));
+    QTest::keyClick(form->fileList(), Qt::Key_Escape);
+    EXPECT_FALSE(run->Running());
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_EQ(ended.at(0).at(0).value<RunOutcome>().end, RunOutcome::End::Stopped);
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].text, QStringLiteral("The run was stopped: \"%1\" was not written (an archive of that "
+                                                     "name from before is left as it was).")
+                                          .arg(QString::fromStdString(old.string())));
+    EXPECT_EQ(readFileBytes(old), "an older archive");
+    EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 1) << "temporary archive left";
+    EXPECT_FALSE(fs::exists(root / "big"));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->progressBar()->isVisibleTo(form.get()));
+
+    Confirm(QStringLiteral("again"));
+    ASSERT_TRUE(StartAndWait());
+    EXPECT_EQ(entriesReadBack(out / "again.zip").size(), 1u);
 }

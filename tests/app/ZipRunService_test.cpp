@@ -423,3 +423,75 @@ TEST_F(ZipRunServiceTest, ShutdownDuringStagingCleansUp)
     EXPECT_EQ(readFileBytes(files[0]).size(), 8u * 1024 * 1024);
     EXPECT_EQ(readFileBytes(files[1]), "x");
 }
+
+// A file replaced by a later one of its name is named with the folder of the
+// one kept; the same path handed over twice (a second Start) is no
+// replacement, and a run where every file went in ends silent.
+TEST_F(ZipRunServiceTest, ReplacedFilesAreNamedOnce)
+{
+    const fs::path a = temp.write("a/x.txt", "from a");
+    const fs::path b = temp.write("b/x.txt", "from b");
+    const QString replacedByA = QStringLiteral("\n%1: replaced by the file of the same name from \"%2\"")
+                                    .arg(QString::fromStdString(b.string()), QString::fromStdString(a.parent_path().string()));
+    struct Case {
+        const char* name;
+        std::vector<fs::path> files;
+        const char* kept;
+        QString leftOut;  // the lines after the heading; empty: no message
+    } cases[] = {
+        {"twice", {a, a}, "from a", {}},
+        {"replaced", {b, a, b, a}, "from a", replacedByA},
+    };
+    for (const Case& c : cases) {
+        const RunOutcome& outcome = Run(QString::fromLatin1(c.name), c.files);
+        EXPECT_EQ(entriesReadBack(Archive(QString::fromLatin1(c.name))), (std::map<std::string, std::string>{{"x.txt", c.kept}})) << c.name;
+        EXPECT_EQ(outcome.failure.has_value(), !c.leftOut.isEmpty()) << c.name;
+        if (outcome.failure) {
+            EXPECT_TRUE(Words(outcome).endsWith(c.leftOut) && Words(outcome).startsWith(QStringLiteral("1 file was left out")))
+                << Words(outcome).toStdString();
+        }
+    }
+}
+
+// Stop, while staging and while zipping: Ended(Stopped) with the words, no
+// archive (an older one of the name kept), the run's staging folder gone,
+// and the next run goes as usual.
+TEST_F(ZipRunServiceTest, StopEndsTheRunKeepingAnOlderArchive)
+{
+    const fs::path big = temp.write("big/big.bin", randomBytes(12 * 1024 * 1024, 8));
+    std::vector<fs::path> many{big};
+    for (int i = 0; i < 300; ++i)
+        many.push_back(temp.write("many/f" + std::to_string(i) + ".txt", "x"));
+    const fs::path old = temp.write("out/stopped.zip", "older");
+    const struct Phase {
+        const char* when;
+        FileCopyMethod staging;
+        bool waitForProgress;
+    } phases[] = {{"staging", FileCopyMethod::ReadWrite, false}, {"zipping", FileCopyMethod::Clone, true}};
+    for (const Phase& phase : phases) {
+        SCOPED_TRACE(phase.when);
+        outcomes.clear();
+        percents.clear();
+        service->SetStagingMethod(phase.staging);
+        ASSERT_TRUE(service->PrepareStaging(QStringLiteral("stopped")).ok());
+        service->Start({many, QStringLiteral("stopped"), old});
+        if (phase.waitForProgress) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !percents.empty(); }, 10000));
+        }
+        ASSERT_TRUE(service->Running());
+        service->Stop();
+        EXPECT_FALSE(service->Running());
+        ASSERT_EQ(outcomes.size(), 1u);
+        EXPECT_EQ(outcomes[0].end, RunOutcome::End::Stopped);
+        EXPECT_TRUE(Words(outcomes[0]).startsWith(QStringLiteral("The run was stopped: \""))) << Words(outcomes[0]).toStdString();
+        EXPECT_EQ(UserMessage::For(*outcomes[0].failure).icon, Shell::Icon::Information);
+        QTest::qWait(50);
+        EXPECT_EQ(outcomes.size(), 1u) << "a signal after the stop";
+        EXPECT_EQ(readFileBytes(old), "older");
+        EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 1) << "temporary archive left";
+        EXPECT_FALSE(fs::exists(root / "stopped"));
+        EXPECT_EQ(fs::file_size(big), 12u * 1024 * 1024);
+    }
+    service->SetStagingMethod(FileCopyMethod::Clone);
+    EXPECT_EQ(Run(QStringLiteral("after"), {many[1]}).end, RunOutcome::End::Completed);
+}
