@@ -101,6 +101,12 @@ if [[ "${CI:-}" == true && "$(id -u)" == 0 ]] && ! dpkg-query -W volarin-z >/dev
   installed=$(dpkg-query -L volarin-z)
   [[ "$(command -v volarin-z)" == /usr/bin/volarin-z ]] || fail "volarin-z is not on the PATH"
   [[ "$(man -w volarin-z)" == /usr/share/man/man1/volarin-z.1.gz ]] || fail "man volarin-z finds no page"
+  # In the menu, and offered for folders once the desktop database is updated.
+  [[ -f /usr/share/applications/volarin-z.desktop ]] || fail "no desktop entry in /usr/share/applications"
+  cache=/usr/share/applications/mimeinfo.cache
+  if command -v update-desktop-database >/dev/null; then
+    grep -q '^inode/directory=.*volarin-z\.desktop' "$cache" || fail "not offered for folders in $cache"
+  fi
   DEBIAN_FRONTEND=noninteractive apt-get remove --purge -y -qq -o DPkg::Lock::Timeout=300 volarin-z </dev/null >>"$work/apt.log" 2>&1 \
     || { cat "$work/apt.log"; fail "apt could not remove it"; }
   ! dpkg-query -W volarin-z >/dev/null 2>&1 || fail "dpkg still lists volarin-z after the purge"
@@ -108,6 +114,7 @@ if [[ "${CI:-}" == true && "$(id -u)" == 0 ]] && ! dpkg-query -W volarin-z >/dev
     [[ -d "$path" ]] && continue  # folders shared with other packages stay
     [[ ! -e "$path" ]] || fail "$path is left after the purge"
   done <<<"$installed"
+  ! grep -qs 'volarin-z\.desktop' "$cache" || fail "$cache still names volarin-z.desktop"
   for folder in /usr/share/volarin-z /usr/share/doc/volarin-z; do
     [[ ! -e "$folder" ]] || fail "$folder is left after the purge"
   done
