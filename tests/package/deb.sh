@@ -55,14 +55,17 @@ grep -q "<release version=\"$version\"" "$files/usr/share/metainfo/example.volar
   || fail "the AppStream metadata names no release $version"
 
 echo "lintian:"
-lintian --fail-on error,warning -I "$deb" 2>&1 | grep -v 'running with root privileges' | sed 's/^/  /' \
-  || true
-lintian --fail-on error,warning "$deb" >/dev/null 2>&1 || fail "lintian reports errors or warnings"
+lintian_status=0
+lintian --fail-on error,warning -I "$deb" >"$work/lintian" 2>&1 || lintian_status=$?
+grep -v 'running with root privileges' "$work/lintian" | sed 's/^/  /' || true
+[[ $lintian_status == 0 ]] || fail "lintian reports errors or warnings"
 
 echo "appstreamcli validate --no-net:"
 metainfo="$files/usr/share/metainfo/example.volarin.VolarinZ.metainfo.xml"
-(cd "$work" && appstreamcli validate --no-net "$metainfo" 2>&1) | sed 's/^/  /'
-(cd "$work" && appstreamcli validate --no-net "$metainfo" >/dev/null 2>&1) || fail "the AppStream metadata is not valid"
+appstream_status=0
+(cd "$work" && appstreamcli validate --no-net "$metainfo" >"$work/appstream" 2>&1) || appstream_status=$?
+sed 's/^/  /' "$work/appstream"
+[[ $appstream_status == 0 ]] || fail "the AppStream metadata is not valid"
 grep -q '<launchable type="desktop-id">volarin-z.desktop</launchable>' "$metainfo" \
   || fail "the AppStream metadata does not name the desktop entry"
 
