@@ -40,7 +40,8 @@ touch "$work/photos/a1.jpg" "$work/photos/a2.jpg" "$work/photos/notes.txt" "$wor
 # context then dereferences the missing seat when a text field paints its
 # cursor. Every real session has a seat; here the plain compose input context
 # takes its place.
-XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=wayland-volarin QT_IM_MODULE=compose HOME="$work/home" \
+# WAYLAND_DEBUG logs the client's requests, to read the window's app id.
+XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=wayland-volarin WAYLAND_DEBUG=client QT_IM_MODULE=compose HOME="$work/home" \
   XDG_CACHE_HOME="$work/cache" XDG_CONFIG_HOME="$work/config" "$program" "$work/photos" \
   2>"$work/stderr" & pid=$!
 
@@ -48,6 +49,8 @@ tree=$(/usr/bin/python3 "$here/a11y_dump.py" "$pid" 2) || fail "no window with t
 grep -q 'libqwayland-[a-z]*\.so' "/proc/$pid/maps" || fail "Qt's Wayland platform is not loaded"
 ! grep -q 'libqxcb\.so' "/proc/$pid/maps" || fail "Qt's X11 platform is loaded"
 grep -qx "window frame 'Volarin Z 1.0'" <<<"$tree" || fail "no main window:"$'\n'"$tree"
+# The compositor finds the desktop entry (name, icon) by the window's app id.
+grep -q 'xdg_toplevel@[0-9]*\.set_app_id("volarin-z")' "$work/stderr" || fail "the window's app id is not volarin-z"
 expected="row 1 'a2.jpg' checked
 row 2 'a1.jpg' checked"
 [[ "$(grep '^row ' <<<"$tree")" == "$expected" ]] || fail "rows are:"$'\n'"$tree"
