@@ -24,6 +24,7 @@ class QLabel;
 class QLineEdit;
 class QMimeData;
 class QProgressBar;
+class RunNotifier;
 class XP_ProgressBar;
 class ZipRunService;
 class chameleonButton;
@@ -120,4 +121,5 @@ private:
     QPointer<OutputNameDialog> outputDialog_;
     std::vector<std::string> runList_;
     std::optional<OutputChoice> output_;  // the last confirmed name and folder
+    RunNotifier* runNotifier_ = nullptr;
 };
