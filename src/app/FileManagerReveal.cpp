@@ -20,7 +20,9 @@ void Show(QDBusConnection bus, const std::filesystem::path& file, const QString&
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
-    call << QStringList{QUrl::fromLocalFile(QFile::decodeName(file.c_str())).toString()} << startupId;
+    // Encoded, as file managers parse it ("%20" for a space).
+    call << QStringList{QString::fromLatin1(QUrl::fromLocalFile(QFile::decodeName(file.c_str())).toEncoded())}
+         << startupId;
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [folderUrl](QDBusPendingCallWatcher* w) {
         if (w->isError())

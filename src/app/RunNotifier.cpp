@@ -76,8 +76,10 @@ void RunNotifier::Ended(const RunOutcome& outcome)
 {
     if (!bus_.isConnected() || WindowActive())
         return;
-    const Notice notice = For(outcome, archive_);
     const bool completed = outcome.end == RunOutcome::End::Completed;
+    if (completed && archive_.empty())
+        return;  // a run not started through the window: nothing to name
+    const Notice notice = For(outcome, archive_);
     // The body is escaped only for a server that reads markup, so none shows "&amp;".
     const QDBusMessage ask =
         QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("GetCapabilities"));

@@ -160,78 +160,63 @@ TEST_P(TaskBarTest, ProgressRisesThenIsHidden)
 
 INSTANTIATE_TEST_SUITE_P(Endings, TaskBarTest, ::testing::Values(Ending::Completed, Ending::Failed, Ending::Stopped));
 
-// One notification when the run ends while another window is active, none
-// while the main window is; the body is escaped only for a server that reads markup.
+// One notification when a run ends while another window is active, none
+// while the main window is; its click shows the archive in the file manager,
+// else opens its folder. No server, or one that refuses: the run and what the
+// user sees are unchanged, and nothing is printed.
+enum class Server { None, Refusing, Plain, Markup };
 struct NoticeCase {
     const char* label;
     bool mainWindowActive;
     bool fail;  // the output folder gone before Start
-    QStringList capabilities;
-    std::size_t notifications;
-    QString summary;
-    QString body;  // %1: the output folder; "" for the first line of the run's message
+    Server server;
+    bool fileManager;
+    QString summary;  // "": no notification
+    QString body;     // %1: the output folder; "": the first line of the run's message
 };
 class NotificationTest : public DesktopBusTest, public ::testing::WithParamInterface<NoticeCase> {};
 
 TEST_P(NotificationTest, OneNoticeOnlyInTheBackground)
 {
     const NoticeCase& c = GetParam();
-    FakeNotifications server(desktop(), c.capabilities, false);
-    ASSERT_TRUE(server.registered);
+    std::optional<FakeNotifications> server;
+    if (c.server != Server::None)
+        server.emplace(desktop(), c.server == Server::Markup ? QStringList{"body", "body-markup"} : QStringList{"body"},
+                       c.server == Server::Refusing);
+    std::optional<FakeFileManager> files;
+    if (c.fileManager)
+        files.emplace(desktop());
     Prepare(QStringLiteral("Tom & Jerry"));
-    Focus(c.mainWindowActive);
     if (c.fail)
         fs::remove_all(out);
-    ASSERT_TRUE(Run().has_value());
+    Focus(c.mainWindowActive);
+    const auto outcome = Run();
+    ASSERT_TRUE(outcome.has_value());
     QTest::qWait(300);  // time for a notification that should not come
-    ASSERT_EQ(server.calls.size(), c.notifications);
-    if (c.notifications == 0)
-        return;
-    const FakeNotifications::Call& call = server.calls[0];
-    EXPECT_EQ(call.summary, c.summary);
-    if (c.body.isEmpty()) {
-        ASSERT_EQ(shell.messages.size(), 1u);
-        EXPECT_EQ(call.body, shell.messages[0].text.section(QLatin1Char('\n'), 0, 0));
-    } else {
-        EXPECT_EQ(call.body, c.body.arg(QString::fromStdString(out.string())));
+    EXPECT_TRUE(printed.empty()) << printed.front().toStdString();
+    EXPECT_EQ(shell.messages.size(), c.fail ? 1u : 0u);
+    if (!c.fail) {
+        EXPECT_EQ(entriesReadBack(out / "Tom & Jerry.zip").size(), 1u);
     }
+    const std::size_t notices = server ? server->calls.size() : 0;
+    ASSERT_EQ(notices, c.summary.isEmpty() ? 0u : 1u);
+    if (notices == 0)
+        return;
+    const FakeNotifications::Call& call = server->calls[0];
+    EXPECT_EQ(call.summary, c.summary);
+    EXPECT_EQ(call.body, c.body.isEmpty() ? shell.messages.at(0).text.section(QLatin1Char('\n'), 0, 0)
+                                          : c.body.arg(QString::fromStdString(out.string())));
     EXPECT_EQ(call.actions.value(0), QStringLiteral("default"));
     EXPECT_EQ(call.icon, QStringLiteral("volarin-z"));
     EXPECT_EQ(call.hints.value("desktop-entry"), QStringLiteral("volarin-z"));
-}
+    if (c.fail)
+        return;
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NotificationTest,
-    ::testing::Values(
-        NoticeCase{"ActiveWindow", true, false, {}, 0, {}, {}},
-        NoticeCase{"Ready", false, false, {}, 1, "Archive ready", "\"Tom & Jerry.zip\" is ready in %1."},
-        NoticeCase{"ReadyMarkup", false, false, {"body", "body-markup"}, 1, "Archive ready",
-                   "\"Tom &amp; Jerry.zip\" is ready in %1."},
-        NoticeCase{"Failed", false, true, {}, 1, "Zip run failed", ""}),
-    [](const auto& info) { return std::string(info.param.label); });
-
-// A click on the notification shows the archive in the file manager, or
-// opens its folder where no file manager answers on the bus.
-class NoticeClickTest : public DesktopBusTest, public ::testing::WithParamInterface<bool> {};
-
-TEST_P(NoticeClickTest, ShowsTheArchive)
-{
-    const bool fileManager = GetParam();
-    FakeNotifications server(desktop(), {}, false);
-    std::optional<FakeFileManager> files;
-    if (fileManager)
-        files.emplace(desktop());
-    Prepare(QStringLiteral("shown"));
-    Focus(false);
-    ASSERT_TRUE(Run().has_value());
-    ASSERT_TRUE(waitFor([&] { return server.calls.size() == 1; }));
-    QTest::qWait(100);  // the notification's id reaches the program
-    server.Click(41);
-    const QString archive = QUrl::fromLocalFile(QString::fromStdString((out / "shown.zip").string())).toString();
-    if (fileManager) {
+    server->Click(41);
+    const QString archive = QString::fromStdString("file://" + (out / "Tom%20&%20Jerry.zip").string());
+    if (files) {
         ASSERT_TRUE(waitFor([&] { return files->shown.size() == 1; }));
-        EXPECT_EQ(files->shown[0].first, QStringList{archive});
-        EXPECT_EQ(files->shown[0].second, QStringLiteral("token-41"));
+        EXPECT_EQ(files->shown[0], std::make_pair(QStringList{archive}, QStringLiteral("token-41")));
         EXPECT_TRUE(shell.openedUrls.empty());
     } else {
         ASSERT_TRUE(waitFor([&] { return shell.openedUrls.size() == 1; }));
@@ -239,33 +224,17 @@ TEST_P(NoticeClickTest, ShowsTheArchive)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(FileManager, NoticeClickTest, ::testing::Bool());
-
-// No notification server, or one that refuses: the run and what the user sees
-// are those of a desktop without notifications, and nothing is printed.
-class SilentServerTest : public DesktopBusTest, public ::testing::WithParamInterface<bool> {};
-
-TEST_P(SilentServerTest, RunIsUnaffected)
-{
-    std::optional<FakeNotifications> refusing;
-    if (GetParam())
-        refusing.emplace(desktop(), QStringList{}, true);
-    Prepare(QStringLiteral("quiet"));
-    Focus(false);
-    const auto outcome = Run();
-    ASSERT_TRUE(outcome.has_value());
-    QTest::qWait(300);
-    EXPECT_EQ(outcome->end, RunOutcome::End::Completed);
-    EXPECT_FALSE(outcome->failure.has_value());
-    EXPECT_EQ(entriesReadBack(out / "quiet.zip").size(), 1u);
-    EXPECT_TRUE(shell.messages.empty());
-    EXPECT_TRUE(printed.empty()) << printed.front().toStdString();
-    if (refusing) {
-        EXPECT_TRUE(refusing->calls.empty());
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Refusing, SilentServerTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NotificationTest,
+    ::testing::Values(
+        NoticeCase{"ActiveWindow", true, false, Server::Plain, true, "", ""},
+        NoticeCase{"Ready", false, false, Server::Plain, true, "Archive ready", "\"Tom & Jerry.zip\" is ready in %1."},
+        NoticeCase{"ReadyMarkup", false, false, Server::Markup, false, "Archive ready",
+                   "\"Tom &amp; Jerry.zip\" is ready in %1."},
+        NoticeCase{"Failed", false, true, Server::Plain, false, "Zip run failed", ""},
+        NoticeCase{"NoServer", false, false, Server::None, false, "", ""},
+        NoticeCase{"Refusing", false, false, Server::Refusing, false, "", ""}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 // Without any session bus the program makes the archive and prints nothing about buses.
 TEST(DesktopBusAbsent, RunIsUnaffected)

@@ -31,12 +31,12 @@ QStringList FakeNotifications::GetCapabilities()
     return Refused() ? QStringList() : capabilities_;
 }
 
-uint FakeNotifications::Notify(const QString& app, uint, const QString& icon, const QString& summary,
+uint FakeNotifications::Notify(const QString&, uint, const QString& icon, const QString& summary,
                                const QString& body, const QStringList& actions, const QVariantMap& hints, int)
 {
     if (Refused())
         return 0;
-    calls.push_back({app, icon, summary, body, actions, hints});
+    calls.push_back({icon, summary, body, actions, hints});
     return uint(calls.size()) + 40;
 }
 

@@ -14,7 +14,7 @@ class FakeNotifications : public QObject, protected QDBusContext {
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 public:
     struct Call {
-        QString app, icon, summary, body;
+        QString icon, summary, body;
         QStringList actions;
         QVariantMap hints;
     };
