@@ -76,6 +76,14 @@ void RunNotifier::Ended(const RunOutcome& outcome)
 {
     if (!bus_.isConnected() || WindowActive())
         return;
+    switch (outcome.end) {
+    case RunOutcome::End::Completed:
+    case RunOutcome::End::Failed:
+    case RunOutcome::End::NotStarted:
+        break;
+    default:
+        return;  // a run the user stopped: they were there to see it end
+    }
     const bool completed = outcome.end == RunOutcome::End::Completed;
     if (completed && archive_.empty())
         return;  // a run not started through the window: nothing to name

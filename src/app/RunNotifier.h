@@ -34,7 +34,8 @@ public:
 public slots:
     // The archive the run about to start writes.
     void Starting(const std::filesystem::path& archive);
-    // Notifies unless the window (or a window of its own) is the active one.
+    // Notifies of a completed or failed run unless the window (or a window of
+    // its own) is the active one.
     void Ended(const RunOutcome& outcome);
 
 private slots:
