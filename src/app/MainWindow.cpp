@@ -8,7 +8,9 @@
 #include "FolderPicker.h"
 #include "FoundFilesModel.h"
 #include "HelpPage.h"
+#include "LauncherProgress.h"
 #include "OutputNameDialog.h"
+#include "RunNotifier.h"
 #include "RunOutcome.h"
 #include "Shell.h"
 #include "StoredSettings.h"
@@ -56,6 +58,14 @@ MainWindow::MainWindow(ZipRunService& run, QWidget* parent) : QWidget(parent), r
     // Places every control and dresses the owner-drawn ones.
     LoadStoredSettings(*this, QStringLiteral(":/forms/Form1.frm"));
     Load();
+    // Outside the window: progress on the task bar, a notification when a run
+    // ends in the background (before any message box takes the focus).
+    auto* launcher = new LauncherProgress(QDBusConnection::sessionBus(), this);
+    connect(&run_, &ZipRunService::Started, launcher, &LauncherProgress::Show);
+    connect(&run_, &ZipRunService::Progress, launcher, &LauncherProgress::SetPercent);
+    connect(&run_, &ZipRunService::Ended, launcher, &LauncherProgress::Hide);
+    runNotifier_ = new RunNotifier(this, QDBusConnection::sessionBus(), this);
+    connect(&run_, &ZipRunService::Ended, runNotifier_, &RunNotifier::Ended);
     connect(&run_, &ZipRunService::Staged, this, &MainWindow::RunStaged);
     connect(&run_, &ZipRunService::Started, this, &MainWindow::RunStarted);
     connect(&run_, &ZipRunService::Progress, this, &MainWindow::RunProgress);
@@ -410,6 +420,7 @@ void MainWindow::StartClicked()
     }
     if (!output_)
         return;
+    runNotifier_->Starting(output_->archive);
     run_.Start({std::vector<fs::path>(files.begin(), files.end()), output_->name, output_->archive,
                 std::move(filteredOut_)});
     filteredOut_.clear();

@@ -25,6 +25,7 @@ class QLineEdit;
 class QMimeData;
 class QProgressBar;
 class QShortcut;
+class RunNotifier;
 class XP_ProgressBar;
 class ZipRunService;
 class chameleonButton;
@@ -128,4 +129,5 @@ private:
     std::vector<Failure> filteredOut_;  // checked rows the last CollectCheckedFiles left out
     QShortcut* stopShortcut_ = nullptr;  // Escape, while a run is under way
     std::optional<OutputChoice> output_;  // the last confirmed name and folder
+    RunNotifier* runNotifier_ = nullptr;
 };
