@@ -44,12 +44,16 @@ qreal DeviceGrid::DrawingRatio(qreal screenRatio)
     return screenRatio > 1.0 ? Tidy(screenRatio) : 1.0;
 }
 
-QImage DeviceGrid::MakeImage(int w, int h, qreal ratio)
+QSize DeviceGrid::DeviceSize(int w, int h, qreal ratio)
 {
     ratio = DrawingRatio(ratio);
-    QImage image(static_cast<int>(std::ceil(w * ratio - 1e-6)), static_cast<int>(std::ceil(h * ratio - 1e-6)),
-                 QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
+    return QSize(static_cast<int>(std::ceil(w * ratio - 1e-6)), static_cast<int>(std::ceil(h * ratio - 1e-6)));
+}
+
+QImage DeviceGrid::MakeImage(int w, int h, qreal ratio)
+{
+    QImage image(DeviceSize(w, h, ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(DrawingRatio(ratio));
     return image;
 }
 

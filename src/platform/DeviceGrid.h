@@ -22,8 +22,10 @@ public:
     // The ratio a control draws at on a screen of `screenRatio`: below 1 the
     // drawing stays at 1 and is scaled down with the screen.
     static qreal DrawingRatio(qreal screenRatio);
-    // An RGB32 image for a w x h logical drawing at `ratio`, its device pixel
-    // ratio set, large enough to cover the scaled size.
+    // The device size of a w x h logical drawing at `ratio`: the scaled size rounded up.
+    static QSize DeviceSize(int w, int h, qreal ratio);
+    // An RGB32 image of DeviceSize for a w x h logical drawing at `ratio`, its
+    // device pixel ratio set.
     static QImage MakeImage(int w, int h, qreal ratio);
 
     qreal Ratio() const { return ratio_; }

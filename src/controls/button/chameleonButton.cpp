@@ -170,9 +170,9 @@ void chameleonButton::Render()
     // Drawn at the screen's resolution: the looks keep their logical
     // coordinates and the device context scales them.
     const qreal ratio = DeviceGrid::DrawingRatio(devicePixelRatioF());
-    const QImage sized = DeviceGrid::MakeImage(geometry_.width, geometry_.height, ratio);
-    if (surface_.size() != sized.size() || surface_.devicePixelRatio() != sized.devicePixelRatio())
-        surface_ = sized;
+    if (surface_.size() != DeviceGrid::DeviceSize(geometry_.width, geometry_.height, ratio)
+        || surface_.devicePixelRatio() != ratio)
+        surface_ = DeviceGrid::MakeImage(geometry_.width, geometry_.height, ratio);
     // Under custom colours the hovered button is drawn from BackOver alone.
     const button::Palette palette =
         (lookState_.hovered && props_.colorScheme == CustomColors) ? PaletteFrom(props_.backOver) : palette_;
