@@ -56,6 +56,15 @@ struct Raster {
     }
     QRgb* Row(int y) const { return reinterpret_cast<QRgb*>(bits + y * stride); }
 
+    // The device pixels of `area`, clipped.
+    void Fill(const Rect& area, QRgb colour) const
+    {
+        const int left = std::max(area.left, 0), right = std::min(area.right, width);
+        for (int y = std::max(area.top, 0); y < std::min(area.bottom, height); ++y)
+            if (left < right)
+                std::fill(Row(y) + left, Row(y) + right, colour);
+    }
+
     // A square of the pen's width centred on (x, y) as Windows centres it, clipped.
     void PlotPen(int x, int y, int penWidth, QRgb colour) const
     {
@@ -103,7 +112,8 @@ bool StraightSpan(const Raster& r, QPoint from, QPoint to, QRgb colour)
 // Bresenham with the Windows tie rule: on a midpoint tie x-major lines take
 // the upper pixel and y-major lines the left one, whatever the direction.
 // The end point is left out.
-void BresenhamLine(const Raster& r, QPoint from, QPoint to, int penWidth, QRgb colour)
+template <typename Plot>
+void BresenhamLine(QPoint from, QPoint to, Plot plot)
 {
     const int dx = to.x() - from.x(), dy = to.y() - from.y();
     const int adx = std::abs(dx), ady = std::abs(dy);
@@ -114,7 +124,7 @@ void BresenhamLine(const Raster& r, QPoint from, QPoint to, int penWidth, QRgb c
     int e = 2 * minor - major;
     int px = from.x(), py = from.y();
     for (int i = 0; i < major; ++i) {
-        r.PlotPen(px, py, penWidth, colour);
+        plot(px, py);
         const bool stepMinor = e + bias > 0;
         e += stepMinor ? 2 * minor - 2 * major : 2 * minor;
         if (xMajor) {
@@ -129,10 +139,13 @@ void BresenhamLine(const Raster& r, QPoint from, QPoint to, int penWidth, QRgb c
 
 } // namespace
 
-DeviceContext::DeviceContext(QImage& target) : image_(&target)
+DeviceContext::DeviceContext(QImage& target, QSize logical) : image_(&target)
 {
     if (image_->format() != QImage::Format_RGB32)
         *image_ = image_->convertToFormat(QImage::Format_RGB32);
+    grid_ = image_->devicePixelRatio() == 1.0 && !logical.isValid()
+        ? DeviceGrid(1.0, image_->size(), image_->size())
+        : DeviceGrid::Of(*image_, logical);
     pen_ = Pen{PS_SOLID, 1, 0x000000};
     brush_ = Brush::Solid(0xFFFFFF);
     font_ = FontObject::Default().ToQFont();
@@ -179,32 +192,38 @@ bool DeviceContext::SetPixelV(int x, int y, uint32_t colorValue)
 {
     if (x < 0 || y < 0 || x >= Width() || y >= Height())
         return false;
-    ScanLine(y)[x] = ToRgb32(TranslateColor(colorValue));
+    const QRgb colour = ToRgb32(TranslateColor(colorValue));
+    if (grid_.IsIdentity())
+        ScanLine(y)[x] = colour;
+    else
+        Raster(*image_).Fill(grid_.Map(Rect{x, y, x + 1, y + 1}), colour);
     return true;
 }
 
 QRgb* DeviceContext::ScanLine(int y)
 {
-    if (y < 0 || y >= Height())
+    if (y < 0 || y >= image_->height())
         return nullptr;
     return reinterpret_cast<QRgb*>(image_->scanLine(y));
 }
 
 const QRgb* DeviceContext::ScanLine(int y) const
 {
-    if (y < 0 || y >= Height())
+    if (y < 0 || y >= image_->height())
         return nullptr;
     return reinterpret_cast<const QRgb*>(image_->constScanLine(y));
 }
 
-QImage DeviceContext::ReadBlock(const Rect& rect) const
+QImage DeviceContext::ReadBlock(const Rect& logical) const
 {
-    if (rect.IsEmpty())
+    if (logical.IsEmpty())
         return QImage();
+    const Rect rect = grid_.Map(logical);
     QImage block(rect.Width(), rect.Height(), QImage::Format_RGB32);
     block.fill(kOpaque);
+    block.setDevicePixelRatio(image_->devicePixelRatio());
     Rect clip;
-    if (IntersectRect(clip, rect, Rect{0, 0, Width(), Height()})) {
+    if (IntersectRect(clip, rect, Rect{0, 0, image_->width(), image_->height()})) {
         for (int y = clip.top; y < clip.bottom; ++y) {
             const QRgb* src = ScanLine(y);
             QRgb* dst = reinterpret_cast<QRgb*>(block.scanLine(y - rect.top));
@@ -218,7 +237,8 @@ void DeviceContext::WriteBlock(int x, int y, const QImage& block)
 {
     if (block.isNull())
         return;
-    BitBlt(x, y, block.width(), block.height(), block, 0, 0, SRCCOPY);
+    const QImage src = block.format() == QImage::Format_RGB32 ? block : block.convertToFormat(QImage::Format_RGB32);
+    CopyDevice(grid_.X(x), grid_.Y(y), src, 0, 0, src.width(), src.height(), SRCCOPY);
 }
 
 // --- brushes and pattern blits -----------------------------------------------------
@@ -255,9 +275,17 @@ QRgb DeviceContext::BrushPixel(const Brush& brush, int x, int y, bool* paint) co
 
 void DeviceContext::PatternRect(const Rect& area, const Brush& brush, RasterOp rop)
 {
+    PatternDevice(grid_.Map(area), brush, rop);
+}
+
+// Patterns stay aligned to the logical pixels, so a hatch or the focus dots
+// grow with the ratio as the shapes do.
+void DeviceContext::PatternDevice(const Rect& area, const Brush& brush, RasterOp rop)
+{
     Rect clip;
-    if (!IntersectRect(clip, area, Rect{0, 0, Width(), Height()}))
+    if (!IntersectRect(clip, area, Rect{0, 0, image_->width(), image_->height()}))
         return;
+    const bool scaled = !grid_.IsIdentity();
     // One detach check for the whole blit; rows are then plain pointer steps
     // (QImage::scanLine per pixel or row dominated the cost of a redraw).
     uchar* const bits = image_->bits();
@@ -283,7 +311,8 @@ void DeviceContext::PatternRect(const Rect& area, const Brush& brush, RasterOp r
             }
             for (int x = clip.left; x < clip.right; ++x) {
                 bool paint = true;
-                const QRgb p = BrushPixel(brush, x, y, &paint);
+                const QRgb p = scaled ? BrushPixel(brush, grid_.LogicalX(x), grid_.LogicalY(y), &paint)
+                                      : BrushPixel(brush, x, y, &paint);
                 if (paint)
                     row[x] = (row[x] ^ (p & 0x00FFFFFFu)) | kOpaque;
             }
@@ -295,7 +324,8 @@ void DeviceContext::PatternRect(const Rect& area, const Brush& brush, RasterOp r
             }
             for (int x = clip.left; x < clip.right; ++x) {
                 bool paint = true;
-                const QRgb p = BrushPixel(brush, x, y, &paint);
+                const QRgb p = scaled ? BrushPixel(brush, grid_.LogicalX(x), grid_.LogicalY(y), &paint)
+                                      : BrushPixel(brush, x, y, &paint);
                 if (paint)
                     row[x] = p;
             }
@@ -352,8 +382,17 @@ bool DeviceContext::Ellipse(int left, int top, int right, int bottom)
         return true;
     if (right - left <= 2 || bottom - top <= 2)
         return Rectangle(left, top, right, bottom);
+    // Curves are traced on the device pixels, with the pen scaled, so an oval
+    // stays smooth at any ratio.
+    const Rect box = grid_.Map(Rect{left, top, right, bottom});
+    left = box.left;
+    top = box.top;
+    right = box.right;
+    bottom = box.bottom;
     const bool outline = pen_.style != PS_NULL;
-    const int pw = outline ? pen_.width : 0;
+    const int pw = !outline ? 0
+        : grid_.IsIdentity() ? pen_.width
+                             : std::max(1, static_cast<int>(std::lround(pen_.width * grid_.Ratio())));
     if (outline && pen_.style == PS_INSIDEFRAME) {
         left += pw / 2;
         top += pw / 2;
@@ -363,7 +402,7 @@ bool DeviceContext::Ellipse(int left, int top, int right, int bottom)
     const std::vector<QPoint> path = EllipsePath(left, top, right, bottom);
     if (brush_.IsValid()) {
         for (const EllipseSpan& s : EllipseSpans(left, top, right, bottom))
-            PatternRect(Rect{s.left, s.y, s.right + 1, s.y + 1}, brush_, PATCOPY);
+            PatternDevice(Rect{s.left, s.y, s.right + 1, s.y + 1}, brush_, PATCOPY);
     }
     if (outline) {
         const Raster raster(*image_);
@@ -400,10 +439,28 @@ bool DeviceContext::LineTo(int x, int y)
         return true;
     const Raster raster(*image_);
     const QRgb colour = ToRgb32(pen_.color);
-    // The gradients and frames are all one-pixel horizontal or vertical lines.
-    if (pen_.width == 1 && StraightSpan(raster, from, position_, colour))
+    const int penWidth = pen_.width;
+    if (grid_.IsIdentity()) {
+        // The gradients and frames are all one-pixel horizontal or vertical lines.
+        if (penWidth == 1 && StraightSpan(raster, from, position_, colour))
+            return true;
+        BresenhamLine(from, position_, [&](int px, int py) { raster.PlotPen(px, py, penWidth, colour); });
         return true;
-    BresenhamLine(raster, from, position_, pen_.width, colour);
+    }
+    // Scaled: each logical pixel of the line, or of its pen square, fills its device block.
+    const int dx = x - from.x(), dy = y - from.y();
+    if (penWidth == 1 && (dx == 0 || dy == 0)) {
+        if (dx == 0 && dy == 0)
+            return true;
+        const Rect span = dy == 0 ? Rect{dx > 0 ? from.x() : x + 1, y, dx > 0 ? x : from.x() + 1, y + 1}
+                                  : Rect{x, dy > 0 ? from.y() : y + 1, x + 1, dy > 0 ? y : from.y() + 1};
+        raster.Fill(grid_.Map(span), colour);
+        return true;
+    }
+    const int off = penWidth / 2;
+    BresenhamLine(from, position_, [&](int px, int py) {
+        raster.Fill(grid_.Map(Rect{px - off, py - off, px - off + penWidth, py - off + penWidth}), colour);
+    });
     return true;
 }
 
@@ -510,10 +567,34 @@ bool DeviceContext::BitBlt(int xDst, int yDst, int width, int height, const QIma
     }
     if (width <= 0 || height <= 0)
         return true;
-    const QImage src = sourceImage.format() == QImage::Format_RGB32 ||
+    QImage src = sourceImage.format() == QImage::Format_RGB32 ||
             sourceImage.format() == QImage::Format_ARGB32
         ? sourceImage
         : sourceImage.convertToFormat(QImage::Format_RGB32);
+    if (grid_.IsIdentity() && src.devicePixelRatio() == 1.0) {
+        CopyDevice(xDst, yDst, src, xSrc, ySrc, width, height, rop);
+        return true;
+    }
+    // Both sides in device pixels; a source of another ratio is scaled to fit,
+    // smoothly where it is copied as it is.
+    const Rect dst = grid_.Map(Rect{xDst, yDst, xDst + width, yDst + height});
+    const DeviceGrid sourceGrid = DeviceGrid::Of(src);
+    const Rect from = sourceGrid.Map(Rect{xSrc, ySrc, xSrc + width, ySrc + height});
+    if (from.Width() == dst.Width() && from.Height() == dst.Height()) {
+        CopyDevice(dst.left, dst.top, src, from.left, from.top, dst.Width(), dst.Height(), rop);
+        return true;
+    }
+    QImage part = src.copy(from.ToQRect())
+                      .scaled(dst.Width(), dst.Height(), Qt::IgnoreAspectRatio,
+                              rop == SRCCOPY ? Qt::SmoothTransformation : Qt::FastTransformation)
+                      .convertToFormat(QImage::Format_RGB32);
+    CopyDevice(dst.left, dst.top, part, 0, 0, part.width(), part.height(), rop);
+    return true;
+}
+
+void DeviceContext::CopyDevice(int xDst, int yDst, const QImage& src, int xSrc, int ySrc, int width,
+                               int height, RasterOp rop)
+{
     // Clip against the source and the destination at once.
     int sx = xSrc, sy = ySrc, dx = xDst, dy = yDst, w = width, h = height;
     auto clipLow = [](int& s, int& d, int& n) {
@@ -526,10 +607,10 @@ bool DeviceContext::BitBlt(int xDst, int yDst, int width, int height, const QIma
     };
     clipLow(sx, dx, w);
     clipLow(sy, dy, h);
-    w = std::min({w, src.width() - sx, Width() - dx});
-    h = std::min({h, src.height() - sy, Height() - dy});
+    w = std::min({w, src.width() - sx, image_->width() - dx});
+    h = std::min({h, src.height() - sy, image_->height() - dy});
     if (w <= 0 || h <= 0)
-        return true;
+        return;
     for (int row = 0; row < h; ++row) {
         const QRgb* s = reinterpret_cast<const QRgb*>(src.constScanLine(sy + row)) + sx;
         QRgb* d = ScanLine(dy + row) + dx;
@@ -543,7 +624,6 @@ bool DeviceContext::BitBlt(int xDst, int yDst, int width, int height, const QIma
             }
         }
     }
-    return true;
 }
 
 bool DeviceContext::DrawIconEx(int x, int y, const Picture& picture, int width, int height,
@@ -557,6 +637,14 @@ bool DeviceContext::DrawIconEx(int x, int y, const Picture& picture, int width, 
     const int h = height > 0 ? height : picture.HeightPixels();
     QPainter p(image_);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.drawImage(QRect(x, y, w, h), picture.Image());
+    if (grid_.IsIdentity()) {
+        p.drawImage(QRect(x, y, w, h), picture.Image());
+        return true;
+    }
+    // The picture fills exactly the device pixels of its logical box.
+    const Rect box = grid_.Map(Rect{x, y, x + w, y + h});
+    const qreal r = image_->devicePixelRatio();
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(box.left / r, box.top / r, box.Width() / r, box.Height() / r), picture.Image());
     return true;
 }

@@ -12,8 +12,14 @@
 //
 // Text goes through QPainter with the selected font; only glyph shapes depend
 // on the machine, never where lines and cells go.
+//
+// Coordinates are logical pixels. On an image whose device pixel ratio is
+// above 1 (a HiDPI screen) each logical pixel covers the device pixels the
+// DeviceGrid gives it: shapes are scaled, text is drawn by the font at device
+// resolution and pictures are scaled smoothly; at ratio 1 nothing is mapped.
 #include "Brush.h"
 #include "ColorValue.h"
+#include "DeviceGrid.h"
 #include "FontObject.h"
 #include "Pen.h"
 #include "Picture.h"
@@ -85,15 +91,18 @@ enum IconDrawFlag : uint32_t { DI_MASK = 0x0001, DI_IMAGE = 0x0002, DI_NORMAL = 
 class DeviceContext {
 public:
     // Draws on `target`, which must outlive the context; an image of another
-    // format is converted to RGB32 in place first.
-    explicit DeviceContext(QImage& target);
+    // format is converted to RGB32 in place first. `logical` is the area drawn
+    // on, by default the image's size over its device pixel ratio.
+    explicit DeviceContext(QImage& target, QSize logical = QSize());
     DeviceContext(const DeviceContext&) = delete;
     DeviceContext& operator=(const DeviceContext&) = delete;
 
     QImage& Image() { return *image_; }
     const QImage& Image() const { return *image_; }
-    int Width() const { return image_->width(); }
-    int Height() const { return image_->height(); }
+    // The logical size drawn on.
+    int Width() const { return grid_.LogicalSize().width(); }
+    int Height() const { return grid_.LogicalSize().height(); }
+    const DeviceGrid& Grid() const { return grid_; }
 
     // --- selections and state -------------------------------------------------
     Pen SelectPen(const Pen& pen);
@@ -108,9 +117,9 @@ public:
     // --- pixels ----------------------------------------------------------------
     // Sets one pixel; false outside the image.
     bool SetPixelV(int x, int y, uint32_t colorValue);
-    // Block access in place of GetDIBits / SetDIBitsToDevice: a copy of a
-    // block (clipped to the image; the part outside reads black), and writing
-    // a block back (clipped).
+    // Block access in place of GetDIBits / SetDIBitsToDevice: a copy of the
+    // device pixels of a logical block (clipped to the image; the part outside
+    // reads black), and writing such a block back at a logical corner (clipped).
     QImage ReadBlock(const Rect& rect) const;
     void WriteBlock(int x, int y, const QImage& block);
 
@@ -158,15 +167,19 @@ public:
     int DrawText(const QString& text, Rect& rect, uint32_t flags);
 
 private:
-    // The row as QRgb values (0xFFRRGGBB), Width() of them; nullptr for a row outside.
+    // The device row as QRgb values (0xFFRRGGBB); nullptr for a row outside.
     QRgb* ScanLine(int y);
     const QRgb* ScanLine(int y) const;
     // Rectangle with the selected pen (outline) and brush (interior).
     bool Rectangle(int left, int top, int right, int bottom);
     QRgb BrushPixel(const Brush& brush, int x, int y, bool* paint) const;
-    void PatternRect(const Rect& clipped, const Brush& brush, RasterOp rop);
+    void PatternRect(const Rect& area, const Brush& brush, RasterOp rop);
+    void PatternDevice(const Rect& deviceArea, const Brush& brush, RasterOp rop);
+    // Copies device pixels of `src` (same format) clipped to both images.
+    void CopyDevice(int dx, int dy, const QImage& src, int sx, int sy, int w, int h, RasterOp rop);
 
     QImage* image_;
+    DeviceGrid grid_;
     Pen pen_;
     Brush brush_;
     QFont font_;

@@ -1,5 +1,7 @@
 #include "ScreenCopy.h"
 
+#include "DeviceGrid.h"
+
 #include <QPaintDevice>
 #include <cmath>
 
@@ -15,7 +17,15 @@ void CopyToScreen(QPainter& painter, const QImage& image, const QRect& source,
 {
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, !IsWholeRatio(ratio));
-    painter.drawImage(QRect(destination, source.size()), image, source);
+    if (image.devicePixelRatio() != 1.0) {
+        // The device pixels of the source, placed at their own size.
+        const qreal r = image.devicePixelRatio();
+        const Rect from = DeviceGrid::Of(image).Map(Rect::FromQRect(source));
+        painter.drawImage(QRectF(QPointF(destination), QSizeF(from.Width() / r, from.Height() / r)), image,
+                          QRectF(from.ToQRect()));
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, !IsWholeRatio(ratio));
+        painter.drawImage(QRect(destination, source.size()), image, source);
+    }
     painter.restore();
 }

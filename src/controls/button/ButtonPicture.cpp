@@ -43,9 +43,17 @@ void TransferPicture(DeviceContext& dc, int x, int y, int w, int h, const Pictur
     QImage block = dc.ReadBlock(Rect{x, y, x + w, y + h});
     if (block.format() != QImage::Format_RGB32)
         block = block.convertToFormat(QImage::Format_RGB32);
-    for (int row = 0; row < h; ++row)
-        TransferRow(reinterpret_cast<std::uint32_t*>(block.scanLine(row)),
-                    reinterpret_cast<const std::uint32_t*>(source.constScanLine(row)), w, mode);
+    if (dc.Grid().IsIdentity()) {
+        for (int row = 0; row < h; ++row)
+            TransferRow(reinterpret_cast<std::uint32_t*>(block.scanLine(row)),
+                        reinterpret_cast<const std::uint32_t*>(source.constScanLine(row)), w, mode);
+    } else {
+        const QImage covered = CoverageImage(source, block.size(), mode);
+        for (int row = 0; row < block.height(); ++row)
+            TransferCoveredRow(reinterpret_cast<std::uint32_t*>(block.scanLine(row)),
+                               reinterpret_cast<const std::uint32_t*>(covered.constScanLine(row)),
+                               block.width(), mode);
+    }
     dc.WriteBlock(x, y, block);
 }
 

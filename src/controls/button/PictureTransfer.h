@@ -5,6 +5,9 @@
 // colours given here are 0x00BBGGRR colour values.
 #include "ButtonColors.h"
 
+#include <QImage>
+#include <QSize>
+
 #include <cstdint>
 #include <optional>
 
@@ -21,5 +24,17 @@ struct TransferMode {
 
 void TransferRow(std::uint32_t* background, const std::uint32_t* picture, int count,
                  const TransferMode& mode);
+
+// A picture drawn on more device pixels than it has: its masked pixels made
+// transparent first, then scaled smoothly to `deviceSize`, so the mask colour
+// never bleeds into the edges. Premultiplied ARGB; alpha is how much picture
+// covers each device pixel.
+QImage CoverageImage(const QImage& picture, QSize deviceSize, const TransferMode& mode);
+
+// The rule of TransferRow for a row of a CoverageImage: each result is blended
+// over the background by the pixel's coverage (fully covered pixels come out
+// exactly as TransferRow makes them).
+void TransferCoveredRow(std::uint32_t* background, const std::uint32_t* picture, int count,
+                        const TransferMode& mode);
 
 } // namespace button

@@ -6,6 +6,7 @@
 #include "ButtonPicture.h"
 #include "ButtonRegion.h"
 #include "DeviceContext.h"
+#include "DeviceGrid.h"
 #include "ScreenCopy.h"
 #include "SystemColors.h"
 
@@ -138,7 +139,7 @@ void chameleonButton::CopyBackground()
     if (parent && width() > 0 && height() > 0) {
         // The parent alone, without its children, under our rectangle: what
         // shows through a transparent button.
-        QImage copy(width(), height(), QImage::Format_RGB32);
+        QImage copy = DeviceGrid::MakeImage(width(), height(), devicePixelRatioF());
         copy.fill(parent->palette().color(QPalette::Window));
         QPainter painter(&copy);
         parent->render(&painter, QPoint(), QRegion(geometry()), QWidget::DrawWindowBackground);
@@ -159,16 +160,25 @@ void chameleonButton::Redraw(int state, bool force)
         return;
     lookState_.drawnState = state;
     lastCaption_ = props_.caption;
-    if (surface_.width() != geometry_.width || surface_.height() != geometry_.height)
-        surface_ = QImage(geometry_.width, geometry_.height, QImage::Format_RGB32);
+    Render();
+    update();
+    NotifyAccessibleState();
+}
+
+void chameleonButton::Render()
+{
+    // Drawn at the screen's resolution: the looks keep their logical
+    // coordinates and the device context scales them.
+    const qreal ratio = DeviceGrid::DrawingRatio(devicePixelRatioF());
+    if (surface_.size() != DeviceGrid::DeviceSize(geometry_.width, geometry_.height, ratio)
+        || surface_.devicePixelRatio() != ratio)
+        surface_ = DeviceGrid::MakeImage(geometry_.width, geometry_.height, ratio);
     // Under custom colours the hovered button is drawn from BackOver alone.
     const button::Palette palette =
         (lookState_.hovered && props_.colorScheme == CustomColors) ? PaletteFrom(props_.backOver) : palette_;
     lookState_.background = background_.isNull() ? nullptr : &background_;
-    DeviceContext dc(surface_);
+    DeviceContext dc(surface_, QSize(geometry_.width, geometry_.height));
     lastCaptionState_ = button::RenderButton(dc, palette, props_, geometry_, lookState_, lastCaptionState_);
-    update();
-    NotifyAccessibleState();
 }
 
 void chameleonButton::paintEvent(QPaintEvent* event)
@@ -178,6 +188,10 @@ void chameleonButton::paintEvent(QPaintEvent* event)
         painter.fillRect(event->rect(), ToQColor(palette_.face));
         return;
     }
+    // Moved to a screen of another ratio: draw again before showing.
+    if (surface_.devicePixelRatio() != DeviceGrid::DrawingRatio(devicePixelRatioF()) && drawingEnabled_
+        && geometry_.height != 0)
+        Render();
     CopyToScreen(painter, surface_, event->rect(), event->rect().topLeft());
 }
 

@@ -116,7 +116,8 @@ public:
     button::AccessibleStateBits AccessibleState() const;
 
     // --- what tests and tools read ----------------------------------------------
-    // The image the control last drew (what its window shows).
+    // The image the control last drew (what its window shows), at the
+    // screen's device pixel ratio.
     const QImage& Surface() const { return surface_; }
     bool IsHovered() const { return lookState_.hovered; }
     int LastDrawnState() const { return lookState_.drawnState; }
@@ -172,6 +173,7 @@ private:
     void MeasurePicture();
     void ResizeProcedure();
     void CopyBackground();
+    void Render(); // the look into surface_, at the screen's ratio
     void ApplyPointer();
     void ApplyHandPointerRule();
     void DeriveAccessKey();

@@ -5,6 +5,7 @@
 #include "ProgressGradient.h"
 #include "ProgressRenderer.h"
 #include "ScreenCopy.h"
+#include "DeviceGrid.h"
 
 #include <QAccessible>
 #include <QEvent>
@@ -143,8 +144,9 @@ void XP_ProgressBar::SetHdc(DeviceContext*)
 void XP_ProgressBar::EnsureSurface(int w, int h)
 {
     if (surfaceDc_) {
-        // Only ever grows, so ordinary redraws and shrinking never allocate.
-        if (h > surfaceHeight_ || w > surfaceWidth_)
+        // Only ever grows, so ordinary redraws and shrinking never allocate;
+        // a screen of another ratio needs a new one.
+        if (h > surfaceHeight_ || w > surfaceWidth_ || !SurfaceMatchesScreen())
             MakeSurface(std::max(w, surfaceWidth_), std::max(h, surfaceHeight_));
     } else if (w > 0 && h > 0) {
         MakeSurface(w, h);
@@ -154,12 +156,13 @@ void XP_ProgressBar::EnsureSurface(int w, int h)
 void XP_ProgressBar::MakeSurface(int w, int h)
 {
     FreeSurface();
-    QImage image(w, h, QImage::Format_RGB32);
+    // Drawn at the screen's resolution; the looks keep their logical coordinates.
+    QImage image = DeviceGrid::MakeImage(w, h, devicePixelRatioF());
     if (image.isNull())
         return; // out of memory: draw nothing rather than fail
     image.fill(Qt::white);
     surface_ = std::move(image);
-    surfaceDc_ = std::make_unique<DeviceContext>(surface_);
+    surfaceDc_ = std::make_unique<DeviceContext>(surface_, QSize(w, h));
     surfaceWidth_ = w;
     surfaceHeight_ = h;
 }
@@ -182,7 +185,7 @@ ProgressStatus XP_ProgressBar::Redraw()
         percent_ = 100;
     // A hidden widget gets its resize events only when shown, so catch up here;
     // the surface never shrinks, so an ordinary redraw allocates nothing.
-    if (!surfaceDc_ || width() > surfaceWidth_ || height() > surfaceHeight_)
+    if (!surfaceDc_ || width() > surfaceWidth_ || height() > surfaceHeight_ || !SurfaceMatchesScreen())
         SetHdc();
     QWidget* window = windowHandle_ ? windowHandle_.data() : this;
     const int w = std::min(window->width(), surfaceWidth_);
@@ -255,7 +258,15 @@ QImage XP_ProgressBar::Snapshot() const
 {
     if (surface_.isNull())
         return QImage();
-    return surface_.copy(0, 0, std::min(width(), surfaceWidth_), std::min(height(), surfaceHeight_));
+    const Rect shown{0, 0, std::min(width(), surfaceWidth_), std::min(height(), surfaceHeight_)};
+    QImage copy = surface_.copy(surfaceDc_->Grid().Map(shown).ToQRect());
+    copy.setDevicePixelRatio(surface_.devicePixelRatio());
+    return copy;
+}
+
+bool XP_ProgressBar::SurfaceMatchesScreen() const
+{
+    return surface_.devicePixelRatio() == DeviceGrid::DrawingRatio(devicePixelRatioF());
 }
 
 QString XP_ProgressBar::AccessibleText() const

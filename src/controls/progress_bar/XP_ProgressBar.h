@@ -84,7 +84,8 @@ public:
     int32_t Percent() const { return percent_; }
     const QImage& Surface() const { return surface_; }
     QSize SurfaceSize() const { return QSize(surfaceWidth_, surfaceHeight_); }
-    // The bar as it is now, at logical pixels (width x height of the control).
+    // The bar as it is now: width x height of the control at the screen's
+    // device pixel ratio (which the image carries).
     QImage Snapshot() const;
     QString AccessibleText() const;
 
@@ -104,6 +105,7 @@ private:
     void EnsureSurface(int width, int height);
     void MakeSurface(int width, int height);
     void FreeSurface();
+    bool SurfaceMatchesScreen() const;
     void NotifyValue();
 
     uint32_t resolvedColor_ = 0;

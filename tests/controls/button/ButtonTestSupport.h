@@ -46,15 +46,16 @@ struct LookCase {
     button::LookState state;
 };
 
-// Renders one state (0 up, 2 pressed) of a look straight through the look functions.
+// Renders one state (0 up, 2 pressed) of a look straight through the look
+// functions, at a device pixel ratio.
 struct Render {
     QImage image;
     int captionState = 0;
 };
-inline Render RenderLook(const button::Palette& palette, LookCase c, int drawState)
+inline Render RenderLook(const button::Palette& palette, LookCase c, int drawState, qreal ratio = 1.0)
 {
     Render r;
-    r.image = QImage(c.geometry.width, c.geometry.height, QImage::Format_RGB32);
+    r.image = DeviceGrid::MakeImage(c.geometry.width, c.geometry.height, ratio);
     DeviceContext dc(r.image);
     c.state.drawnState = drawState;
     r.captionState = button::RenderButton(dc, palette, c.props, c.geometry, c.state, 0);

@@ -25,10 +25,11 @@ inline ProgressState BarState(int scrolling, int percent, uint32_t color = 0x808
     return s;
 }
 
-inline RenderedBar Render(ProgressState s, int w = 177, int h = 17)
+// At a device pixel ratio the image carries `ratio` and its pixels are device pixels.
+inline RenderedBar Render(ProgressState s, int w = 177, int h = 17, qreal ratio = 1.0)
 {
     RenderedBar out;
-    out.image = QImage(w, h, QImage::Format_RGB32);
+    out.image = DeviceGrid::MakeImage(w, h, ratio);
     out.image.fill(Qt::magenta);
     DeviceContext dc(out.image);
     s.width = w;
