@@ -30,7 +30,7 @@ install_missing() {
 }
 
 # What the program needs to build and run; the tests need more on top.
-program_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libminizip-dev zlib1g-dev qt6-qpa-plugins fonts-dejavu-core)
+program_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libminizip-dev libdeflate-dev zlib1g-dev qt6-qpa-plugins fonts-dejavu-core)
 test_build_packages=(libgtest-dev libgmock-dev)
 
 # configure_and_build BUILD_DIR BUILD_TYPE [cmake options...] [-- build options...]
