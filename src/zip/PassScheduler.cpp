@@ -53,13 +53,13 @@ void PassScheduler::plan(const ZipFile& entry)
     makePlan(writeKind(entry));
 }
 
-// A file small enough to hold is deflated whole by libdeflate. An empty one
-// keeps the blocks: its stream's end is written on its own.
+// A file small enough to hold is deflated whole by libdeflate; an empty or
+// tiny one keeps zlib's blocks.
 CompressionJob::Kind PassScheduler::writeKind(const ZipFile& entry)
 {
     if (entry.ZMethod == 0)
         return CompressionJob::Kind::Store;
-    if (entry.ByteCount > 0 && entry.ByteCount <= WholeEntryDeflater::kLimit)
+    if (entry.ByteCount >= WholeEntryDeflater::kMinimum && entry.ByteCount <= WholeEntryDeflater::kLimit)
         return CompressionJob::Kind::DeflateWhole;
     return CompressionJob::Kind::Deflate;
 }

@@ -16,6 +16,9 @@ public:
     // by the worker, so two workers with one entry each and one ahead stay
     // within the run's 16 MiB in flight.
     static constexpr int64_t kLimit = 4 << 20;
+    // Below this libdeflate stores the bytes as they are, a few bytes more
+    // than zlib's fixed codes; such tiny entries keep zlib.
+    static constexpr int64_t kMinimum = 64;
 
     // The libdeflate level that makes output no larger than zlib's at
     // `zlibLevel` (-1: zlib's default, 6), and no slower than needed.
