@@ -106,6 +106,10 @@ void PassScheduler::submit(PassPlan& plan)
     job.chunkSize = plan.chunkSize;
     job.finish = plan.submitted + 1 == (plan.chunks + plan.chunksPerJob - 1) / plan.chunksPerJob;
     ++plan.submitted;
+    // Once every job has its own hold on the file, the plan lets go: the last
+    // worker done with it closes it, not the window's thread.
+    if (plan.submitted == plan.jobs)
+        plan.source.reset();
     ++jobsInFlight_;
     bytesInFlight_ += job.length;
     results_->Expect(job.seq);
