@@ -99,7 +99,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(WholeCase{"default.txt", text(600000), -1, {}},
                       WholeCase{"level1.txt", text(300000), 1, {}},
                       WholeCase{"level5.txt", text(300000), 5, {}},
-                      WholeCase{"level6.txt", text(300000), 6, {}},
                       WholeCase{"level9.txt", text(300000), 9, {}},
                       // Stored blocks in a deflate entry, as zlib's level 0 makes.
                       WholeCase{"level0.txt", text(200000), 0, {}},
@@ -119,14 +118,6 @@ INSTANTIATE_TEST_SUITE_P(
                 ch = '_';
         return name;
     });
-
-TEST(ZipperWholeEntryLevels, EveryZlibLevelHasALibdeflateLevel)
-{
-    EXPECT_EQ(WholeEntryDeflater::LevelFor(-1), 7);
-    const int expected[10] = {0, 1, 2, 3, 4, 5, 7, 8, 9, 10};
-    for (int level = 0; level <= 9; ++level)
-        EXPECT_EQ(WholeEntryDeflater::LevelFor(level), expected[level]) << level;
-}
 
 // Cancelled a few chunks into an entry made whole: the entry holds exactly
 // the chunks the events reported, as on one core, and the events match.
