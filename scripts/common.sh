@@ -30,7 +30,7 @@ install_missing() {
 }
 
 # What the program needs to build and run; the tests need more on top.
-program_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libminizip-dev zlib1g-dev qt6-qpa-plugins qt6-wayland fonts-dejavu-core)
+program_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libminizip-dev libdeflate-dev zlib1g-dev qt6-qpa-plugins qt6-wayland fonts-dejavu-core)
 test_build_packages=(libgtest-dev libgmock-dev)
 # What building the Debian package needs on top (dpkg-shlibdeps, file).
 package_packages=(dpkg-dev file)

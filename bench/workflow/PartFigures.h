@@ -10,6 +10,8 @@ struct PartFigures {
     uintmax_t bytes = 0;
     // Seconds per repetition; negative where that run failed.
     std::vector<double> volarin, staged, zip, sevenZip, bsdtar;
+    // The raw-deflate limits: pigz on every core, libdeflate-gzip on one.
+    std::vector<double> pigz, libdeflateGzip;
     // The program's seconds from Staged to Ended: its run without the copying.
     std::vector<double> afterStaged;
     // Archive sizes of the last repetition; 0 when none was written.

@@ -49,8 +49,35 @@ bench::SpawnResult runBsdtar(const PartFiles& part, const fs::path& archive)
     return bench::spawnAndWait(bsdtar);
 }
 
+namespace {
+
+// `command` with the part's bare names after it, run in the part's folder,
+// its output thrown away.
+bench::SpawnResult deflateAll(std::vector<std::string> command, const PartFiles& part)
+{
+    for (const fs::path& f : part.files)
+        command.push_back(f.filename().string());
+    bench::SpawnRequest request;
+    request.argv = std::move(command);
+    request.workingDir = part.folder;
+    return bench::spawnAndWait(request);
+}
+
+}  // namespace
+
+bench::SpawnResult runPigz(const PartFiles& part, int cores)
+{
+    return deflateAll({"pigz", "-p", std::to_string(cores), "-6", "-c"}, part);
+}
+
+bench::SpawnResult runLibdeflateGzip(const PartFiles& part)
+{
+    return deflateAll({"libdeflate-gzip", "-6", "-c"}, part);
+}
+
 std::string peerCommandLines(int cores)
 {
     return "zip -q -j -6 (names on stdin) | 7z a -tzip -mx=5 -mmt=" + std::to_string(cores) +
-           " | bsdtar --format zip --options zip:compression=deflate";
+           " | bsdtar --format zip --options zip:compression=deflate\nlimits:  pigz -p " + std::to_string(cores) +
+           " -6 -c | libdeflate-gzip -6 -c (the part's files, output thrown away)";
 }

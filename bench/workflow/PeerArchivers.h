@@ -2,7 +2,8 @@
 // The other archivers the program is measured against, each given the same
 // files of a corpus part and storing them without folders:
 //   zip -q -j -6 (names on its stdin), 7z a -tzip -mx=5 -mmt=<cores>,
-//   bsdtar --format zip with deflate (zlib's default level, 6).
+//   bsdtar --format zip with deflate (zlib's default level, 6);
+// and the two limits pigz -p <cores> -6 and libdeflate-gzip -6.
 #include "Spawn.h"
 
 #include <filesystem>
@@ -23,5 +24,11 @@ bench::SpawnResult runInfoZip(const PartFiles& part, const std::filesystem::path
 bench::SpawnResult runSevenZip(const PartFiles& part, const std::filesystem::path& archive, int cores);
 bench::SpawnResult runBsdtar(const PartFiles& part, const std::filesystem::path& archive);
 
-// The three command lines as the bench's header shows them.
+// The raw-deflate limits of this machine: the part's files deflated at level
+// 6 into gzip streams thrown away, by pigz on every core and by libdeflate's
+// gzip on one. No archive, no CRC pass, no staging: what deflate alone costs.
+bench::SpawnResult runPigz(const PartFiles& part, int cores);
+bench::SpawnResult runLibdeflateGzip(const PartFiles& part);
+
+// The command lines as the bench's header shows them.
 std::string peerCommandLines(int cores);

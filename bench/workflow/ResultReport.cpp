@@ -65,8 +65,9 @@ std::string percentAgainst(uintmax_t ours, uintmax_t theirs)
 
 void printTimeHeader()
 {
-    std::printf("%-7s %6s %8s  %-20s %-20s %-20s %-20s %6s %6s %6s %8s %7s  %s\n", "part", "files", "MB", "volarin s",
-                "zip s", "7z s", "bsdtar s", "V/zip", "V/7z", "V/bsd", "staged s", "peak MB", "check");
+    std::printf("%-7s %6s %8s  %-20s %-20s %-20s %-20s %6s %6s %6s %8s %7s  %-20s %-20s %6s %6s  %s\n", "part",
+                "files", "MB", "volarin s", "zip s", "7z s", "bsdtar s", "V/zip", "V/7z", "V/bsd", "staged s", "peak MB",
+                "pigz s", "libdeflate s", "V/pigz", "V/ldgz", "check");
 }
 
 void printTimeRow(const PartFigures& f)
@@ -75,11 +76,13 @@ void printTimeRow(const PartFigures& f)
     if (f.messages > 0)
         check += " (" + std::to_string(f.messages) + " messages)";
     const bench::Spread staged = bench::spreadOf(f.staged);
-    std::printf("%-7s %6zu %8.1f  %-20s %-20s %-20s %-20s %6s %6s %6s %8s %7.1f  %s\n", f.part.c_str(), f.files,
-                double(f.bytes) / 1e6, cell(f.volarin).c_str(), cell(f.zip).c_str(), cell(f.sevenZip).c_str(),
-                cell(f.bsdtar).c_str(), ratio(f.volarin, f.zip).c_str(), ratio(f.volarin, f.sevenZip).c_str(),
-                ratio(f.volarin, f.bsdtar).c_str(), staged.valid ? number(staged.median).c_str() : "-",
-                double(f.peakKb) / 1024.0, check.c_str());
+    std::printf("%-7s %6zu %8.1f  %-20s %-20s %-20s %-20s %6s %6s %6s %8s %7.1f  %-20s %-20s %6s %6s  %s\n",
+                f.part.c_str(), f.files, double(f.bytes) / 1e6, cell(f.volarin).c_str(), cell(f.zip).c_str(),
+                cell(f.sevenZip).c_str(), cell(f.bsdtar).c_str(), ratio(f.volarin, f.zip).c_str(),
+                ratio(f.volarin, f.sevenZip).c_str(), ratio(f.volarin, f.bsdtar).c_str(),
+                staged.valid ? number(staged.median).c_str() : "-", double(f.peakKb) / 1024.0, cell(f.pigz).c_str(),
+                cell(f.libdeflateGzip).c_str(), ratio(f.volarin, f.pigz).c_str(),
+                ratio(f.volarin, f.libdeflateGzip).c_str(), check.c_str());
     std::fflush(stdout);
 }
 
@@ -108,11 +111,12 @@ void printResultLines(const std::vector<PartFigures>& all, const std::string& la
     for (const PartFigures& f : all) {
         std::printf("RESULT label=%s part=%s files=%zu bytes=%ju cores=%d a11y=%d ok=%d volarin=%s staged=%s "
                     "after_staged=%s zip=%s 7z=%s bsdtar=%s volarin_size=%ju zip_size=%ju 7z_size=%ju "
-                    "bsdtar_size=%ju peak_kb=%ld\n",
+                    "bsdtar_size=%ju peak_kb=%ld pigz=%s libdeflate_gzip=%s\n",
                     label.c_str(), f.part.c_str(), f.files, f.bytes, cores, f.accessibility ? 1 : 0,
                     f.completed && f.tested ? 1 : 0, triple(f.volarin).c_str(), triple(f.staged).c_str(),
                     triple(f.afterStaged).c_str(), triple(f.zip).c_str(), triple(f.sevenZip).c_str(),
-                    triple(f.bsdtar).c_str(), f.volarinSize, f.zipSize, f.sevenZipSize, f.bsdtarSize, f.peakKb);
+                    triple(f.bsdtar).c_str(), f.volarinSize, f.zipSize, f.sevenZipSize, f.bsdtarSize, f.peakKb,
+                    triple(f.pigz).c_str(), triple(f.libdeflateGzip).c_str());
     }
     std::fflush(stdout);
 }

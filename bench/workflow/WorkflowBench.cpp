@@ -101,6 +101,9 @@ void measurePeers(PartFigures& f, const PartFiles& files, const fs::path& out, i
     measure(f.zip, f.zipSize, zip, runInfoZip(files, zip));
     measure(f.sevenZip, f.sevenZipSize, sevenZip, runSevenZip(files, sevenZip, cores));
     measure(f.bsdtar, f.bsdtarSize, bsdtar, runBsdtar(files, bsdtar));
+    const bench::SpawnResult pigz = runPigz(files, cores), libdeflateGzip = runLibdeflateGzip(files);
+    f.pigz.push_back(pigz.ok() ? pigz.seconds : -1);
+    f.libdeflateGzip.push_back(libdeflateGzip.ok() ? libdeflateGzip.seconds : -1);
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 // ends on a byte boundary (Z_SYNC_FLUSH), so the pieces of all jobs of a file,
 // written one after the other, make one ordinary deflate stream. A job that
 // does not start the file is primed with the 32 KiB before it, so the stream
-// compresses almost as well as one made in a single run.
+// compresses almost as well as one made in a single run. A job of kind
+// DeflateWhole is a whole file, deflated by libdeflate in one go.
 #include <zlib.h>
 
 #include <atomic>
@@ -14,6 +15,7 @@
 #include "BufferRecycler.h"
 #include "CompressedBlock.h"
 #include "CompressionJob.h"
+#include "WholeEntryDeflater.h"
 
 class BlockCompressor {
 public:
@@ -36,10 +38,12 @@ private:
     bool deflateChunk(std::span<const unsigned char> chunk, bool last, std::vector<unsigned char>& out);
     bool doChunks(const CompressionJob& job, size_t dictionary, size_t usable, CompressedBlock& block,
                   const std::atomic<bool>& stop);
+    bool deflateWhole(const CompressionJob& job, CompressedBlock& block);
 
     BufferRecycler* buffers_;
     z_stream stream_{};
     bool ready_ = false;
     int level_ = 0;
     std::vector<unsigned char> input_;
+    WholeEntryDeflater whole_;
 };

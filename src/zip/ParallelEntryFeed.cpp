@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "BlockCompressor.h"
+#include "WrittenPrefix.h"
 
 ParallelEntryFeed::ParallelEntryFeed(const std::deque<ZipFile>& queue, int workers, int64_t chunkSize,
                                      std::function<void()> wake)
@@ -23,15 +24,15 @@ bool ParallelEntryFeed::ReadyFor(int64_t chunks)
         if (next == nullptr)
             return true;
         const int64_t lastChunk = std::max<int64_t>(0, std::min(chunks, next->chunks) - 1);
-        return scheduler_.Ready(0, PassPlan::JobOfChunk(lastChunk));
+        return scheduler_.Ready(0, next->JobOfChunk(lastChunk));
     }
     const int64_t end = std::min(chunk_ + chunks, current->chunks);
     if (end <= chunk_)
         return true;
-    int64_t first = PassPlan::JobOfChunk(chunk_);
+    int64_t first = current->JobOfChunk(chunk_);
     if (block_ && blockJob_ == first)
         ++first;
-    const int64_t last = PassPlan::JobOfChunk(end - 1);
+    const int64_t last = current->JobOfChunk(end - 1);
     return first > last || scheduler_.Ready(first, last);
 }
 
@@ -48,7 +49,10 @@ ZipFailure ParallelEntryFeed::Begin(ZipWriterInterface& writer, const ZipFile& e
     blockJob_ = 0;
     chunk_ = 0;
     crcPass_ = crcPass;
-    deflated_ = plan != nullptr && plan->kind == CompressionJob::Kind::Deflate;
+    deflated_ = plan != nullptr &&
+                (plan->kind == CompressionJob::Kind::Deflate || plan->kind == CompressionJob::Kind::DeflateWhole);
+    whole_ = plan != nullptr && plan->kind == CompressionJob::Kind::DeflateWhole;
+    source_ = entry.SourceFile;
     encrypted_ = !entry.Password.empty();
     streamEnded_ = false;
     prePassCrc_ = prePassCrc;
@@ -78,12 +82,13 @@ ZipFailure ParallelEntryFeed::blockFailure()
 
 ZipFailure ParallelEntryFeed::Chunk(ZipWriterInterface& writer, size_t size)
 {
-    const int64_t job = PassPlan::JobOfChunk(chunk_);
+    const PassPlan& plan = *scheduler_.Current();
+    const int64_t job = plan.JobOfChunk(chunk_);
     if (blockJob_ != job) {
         block_ = scheduler_.Take(job);
         blockJob_ = job;
     }
-    const size_t index = static_cast<size_t>(chunk_ - job * PassPlan::kChunksPerJob);
+    const size_t index = static_cast<size_t>(chunk_ - job * plan.chunksPerJob);
     if (!block_ || index >= block_->pieces.size() || block_->pieces[index].length != size)
         return blockFailure();
     const CompressedBlock::Piece& piece = block_->pieces[index];
@@ -94,15 +99,17 @@ ZipFailure ParallelEntryFeed::Chunk(ZipWriterInterface& writer, size_t size)
     size_ += piece.length;
     ++chunk_;
     if (!crcPass_) {
-        streamEnded_ = deflated_ && chunk_ == scheduler_.Current()->chunks;
-        if (writer.WriteBytes({block_->data.data() + begin, piece.end - begin})) {
+        streamEnded_ = deflated_ && chunk_ == plan.chunks;
+        // A whole stream comes with its last chunk; the chunks before it have
+        // nothing to write.
+        if (piece.end > begin && writer.WriteBytes({block_->data.data() + begin, piece.end - begin})) {
             reason_ = writer.SystemError();
             return ZipFailure::WriteBytes;
         }
     }
     // A block is let go once its job's chunks are all handled (not when a
     // failed block runs out: its failure is still to come).
-    if (chunk_ % PassPlan::kChunksPerJob == 0 || chunk_ == scheduler_.Current()->chunks) {
+    if (chunk_ % plan.chunksPerJob == 0 || chunk_ == plan.chunks) {
         scheduler_.Recycle(std::move(block_->data));
         block_.reset();
     }
@@ -113,6 +120,15 @@ ZipFailure ParallelEntryFeed::End(ZipWriterInterface& writer, int32_t& crc)
 {
     block_.reset();
     scheduler_.EndCurrent();
+    // A whole stream cut short by a cancel was never written: the chunks
+    // handled so far go in as they are, so the entry holds what the events
+    // said was written, as on one core.
+    if (!crcPass_ && whole_ && !streamEnded_ && size_ > 0) {
+        const ZipFailure failure = WrittenPrefix::Write(writer, source_, size_, crc_, reason_);
+        if (failure != ZipFailure::None)
+            return failure;
+        streamEnded_ = true;
+    }
     if (crcPass_) {
         crc = static_cast<int32_t>(crc_);
         return ZipFailure::None;
@@ -138,6 +154,6 @@ void ParallelEntryFeed::Abandon()
 {
     if (scheduler_.Current() == nullptr)
         return;
-    const int64_t job = PassPlan::JobOfChunk(chunk_);
+    const int64_t job = scheduler_.Current()->JobOfChunk(chunk_);
     scheduler_.StopCurrentAt(block_ && blockJob_ == job ? job + 1 : job);
 }

@@ -4,6 +4,7 @@
 // takes the finished pieces in order and writes them raw, encrypting them in
 // the writer where the entry has a password. It never waits for a worker:
 // ReadyFor says whether the next step's pieces are there.
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -34,6 +35,8 @@ private:
     int64_t chunk_ = 0;  // chunks of the pass handled so far
     bool crcPass_ = false;
     bool deflated_ = false;
+    bool whole_ = false;  // the pass's file is deflated whole
+    std::filesystem::path source_;
     bool encrypted_ = false;
     bool streamEnded_ = false;  // the last piece written ended the deflate stream
     int32_t prePassCrc_ = 0;

@@ -1,9 +1,10 @@
 #pragma once
 // One pass over one queued file as the parallel run plans it: the file cut
-// into jobs of up to kChunksPerJob chunks (a small file is one job, so it is
+// into jobs of up to chunksPerJob chunks (a small file is one job, so it is
 // compressed whole), submitted to the workers in order and taken back in
-// order. Job j holds chunks j*kChunksPerJob onwards and its block has
-// sequence number firstSeq + j.
+// order. Job j holds chunks j*chunksPerJob onwards and its block has
+// sequence number firstSeq + j. A file deflated whole is one job however
+// many chunks it has.
 #include <algorithm>
 #include <cstdint>
 #include <memory>
@@ -20,15 +21,16 @@ struct PassPlan {
     int64_t length = 0;     // bytes of the pass
     int64_t chunkSize = 0;
     int64_t chunks = 0;     // chunks of the pass (0 for an empty file)
+    int64_t chunksPerJob = kChunksPerJob;
     int64_t jobs = 0;       // at least one, which also finds out whether the file opens
     int64_t submitted = 0;  // jobs handed to the workers so far
     int64_t taken = 0;      // blocks taken back so far
     uint64_t firstSeq = 0;  // sequence number of job 0, once submitted
 
-    static int64_t JobOfChunk(int64_t chunk) { return chunk / kChunksPerJob; }
-    int64_t JobOffset(int64_t job) const { return job * kChunksPerJob * chunkSize; }
+    int64_t JobOfChunk(int64_t chunk) const { return chunk / chunksPerJob; }
+    int64_t JobOffset(int64_t job) const { return job * chunksPerJob * chunkSize; }
     int64_t JobLength(int64_t job) const
     {
-        return std::max<int64_t>(0, std::min(length - JobOffset(job), kChunksPerJob * chunkSize));
+        return std::max<int64_t>(0, std::min(length - JobOffset(job), chunksPerJob * chunkSize));
     }
 };

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "WholeEntryDeflater.h"
+
 namespace {
 
 // A few jobs per worker: enough to keep each busy while the window's thread
@@ -41,12 +43,25 @@ void PassScheduler::plan(const ZipFile& entry)
         plan.length = entry.ByteCount;
         plan.chunkSize = chunkSize_;
         plan.chunks = (entry.ByteCount + chunkSize_ - 1) / chunkSize_;
-        plan.jobs = std::max<int64_t>(1, (plan.chunks + PassPlan::kChunksPerJob - 1) / PassPlan::kChunksPerJob);
+        if (kind == CompressionJob::Kind::DeflateWhole)
+            plan.chunksPerJob = plan.chunks;
+        plan.jobs = std::max<int64_t>(1, (plan.chunks + plan.chunksPerJob - 1) / plan.chunksPerJob);
         plans_.push_back(std::move(plan));
     };
     if (entry.NeedCRC)
         makePlan(CompressionJob::Kind::Crc);
-    makePlan(entry.ZMethod == 0 ? CompressionJob::Kind::Store : CompressionJob::Kind::Deflate);
+    makePlan(writeKind(entry));
+}
+
+// A file small enough to hold is deflated whole by libdeflate; an empty or
+// tiny one keeps zlib's blocks.
+CompressionJob::Kind PassScheduler::writeKind(const ZipFile& entry)
+{
+    if (entry.ZMethod == 0)
+        return CompressionJob::Kind::Store;
+    if (entry.ByteCount >= WholeEntryDeflater::kMinimum && entry.ByteCount <= WholeEntryDeflater::kLimit)
+        return CompressionJob::Kind::DeflateWhole;
+    return CompressionJob::Kind::Deflate;
 }
 
 PassPlan* PassScheduler::Upcoming()
@@ -89,8 +104,12 @@ void PassScheduler::submit(PassPlan& plan)
     job.offset = plan.JobOffset(plan.submitted);
     job.length = plan.JobLength(plan.submitted);
     job.chunkSize = plan.chunkSize;
-    job.finish = plan.submitted + 1 == (plan.chunks + PassPlan::kChunksPerJob - 1) / PassPlan::kChunksPerJob;
+    job.finish = plan.submitted + 1 == (plan.chunks + plan.chunksPerJob - 1) / plan.chunksPerJob;
     ++plan.submitted;
+    // Once every job has its own hold on the file, the plan lets go: the last
+    // worker done with it closes it, not the window's thread.
+    if (plan.submitted == plan.jobs)
+        plan.source.reset();
     ++jobsInFlight_;
     bytesInFlight_ += job.length;
     results_->Expect(job.seq);

@@ -43,6 +43,7 @@ public:
 
 private:
     void plan(const ZipFile& entry);
+    static CompressionJob::Kind writeKind(const ZipFile& entry);
     void topUp(int64_t mustJob);
     void submit(PassPlan& plan);
     void dropFrom(size_t planIndex, int64_t job);

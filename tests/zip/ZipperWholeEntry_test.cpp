@@ -1,0 +1,157 @@
+// Entries the workers deflate whole with libdeflate: every reader reads them,
+// they are no larger than zlib makes them at the level asked for, and a
+// cancel inside one leaves what one core leaves.
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <QObject>
+
+#include <sstream>
+
+#include "ArchiveReader.h"
+#include "IndependentReaders.h"
+#include "ParallelRun.h"
+#include "Process.h"
+#include "TempDir.h"
+#include "WholeEntryDeflater.h"
+#include "ZipWriter.h"
+#include "ZipperRecorder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t K = 131072;
+
+Zipper::WriterFactory realWriter()
+{
+    return [] { return std::unique_ptr<ZipWriterInterface>(new ZipWriter); };
+}
+
+// What zlib with minizip's parameters makes of `bytes` at `level`.
+size_t zlibSize(const std::string& bytes, int level)
+{
+    z_stream s{};
+    deflateInit2(&s, level, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    std::string out(deflateBound(&s, uLong(bytes.size())), '\0');
+    s.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
+    s.avail_in = uInt(bytes.size());
+    s.next_out = reinterpret_cast<Bytef*>(out.data());
+    s.avail_out = uInt(out.size());
+    deflate(&s, Z_FINISH);
+    const size_t size = s.total_out;
+    deflateEnd(&s);
+    return size;
+}
+
+// "method compressed-size" of the archive's only entry, as Python sees it.
+std::pair<int, size_t> storedForm(const fs::path& archive)
+{
+    const ProcessResult r = runProcess(
+        {"python3", "-c", "import sys, zipfile\ni = zipfile.ZipFile(sys.argv[1]).infolist()[0]\n"
+                          "print(i.compress_type, i.compress_size)",
+         archive.string()});
+    std::istringstream words(r.out);
+    std::pair<int, size_t> form{-1, 0};
+    words >> form.first >> form.second;
+    return form;
+}
+
+struct WholeCase {
+    const char* name;
+    std::string bytes;
+    int level;
+    std::string password;
+    // Checked against zlib's size: not for zlib's blocks (their sync flushes
+    // cost a few bytes each) nor for a few dozen bytes (a byte either way).
+    bool noLarger = true;
+};
+
+std::string text(size_t size)
+{
+    return textLike(size, unsigned(size));
+}
+
+class ZipperWholeEntry : public ::testing::TestWithParam<WholeCase> {};
+
+TEST_P(ZipperWholeEntry, ReadersReadItAndItIsNoLargerThanZlibMakesIt)
+{
+    const WholeCase& c = GetParam();
+    TempDir dir;
+    Zipper zipper(4, realWriter());
+    ASSERT_FALSE(zipper.AddFile(dir.write(std::string("src/") + c.name, c.bytes), {}, 8, c.level, 0, {}, false,
+                                c.password));
+    ASSERT_FALSE(zipper.Zip(dir / "out.zip"));
+    StepLog log(zipper);
+    ASSERT_EQ(log.RunToEnd().back(), "Complete(false)");
+    expectReadersAgree(dir / "out.zip", {{c.name, c.bytes}}, c.password);
+    const auto [method, compressed] = storedForm(dir / "out.zip");
+    EXPECT_EQ(method, 8);
+    // An encrypted entry carries its 12-byte header in the compressed size.
+    const size_t header = c.password.empty() ? 0 : 12;
+    if (c.noLarger) {
+        EXPECT_LE(compressed, zlibSize(c.bytes, c.level) + header) << "level " << c.level;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LevelsAndSizes, ZipperWholeEntry,
+    ::testing::Values(WholeCase{"default.txt", text(600000), -1, {}},
+                      WholeCase{"level1.txt", text(300000), 1, {}},
+                      WholeCase{"level5.txt", text(300000), 5, {}},
+                      WholeCase{"level9.txt", text(300000), 9, {}},
+                      // Stored blocks in a deflate entry, as zlib's level 0 makes.
+                      WholeCase{"level0.txt", text(200000), 0, {}},
+                      WholeCase{"random.bin", patternBytes(3 << 20, 41), -1, {}},
+                      WholeCase{"one-chunk.txt", text(K), -1, {}},
+                      // Tiny ones keep zlib's fixed codes.
+                      WholeCase{"one-byte.txt", "x", -1, {}},
+                      WholeCase{"just-whole.txt", text(size_t(WholeEntryDeflater::kMinimum)), -1, {}, false},
+                      WholeCase{"at-the-limit.txt", text(size_t(WholeEntryDeflater::kLimit)), -1, {}},
+                      // One byte more keeps zlib's blocks.
+                      WholeCase{"past-the-limit.txt", text(size_t(WholeEntryDeflater::kLimit) + 1), -1, {}, false},
+                      WholeCase{"secret.txt", text(900000), -1, "pw"}),
+    [](const ::testing::TestParamInfo<WholeCase>& info) {
+        std::string name = info.param.name;
+        for (char& ch : name)
+            if (!std::isalnum(static_cast<unsigned char>(ch)))
+                ch = '_';
+        return name;
+    });
+
+// Cancelled a few chunks into an entry made whole: the entry holds exactly
+// the chunks the events reported, as on one core, and the events match.
+TEST(ZipperWholeEntryCancel, EntryHoldsWhatWasReportedAsOnOneCore)
+{
+    TempDir dir;
+    const std::string bytes = text(3500000);
+    const fs::path source = dir.write("src/cut.txt", bytes);
+    std::string written[2];
+    std::vector<std::string> steps[2];
+    for (int i = 0; i < 2; ++i) {
+        Zipper zipper(i == 0 ? 1 : 4, realWriter());
+        ASSERT_FALSE(zipper.AddFile(source));
+        ASSERT_FALSE(zipper.AddFile(dir.write("src/after.txt", "after")));
+        StepLog log(zipper);
+        int progress = 0;
+        QObject::connect(&zipper, &Zipper::Progress, [&] {
+            if (++progress == 12)
+                zipper.Cancel();
+        });
+        const fs::path archive = dir / ("out" + std::to_string(i) + ".zip");
+        ASSERT_FALSE(zipper.Zip(archive));
+        steps[i] = log.RunToEnd();
+        ASSERT_EQ(steps[i].back(), "Complete(true)");
+        const PyZipRead read = pythonReadZip(archive);
+        ASSERT_TRUE(read.ok) << read.error;
+        ASSERT_EQ(read.entries.size(), 1u);
+        written[i] = read.entries.at("cut.txt");
+        EXPECT_TRUE(unzipTest(archive).ok);
+    }
+    EXPECT_EQ(steps[0], steps[1]);
+    EXPECT_EQ(written[0].size(), 20 * K);  // the step that saw the cancel ran to its tenth chunk
+    EXPECT_TRUE(written[1] == written[0]);
+    EXPECT_TRUE(written[1] == bytes.substr(0, written[1].size()));
+}
+
+}  // namespace
