@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include <QFont>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace {

@@ -75,12 +75,25 @@ void watch()
     }
 }
 
+// Suites whose tests start threads (workers, staging, child processes).
+bool threaded(const std::string& suite)
+{
+    for (const char* part : {"Parallel", "ZipRunService", "PassScheduler", "OrderedResults", "ZipperSteps",
+                             "ZipperStepRules", "ZipperWriterFailure", "ZipperBadSource", "ZipperSystemFaults",
+                             "StagingJob", "Termination"})
+        if (suite.find(part) != std::string::npos)
+            return true;
+    return false;
+}
+
 class Listener : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo& info) override
     {
         const std::string suite = info.test_suite_name();
-        const bool isLong = suite.size() >= 4 && suite.find("Long") != std::string::npos;
-        arm(suite + "." + info.name(), isLong ? kLong : kDefault);
+        const std::chrono::seconds limit = suite.find("Long") != std::string::npos ? kLong
+                                           : threaded(suite)                         ? TestWatchdog::kThreaded
+                                                                                     : kDefault;
+        arm(suite + "." + info.name(), limit);
     }
     void OnTestEnd(const ::testing::TestInfo&) override
     {
