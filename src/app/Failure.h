@@ -44,6 +44,7 @@ enum class FailureKind {
     JournalUnusable,       // path: the journal of temporary archives; code
     // The zip run (path: the archive).
     StillWriting,
+    RunNotStarted,  // code: why its thread could not be started or woken
     NothingCopied,
     FilesLeftOut,
     SourceNotCopied,  // path: the source file; code

@@ -4,6 +4,8 @@
 #include <new>
 #include <pthread.h>
 
+#include "ThreadStart.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -14,8 +16,13 @@ StagedFiles Stage(const std::vector<fs::path>& sources, const fs::path& folder, 
     StagedFiles staged;
     try {
         staged.report = StagingCopy::CopyAll(sources, folder, stop, fastest);
-        if (!staged.report.stopped && staged.report.copied > 0)
-            staged.entries = StagingWalk::List(folder, staged.listError);
+        if (!staged.report.stopped && staged.report.copied > 0) {
+            auto listed = StagingWalk::List(folder);
+            if (listed)
+                staged.entries = std::move(listed.value());
+            else
+                staged.listError = listed.code();
+        }
     } catch (const std::bad_alloc&) {
         // Nothing may leave a thread by exception; the run then ends with the reason.
         staged = {};
@@ -32,7 +39,7 @@ StagingJob::StagingJob(std::vector<fs::path> sources, fs::path folder, FileCopyM
 {
     std::promise<StagedFiles> promise;
     result_ = promise.get_future();
-    thread_ = std::jthread([sources = std::move(sources), folder = std::move(folder), fastest,
+    thread_ = ThreadStart::Launch<std::jthread>([sources = std::move(sources), folder = std::move(folder), fastest,
                             promise = std::move(promise),
                             finished = std::move(finished)](std::stop_token stop) mutable {
         // Named so that a process listing (top -H) and the tests can tell it apart.

@@ -39,10 +39,12 @@ void walk(const fs::path& folder, const std::string& relative, std::vector<Stage
 
 }  // namespace
 
-std::vector<StagedEntry> StagingWalk::List(const fs::path& folder, std::error_code& ec)
+Result<std::vector<StagedEntry>, StagingWalk::Failure> StagingWalk::List(const fs::path& folder)
 {
-    ec.clear();
+    std::error_code ec;
     std::vector<StagedEntry> out;
     walk(folder, {}, out, ec);
+    if (ec)
+        return Fault<Failure>{Failure::Unreadable, ec};
     return out;
 }

@@ -8,6 +8,8 @@
 #include <system_error>
 #include <vector>
 
+#include "Result.h"
+
 struct StagedEntry {
     std::filesystem::path source;
     std::string asFile;  // "name" or "sub/name"
@@ -15,10 +17,12 @@ struct StagedEntry {
 
 class StagingWalk {
 public:
+    enum class Failure { Unreadable };  // a folder could not be listed
+
     // A dot-file: what this walk leaves out.
     static bool IsHidden(const std::string& name) { return !name.empty() && name[0] == '.'; }
     // The files of one level come first, in byte order of their names (so an
     // archive does not depend on the file system's listing order), then each
     // sub-folder's. Symbolic links are skipped, never followed.
-    static std::vector<StagedEntry> List(const std::filesystem::path& folder, std::error_code& ec);
+    static Result<std::vector<StagedEntry>, Failure> List(const std::filesystem::path& folder);
 };

@@ -3,10 +3,10 @@
 #include "ArchiveName.h"
 
 #include <QFile>
+#include <QStringList>
 
 #include <algorithm>
 #include <utility>
-#include <QStringList>
 
 namespace fs = std::filesystem;
 
@@ -20,90 +20,6 @@ QString shown(const fs::path& p)
 QString reason(const std::error_code& code)
 {
     return QString::fromLocal8Bit(code.message());
-}
-
-std::optional<QString> BrowseText(const Failure& f)
-{
-    switch (f.kind) {
-    case FailureKind::NoFilesFound:
-        return QStringLiteral(" No File Found. Please try again.");
-    case FailureKind::NoFilesOfTypeFound:
-        return QStringLiteral(" No %1 Files Found. Please try again.").arg(f.name.toUpper());
-    default:
-        return std::nullopt;
-    }
-}
-
-std::optional<QString> NameText(const Failure& f)
-{
-    switch (f.kind) {
-    case FailureKind::NameEmpty:
-        return QStringLiteral("Please type a name for the archive.");
-    case FailureKind::NameDots:
-        return QStringLiteral("\"%1\" cannot be used as a file name. Please choose another name.").arg(f.name);
-    case FailureKind::NameHasSlash:
-        return QStringLiteral("The name may not contain \"/\". Please choose another name.");
-    case FailureKind::NameHasLineBreakOrNul:
-        return QStringLiteral("The name may not contain a line break or a NUL character. Please choose another name.");
-    case FailureKind::NameTooLong:
-        return QStringLiteral("The name is %1 bytes long; at most %2 are possible (with \".zip\" added). Please "
-                              "choose a shorter name.")
-            .arg(f.size)
-            .arg(ArchiveName::kMaxBytes);
-    case FailureKind::NameBeingZipped:
-        return QStringLiteral("\"%1\" is being zipped right now. Please wait until the run is over or choose "
-                              "another name.")
-            .arg(f.name);
-    case FailureKind::NameUsedByOtherWindow:
-        return QStringLiteral("\"%1\" is being used by another Volarin Z window. Please choose another name.").arg(f.name);
-    case FailureKind::NameTakenByForeignFolder:
-        return QStringLiteral("A folder \"%1\" already exists in \"%2\" and was not made by Volarin Z. Please "
-                              "choose another name.")
-            .arg(f.name, shown(f.path));
-    case FailureKind::ArchiveIsFolder:
-        return QStringLiteral("\"%1\" in \"%2\" is a folder, so the archive cannot take its name. Please choose "
-                              "another name.")
-            .arg(shown(f.path.filename()), shown(f.path.parent_path()));
-    default:
-        return std::nullopt;
-    }
-}
-
-std::optional<QString> StagingText(const Failure& f)
-{
-    const QString folder = shown(f.path);
-    switch (f.kind) {
-    case FailureKind::StagingNameUnusable:
-        return QStringLiteral("\"%1\" cannot be used as a folder name.").arg(folder);
-    case FailureKind::StagingNotCreated:
-        return QStringLiteral("The staging folder \"%1\" could not be created: %2.").arg(folder, reason(f.code));
-    case FailureKind::StagingNotMarked:
-        return QStringLiteral("The staging folder \"%1\" could not be marked: %2.").arg(folder, reason(f.code));
-    case FailureKind::StagingForeign:
-        return QStringLiteral("\"%1\" already exists and was not made by Volarin Z, so it is left untouched. Please "
-                              "choose another name.")
-            .arg(folder);
-    case FailureKind::StagingInUseElsewhere:
-        return QStringLiteral("\"%1\" is in use by another Volarin Z window. Please choose another name.").arg(folder);
-    case FailureKind::StagingForeignNotDeleted:
-        return QStringLiteral("\"%1\" was not made by Volarin Z and is not deleted.").arg(folder);
-    case FailureKind::StagingInUseNotDeleted:
-        return QStringLiteral("\"%1\" is in use by another Volarin Z window and is not deleted.").arg(folder);
-    case FailureKind::StagingNotDeleted:
-        return QStringLiteral("The staging folder \"%1\" could not be deleted (%2): %3.")
-            .arg(folder, shown(f.other), reason(f.code));
-    case FailureKind::JournalUnusable:
-        return QStringLiteral("The list of unfinished archives \"%1\" could not be read or written: %2.")
-            .arg(folder, reason(f.code));
-    case FailureKind::StagingCleanUpFailed: {
-        QStringList lines;
-        for (const Failure& one : f.leftOut)
-            lines << UserMessage::For(one).text;
-        return lines.join(QLatin1Char('\n'));
-    }
-    default:
-        return std::nullopt;
-    }
 }
 
 // What failed in a run, in the user's words: the Zipper's step is never shown as it is named inside.
@@ -121,6 +37,10 @@ QString StepText(const Failure& f)
     case ZipFailure::OpenZip:
         return QStringLiteral("it could not be created");
     case ZipFailure::ReadFile:
+        // The guess is only for a file that ended early or changed: a reason
+        // the system gives is shown as it is.
+        if (f.code)
+            return QStringLiteral("the file \"%1\" could not be read").arg(shown(f.other));
         return QStringLiteral("the file \"%1\" could not be read whole (it changed or vanished during the run)")
             .arg(shown(f.other));
     case ZipFailure::RenameZip:
@@ -146,18 +66,15 @@ QString StepWithReason(const Failure& f)
 // Why one file was left out, in the words after its name.
 QString LeftOutReason(const Failure& file)
 {
-    switch (file.kind) {
-    case FailureKind::SourceNotAFile:
+    if (file.kind == FailureKind::SourceNotAFile)
         return QStringLiteral("not a file");
-    case FailureKind::SourceHidden:
+    if (file.kind == FailureKind::SourceHidden)
         return QStringLiteral("hidden file: not put into the archive");
-    case FailureKind::SourceReplaced:
+    if (file.kind == FailureKind::SourceReplaced)
         return QStringLiteral("replaced by the file of the same name from \"%1\"").arg(shown(file.other));
-    case FailureKind::NotOfSelectedType:
+    if (file.kind == FailureKind::NotOfSelectedType)
         return QStringLiteral("not a .%1 file").arg(file.name);
-    default:
-        return reason(file.code);
-    }
+    return reason(file.code);
 }
 
 // One line per file, those of one reason together (in the order the reasons
@@ -194,34 +111,95 @@ QString LeftOutText(const fs::path& archive, const std::vector<Failure>& leftOut
     return head + LeftOutLines(leftOut);
 }
 
-std::optional<QString> FolderText(const Failure& f)
+// Every kind has its words here, in one switch without a default: a kind
+// added without words is a compiler warning.
+QString Words(const Failure& f)
 {
+    const QString where = shown(f.path);
+    QString text;
     switch (f.kind) {
+    case FailureKind::NoFilesFound:
+        return QStringLiteral(" No File Found. Please try again.");
+    case FailureKind::NoFilesOfTypeFound:
+        return QStringLiteral(" No %1 Files Found. Please try again.").arg(f.name.toUpper());
     case FailureKind::NotAFolder:
         // "Not a directory" would only repeat the sentence.
         if (!f.code || f.code == std::errc::not_a_directory)
-            return QStringLiteral("\"%1\" is not a folder.").arg(shown(f.path));
-        return QStringLiteral("\"%1\" is not a folder: %2.").arg(shown(f.path), reason(f.code));
+            return QStringLiteral("\"%1\" is not a folder.").arg(where);
+        return QStringLiteral("\"%1\" is not a folder: %2.").arg(where, reason(f.code));
     case FailureKind::FolderUnreadable:
-        return QStringLiteral("The folder \"%1\" cannot be read: %2.").arg(shown(f.path), reason(f.code));
+        return QStringLiteral("The folder \"%1\" cannot be read: %2.").arg(where, reason(f.code));
     case FailureKind::FoldersUnreadable:
         if (f.leftOut.size() == 1)
-            return FolderText(f.leftOut.front());
+            return Words(f.leftOut.front());
         return QStringLiteral("%1 folders cannot be read:").arg(f.leftOut.size()) + LeftOutLines(f.leftOut);
-    default:
-        return std::nullopt;
+    case FailureKind::NameEmpty:
+        return QStringLiteral("Please type a name for the archive.");
+    case FailureKind::NameDots:
+        return QStringLiteral("\"%1\" cannot be used as a file name. Please choose another name.").arg(f.name);
+    case FailureKind::NameHasSlash:
+        return QStringLiteral("The name may not contain \"/\". Please choose another name.");
+    case FailureKind::NameHasLineBreakOrNul:
+        return QStringLiteral("The name may not contain a line break or a NUL character. Please choose another name.");
+    case FailureKind::NameTooLong:
+        return QStringLiteral("The name is %1 bytes long; at most %2 are possible (with \".zip\" added). Please "
+                              "choose a shorter name.")
+            .arg(f.size)
+            .arg(ArchiveName::kMaxBytes);
+    case FailureKind::NameBeingZipped:
+        return QStringLiteral("\"%1\" is being zipped right now. Please wait until the run is over or choose "
+                              "another name.")
+            .arg(f.name);
+    case FailureKind::NameUsedByOtherWindow:
+        return QStringLiteral("\"%1\" is being used by another Volarin Z window. Please choose another name.").arg(f.name);
+    case FailureKind::NameTakenByForeignFolder:
+        return QStringLiteral("A folder \"%1\" already exists in \"%2\" and was not made by Volarin Z. Please "
+                              "choose another name.")
+            .arg(f.name, where);
+    case FailureKind::ArchiveIsFolder:
+        return QStringLiteral("\"%1\" in \"%2\" is a folder, so the archive cannot take its name. Please choose "
+                              "another name.")
+            .arg(shown(f.path.filename()), shown(f.path.parent_path()));
+    case FailureKind::ArchiveExists:
+        return QStringLiteral("A file named \"%1\" already exists in \"%2\". Do you want to replace it?\n\n"
+                              "It is replaced only when the new archive is finished. Press Cancel to choose "
+                              "another name.")
+            .arg(shown(f.path.filename()), shown(f.path.parent_path()));
+    case FailureKind::StagingNameUnusable:
+        return QStringLiteral("\"%1\" cannot be used as a folder name.").arg(where);
+    case FailureKind::StagingNotCreated:
+        return QStringLiteral("The staging folder \"%1\" could not be created: %2.").arg(where, reason(f.code));
+    case FailureKind::StagingNotMarked:
+        return QStringLiteral("The staging folder \"%1\" could not be marked: %2.").arg(where, reason(f.code));
+    case FailureKind::StagingForeign:
+        return QStringLiteral("\"%1\" already exists and was not made by Volarin Z, so it is left untouched. Please "
+                              "choose another name.")
+            .arg(where);
+    case FailureKind::StagingInUseElsewhere:
+        return QStringLiteral("\"%1\" is in use by another Volarin Z window. Please choose another name.").arg(where);
+    case FailureKind::StagingForeignNotDeleted:
+        return QStringLiteral("\"%1\" was not made by Volarin Z and is not deleted.").arg(where);
+    case FailureKind::StagingInUseNotDeleted:
+        return QStringLiteral("\"%1\" is in use by another Volarin Z window and is not deleted.").arg(where);
+    case FailureKind::StagingNotDeleted:
+        return QStringLiteral("The staging folder \"%1\" could not be deleted (%2): %3.")
+            .arg(where, shown(f.other), reason(f.code));
+    case FailureKind::JournalUnusable:
+        return QStringLiteral("The list of unfinished archives \"%1\" could not be read or written: %2.")
+            .arg(where, reason(f.code));
+    case FailureKind::StagingCleanUpFailed: {
+        QStringList lines;
+        for (const Failure& one : f.leftOut)
+            lines << Words(one);
+        return lines.join(QLatin1Char('\n'));
     }
-}
-
-std::optional<QString> RunText(const Failure& f)
-{
-    const QString archive = shown(f.path);
-    QString text;
-    switch (f.kind) {
     case FailureKind::StillWriting:
-        return QStringLiteral("\"%1\" is still being written. Please press Start again when it is done.").arg(archive);
+        return QStringLiteral("\"%1\" is still being written. Please press Start again when it is done.").arg(where);
+    case FailureKind::RunNotStarted:
+        return QStringLiteral("The archive \"%1\" was not written: the run could not be started: %2.")
+            .arg(where, reason(f.code));
     case FailureKind::NothingCopied:
-        return QStringLiteral("No file could be copied for \"%1\", so no archive was written:").arg(archive)
+        return QStringLiteral("No file could be copied for \"%1\", so no archive was written:").arg(where)
                + LeftOutLines(f.leftOut);
     case FailureKind::FilesLeftOut:
         return LeftOutText(f.path, f.leftOut);
@@ -235,24 +213,32 @@ std::optional<QString> RunText(const Failure& f)
     case FailureKind::RunStopped:
         text = QStringLiteral("The run was stopped: \"%1\" was not written (an archive of that name from before "
                               "is left as it was).")
-                   .arg(archive);
+                   .arg(where);
         for (const Failure& kept : f.leftOut)
-            text += QStringLiteral("\n\n") + UserMessage::For(kept).text;
+            text += QStringLiteral("\n\n") + Words(kept);
         return text;
+    // A file left out, as its line in the list after a run's message.
+    case FailureKind::SourceNotCopied:
+    case FailureKind::SourceNotAFile:
+    case FailureKind::SourceHidden:
+    case FailureKind::SourceReplaced:
+    case FailureKind::NotOfSelectedType:
+        return LeftOutLines({f}).mid(1);
     case FailureKind::StagingUnreadable:
         text = QStringLiteral("The archive \"%1\" was not written: the staging folder \"%2\" could not be read: %3.")
-                   .arg(archive, shown(f.other), reason(f.code));
+                   .arg(where, shown(f.other), reason(f.code));
         break;
     case FailureKind::NotQueued:
         text = QStringLiteral("The archive \"%1\" was not written: \"%2\" could not be queued: %3.")
-                   .arg(archive, shown(f.other), StepWithReason(f));
+                   .arg(where, shown(f.other), StepWithReason(f));
         break;
     case FailureKind::ArchiveNotWritten:
-        text = QStringLiteral("The archive \"%1\" could not be written: %2.").arg(archive, StepWithReason(f));
+        text = QStringLiteral("The archive \"%1\" could not be written: %2.").arg(where, StepWithReason(f));
         break;
-    default:
-        return std::nullopt;
+    case FailureKind::HelpPageMissing:
+        return QStringLiteral("The help page could not be found. Looked for:\n%1\n%2").arg(where, shown(f.other));
     }
+    // The run's own failures name the files left out after their message.
     if (!f.leftOut.empty())
         text += QStringLiteral("\n\n") + LeftOutText(f.path, f.leftOut);
     return text;
@@ -262,26 +248,16 @@ std::optional<QString> RunText(const Failure& f)
 
 UserMessage UserMessage::For(const Failure& failure)
 {
-    if (std::optional<QString> text = BrowseText(failure))
-        return {*text, QStringLiteral("Error"), Shell::Icon::Information};
+    // The two notices of Browse keep the title and icon they always had.
+    if (failure.kind == FailureKind::NoFilesFound || failure.kind == FailureKind::NoFilesOfTypeFound)
+        return {Words(failure), QStringLiteral("Error"), Shell::Icon::Information};
     const QString title = QStringLiteral("Volarin Z");
-    if (failure.kind == FailureKind::StillWriting || failure.kind == FailureKind::NothingChecked
-        || failure.kind == FailureKind::NoneOfSelectedType || failure.kind == FailureKind::RunStopped)
-        return {*RunText(failure), title, Shell::Icon::Information};
     if (failure.kind == FailureKind::ArchiveExists)
-        return {QStringLiteral("A file named \"%1\" already exists in \"%2\". Do you want to replace it?\n\n"
-                               "It is replaced only when the new archive is finished. Press Cancel to choose "
-                               "another name.")
-                    .arg(shown(failure.path.filename()), shown(failure.path.parent_path())),
-                title, Shell::Icon::Warning, QStringLiteral("&Replace")};
-    if (failure.kind == FailureKind::HelpPageMissing)
-        return {QStringLiteral("The help page could not be found. Looked for:\n%1\n%2")
-                    .arg(shown(failure.path), shown(failure.other)),
-                title, Shell::Icon::Warning};
-    for (auto words : {FolderText, NameText, StagingText, RunText})
-        if (std::optional<QString> text = words(failure))
-            return {*text, title, Shell::Icon::Warning};
-    return {QStringLiteral("Something went wrong."), title, Shell::Icon::Warning};
+        return {Words(failure), title, Shell::Icon::Warning, QStringLiteral("&Replace")};
+    // What the user did or asked for is told as information, not as a fault.
+    const bool notice = failure.kind == FailureKind::StillWriting || failure.kind == FailureKind::NothingChecked
+                        || failure.kind == FailureKind::NoneOfSelectedType || failure.kind == FailureKind::RunStopped;
+    return {Words(failure), title, notice ? Shell::Icon::Information : Shell::Icon::Warning};
 }
 
 void UserMessage::Show(const Failure& failure)

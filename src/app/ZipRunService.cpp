@@ -8,6 +8,7 @@
 #include "Zipper.h"
 
 #include <chrono>
+#include <system_error>
 #include <cmath>
 #include <set>
 #include <utility>
@@ -16,8 +17,7 @@ namespace fs = std::filesystem;
 
 ZipRunService::ZipRunService(fs::path stagingRoot, std::unique_ptr<Zipper> zipper, QObject* parent)
     : QObject(parent), zipper_(zipper ? std::move(zipper) : std::make_unique<Zipper>()),
-      staging_(std::move(stagingRoot)), journal_(std::make_shared<TemporaryArchiveJournal>(JournalFor(staging_.Root()))),
-      stagingWake_(std::make_unique<WorkerWakeUp>([this] { OnStaged(); }))
+      staging_(std::move(stagingRoot)), journal_(std::make_shared<TemporaryArchiveJournal>(JournalFor(staging_.Root())))
 {
     // Every temporary archive is recorded, so a killed process's can be found again.
     zipper_->SetTemporaryArchiveJournal(journal_);
@@ -83,11 +83,28 @@ void ZipRunService::Start(ZipRunRequest request)
     archive_ = request.archive;
     notHandedOver_ = std::move(request.leftOut);
     runStaging_ = staging_.FolderFor(ArchiveName::ToBytes(request.stagingName));
+    // Made for each run until one works: without it the staged files would
+    // never be collected, so the run ends here with the system's reason.
+    if (!stagingWake_ || stagingWake_->Error())
+        stagingWake_ = std::make_unique<WorkerWakeUp>([this] { OnStaged(); });
+    if (stagingWake_->Error()) {
+        NotStarted(stagingWake_->Error());
+        return;
+    }
     // The staging thread only writes to an eventfd: the result itself comes
     // through the job's future.
     WorkerWakeUp* wake = stagingWake_.get();
-    stagingJob_ = std::make_unique<StagingJob>(std::move(request.files), runStaging_, stagingMethod_,
-                                               [wake] { wake->Notify(); });
+    try {
+        stagingJob_ = std::make_unique<StagingJob>(std::move(request.files), runStaging_, stagingMethod_,
+                                                   [wake] { wake->Notify(); });
+    } catch (const std::system_error& error) {
+        NotStarted(error.code());
+    }
+}
+
+void ZipRunService::NotStarted(std::error_code reason)
+{
+    emit Ended({RunOutcome::End::NotStarted, Failure{.kind = FailureKind::RunNotStarted, .code = reason, .path = archive_}});
 }
 
 void ZipRunService::OnStaged()

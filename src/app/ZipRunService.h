@@ -81,6 +81,8 @@ private:
     // Queues the staged files a slice at a time, the window answering in
     // between, then starts the Zipper.
     void QueueSome(uint64_t job);
+    // Ended for a run whose threads could not be started or woken.
+    void NotStarted(std::error_code reason);
     void StopStaging();
     void StopQueuing();
     Failure RunFailure() const;

@@ -65,12 +65,12 @@ CompressedBlock BlockCompressor::Run(const CompressionJob& job, const std::atomi
 {
     CompressedBlock block;
     block.seq = job.seq;
-    std::error_code error;
-    if (!job.source->Open(error)) {
+    if (const auto opened = job.source->Open(); !opened) {
         block.status = CompressedBlock::Status::OpenFailed;
-        block.error = error;
+        block.error = opened.code();
         return block;
     }
+    std::error_code error;
     const bool deflating = job.kind == CompressionJob::Kind::Deflate;
     const size_t dictionary = deflating ? static_cast<size_t>(std::min<int64_t>(job.offset, kWindow)) : 0;
     input_.resize(dictionary + static_cast<size_t>(job.length));

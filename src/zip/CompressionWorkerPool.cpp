@@ -1,21 +1,28 @@
 #include "CompressionWorkerPool.h"
 
 #include <algorithm>
+#include <system_error>
 
 #include <pthread.h>
 
 #include "BlockCompressor.h"
+#include "ThreadStart.h"
 
 CompressionWorkerPool::CompressionWorkerPool(int workers, std::shared_ptr<OrderedResults> results,
                                              BufferRecycler& buffers)
     : results_(std::move(results)), buffers_(buffers)
 {
-    for (int i = 0; i < std::max(1, workers); ++i)
-        threads_.emplace_back([this] {
-            // Named so that a process listing (top -H) and the tests can tell them apart.
-            pthread_setname_np(pthread_self(), kWorkerThreadName);
-            work();
-        });
+    // A thread the system refuses leaves the pool smaller; with none at all
+    // the owner runs without it (Threads() says so).
+    try {
+        for (int i = 0; i < std::max(1, workers); ++i)
+            threads_.push_back(ThreadStart::Launch<std::thread>([this] {
+                // Named so that a process listing (top -H) and the tests can tell them apart.
+                pthread_setname_np(pthread_self(), kWorkerThreadName);
+                work();
+            }));
+    } catch (const std::system_error&) {
+    }
 }
 
 CompressionWorkerPool::~CompressionWorkerPool()

@@ -26,6 +26,8 @@ public:
     CompressionWorkerPool(const CompressionWorkerPool&) = delete;
     CompressionWorkerPool& operator=(const CompressionWorkerPool&) = delete;
 
+    // The threads the system let start; 0 means jobs would never be done.
+    int Threads() const { return static_cast<int>(threads_.size()); }
     void Submit(CompressionJob job);
     // Jobs of `seq` and later that have not started are dropped.
     void DropFrom(uint64_t seq);

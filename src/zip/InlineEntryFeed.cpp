@@ -10,7 +10,7 @@ InlineEntryFeed::InlineEntryFeed(int64_t chunkSize)
     buffer_.reserve(static_cast<size_t>(chunkSize));
 }
 
-ZipFailure InlineEntryFeed::Begin(ZipWriterInterface& writer, const ZipFile& entry, bool crcPass,
+FeedResult InlineEntryFeed::Begin(ZipWriterInterface& writer, const ZipFile& entry, bool crcPass,
                                   int32_t prePassCrc)
 {
     crcPass_ = crcPass;
@@ -20,63 +20,56 @@ ZipFailure InlineEntryFeed::Begin(ZipWriterInterface& writer, const ZipFile& ent
         if (writer.OpenFileInZip(entry.AsFile, entry.ZMethod, entry.ZLevel, entry.Attrs, entry.Comment,
                                  entry.FileDate, entry.Password, prePassCrc,
                                  static_cast<uint64_t>(entry.ByteCount))) {
-            reason_ = writer.SystemError();
-            return ZipFailure::OpenFileInZip;
+            return Failed(ZipFailure::OpenFileInZip, writer.SystemError());
         }
         encrypted_ = !entry.Password.empty();
         writeCrc_ = static_cast<uint32_t>(crc32(0L, Z_NULL, 0));
     } else {
         writer.OpenCrc();
     }
-    if (!source_.Open(entry.SourceFile)) {
-        reason_ = source_.LastError();
-        return ZipFailure::ReadFile;
-    }
+    if (const auto opened = source_.Open(entry.SourceFile); !opened)
+        return Failed(ZipFailure::ReadFile, opened.code());
     buffer_.resize(static_cast<size_t>(std::min<int64_t>(entry.ByteCount, int64_t(buffer_.capacity()))));
-    return ZipFailure::None;
+    return {};
 }
 
-ZipFailure InlineEntryFeed::Chunk(ZipWriterInterface& writer, size_t size)
+FeedResult InlineEntryFeed::Chunk(ZipWriterInterface& writer, size_t size)
 {
     if (buffer_.size() != size)
         buffer_.resize(size);
-    if (!source_.ReadExactly(buffer_.data(), size)) {
-        reason_ = source_.LastError();
+    if (const auto read = source_.ReadExactly(buffer_.data(), size); !read) {
         source_.Close();
-        return ZipFailure::ReadFile;
+        return Failed(ZipFailure::ReadFile, read.code());
     }
     std::span<const unsigned char> bytes(buffer_.data(), size);
     if (crcPass_) {
         writer.CrcBytes(bytes);
-        return ZipFailure::None;
+        return {};
     }
     if (encrypted_)
         writeCrc_ = static_cast<uint32_t>(crc32(writeCrc_, bytes.data(), static_cast<uInt>(size)));
     if (writer.WriteBytes(bytes)) {
-        reason_ = writer.SystemError();
         source_.Close();
-        return ZipFailure::WriteBytes;
+        return Failed(ZipFailure::WriteBytes, writer.SystemError());
     }
-    return ZipFailure::None;
+    return {};
 }
 
-ZipFailure InlineEntryFeed::End(ZipWriterInterface& writer, int32_t& crc)
+FeedResult InlineEntryFeed::End(ZipWriterInterface& writer, int32_t& crc)
 {
     source_.Close();
     if (crcPass_) {
         crc = writer.CloseCrc();
-        return ZipFailure::None;
+        return {};
     }
     // The file changed between its CRC pass and now: the entry's password
     // check would not match its data.
     if (encrypted_ && static_cast<int32_t>(writeCrc_) != prePassCrc_) {
-        reason_.clear();
-        return ZipFailure::ReadFile;
+        return Failed(ZipFailure::ReadFile);
     }
     // The writer reports a failed close only in Result, so that is checked too.
     if (writer.CloseFileInZip() || writer.Result() != 0) {
-        reason_ = writer.SystemError();
-        return ZipFailure::CloseFileInZip;
+        return Failed(ZipFailure::CloseFileInZip, writer.SystemError());
     }
-    return ZipFailure::None;
+    return {};
 }

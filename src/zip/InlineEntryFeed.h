@@ -12,9 +12,9 @@ public:
 
     bool ReadyFor(int64_t) override { return true; }
     void TakeUp(bool) override {}
-    ZipFailure Begin(ZipWriterInterface& writer, const ZipFile& entry, bool crcPass, int32_t prePassCrc) override;
-    ZipFailure Chunk(ZipWriterInterface& writer, size_t size) override;
-    ZipFailure End(ZipWriterInterface& writer, int32_t& crc) override;
+    FeedResult Begin(ZipWriterInterface& writer, const ZipFile& entry, bool crcPass, int32_t prePassCrc) override;
+    FeedResult Chunk(ZipWriterInterface& writer, size_t size) override;
+    FeedResult End(ZipWriterInterface& writer, int32_t& crc) override;
     void Abandon() override {}
     void QueueCleared() override {}
 

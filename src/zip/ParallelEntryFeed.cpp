@@ -41,7 +41,7 @@ void ParallelEntryFeed::TakeUp(bool crcPass)
     scheduler_.BeginNext(!crcPass);
 }
 
-ZipFailure ParallelEntryFeed::Begin(ZipWriterInterface& writer, const ZipFile& entry, bool crcPass,
+FeedResult ParallelEntryFeed::Begin(ZipWriterInterface& writer, const ZipFile& entry, bool crcPass,
                                     int32_t prePassCrc)
 {
     const PassPlan* plan = scheduler_.Current();
@@ -61,26 +61,24 @@ ZipFailure ParallelEntryFeed::Begin(ZipWriterInterface& writer, const ZipFile& e
     if (!crcPass && writer.OpenRawFileInZip(entry.AsFile, entry.ZMethod, entry.ZLevel, entry.Attrs, entry.Comment,
                                             entry.FileDate, entry.Password, prePassCrc,
                                             static_cast<uint64_t>(entry.ByteCount))) {
-        reason_ = writer.SystemError();
-        return ZipFailure::OpenFileInZip;
+        return Failed(ZipFailure::OpenFileInZip, writer.SystemError());
     }
     if (!block_ || block_->status == CompressedBlock::Status::OpenFailed) {
-        reason_ = block_ ? block_->error : std::error_code();
-        return ZipFailure::ReadFile;
+        return Failed(ZipFailure::ReadFile, block_ ? block_->error : std::error_code());
     }
-    return ZipFailure::None;
+    return {};
 }
 
 // The block ran out before the chunk asked for: its failure is the run's.
-ZipFailure ParallelEntryFeed::blockFailure()
+FeedResult ParallelEntryFeed::blockFailure()
 {
-    reason_ = block_ ? block_->error : std::error_code();
+    const std::error_code reason = block_ ? block_->error : std::error_code();
     if (block_ && block_->status == CompressedBlock::Status::CompressFailed)
-        return ZipFailure::WriteBytes;
-    return ZipFailure::ReadFile;
+        return Failed(ZipFailure::WriteBytes, reason);
+    return Failed(ZipFailure::ReadFile, reason);
 }
 
-ZipFailure ParallelEntryFeed::Chunk(ZipWriterInterface& writer, size_t size)
+FeedResult ParallelEntryFeed::Chunk(ZipWriterInterface& writer, size_t size)
 {
     const PassPlan& plan = *scheduler_.Current();
     const int64_t job = plan.JobOfChunk(chunk_);
@@ -103,8 +101,7 @@ ZipFailure ParallelEntryFeed::Chunk(ZipWriterInterface& writer, size_t size)
         // A whole stream comes with its last chunk; the chunks before it have
         // nothing to write.
         if (piece.end > begin && writer.WriteBytes({block_->data.data() + begin, piece.end - begin})) {
-            reason_ = writer.SystemError();
-            return ZipFailure::WriteBytes;
+            return Failed(ZipFailure::WriteBytes, writer.SystemError());
         }
     }
     // A block is let go once its job's chunks are all handled (not when a
@@ -113,10 +110,10 @@ ZipFailure ParallelEntryFeed::Chunk(ZipWriterInterface& writer, size_t size)
         scheduler_.Recycle(std::move(block_->data));
         block_.reset();
     }
-    return ZipFailure::None;
+    return {};
 }
 
-ZipFailure ParallelEntryFeed::End(ZipWriterInterface& writer, int32_t& crc)
+FeedResult ParallelEntryFeed::End(ZipWriterInterface& writer, int32_t& crc)
 {
     block_.reset();
     scheduler_.EndCurrent();
@@ -124,30 +121,29 @@ ZipFailure ParallelEntryFeed::End(ZipWriterInterface& writer, int32_t& crc)
     // handled so far go in as they are, so the entry holds what the events
     // said was written, as on one core.
     if (!crcPass_ && whole_ && !streamEnded_ && size_ > 0) {
-        const ZipFailure failure = WrittenPrefix::Write(writer, source_, size_, crc_, reason_);
+        std::error_code reason;
+        const ZipFailure failure = WrittenPrefix::Write(writer, source_, size_, crc_, reason);
         if (failure != ZipFailure::None)
-            return failure;
+            return Failed(failure, reason);
         streamEnded_ = true;
     }
     if (crcPass_) {
         crc = static_cast<int32_t>(crc_);
-        return ZipFailure::None;
+        return {};
     }
     // The file changed between its CRC pass and now: the entry's password
     // check would not match its data.
     if (encrypted_ && static_cast<int32_t>(crc_) != prePassCrc_) {
-        reason_.clear();
-        return ZipFailure::ReadFile;
+        return Failed(ZipFailure::ReadFile);
     }
     // An empty file, or one cut short, still needs its stream's end.
     const bool failed =
         (deflated_ && !streamEnded_ && writer.WriteBytes(BlockCompressor::kEndOfStream)) ||
         writer.CloseRawFileInZip(size_, static_cast<int32_t>(crc_)) || writer.Result() != 0;
     if (failed) {
-        reason_ = writer.SystemError();
-        return ZipFailure::CloseFileInZip;
+        return Failed(ZipFailure::CloseFileInZip, writer.SystemError());
     }
-    return ZipFailure::None;
+    return {};
 }
 
 void ParallelEntryFeed::Abandon()

@@ -18,16 +18,18 @@ public:
     ParallelEntryFeed(const std::deque<ZipFile>& queue, int workers, int64_t chunkSize,
                       std::function<void()> wake);
 
+    // False when no worker thread could be started: the run cannot use this feed.
+    bool HasWorkers() const { return scheduler_.HasWorkers(); }
     bool ReadyFor(int64_t chunks) override;
     void TakeUp(bool crcPass) override;
-    ZipFailure Begin(ZipWriterInterface& writer, const ZipFile& entry, bool crcPass, int32_t prePassCrc) override;
-    ZipFailure Chunk(ZipWriterInterface& writer, size_t size) override;
-    ZipFailure End(ZipWriterInterface& writer, int32_t& crc) override;
+    FeedResult Begin(ZipWriterInterface& writer, const ZipFile& entry, bool crcPass, int32_t prePassCrc) override;
+    FeedResult Chunk(ZipWriterInterface& writer, size_t size) override;
+    FeedResult End(ZipWriterInterface& writer, int32_t& crc) override;
     void Abandon() override;
     void QueueCleared() override { scheduler_.DropQueued(); }
 
 private:
-    ZipFailure blockFailure();
+    FeedResult blockFailure();
 
     PassScheduler scheduler_;
     std::optional<CompressedBlock> block_;  // the block the next chunk comes from

@@ -20,6 +20,8 @@ class PassScheduler {
 public:
     PassScheduler(const std::deque<ZipFile>& queue, int workers, int64_t chunkSize, std::function<void()> wake);
 
+    // False when no worker thread could be started.
+    bool HasWorkers() const { return pool_.Threads() > 0; }
     // The pass under way, or null.
     PassPlan* Current() { return current_ ? &plans_.front() : nullptr; }
     // The pass the next Begin takes up (planned now if need be), or null when

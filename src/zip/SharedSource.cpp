@@ -1,13 +1,11 @@
 #include "SharedSource.h"
 
-bool SharedSource::Open(std::error_code& error)
+Result<void, SourceFailure> SharedSource::Open()
 {
     std::lock_guard lock(mutex_);
     if (!tried_) {
         tried_ = true;
         opened_ = reader_.Open(path_);
-        openError_ = reader_.LastError();
     }
-    error = openError_;
     return opened_;
 }

@@ -12,9 +12,9 @@ class SharedSource {
 public:
     explicit SharedSource(std::filesystem::path path) : path_(std::move(path)) {}
 
-    // Opens the file on the first call; false (with the reason) when it
+    // Opens the file on the first call; fails (with the reason) when it
     // cannot be opened, on this call and every later one.
-    bool Open(std::error_code& error);
+    Result<void, SourceFailure> Open();
     size_t ReadAt(int64_t offset, unsigned char* into, size_t size, std::error_code& error) const
     {
         return reader_.ReadAt(offset, into, size, error);
@@ -24,7 +24,6 @@ private:
     const std::filesystem::path path_;
     std::mutex mutex_;
     bool tried_ = false;
-    bool opened_ = false;
-    std::error_code openError_;
+    Result<void, SourceFailure> opened_;
     SourceFileReader reader_;
 };

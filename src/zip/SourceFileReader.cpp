@@ -14,43 +14,40 @@ std::error_code systemError(int err)
 
 }  // namespace
 
-bool SourceFileReader::Open(const std::filesystem::path& file)
+Result<void, SourceFailure> SourceFileReader::Open(const std::filesystem::path& file)
 {
     Close();
-    lastError_.clear();
     // O_NONBLOCK keeps a FIFO put in the file's place from hanging the window;
     // it changes nothing for regular files.
     int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) {
-        lastError_ = systemError(errno);
-        return false;
-    }
+    if (fd < 0)
+        return Fault<SourceFailure>{SourceFailure::NotOpened, systemError(errno)};
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        lastError_ = systemError(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+        const std::error_code reason = systemError(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
         ::close(fd);
-        return false;
+        return Fault<SourceFailure>{SourceFailure::NotAFile, reason};
     }
     fd_ = fd;
-    return true;
+    return {};
 }
 
-bool SourceFileReader::ReadExactly(unsigned char* into, size_t size)
+Result<void, SourceFailure> SourceFileReader::ReadExactly(unsigned char* into, size_t size)
 {
     if (fd_ < 0)
-        return false;
+        return Fault<SourceFailure>{SourceFailure::ReadFailed, systemError(EBADF)};
     size_t done = 0;
     while (done < size) {
         ssize_t n = ::read(fd_, into + done, size - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0) {
-            lastError_ = n < 0 ? systemError(errno) : std::error_code();
-            return false;
-        }
+        if (n < 0)
+            return Fault<SourceFailure>{SourceFailure::ReadFailed, systemError(errno)};
+        if (n == 0)
+            return Fault<SourceFailure>{SourceFailure::EndedEarly};
         done += static_cast<size_t>(n);
     }
-    return true;
+    return {};
 }
 
 size_t SourceFileReader::ReadAt(int64_t offset, unsigned char* into, size_t size, std::error_code& error) const

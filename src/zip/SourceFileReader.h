@@ -7,6 +7,15 @@
 #include <filesystem>
 #include <system_error>
 
+#include "Result.h"
+
+enum class SourceFailure {
+    NotOpened,   // the file could not be opened
+    NotAFile,    // a folder, FIFO or device in the file's place
+    ReadFailed,  // a read failed
+    EndedEarly,  // the file ended before the bytes asked for
+};
+
 class SourceFileReader {
 public:
     SourceFileReader() = default;
@@ -14,23 +23,18 @@ public:
     SourceFileReader(const SourceFileReader&) = delete;
     SourceFileReader& operator=(const SourceFileReader&) = delete;
 
-    // Opens a regular file for reading; false when it cannot be opened or is
+    // Opens a regular file for reading; fails when it cannot be opened or is
     // not a regular file (a FIFO or device would block or never end).
-    bool Open(const std::filesystem::path& file);
-    // Fills all `size` bytes of `into` from where the last read ended; false
-    // on a read error or an early end.
-    bool ReadExactly(unsigned char* into, size_t size);
+    Result<void, SourceFailure> Open(const std::filesystem::path& file);
+    // Fills all `size` bytes of `into` from where the last read ended.
+    Result<void, SourceFailure> ReadExactly(unsigned char* into, size_t size);
     // Reads up to `size` bytes at `offset`; returns how many were read before
     // the file ended or a read failed (`error` then says why; an early end
     // leaves it empty).
     size_t ReadAt(int64_t offset, unsigned char* into, size_t size, std::error_code& error) const;
     void Close();
     bool IsOpen() const { return fd_ >= 0; }
-    // The system's reason for the last failed Open or ReadExactly; empty when
-    // the file simply ended early.
-    std::error_code LastError() const { return lastError_; }
 
 private:
     int fd_ = -1;
-    std::error_code lastError_;
 };

@@ -31,10 +31,11 @@ fs::path candidateBeside(const fs::path& archive)
 
 }  // namespace
 
-bool TemporaryArchive::Reserve(const fs::path& archive, std::shared_ptr<TemporaryArchiveJournal> journal,
-                               std::error_code& error)
+Result<void, TemporaryArchive::Failure> TemporaryArchive::Reserve(const fs::path& archive,
+                                                                  std::shared_ptr<TemporaryArchiveJournal> journal)
 {
     Discard();
+    std::error_code error;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const fs::path candidate = candidateBeside(archive);
         int fd = -1;
@@ -55,30 +56,24 @@ bool TemporaryArchive::Reserve(const fs::path& archive, std::shared_ptr<Temporar
         else if (!error && journal)
             journal_ = journal;
         if (fd >= 0) {
-            error.clear();
             path_ = candidate;
             lockFd_ = fd;
-            return true;
+            return {};
         }
         if (error != std::errc::file_exists)
-            return false;
+            break;
     }
-    return false;
+    return Fault<Failure>{Failure::NotCreated, error};
 }
 
-bool TemporaryArchive::Publish(const fs::path& archive, std::error_code& error)
+Result<void, TemporaryArchive::Failure> TemporaryArchive::Publish(const fs::path& archive)
 {
-    error.clear();
-    if (!Held()) {
-        error = std::make_error_code(std::errc::bad_file_descriptor);
-        return false;
-    }
-    if (std::rename(path_.c_str(), archive.c_str()) != 0) {
-        error = std::error_code(errno, std::system_category());
-        return false;
-    }
+    if (!Held())
+        return Fault<Failure>{Failure::NotHeld, std::make_error_code(std::errc::bad_file_descriptor)};
+    if (std::rename(path_.c_str(), archive.c_str()) != 0)
+        return Fault<Failure>{Failure::NotRenamed, LastSystemError(errno)};
     letGo();
-    return true;
+    return {};
 }
 
 void TemporaryArchive::Discard()

@@ -9,24 +9,32 @@
 #include <memory>
 #include <system_error>
 
+#include "Result.h"
+
 class TemporaryArchiveJournal;
 
 class TemporaryArchive {
 public:
+    enum class Failure {
+        NotCreated,  // no temporary file could be made beside the archive
+        NotHeld,     // Publish without a file reserved
+        NotRenamed,  // the file could not take the archive's name
+    };
+
     TemporaryArchive() = default;
     ~TemporaryArchive() { Discard(); }
     TemporaryArchive(const TemporaryArchive&) = delete;
     TemporaryArchive& operator=(const TemporaryArchive&) = delete;
 
     // Creates an empty temporary file in `archive`'s folder and holds it;
-    // false (with the system's reason) when none can be created there.
-    bool Reserve(const std::filesystem::path& archive, std::shared_ptr<TemporaryArchiveJournal> journal,
-                 std::error_code& error);
+    // fails (with the system's reason) when none can be created there.
+    Result<void, Failure> Reserve(const std::filesystem::path& archive,
+                                  std::shared_ptr<TemporaryArchiveJournal> journal);
     bool Held() const { return lockFd_ >= 0; }
     const std::filesystem::path& Path() const { return path_; }
-    // Gives the file the archive's name and lets it go; false (with the
+    // Gives the file the archive's name and lets it go; fails (with the
     // reason) when the rename fails, the file then staying held.
-    bool Publish(const std::filesystem::path& archive, std::error_code& error);
+    Result<void, Failure> Publish(const std::filesystem::path& archive);
     // Deletes the file and lets it go; nothing when none is held.
     void Discard();
 

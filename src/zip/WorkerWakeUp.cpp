@@ -12,8 +12,10 @@ WorkerWakeUp::WorkerWakeUp(std::function<void()> handler, QObject* parent)
     : QObject(parent), handler_(std::move(handler))
 {
     fd_ = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-    if (fd_ < 0)
+    if (fd_ < 0) {
+        error_ = std::error_code(errno, std::system_category());
         return;
+    }
     notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, &WorkerWakeUp::drain);
 }

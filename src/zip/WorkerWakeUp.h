@@ -3,11 +3,14 @@
 // makes the event loop call the handler given at construction, once for any
 // number of notifications since the last call. An eventfd watched by a
 // QSocketNotifier: no Qt object is touched from a worker, and nothing spins
-// while there is nothing to do.
+// while there is nothing to do. Making the eventfd can fail (the open-file
+// limit): then Error() says why and nothing would ever be woken, so the
+// owner must not start what needs waking.
 #include <QObject>
 
 #include <functional>
 #include <memory>
+#include <system_error>
 
 class QSocketNotifier;
 
@@ -19,6 +22,8 @@ public:
     WorkerWakeUp(const WorkerWakeUp&) = delete;
     WorkerWakeUp& operator=(const WorkerWakeUp&) = delete;
 
+    // The system's reason the channel could not be made; empty when it works.
+    std::error_code Error() const { return error_; }
     // Thread-safe; never blocks.
     void Notify();
 
@@ -28,4 +33,5 @@ private:
     int fd_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;
     std::function<void()> handler_;
+    std::error_code error_;
 };

@@ -1,13 +1,13 @@
 #include "Zip64EndRecords.h"
 
 #include <fcntl.h>
-#include <minizip/zip.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace Zip64EndRecords {
@@ -36,34 +36,37 @@ void putLe(std::vector<unsigned char>& out, uint64_t value, int bytes)
         out.push_back(static_cast<unsigned char>(value >> (8 * i)));
 }
 
-bool readAt(int fd, unsigned char* data, size_t size, off_t offset)
+using Outcome = Result<void, Failure>;
+
+// An early end is a failure too: the archive is not what its records say.
+Outcome readAt(int fd, unsigned char* data, size_t size, off_t offset)
 {
     while (size > 0) {
         const ssize_t got = pread(fd, data, size, offset);
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
-            return false;
+            return Fault<Failure>{Failure::NotRead, LastSystemError(got < 0 ? errno : EIO)};
         data += got;
         size -= static_cast<size_t>(got);
         offset += got;
     }
-    return true;
+    return {};
 }
 
-bool writeAt(int fd, const unsigned char* data, size_t size, off_t offset)
+Outcome writeAt(int fd, const unsigned char* data, size_t size, off_t offset)
 {
     while (size > 0) {
         const ssize_t put = pwrite(fd, data, size, offset);
         if (put < 0 && errno == EINTR)
             continue;
         if (put <= 0)
-            return false;
+            return Fault<Failure>{Failure::NotWritten, LastSystemError(put < 0 ? errno : EIO)};
         data += put;
         size -= static_cast<size_t>(put);
         offset += put;
     }
-    return true;
+    return {};
 }
 
 // Closes the descriptor on every way out.
@@ -87,29 +90,27 @@ struct EndRecord {
 };
 
 // Finds the end record, which sits at the very end followed only by the
-// archive comment. Returns false when the file cannot be read; `found` tells
-// whether a record was there.
-bool readEndRecord(int fd, uint64_t fileSize, EndRecord& record, bool& found)
+// archive comment; an empty result when there is none.
+Result<std::optional<EndRecord>, Failure> readEndRecord(int fd, uint64_t fileSize)
 {
-    found = false;
     const uint64_t tailSize = std::min<uint64_t>(fileSize, kEndSize + 0xFFFF + kLocatorSize);
     std::vector<unsigned char> tail(tailSize);
-    if (!readAt(fd, tail.data(), tail.size(), static_cast<off_t>(fileSize - tailSize)))
-        return false;
+    if (Outcome read = readAt(fd, tail.data(), tail.size(), static_cast<off_t>(fileSize - tailSize)); !read)
+        return Fault<Failure>{read.kind(), read.code()};
     for (size_t i = tail.size() - kEndSize + 1; i-- > 0;) {
         if (getLe(&tail[i], 4) != kEndSignature || i + kEndSize + getLe(&tail[i + 20], 2) != tail.size())
             continue;
         const unsigned char* end = &tail[i];
+        EndRecord record;
         record.position = fileSize - tailSize + i;
         record.countsOverflowed = getLe(end + 8, 2) == 0xFFFF || getLe(end + 10, 2) == 0xFFFF;
         record.directorySize = getLe(end + 12, 4);
         record.directoryPos = getLe(end + 16, 4);
         record.hasZip64Locator = i >= kLocatorSize && getLe(&tail[i - kLocatorSize], 4) == kZip64LocatorSignature;
         record.bytes.assign(tail.begin() + static_cast<long>(i), tail.end());
-        found = true;
-        break;
+        return std::optional<EndRecord>(std::move(record));
     }
-    return true;
+    return std::optional<EndRecord>();
 }
 
 // The entries of the central directory; 0 when it does not read as one.
@@ -148,50 +149,53 @@ std::vector<unsigned char> zip64Records(uint64_t count, const EndRecord& end)
 
 }  // namespace
 
-int AddIfNeeded(const std::string& archivePath)
+Outcome AddIfNeeded(const std::string& archivePath)
 {
     Fd file{::open(archivePath.c_str(), O_RDWR | O_CLOEXEC)};
     if (file.fd < 0)
-        return ZIP_ERRNO;
+        return Fault<Failure>{Failure::NotOpened, LastSystemError(errno)};
     struct stat st {};
     if (fstat(file.fd, &st) != 0)
-        return ZIP_ERRNO;
+        return Fault<Failure>{Failure::NotRead, LastSystemError(errno)};
     const uint64_t fileSize = static_cast<uint64_t>(st.st_size);
     if (fileSize < kEndSize)
-        return 0;
+        return {};
 
-    EndRecord end;
-    bool found = false;
-    if (!readEndRecord(file.fd, fileSize, end, found))
-        return ZIP_ERRNO;
-    if (!found || !end.countsOverflowed)
-        return 0;
+    auto found = readEndRecord(file.fd, fileSize);
+    if (!found)
+        return Fault<Failure>{found.kind(), found.code()};
+    if (!found.value() || !found.value()->countsOverflowed)
+        return {};
+    const EndRecord& end = *found.value();
     if (end.hasZip64Locator)
-        return 0;  // minizip wrote them itself
+        return {};  // minizip wrote them itself
     if (end.directoryPos == 0xFFFFFFFFu || end.directoryPos + end.directorySize != end.position)
-        return 0;  // not a layout this writer produces: leave it alone
+        return {};  // not a layout this writer produces: leave it alone
 
     std::vector<unsigned char> directory(end.directorySize);
-    if (!readAt(file.fd, directory.data(), directory.size(), static_cast<off_t>(end.directoryPos)))
-        return ZIP_ERRNO;
+    if (Outcome read = readAt(file.fd, directory.data(), directory.size(), static_cast<off_t>(end.directoryPos)); !read)
+        return read;
     const uint64_t count = countEntries(directory);
     if (count <= 0xFFFF)
-        return 0;  // exactly 65,535 entries are read right without them
+        return {};  // exactly 65,535 entries are read right without them
     const std::vector<unsigned char> records = zip64Records(count, end);
 
     // Move the end record (and comment) out first: if the disk is full the
     // archive is cut back and stays as minizip left it.
-    if (!writeAt(file.fd, end.bytes.data(), end.bytes.size(), static_cast<off_t>(end.position + records.size()))) {
+    Outcome moved = writeAt(file.fd, end.bytes.data(), end.bytes.size(), static_cast<off_t>(end.position + records.size()));
+    if (!moved) {
         if (ftruncate(file.fd, static_cast<off_t>(fileSize)) != 0) {
-            // Nothing more to do: the failure is reported either way.
+            // Nothing more to do: the write's failure is the one reported.
         }
-        return ZIP_ERRNO;
+        return moved;
     }
-    if (!writeAt(file.fd, records.data(), records.size(), static_cast<off_t>(end.position)))
-        return ZIP_ERRNO;
+    if (Outcome written = writeAt(file.fd, records.data(), records.size(), static_cast<off_t>(end.position)); !written)
+        return written;
     const int fd = file.fd;
     file.fd = -1;
-    return ::close(fd) == 0 ? 0 : ZIP_ERRNO;
+    if (::close(fd) != 0)
+        return Fault<Failure>{Failure::NotWritten, LastSystemError(errno)};
+    return {};
 }
 
 }  // namespace Zip64EndRecords

@@ -386,10 +386,10 @@ int ZipWriter::closeArchive(int* systemErrno)
     int err = zipClose(handle, nullptr);
     int reason = io_.LastErrno();
     if (err == ZIP_OK && failure_ == 0) {
-        errno = 0;
-        err = Zip64EndRecords::AddIfNeeded(archivePath_);
-        if (err != ZIP_OK)
-            reason = errno != 0 ? errno : EIO;
+        if (const auto added = Zip64EndRecords::AddIfNeeded(archivePath_); !added) {
+            err = ZIP_ERRNO;
+            reason = added.code().value();
+        }
     }
     if (systemErrno != nullptr)
         *systemErrno = reason;

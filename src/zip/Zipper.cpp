@@ -36,8 +36,6 @@ Zipper::Zipper(int workers, WriterFactory makeWriter, QObject* parent)
     // pending events. The chunk limit, not a pause, bounds a step's busy time.
     tmrNext_.setInterval(0);
     connect(&tmrNext_, &QTimer::timeout, this, &Zipper::tmrNext_Timer);
-    if (workers_ > 1)
-        wakeUp_ = std::make_unique<WorkerWakeUp>([this] { wake(); });
 }
 
 Zipper::~Zipper()
@@ -170,13 +168,17 @@ bool Zipper::Zip(const fs::path& filePath, int32_t appendMode)
 // false with the failure set.
 bool Zipper::openArchive(const fs::path& filePath, int32_t appendMode)
 {
-    std::error_code ec;
     if (appendMode == 0) {
-        const bool folder = fs::is_directory(filePath, ec);
-        if (folder || !temporary_.Reserve(filePath, journal_, ec)) {
+        std::error_code ec;
+        std::error_code reason;
+        if (fs::is_directory(filePath, ec))
+            reason = systemError(EISDIR);
+        else if (const auto reserved = temporary_.Reserve(filePath, journal_); !reserved)
+            reason = reserved.code() ? reserved.code() : systemError(EIO);
+        if (reason) {
             // What the writer reports when the archive cannot be created.
             result_ = -1;
-            refuse(ZipFailure::OpenZip, folder ? systemError(EISDIR) : ec);
+            refuse(ZipFailure::OpenZip, reason);
             return false;
         }
     }
@@ -191,11 +193,22 @@ bool Zipper::openArchive(const fs::path& filePath, int32_t appendMode)
 
 std::unique_ptr<EntryFeed> Zipper::makeFeed()
 {
-    if (workers_ <= 1)
-        return std::make_unique<InlineEntryFeed>(kChunkSize);
-    // Called on a worker's thread: the step is started on the window's.
-    WorkerWakeUp* wakeUp = wakeUp_.get();
-    return std::make_unique<ParallelEntryFeed>(queue_, workers_, kChunkSize, [wakeUp] { wakeUp->Notify(); });
+    if (workers_ > 1) {
+        // Made again after a failure: the open-file limit may have eased.
+        if (!wakeUp_ || wakeUp_->Error())
+            wakeUp_ = std::make_unique<WorkerWakeUp>([this] { wake(); });
+        // Without a way for the workers to wake this thread, or without any
+        // worker the system let start, the run goes on this thread alone.
+        if (!wakeUp_->Error()) {
+            // Called on a worker's thread: the step is started on the window's.
+            WorkerWakeUp* wakeUp = wakeUp_.get();
+            auto feed = std::make_unique<ParallelEntryFeed>(queue_, workers_, kChunkSize,
+                                                            [wakeUp] { wakeUp->Notify(); });
+            if (feed->HasWorkers())
+                return feed;
+        }
+    }
+    return std::make_unique<InlineEntryFeed>(kChunkSize);
 }
 
 void Zipper::StopRun()
@@ -284,9 +297,8 @@ void Zipper::openEntry()
     if (stale(run))
         return;
 
-    const ZipFailure failure = feed_->Begin(*writer_, currentFile_, crcPass_, prePassCrc_);
-    if (failure != ZipFailure::None) {
-        fail(failure, feed_->Reason());
+    if (const FeedResult begun = feed_->Begin(*writer_, currentFile_, crcPass_, prePassCrc_); !begun) {
+        fail(begun.kind(), begun.code());
         return;
     }
     encryptedWrite_ = !crcPass_ && !currentFile_.Password.empty();
@@ -304,9 +316,8 @@ bool Zipper::takeChunks(uint64_t run)
         bytesRemaining_ -= chunk;
         if (!crcPass_)
             bytesZipped_ += chunk;
-        const ZipFailure failure = feed_->Chunk(*writer_, static_cast<size_t>(chunk));
-        if (failure != ZipFailure::None) {
-            fail(failure, feed_->Reason());
+        if (const FeedResult handled = feed_->Chunk(*writer_, static_cast<size_t>(chunk)); !handled) {
+            fail(handled.kind(), handled.code());
             return false;
         }
         emit Progress();
@@ -320,9 +331,8 @@ bool Zipper::endPass(uint64_t run)
 {
     passUnderWay_ = false;
     int32_t crc = 0;
-    const ZipFailure failure = feed_->End(*writer_, crc);
-    if (failure != ZipFailure::None) {
-        fail(failure, feed_->Reason());
+    if (const FeedResult ended = feed_->End(*writer_, crc); !ended) {
+        fail(ended.kind(), ended.code());
         return false;
     }
     if (crcPass_) {
@@ -342,10 +352,11 @@ void Zipper::endRun()
         fail(ZipFailure::CloseZip, writer_->SystemError());
         return;
     }
-    std::error_code ec;
-    if (temporary_.Held() && !temporary_.Publish(archivePath_, ec)) {
+    if (const auto published = temporary_.Held() ? temporary_.Publish(archivePath_)
+                                                  : ::Result<void, TemporaryArchive::Failure>();
+        !published) {
         failed_ = ZipFailure::RenameZip;
-        systemError_ = ec;
+        systemError_ = published.code();
         result_ = writer_->Result();
         temporary_.Discard();
         ClearFiles();

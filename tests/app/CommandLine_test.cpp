@@ -90,14 +90,16 @@ TEST_F(CommandLineTest, QtOwnOptionsArePassedToQt)
 {
     const std::string folder = Folder("folder", {"a.jpg"});
     const CommandLine line = CommandLine::Parse(
-        {"-session", "1234abcd", folder, "--platform", "xcb", "-reverse", "--", "-session"}, temp.path().string());
+        {"-session", "1234abcd", folder, "--platform", "xcb", "-reverse", "--", "-reverse", "-session"},
+        temp.path().string());
     ASSERT_EQ(line.action(), CommandLine::Action::OpenWindow);
     EXPECT_EQ(line.qtArguments(),
               (std::vector<std::string>{"-session", "1234abcd", "--platform", "xcb", "-reverse"}));
     std::ostringstream err;
     line.OpenFolders(*form, err);
     EXPECT_EQ(Names(), (std::vector<std::string>{"a.jpg"}));
-    // After "--" it is a name, and no such folder exists.
+    // After "--" each is a name (with or without a value of its own), and no such folder exists.
+    EXPECT_NE(err.str().find("/-reverse\" is not a folder"), std::string::npos) << err.str();
     EXPECT_NE(err.str().find("/-session\" is not a folder"), std::string::npos) << err.str();
     // Without its value the option is not Qt's to take.
     EXPECT_EQ(Answer({"-session"}).status, 2);

@@ -1,7 +1,7 @@
 #include "Startup.h"
 
-#include <QApplication>
 #include <QFont>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,17 +16,6 @@ TEST(Startup, StoredFontFamiliesAreSubstitutedWithFamiliesOfThisDesktop)
     EXPECT_FALSE(QFont::substitutes(QStringLiteral("Arial Black")).isEmpty());
     // Lookups ignore case, as the stored names may be written either way.
     EXPECT_EQ(QFont::substitutes(QStringLiteral("cambria")), serif);
-}
-
-TEST(Startup, NamesFixThePerUserFolders)
-{
-    const QString app = QApplication::applicationName();
-    const QString org = QApplication::organizationName();
-    Startup::SetUpNames();
-    EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Volarin Z"));
-    EXPECT_EQ(QApplication::organizationName(), QStringLiteral("Volarin"));
-    QApplication::setApplicationName(app);
-    QApplication::setOrganizationName(org);
 }
 
 } // namespace

@@ -98,7 +98,7 @@ TEST_F(TerminationTest, SignalsEndTheProgramLikeClosingTheWindow)
         }
         child->Signal(c.signal);
         ASSERT_TRUE(child->WaitForEnd()) << child->Output();
-        EXPECT_TRUE(child->EndedBySignal()) << child->Output();
+        EXPECT_EQ(child->EndingSignal(), c.signal) << child->Output();
         const std::vector<fs::path> left = Listing(out);
         if (c.signal == SIGHUP)
             EXPECT_EQ(left, std::vector<fs::path>{"driven.zip"});

@@ -4,6 +4,7 @@
 #include "ZipWriterError.h"
 #include "ZipFailure.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -54,9 +55,18 @@ TEST(UserMessage, RunFailuresNameWhatAndWhy)
     EXPECT_EQ(UserMessage::For(RunFailure(ZipFailure::ReadFile)).text,
               QStringLiteral("The archive \"/out/a.zip\" could not be written: the file \"/staging/a/photo.jpg\" could "
                              "not be read whole (it changed or vanished during the run)."));
+    // A reason the system gives is never dressed up with a guess.
+    EXPECT_EQ(UserMessage::For(RunFailure(ZipFailure::ReadFile, std::make_error_code(std::errc::too_many_files_open))).text,
+              QStringLiteral("The archive \"/out/a.zip\" could not be written: the file \"/staging/a/photo.jpg\" could "
+                             "not be read (Too many open files)."));
     EXPECT_EQ(UserMessage::For(RunFailure(ZipFailure::WriteBytes, std::error_code(-104, ZipWriterCategory()))).text,
               QStringLiteral("The archive \"/out/a.zip\" could not be written: writing \"photo.jpg\" into it failed "
-                             "(error code -104)."));
+                             "(the zip library failed inside)."));
+    // No code of the zip library reaches the user as a number.
+    for (int code : {-1, -102, -103, -104, -666, -667, -5, 7})
+        EXPECT_FALSE(UserMessage::For(RunFailure(ZipFailure::WriteBytes, std::error_code(code, ZipWriterCategory())))
+                         .text.contains(QRegularExpression(QStringLiteral("[0-9]"))))
+            << code;
     EXPECT_EQ(UserMessage::For(RunFailure(ZipFailure::WriteBytes, std::make_error_code(std::errc::no_space_on_device)))
                   .text,
               QStringLiteral("The archive \"/out/a.zip\" could not be written: writing \"photo.jpg\" into it failed "

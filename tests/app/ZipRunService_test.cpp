@@ -1,6 +1,9 @@
 // The zip run without any window: requests in, signals out, real archives
 // read back by unzip and Python.
 #include "ArchiveReader.h"
+#include "OpenFileLimit.h"
+#include "TestWatchdog.h"
+#include "ThreadStart.h"
 #include "RandomBytes.h"
 #include "FakeShell.h"
 #include "TempDir.h"
@@ -17,6 +20,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -494,4 +498,40 @@ TEST_F(ZipRunServiceTest, StopEndsTheRunKeepingAnOlderArchive)
     }
     service->SetStagingMethod(FileCopyMethod::Clone);
     EXPECT_EQ(Run(QStringLiteral("after"), {many[1]}).end, RunOutcome::End::Completed);
+}
+
+// The run's staging thread cannot be woken from (no eventfd at the open-file
+// limit) or cannot be started: the run ends at once, told once with the
+// system's reason, and the next Start works.
+TEST_F(ZipRunServiceTest, RunWhoseThreadCannotStartEndsWithTheReason)
+{
+    TestWatchdog::Limit(TestWatchdog::kThreaded);
+    const fs::path file = temp.write("src/a.txt", "alpha");
+    const struct {
+        bool fileLimit;
+        const char* reason;
+    } cases[] = {{true, "Too many open files"}, {false, "Resource temporarily unavailable"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        ASSERT_TRUE(service->PrepareStaging(QStringLiteral("a")).ok());
+        const size_t before = outcomes.size();
+        {
+            std::optional<OpenFileLimit> limit;
+            if (c.fileLimit)
+                limit.emplace(0);
+            else
+                ThreadStart::FailNext(1);
+            service->Start({{file}, QStringLiteral("a"), Archive("a")});
+            ThreadStart::FailNext(0);
+        }
+        ASSERT_EQ(outcomes.size(), before + 1);
+        EXPECT_EQ(outcomes.back().end, RunOutcome::End::NotStarted);
+        EXPECT_EQ(Words(outcomes.back()), QStringLiteral("The archive \"%1\" was not written: the run could not be "
+                                                         "started: %2.")
+                                              .arg(QString::fromStdString(Archive("a").string()),
+                                                   QString::fromLatin1(c.reason)));
+        EXPECT_FALSE(service->Running());
+        EXPECT_EQ(Run(QStringLiteral("a"), {file}).end, RunOutcome::End::Completed);
+        EXPECT_EQ(entriesReadBack(Archive("a")).size(), 1u);
+    }
 }

@@ -144,6 +144,11 @@ bool ChildProcess::EndedBySignal() const
     return ended_ && WIFSIGNALED(status_);
 }
 
+int ChildProcess::EndingSignal() const
+{
+    return EndedBySignal() ? WTERMSIG(status_) : 0;
+}
+
 int ChildProcess::ExitCode() const
 {
     return ended_ && WIFEXITED(status_) ? WEXITSTATUS(status_) : -1;

@@ -27,6 +27,8 @@ public:
     bool WaitForEnd(int timeoutMs = 30000);
     // After the end: whether a signal ended it, and the exit code otherwise.
     bool EndedBySignal() const;
+    // The signal that ended it; 0 when none did.
+    int EndingSignal() const;
     int ExitCode() const;
     // Everything printed so far (standard output and error).
     const std::string& Output() const { return output_; }

@@ -2,13 +2,17 @@
 // A stand-in for the archive writer that records every call into a shared
 // timeline (together with the Zipper's events, when the test records those
 // too) and can be told to fail a call. It keeps the real writer's states, so a
-// call in the wrong state fails with -666 / -667 as the real one does.
+// call in the wrong state fails with -666 / -667 as the real one does, and a
+// failed close reports its failure and lets the entry or archive go, as the
+// real one does.
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
+
+#include <zlib.h>
 
 #include "ZipWriterInterface.h"
 
@@ -18,10 +22,13 @@ struct WriterScript {
     // (and, when set in failErrno, that system error).
     std::map<std::string, int32_t> failNext;
     std::map<std::string, int> failErrno;
-    // Like failNext, but the call returns "succeeded" and shows the failure
-    // only in Result, as the real writer does for CloseFileInZip / CloseZip.
-    std::map<std::string, int32_t> failQuietlyNext;
-    std::map<std::string, std::string> entries;  // entry name -> bytes written (raw entries: as handed over)
+    std::map<std::string, std::string> entries;  // entry name -> bytes written (raw entries: see rawAsData)
+    // Raw entries are recorded as the data they hold: a deflated piece as its
+    // inflated bytes ("WriteBytes(n)" with n the bytes it holds; a piece
+    // holding none, such as a stream's bare end, is not recorded) and their
+    // opens and closes under the names of the plain ones. So the timelines
+    // of both engines read alike.
+    bool rawAsData = false;
     std::map<std::string, bool> rawEntries;      // entry name -> opened raw
     std::map<std::string, std::pair<uint64_t, uint32_t>> rawCloses;  // entry name -> size and CRC given
     bool keepData = true;                         // false: count bytes, keep none
@@ -54,10 +61,12 @@ public:
     bool CloseZip() override;
 
 private:
-    // Applies a scripted failure of `call`; returns 1 for a loud failure,
-    // 2 for a quiet one, 0 for none.
-    int scripted(const std::string& call);
-    bool openEntry(const std::string& call, const std::string& fileName, uint64_t expectedSize, bool raw);
+    // Applies a scripted failure of `call`; true when it fails.
+    bool scripted(const std::string& call);
+    // The bytes a raw piece holds; false when it is not deflate data.
+    bool inflatePiece(std::span<const unsigned char> piece, std::string& out);
+    bool openEntry(const std::string& call, const std::string& fileName, uint64_t expectedSize, bool raw,
+                   int32_t zMethod);
 
     std::shared_ptr<WriterScript> script_;
     int32_t result_ = 0;
@@ -66,5 +75,6 @@ private:
     bool entryOpen_ = false;
     bool entryRaw_ = false;
     std::string entryName_;
+    std::unique_ptr<z_stream, void (*)(z_stream*)> inflater_{nullptr, [](z_stream*) {}};
     std::error_code systemError_;
 };

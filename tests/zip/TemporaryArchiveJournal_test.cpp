@@ -105,9 +105,8 @@ TEST(TemporaryArchiveJournal, KilledRunsLeftoverIsSweptAndNothingElse)
 
     // A live run of this process, recorded in the same journal.
     TemporaryArchive ours;
-    ASSERT_TRUE(ours.Reserve(out / "y.zip", std::make_shared<TemporaryArchiveJournal>(dir / "cache" / "journal"),
-                             error))
-        << error.message();
+    const auto reserved = ours.Reserve(out / "y.zip", std::make_shared<TemporaryArchiveJournal>(dir / "cache" / "journal"));
+    ASSERT_TRUE(reserved.ok()) << reserved.code().message();
     EXPECT_EQ(journal.SweepLeftovers(error), std::vector<fs::path>{childPart});
     EXPECT_FALSE(fs::exists(childPart));
     EXPECT_TRUE(fs::exists(ours.Path()));
@@ -160,8 +159,7 @@ TEST(TemporaryArchiveJournal, ConcurrentUpdatesLoseNoRecord)
             auto journal = std::make_shared<TemporaryArchiveJournal>(journalFile);
             for (int i = 0; i < 20; ++i) {
                 auto archive = std::make_unique<TemporaryArchive>();
-                std::error_code error;
-                if (!archive->Reserve(dir / ("t" + std::to_string(t) + ".zip"), journal, error))
+                if (!archive->Reserve(dir / ("t" + std::to_string(t) + ".zip"), journal))
                     return;
                 if (i % 4 == 0)
                     held[size_t(t)].push_back(std::move(archive));  // the others are discarded at once

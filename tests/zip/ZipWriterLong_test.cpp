@@ -86,3 +86,27 @@ TEST(ZipWriterLong, SeventyThousandEntries)
     const ProcessResult tar = runProcess({"bsdtar", "-tf", archive.string()});
     EXPECT_EQ(tar.exitCode, 0);
 }
+
+// An entry declared small (so without Zip64) is refused once its running
+// total would pass what the format can hold, though every single write is
+// far under it: 64 MiB writes of zeros, deflated to almost nothing.
+TEST(ZipWriterLong, EntryWithoutZip64IsRefusedOnItsRunningTotal)
+{
+    TempDir dir;
+    ZipWriter writer;
+    ASSERT_FALSE(writer.OpenZip((dir / "limit.zip").string()));
+    ASSERT_FALSE(writer.OpenFileInZip("zeros.bin", 8, 1, 0, {}, 1, {}, 0, 1000));
+    const std::vector<unsigned char> zeros(64u << 20, 0);
+    uint64_t accepted = 0;
+    bool refused = false;
+    while (!refused && accepted < (5ull << 30)) {
+        refused = writer.WriteBytes(zeros);
+        if (!refused)
+            accepted += zeros.size();
+    }
+    ASSERT_TRUE(refused) << "accepted " << accepted << " bytes into an entry without Zip64";
+    EXPECT_LT(accepted, 0xFFFFFFFFull);
+    EXPECT_GT(accepted + zeros.size(), 0xFFFFFFFFull - (64ull << 20)) << "refused too early";
+    EXPECT_EQ(writer.Result(), -102);
+    EXPECT_TRUE(writer.CloseZip());
+}

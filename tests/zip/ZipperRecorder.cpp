@@ -1,8 +1,12 @@
 #include "ZipperRecorder.h"
 
-ZipperRecorder::ZipperRecorder()
-    : zipper([s = script] { return std::make_unique<RecordingZipWriter>(s); })
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+ZipperRecorder::ZipperRecorder(int workers)
+    : workers_(workers), zipper(workers, [s = script] { return std::make_unique<RecordingZipWriter>(s); })
 {
+    script->rawAsData = true;
     // Steps are taken by hand; the timer's own firing would interleave with them.
     zipper.tmrNext().blockSignals(true);
     auto record = [this](const char* what) { script->timeline.push_back(what); };
@@ -18,6 +22,16 @@ std::string ZipperRecorder::step()
 {
     script->timeline.clear();
     zipper.tmrNext_Timer();
+    QElapsedTimer clock;
+    clock.start();
+    // A step that found its data missing did nothing; the workers restart the
+    // timer once the data is there.
+    while (parallel() && script->timeline.empty() && zipper.Zipping() && clock.elapsed() < 20000) {
+        if (zipper.tmrNext().isActive())
+            zipper.tmrNext_Timer();
+        else
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
     std::string joined;
     for (const std::string& item : script->timeline)
         joined += (joined.empty() ? "" : " ") + item;
@@ -46,4 +60,16 @@ std::string patternBytes(size_t size, unsigned seed)
         bytes[i] = static_cast<char>(x >> 16);
     }
     return bytes;
+}
+
+std::string ZipperRecorder::crc(const std::string& call, const std::string& then) const
+{
+    if (parallel())
+        return then;
+    return then.empty() ? call : call + " " + then;
+}
+
+std::string engineName(int workers)
+{
+    return workers <= 1 ? "oneThread" : std::to_string(workers) + "Workers";
 }
