@@ -5,12 +5,13 @@
 
 namespace fs = std::filesystem;
 
-StagingCopyReport StagingCopy::CopyAll(const std::vector<fs::path>& sources, const fs::path& folder,
+StagingCopyReport StagingCopy::CopyAll(const std::vector<std::string>& sources, const fs::path& folder,
                                        std::stop_token stop, FileCopyMethod fastest)
 {
     StagingCopyReport report;
     LinkOrCopy placer(fastest);
-    for (const fs::path& source : sources) {
+    for (const std::string& sourceBytes : sources) {
+        const fs::path source(sourceBytes);
         if (stop.stop_requested()) {
             report.stopped = true;
             break;

@@ -26,7 +26,7 @@ public:
     // The staging thread's name as the system lists it (at most 15 bytes).
     static constexpr const char* kStagingThreadName = "vz-staging";
 
-    StagingJob(std::vector<std::filesystem::path> sources, std::filesystem::path folder, FileCopyMethod fastest,
+    StagingJob(std::vector<std::string> sources, std::filesystem::path folder, FileCopyMethod fastest,
                std::function<void()> finished);
     // Stops and joins the thread.
     ~StagingJob();

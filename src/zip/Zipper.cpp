@@ -38,6 +38,7 @@ Zipper::Zipper(int workers, WriterFactory makeWriter, QObject* parent)
     connect(&tmrNext_, &QTimer::timeout, this, &Zipper::tmrNext_Timer);
     if (workers_ > 1)
         wakeUp_ = std::make_unique<WorkerWakeUp>([this] { wake(); });
+    publishWake_ = std::make_unique<WorkerWakeUp>([this] { published(); });
 }
 
 Zipper::~Zipper()
@@ -63,7 +64,7 @@ bool Zipper::AddFile(const fs::path& sourceFile, const std::string& asFile, int3
         return true;
     }
     ZipFile entry;
-    entry.SourceFile = sourceFile;
+    entry.SourceFile = sourceFile.native();
     if (asFile.empty()) {
         const std::string& whole = sourceFile.native();
         size_t slash = whole.rfind('/');
@@ -200,6 +201,10 @@ std::unique_ptr<EntryFeed> Zipper::makeFeed()
 
 void Zipper::StopRun()
 {
+    // A finished archive being renamed keeps its name: the rename is waited for.
+    if (publisher_.joinable())
+        publisher_.join();
+    publishPending_ = false;
     if (!zipping_)
         return;
     tmrNext_.stop();
@@ -231,7 +236,7 @@ int64_t Zipper::chunksForNextStep() const
 void Zipper::tmrNext_Timer()
 {
     tmrNext_.stop();
-    if (!zipping_ || stepping_)
+    if (!zipping_ || stepping_ || publisher_.joinable())
         return;
     // A step never waits for a worker: without its data it ends here, and
     // the feed restarts the timer once the data is there.
@@ -342,10 +347,34 @@ void Zipper::endRun()
         fail(ZipFailure::CloseZip, writer_->SystemError());
         return;
     }
-    std::error_code ec;
-    if (temporary_.Held() && !temporary_.Publish(archivePath_, ec)) {
+    publishCanceled_ = cancelRequest_;
+    publishPending_ = true;
+    publishFailed_ = false;
+    if (temporary_.Held()) {
+        tmrNext_.stop();
+        // The workers are done; the rename may wait for the file system
+        // (ext4 writes a replaced file's data out first), so it has a thread.
+        feed_.reset();
+        WorkerWakeUp* wakeUp = publishWake_.get();
+        publisher_ = std::jthread([this, wakeUp] {
+            publishFailed_ = !temporary_.Publish(archivePath_, publishError_);
+            wakeUp->Notify();
+        });
+        return;
+    }
+    published();
+}
+
+void Zipper::published()
+{
+    if (!publishPending_)
+        return;  // a wake-up for a run that StopRun ended
+    publishPending_ = false;
+    if (publisher_.joinable())
+        publisher_.join();
+    if (publishFailed_) {
         failed_ = ZipFailure::RenameZip;
-        systemError_ = ec;
+        systemError_ = publishError_;
         result_ = writer_->Result();
         temporary_.Discard();
         ClearFiles();
@@ -354,7 +383,7 @@ void Zipper::endRun()
         return;
     }
     resetRunState();
-    const bool canceled = cancelRequest_;
+    const bool canceled = publishCanceled_;
     // Cleared before the event, so a new run started from the handler keeps
     // its own cancel request.
     cancelRequest_ = false;

@@ -38,6 +38,7 @@ protected:
         EXPECT_EQ(line.action(), CommandLine::Action::OpenWindow);
         std::ostringstream err;
         line.OpenFolders(*form, err);
+        WaitForListing();
         std::vector<std::string> lines;
         std::istringstream in(err.str());
         for (std::string l; std::getline(in, l);)
@@ -96,6 +97,7 @@ TEST_F(CommandLineTest, QtOwnOptionsArePassedToQt)
               (std::vector<std::string>{"-session", "1234abcd", "--platform", "xcb", "-reverse"}));
     std::ostringstream err;
     line.OpenFolders(*form, err);
+    WaitForListing();
     EXPECT_EQ(Names(), (std::vector<std::string>{"a.jpg"}));
     // After "--" it is a name, and no such folder exists.
     EXPECT_NE(err.str().find("/-session\" is not a folder"), std::string::npos) << err.str();

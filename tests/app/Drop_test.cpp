@@ -55,6 +55,7 @@ protected:
         QDropEvent drop(QPointF(at), offered, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &drop);
         EXPECT_TRUE(drop.isAccepted());
+        WaitForListing();
         return drop.dropAction();
     }
 };

@@ -1,5 +1,7 @@
 #include "ZipperRecorder.h"
 
+#include <QCoreApplication>
+
 ZipperRecorder::ZipperRecorder()
     : zipper([s = script] { return std::make_unique<RecordingZipWriter>(s); })
 {
@@ -18,6 +20,9 @@ std::string ZipperRecorder::step()
 {
     script->timeline.clear();
     zipper.tmrNext_Timer();
+    // The archive's renaming ends the run from the event loop: counted in this step.
+    while (zipper.Publishing())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     std::string joined;
     for (const std::string& item : script->timeline)
         joined += (joined.empty() ? "" : " ") + item;
