@@ -358,17 +358,20 @@ TEST_F(ZipRunServiceTest, DeletingStagedLinksLeavesTheSourcesAlone)
     EXPECT_FALSE(service->PrepareStaging(QStringLiteral("theirs")).ok());
     EXPECT_EQ(factsOf(source).links, 3u);
     EXPECT_TRUE(otherWindow.Shutdown().ok());
+    EXPECT_TRUE(otherWindow.FinishCleanUp().ok());
     expectUntouched(source, before, "after the other window's exit");
 
     // OK again with the same name empties the folder first.
     ASSERT_TRUE(service->PrepareStaging(QStringLiteral("links")).ok());
     EXPECT_FALSE(fs::exists(staged));
+    EXPECT_TRUE(service->FinishCleanUp().ok());  // the old folder goes in the background
     EXPECT_EQ(factsOf(source).links, 1u);
     expectUntouched(source, before, "after the name was confirmed again");
 
     ASSERT_EQ(Run(QStringLiteral("links"), {source}).end, RunOutcome::End::Completed);
     EXPECT_TRUE(service->Shutdown().ok());
     EXPECT_FALSE(fs::exists(root / "links"));
+    EXPECT_TRUE(service->FinishCleanUp().ok());
     EXPECT_EQ(factsOf(source).links, 1u);
     expectUntouched(source, before, "after exit");
 }
