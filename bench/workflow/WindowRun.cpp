@@ -75,6 +75,9 @@ int runWindowOnce(const BenchOptions& options)
     const fs::path folder = options.corpus / "corpus" / options.windowRunPart;
     selectExtensionRow(window, folder);
     window.AddFolders({folder.string()});
+    // The rows come in off the window's thread, as after a user's drop.
+    while (window.Listing())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 
     const QString archiveName = QStringLiteral("bench-") + QString::fromStdString(options.windowRunPart);
     fs::remove(out / (archiveName.toStdString() + ".zip"));

@@ -221,7 +221,12 @@ void CommandLine::OpenFolders(MainWindow& window, std::ostream& err) const
         return;  // nothing named: no drop, so the window stays as it started
     for (const std::string& uri : notLocal_)
         Report(err, {.kind = FailureKind::NotAFolder, .path = uri});
-    for (const Failure& failure : window.AddFolders(folders_))
-        Report(err, failure);
     err.flush();
+    // The folders are listed off the window's thread; what was not taken is
+    // named once they are.
+    window.AddFolders(folders_, [&err](const std::vector<Failure>& notTaken) {
+        for (const Failure& failure : notTaken)
+            Report(err, failure);
+        err.flush();
+    });
 }

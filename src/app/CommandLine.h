@@ -25,7 +25,8 @@ public:
     int Answer(std::ostream& out, std::ostream& err) const;
     // Scans the folders named, in order, as a drop of them would (folders
     // that cannot be read are also told in a message, as after a drop), and
-    // names on err each path not taken with the reason.
+    // names on err each path not taken with the reason, once they are listed
+    // (err must outlive the listing).
     void OpenFolders(MainWindow& window, std::ostream& err) const;
 
 private:

@@ -135,6 +135,13 @@ void FileListView::AutoSizeColumns()
         horizontalHeader()->resizeSection(column, ColumnWidth(column));
 }
 
+void FileListView::MeasureNewRows()
+{
+    if (qobject_cast<FoundFilesModel*>(model()))
+        for (int column = 0; column < FoundFilesModel::ColumnCount; ++column)
+            ColumnWidth(column);
+}
+
 int FileListView::ColumnWidth(int column) const
 {
     auto* files = qobject_cast<FoundFilesModel*>(model());

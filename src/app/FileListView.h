@@ -15,6 +15,9 @@ public:
     // Sets each column as wide as the wider of its header and its widest cell,
     // measuring every row (Qt's own fitting looks at the first rows only).
     void AutoSizeColumns();
+    // Measures the rows added since the last measuring without resizing, so
+    // that rows coming in slices are measured a slice at a time.
+    void MeasureNewRows();
 
 public slots:
     void reset() override;

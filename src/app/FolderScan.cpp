@@ -2,9 +2,6 @@
 
 #include "ExtensionList.h"
 #include "FileSystem.h"
-#include "SizeText.h"
-
-#include <QLocale>
 
 FolderScanResult FolderScan::Run(const std::string& folderPath, const QString& filterRow)
 {
@@ -12,18 +9,15 @@ FolderScanResult FolderScan::Run(const std::string& folderPath, const QString& f
     FolderScanResult result;
     result.error = listing.error;
     const bool all = filterRow == ExtensionList::kAllRow;
-    const QLocale locale;
-    for (const FolderFile& file : listing.value) {
-        std::string fullPath = folderPath + file.name;
-        if (!all && !ExtensionList::Matches(fullPath, filterRow))
+    for (FolderFile& file : listing.value) {
+        if (!all && !ExtensionList::Matches(file.name, filterRow))
             continue;
         if (file.name == "Thumbs.db")
             continue;
-        FoundFile row;
-        row.name = FileSystem::GetFileName(fullPath);
-        row.sizeText = file.size ? SizeText(*file.size, locale) : kUnknownSizeText;
-        row.fullPath = std::move(fullPath);
-        result.rows.push_back(std::move(row));
+        result.rows.emplace_back(folderPath + file.name, folderPath.size(), file.size.value_or(FoundFile::kUnknownSize));
+        // The listing's copy of the name goes as soon as the row has its own.
+        std::string().swap(file.name);
     }
+    result.rows.shrink_to_fit();
     return result;
 }

@@ -1,12 +1,32 @@
 #pragma once
 // One row of the found-files list. The full path is kept as the bytes on disk
-// beside the name, so row i's name and path always describe the same file.
+// and the name is the part of it after the folder, so row i's name and path
+// always describe the same file; the size is kept as a number and worded only
+// when shown. A list of 100,000 rows holds little more than their paths.
 #include <QString>
+
+#include <cstdint>
+#include <limits>
 #include <string>
+#include <string_view>
 
 struct FoundFile {
-    std::string name;     // the file's own name (bytes)
-    QString sizeText;     // the size column as shown; the number is not kept
-    std::string fullPath; // folder path + name, exactly as the scan built it
+    static constexpr uint64_t kUnknownSize = std::numeric_limits<uint64_t>::max();
+
+    FoundFile() = default;
+    // fullPath = folder path + name, exactly as the scan built it.
+    FoundFile(std::string fullPath, size_t nameAt, uint64_t size)
+        : fullPath(std::move(fullPath)), size(size), nameAt(static_cast<uint32_t>(nameAt))
+    {
+    }
+
+    // The file's own name (bytes).
+    std::string_view name() const { return std::string_view(fullPath).substr(nameAt); }
+    // The size column as shown ("unknown" when the length could not be read).
+    QString sizeText() const;
+
+    std::string fullPath;
+    uint64_t size = kUnknownSize;
+    uint32_t nameAt = 0;
     bool checked = false;
 };

@@ -15,7 +15,10 @@ int FoundFilesModel::columnCount(const QModelIndex& parent) const
 QString FoundFilesModel::DisplayText(int row, int column) const
 {
     const FoundFile& file = Row(row);
-    return column == NameColumn ? QString::fromUtf8(file.name) : file.sizeText;
+    if (column != NameColumn)
+        return file.sizeText();
+    const std::string_view name = file.name();
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 QVariant FoundFilesModel::data(const QModelIndex& index, int role) const
@@ -70,11 +73,15 @@ QVariant FoundFilesModel::headerData(int section, Qt::Orientation orientation, i
 
 void FoundFilesModel::AddRows(std::vector<FoundFile> rows)
 {
-    if (rows.empty())
+    AddRows(rows.begin(), rows.end());
+}
+
+void FoundFilesModel::AddRows(std::vector<FoundFile>::iterator first, std::vector<FoundFile>::iterator last)
+{
+    if (first == last)
         return;
-    beginInsertRows(QModelIndex(), 0, static_cast<int>(rows.size()) - 1);
-    for (FoundFile& row : rows)
-        rows_.push_back(std::move(row));
+    beginInsertRows(QModelIndex(), 0, static_cast<int>(last - first) - 1);
+    rows_.insert(rows_.end(), std::make_move_iterator(first), std::make_move_iterator(last));
     endInsertRows();
 }
 

@@ -24,6 +24,8 @@ public:
     // Puts the rows at the top, the last of them first (each row goes on top of
     // the one before), with one change notification.
     void AddRows(std::vector<FoundFile> rows);
+    // The same for a slice of rows, moved out of their vector.
+    void AddRows(std::vector<FoundFile>::iterator first, std::vector<FoundFile>::iterator last);
 
     // Row as shown (0 = top).
     const FoundFile& Row(int row) const;

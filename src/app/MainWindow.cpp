@@ -5,6 +5,7 @@
 #include "ExtensionList.h"
 #include "FileListView.h"
 #include "FileSystem.h"
+#include "FolderListing.h"
 #include "FolderPicker.h"
 #include "FoundFilesModel.h"
 #include "HelpPage.h"
@@ -95,6 +96,11 @@ void MainWindow::CreateListArea()
     dropFrame_->setFont(StoredFont(QStringLiteral("Cambria"), 11.25));
 
     files_ = new FoundFilesModel(this);
+    listing_ = new FolderListing([this](auto first, auto last) {
+        percentLabel_->setVisible(false);
+        files_->AddRows(first, last);
+        fileList_->MeasureNewRows();
+    }, this);
     fileList_ = new FileListView(dropFrame_);
     fileList_->setObjectName(QStringLiteral("ListView1"));
     fileList_->setFont(font()); // a frame's font is its caption's only
@@ -281,6 +287,8 @@ const std::vector<std::string>& MainWindow::CollectCheckedFiles()
 
 void MainWindow::ClearLists()
 {
+    // Folders still being listed would fill the list again.
+    listing_->Stop();
     files_->Clear();
     runList_.clear();
     folderField_->clear();
@@ -304,28 +312,32 @@ void MainWindow::OpenSelectedFile()
 
 // ---------------------------------------------------------------- adding folders
 
-std::vector<Failure> MainWindow::AddFolders(const std::vector<std::string>& paths)
+bool MainWindow::Listing() const
 {
-    std::vector<Failure> notTaken;
-    for (const std::string& path : paths) {
-        if (const std::error_code why = FileSystem::Instance().FolderError(path)) {
-            notTaken.push_back({.kind = FailureKind::NotAFolder, .code = why, .path = path});
-            continue;
-        }
-        // One separator appended as is: "/" scans as "//".
-        if (const ScanResult scan = ScanFolder(path + '/'); scan.error)
-            notTaken.push_back({.kind = FailureKind::FolderUnreadable, .code = scan.error, .path = path});
-    }
-    FinishScan();
-    // Told after the caller's event (a drop, the start-up) has ended, so a
-    // file manager is not kept waiting for the message box.
-    Failure unreadable{.kind = FailureKind::FoldersUnreadable};
-    for (const Failure& failure : notTaken)
-        if (failure.kind == FailureKind::FolderUnreadable)
-            unreadable.leftOut.push_back(failure);
-    if (!unreadable.leftOut.empty())
-        QTimer::singleShot(0, this, [unreadable] { UserMessage::Show(unreadable); });
-    return notTaken;
+    return listing_->Busy();
+}
+
+void MainWindow::AddFolders(const std::vector<std::string>& paths,
+                            std::function<void(const std::vector<Failure>&)> told)
+{
+    std::vector<FolderListing::Folder> folders;
+    // One separator appended as is: "/" scans as "//".
+    for (const std::string& path : paths)
+        folders.push_back({path, path + '/'});
+    listing_->List(std::move(folders), SelectedExtensionRow(),
+                   [this, told = std::move(told)](const FolderListing::Outcome& outcome) {
+        FinishScan();
+        Failure unreadable{.kind = FailureKind::FoldersUnreadable};
+        for (const Failure& failure : outcome.notTaken)
+            if (failure.kind == FailureKind::FolderUnreadable)
+                unreadable.leftOut.push_back(failure);
+        if (told)
+            told(outcome.notTaken);
+        // Told after the caller's event (a drop, the start-up) has ended, so a
+        // file manager is not kept waiting for the message box.
+        if (!unreadable.leftOut.empty())
+            QTimer::singleShot(0, this, [unreadable] { UserMessage::Show(unreadable); });
+    });
 }
 
 void MainWindow::AddDroppedFolders(const QMimeData* data)
@@ -346,9 +358,22 @@ void MainWindow::BrowseClicked()
 
     // Scans the chosen bytes rather than the field's text, which shows a name
     // that is not valid UTF-8 with replacement characters.
-    ScanResult scan;
-    if (FileSystem::Instance().FolderExists(chosen))
-        scan = ScanFolder(TrailingSlash(chosen));
+    const QString filterRow = SelectedExtensionRow();
+    listing_->List({{chosen, TrailingSlash(chosen)}}, filterRow,
+                   [this, chosen, filterRow](const FolderListing::Outcome& outcome) {
+        ScanResult scan;
+        scan.added = outcome.added;
+        // A folder that is not there (any more) finds nothing.
+        for (const Failure& failure : outcome.notTaken)
+            if (failure.kind == FailureKind::FolderUnreadable)
+                scan.error = failure.code;
+        BrowseListed(chosen, filterRow, scan);
+    });
+}
+
+// The messages name the extension row the folder was listed with.
+void MainWindow::BrowseListed(const std::string& chosen, const QString& filterRow, const ScanResult& scan)
+{
     // "Nothing found" would be untrue of a folder that could not be read.
     const std::optional<Failure> unreadable = scan.error
         ? std::optional<Failure>({.kind = FailureKind::FolderUnreadable, .code = scan.error, .path = chosen})
@@ -358,10 +383,10 @@ void MainWindow::BrowseClicked()
     if (files_->Count() == 0) {
         if (unreadable)
             UserMessage::Show(*unreadable);
-        else if (extensionList_->currentIndex() == ExtensionList::kAllRowIndex)
+        else if (filterRow == ExtensionList::kAllRow)
             UserMessage::Show(nothingFound);
         else
-            UserMessage::Show({.kind = FailureKind::NoFilesOfTypeFound, .name = SelectedExtensionRow()});
+            UserMessage::Show({.kind = FailureKind::NoFilesOfTypeFound, .name = filterRow});
         folderField_->clear();
         return;
     }
@@ -421,7 +446,7 @@ void MainWindow::StartClicked()
     if (!output_)
         return;
     runNotifier_->Starting(output_->archive);
-    run_.Start({std::vector<fs::path>(files.begin(), files.end()), output_->name, output_->archive,
+    run_.Start({files, output_->name, output_->archive,
                 std::move(filteredOut_)});
     filteredOut_.clear();
     stopShortcut_->setEnabled(run_.Running());
@@ -498,6 +523,7 @@ void MainWindow::HelpClicked()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     delete outputDialog_.data();
+    listing_->Stop();
     if (const Status removed = run_.Shutdown(); !removed)
         UserMessage::Show(removed.failure());
     event->accept();

@@ -10,12 +10,14 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 class ClickLabel;
 class FileListView;
+class FolderListing;
 class FoundFilesModel;
 class OutputNameDialog;
 class QComboBox;
@@ -48,12 +50,15 @@ public:
     static std::string TrailingSlash(const std::string& path);
     // Column widths, every row checked, and the button states after a scan.
     void FinishScan();
-    // What a drop does with its paths: scans each folder among them in order,
-    // leaves the others out, then FinishScan. Returns why each path left out
-    // was not taken (NotAFolder) and each folder that could not be read
-    // (FolderUnreadable), in order. The folders that could not be read are
-    // also told in one message, once the caller's event has ended.
-    std::vector<Failure> AddFolders(const std::vector<std::string>& paths);
+    // What a drop does with its paths: lists each folder among them in order
+    // (off the window's thread, the rows coming in slices), leaves the others
+    // out, then FinishScan. `told` then gets why each path left out was not
+    // taken (NotAFolder) and each folder that could not be read
+    // (FolderUnreadable), in order; those folders are also told in one message.
+    void AddFolders(const std::vector<std::string>& paths,
+                    std::function<void(const std::vector<Failure>&)> told = {});
+    // True while dropped or browsed folders are still being listed.
+    bool Listing() const;
     // Appends the full path of every checked row that passes the selected
     // extension row to the run list (which only Clear empties); returns it.
     // The checked rows it leaves out are kept for the message after the run.
@@ -108,10 +113,12 @@ private:
     void RunStarted();
     void RunProgress(int percent);
     void RunEnded(const RunOutcome& outcome);
+    void BrowseListed(const std::string& chosen, const QString& filterRow, const ScanResult& scan);
 
     ZipRunService& run_;
     FileListView* fileList_ = nullptr;
     FoundFilesModel* files_ = nullptr;
+    FolderListing* listing_ = nullptr;
     QComboBox* extensionList_ = nullptr;
     QLineEdit* folderField_ = nullptr;
     QLabel* percentLabel_ = nullptr;

@@ -4,6 +4,8 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <cstdio>
+#include <string>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -70,6 +72,7 @@ StagingArea::StagingArea(fs::path root) : root_(root.lexically_normal())
 
 StagingArea::~StagingArea()
 {
+    disposal_.Finish();
     for (const auto& [folder, fd] : locks_)
         ::close(fd);
 }
@@ -131,7 +134,8 @@ Status StagingArea::Prepare(const std::string& name)
             return StagingFailure(FailureKind::StagingForeign, folder);
         if (InUseElsewhere(folder))
             return StagingFailure(FailureKind::StagingInUseElsewhere, folder);
-        Status removed = Remove(folder);
+        // The old copies are deleted in the background: the name is free at once.
+        Status removed = setAside(folder);
         if (!removed)
             return removed;
     }
@@ -174,6 +178,26 @@ Status StagingArea::Remove(const fs::path& folder)
         return deleted;
     made_.erase(folder);
     releaseLock(folder);
+    return {};
+}
+
+Status StagingArea::setAside(const fs::path& folder)
+{
+    std::error_code ec;
+    if (fs::symlink_status(folder, ec).type() == fs::file_type::not_found || !IsOurs(folder)
+        || InUseElsewhere(folder))
+        return Remove(folder);  // nothing to delete, or refused with the reason
+    const fs::path aside =
+        root_ / (kAsidePrefix + std::to_string(::getpid()) + "-" + std::to_string(++setAsideCount_));
+    if (::renameat2(AT_FDCWD, folder.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) != 0)
+        return Remove(folder);
+    int lockFd = -1;
+    if (const auto it = locks_.find(folder); it != locks_.end()) {
+        lockFd = it->second;
+        locks_.erase(it);
+    }
+    made_.erase(folder);
+    disposal_.Dispose(aside, lockFd);
     return {};
 }
 
@@ -226,7 +250,7 @@ Status StagingArea::RemoveAll()
     Failure kept{.kind = FailureKind::StagingCleanUpFailed};
     const std::set<fs::path> folders = made_;
     for (const fs::path& folder : folders) {
-        const Status one = Remove(folder);
+        const Status one = setAside(folder);
         if (!one)
             kept.leftOut.push_back(one.failure());
     }

@@ -12,6 +12,7 @@
 // keeps its marker files locked (flock) while it owns the folders: a folder
 // another running window owns is never emptied or reused, while one left by
 // a window that has gone (the lock went with it) may be.
+#include "FolderDisposal.h"
 #include "Status.h"
 
 #include <filesystem>
@@ -48,8 +49,15 @@ public:
 
     // Deletes every staging folder this process made; used when the program
     // ends so no copies of the user's files stay behind. The folders that
-    // could not be deleted are listed in the failure's leftOut.
+    // could not be deleted are listed in the failure's leftOut. Like Prepare,
+    // it only renames each folder out of the way at once; the deleting goes
+    // on in the background until FinishRemoving.
     Status RemoveAll();
+    // Waits until every folder set aside is deleted; those that could not
+    // be are listed in the failure's leftOut. The destructor waits too.
+    Status FinishRemoving() { return disposal_.Finish(); }
+    // Folders set aside for deleting are named this prefix, the process id and a count.
+    static constexpr const char* kAsidePrefix = ".volarin-z-gone-";
 
     // Deletes the staging folders that an earlier process of the program left
     // behind (it was killed or crashed): those under the root that carry our
@@ -67,9 +75,15 @@ public:
 
 private:
     void releaseLock(const std::filesystem::path& folder);
+    // Renames a folder of ours to a hidden name and has it deleted in the
+    // background, its lock held until then; deletes it here when it cannot
+    // be renamed.
+    Status setAside(const std::filesystem::path& folder);
     static Status deleteMarked(const std::filesystem::path& folder);
 
     std::filesystem::path root_;
     std::set<std::filesystem::path> made_;
     std::map<std::filesystem::path, int> locks_;  // folder -> locked marker descriptor
+    unsigned setAsideCount_ = 0;
+    FolderDisposal disposal_{&StagingArea::deleteMarked};
 };

@@ -8,7 +8,7 @@
 
 namespace fs = std::filesystem;
 
-StagingCopyReport StagingCopy::CopyAll(const std::vector<fs::path>& sources, const fs::path& folder,
+StagingCopyReport StagingCopy::CopyAll(const std::vector<std::string>& sources, const fs::path& folder,
                                        std::stop_token stop, FileCopyMethod fastest)
 {
     StagingCopyReport report;
@@ -16,7 +16,7 @@ StagingCopyReport StagingCopy::CopyAll(const std::vector<fs::path>& sources, con
     std::map<fs::path, size_t> kept;  // staged name -> the source whose file is there now
     std::vector<size_t> replaced;     // sources whose staged file a later one took the place of
     for (size_t i = 0; i < sources.size(); ++i) {
-        const fs::path& source = sources[i];
+        const fs::path source(sources[i]);
         if (stop.stop_requested()) {
             report.stopped = true;
             break;
@@ -52,10 +52,10 @@ StagingCopyReport StagingCopy::CopyAll(const std::vector<fs::path>& sources, con
     // Start without Clear) is still in the archive.
     std::set<fs::path> told;
     for (const size_t index : replaced) {
-        const fs::path& winner = sources[kept.at(sources[index].filename())];
-        if (sources[index] != winner && told.insert(sources[index]).second)
-            report.failed.push_back(
-                {.kind = FailureKind::SourceReplaced, .path = sources[index], .other = winner.parent_path()});
+        const fs::path loser(sources[index]);
+        const fs::path winner(sources[kept.at(loser.filename())]);
+        if (loser != winner && told.insert(loser).second)
+            report.failed.push_back({.kind = FailureKind::SourceReplaced, .path = loser, .other = winner.parent_path()});
     }
     for (const auto& [name, index] : kept)
         if (StagingWalk::IsHidden(name.native()))

@@ -23,7 +23,7 @@ public:
     // Runs on whatever thread calls it; touches nothing but the files named.
     // A stop requested through `stop` ends it between files and inside a
     // long copy. `fastest` skips cheaper methods (tests and benchmarks).
-    static StagingCopyReport CopyAll(const std::vector<std::filesystem::path>& sources,
+    static StagingCopyReport CopyAll(const std::vector<std::string>& sources,
                                      const std::filesystem::path& folder, std::stop_token stop = {},
                                      FileCopyMethod fastest = FileCopyMethod::Clone);
 };

@@ -10,7 +10,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-StagedFiles Stage(const std::vector<fs::path>& sources, const fs::path& folder, std::stop_token stop,
+StagedFiles Stage(const std::vector<std::string>& sources, const fs::path& folder, std::stop_token stop,
                   FileCopyMethod fastest)
 {
     StagedFiles staged;
@@ -34,7 +34,7 @@ StagedFiles Stage(const std::vector<fs::path>& sources, const fs::path& folder, 
 
 }  // namespace
 
-StagingJob::StagingJob(std::vector<fs::path> sources, fs::path folder, FileCopyMethod fastest,
+StagingJob::StagingJob(std::vector<std::string> sources, fs::path folder, FileCopyMethod fastest,
                        std::function<void()> finished)
 {
     std::promise<StagedFiles> promise;

@@ -27,7 +27,7 @@ public:
     static constexpr const char* kStagingThreadName = "vz-staging";
 
     // Throws std::system_error when the system refuses the thread.
-    StagingJob(std::vector<std::filesystem::path> sources, std::filesystem::path folder, FileCopyMethod fastest,
+    StagingJob(std::vector<std::string> sources, std::filesystem::path folder, FileCopyMethod fastest,
                std::function<void()> finished);
     // Stops and joins the thread.
     ~StagingJob();

@@ -28,8 +28,9 @@ void walk(const fs::path& folder, const std::string& relative, std::vector<Stage
     }
     std::sort(files.begin(), files.end());
     std::sort(folders.begin(), folders.end());
-    for (const std::string& name : files)
-        out.push_back({folder / name, relative + name});
+    const std::string prefix = (folder / "").native();
+    for (std::string& name : files)
+        out.push_back({prefix + name, relative + name});
     for (const std::string& name : folders) {
         walk(folder / name, relative + name + "/", out, ec);
         if (ec)

@@ -11,7 +11,7 @@
 #include "Result.h"
 
 struct StagedEntry {
-    std::filesystem::path source;
+    std::string source;  // the staged file's path (bytes: a path object would keep its components too)
     std::string asFile;  // "name" or "sub/name"
 };
 

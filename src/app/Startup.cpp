@@ -109,6 +109,9 @@ int RunApplication(const CommandLine& commandLine, char** argv, int& endingSigna
     QTimer::singleShot(0, window, [&commandLine, window] { commandLine.OpenFolders(*window, std::cerr); });
     const int code = app.exec();
     delete window.data();  // still there when a signal ended the program
+    // The staging folders are deleted in the background: gone before the program ends.
+    if (const Status cleaned = run.FinishCleanUp(); !cleaned)
+        std::cerr << UserMessage::For(cleaned.failure()).text.toLocal8Bit().constData() << '\n';
     Shell::SetInstance(nullptr);
     FileSystem::SetInstance(nullptr);
     endingSignal = termination.Received();

@@ -5,11 +5,14 @@
 #include <QString>
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 struct ZipRunRequest {
-    // The files to zip, in list order: a later file replaces an earlier copy of the same name.
-    std::vector<std::filesystem::path> files;
+    // The files to zip, in list order: a later file replaces an earlier copy
+    // of the same name. Plain bytes: a path object would keep every
+    // component of each besides.
+    std::vector<std::string> files;
     // The archive name whose staging folder ZipRunService::PrepareStaging made.
     QString stagingName;
     // The archive's full path, ".zip" included.

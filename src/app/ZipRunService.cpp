@@ -266,6 +266,11 @@ Status ZipRunService::Shutdown()
     return staging_.RemoveAll();
 }
 
+Status ZipRunService::FinishCleanUp()
+{
+    return staging_.FinishRemoving();
+}
+
 fs::path ZipRunService::JournalFor(const fs::path& stagingRoot)
 {
     return stagingRoot.parent_path() / "temporary-archives";

@@ -57,6 +57,10 @@ public:
     // Stops a run at once, staging or zipping, with no signal, and deletes
     // every staging folder of this service.
     Status Shutdown();
+    // Waits until the staging folders set aside by PrepareStaging and
+    // Shutdown are deleted (their deleting goes on in the background); the
+    // program calls it before it exits.
+    Status FinishCleanUp();
     // Deletes what an earlier process of the program left behind when it was
     // killed: staging folders no running window holds, and the temporary
     // archives that the journal beside the staging root names and no live

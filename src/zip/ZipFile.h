@@ -7,7 +7,10 @@
 #include <string>
 
 struct ZipFile {
-    std::filesystem::path SourceFile;  // full path of the file to read
+    // Full path of the file to read. Plain bytes: a std::filesystem::path
+    // keeps each of its components besides, some 400 bytes a file in a
+    // queue of 100,000.
+    std::string SourceFile;
     std::string AsFile;                // entry name in the archive (bytes as given)
     int32_t ZMethod = 8;               // 8 deflate, 0 stored
     int32_t ZLevel = -1;               // -1 default, 0-9

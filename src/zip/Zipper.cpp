@@ -7,6 +7,7 @@
 #include "InlineEntryFeed.h"
 #include "ParallelEntryFeed.h"
 #include "UsableCores.h"
+#include "ThreadStart.h"
 #include "WorkerWakeUp.h"
 #include "ZipDateTimesError.h"
 #include "ZipWriter.h"
@@ -61,7 +62,7 @@ bool Zipper::AddFile(const fs::path& sourceFile, const std::string& asFile, int3
         return true;
     }
     ZipFile entry;
-    entry.SourceFile = sourceFile;
+    entry.SourceFile = sourceFile.native();
     if (asFile.empty()) {
         const std::string& whole = sourceFile.native();
         size_t slash = whole.rfind('/');
@@ -213,6 +214,10 @@ std::unique_ptr<EntryFeed> Zipper::makeFeed()
 
 void Zipper::StopRun()
 {
+    // A finished archive being renamed keeps its name: the rename is waited for.
+    if (publisher_.joinable())
+        publisher_.join();
+    publishPending_ = false;
     if (!zipping_)
         return;
     tmrNext_.stop();
@@ -244,7 +249,7 @@ int64_t Zipper::chunksForNextStep() const
 void Zipper::tmrNext_Timer()
 {
     tmrNext_.stop();
-    if (!zipping_ || stepping_)
+    if (!zipping_ || stepping_ || publisher_.joinable())
         return;
     // A step never waits for a worker: without its data it ends here, and
     // the feed restarts the timer once the data is there.
@@ -352,11 +357,53 @@ void Zipper::endRun()
         fail(ZipFailure::CloseZip, writer_->SystemError());
         return;
     }
-    if (const auto published = temporary_.Held() ? temporary_.Publish(archivePath_)
-                                                  : ::Result<void, TemporaryArchive::Failure>();
-        !published) {
+    publishCanceled_ = cancelRequest_;
+    publishPending_ = true;
+    publishError_ = {};
+    if (temporary_.Held()) {
+        tmrNext_.stop();
+        // The workers are done; the rename may wait for the file system
+        // (ext4 writes a replaced file's data out first), so it has a thread.
+        feed_.reset();
+        if (!publishWake_ || publishWake_->Error())
+            publishWake_ = std::make_unique<WorkerWakeUp>([this] { published(); });
+        if (!publishWake_->Error()) {
+            try {
+                WorkerWakeUp* wakeUp = publishWake_.get();
+                publisher_ = ThreadStart::Launch<std::jthread>([this, wakeUp] {
+                    publishFailed_ = !publish();
+                    wakeUp->Notify();
+                });
+                return;
+            } catch (const std::system_error&) {
+                // No thread to be had: the rename is done here, as it always was.
+            }
+        }
+        publishFailed_ = !publish();
+    } else {
+        publishFailed_ = false;
+    }
+    published();
+}
+
+bool Zipper::publish()
+{
+    const auto done = temporary_.Publish(archivePath_);
+    if (!done)
+        publishError_ = done.code();
+    return static_cast<bool>(done);
+}
+
+void Zipper::published()
+{
+    if (!publishPending_)
+        return;  // a wake-up for a run that StopRun ended
+    publishPending_ = false;
+    if (publisher_.joinable())
+        publisher_.join();
+    if (publishFailed_) {
         failed_ = ZipFailure::RenameZip;
-        systemError_ = published.code();
+        systemError_ = publishError_;
         result_ = writer_->Result();
         temporary_.Discard();
         ClearFiles();
@@ -365,7 +412,7 @@ void Zipper::endRun()
         return;
     }
     resetRunState();
-    const bool canceled = cancelRequest_;
+    const bool canceled = publishCanceled_;
     // Cleared before the event, so a new run started from the handler keeps
     // its own cancel request.
     cancelRequest_ = false;

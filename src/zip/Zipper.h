@@ -20,6 +20,7 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <thread>
 
 #include "EntryFeed.h"
 #include "TemporaryArchive.h"
@@ -72,6 +73,10 @@ public:
     std::error_code SystemError() const { return systemError_; }
     int32_t Result() const { return result_; }
     bool Zipping() const { return zipping_; }
+    // The finished archive is taking its name (off the window's thread: a
+    // rename over an existing file can take half a second); Complete or Error
+    // follows from the event loop.
+    bool Publishing() const { return publisher_.joinable(); }
 
     // Queues one file; true when it FAILED (Failed() says why, nothing queued).
     // An empty asFile becomes the source's file name. attrs 0 = the file's own.
@@ -114,6 +119,9 @@ private:
     bool takeChunks(uint64_t run);
     bool endPass(uint64_t run);
     void endRun();
+    // Renames the finished archive into place; false with publishError_ set when it fails.
+    bool publish();
+    void published();
     void fail(ZipFailure step, std::error_code reason);
     void refuse(ZipFailure step, std::error_code reason);
     void releaseArchive();
@@ -151,5 +159,12 @@ private:
 
     std::filesystem::path archivePath_;  // the name the archive gets
     TemporaryArchive temporary_;         // where it is written meanwhile (append mode 0)
+    // Renames temporary_ at the end of a run; nothing else touches it meanwhile.
+    std::jthread publisher_;
+    std::error_code publishError_;  // written by the publisher, read after its join
+    bool publishFailed_ = false;
+    bool publishPending_ = false;  // the run's end waits for published()
+    bool publishCanceled_ = false;
+    std::unique_ptr<WorkerWakeUp> publishWake_;
     std::shared_ptr<TemporaryArchiveJournal> journal_;
 };

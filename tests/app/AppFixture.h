@@ -13,6 +13,8 @@
 #include "ZipRunService.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <gtest/gtest.h>
 #include <memory>
@@ -54,6 +56,17 @@ protected:
         return folder.string();
     }
 
+    // Folders are listed off the window's thread: the event loop turns until
+    // their rows are in and the drop or Browse has ended.
+    void WaitForListing()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (form->Listing() && clock.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        ASSERT_FALSE(form->Listing()) << "the listing did not end";
+    }
+
     // The list's rows as the view shows them (0 = top).
     FoundFilesModel* Files() const { return qobject_cast<FoundFilesModel*>(form->fileList()->model()); }
     int RowCount() const { return Files()->Count(); }
@@ -63,7 +76,7 @@ protected:
     {
         std::vector<std::string> names;
         for (int i = 0; i < RowCount(); ++i)
-            names.push_back(Row(i).name);
+            names.emplace_back(Row(i).name());
         return names;
     }
 

@@ -17,6 +17,7 @@ protected:
     {
         shell.folderAnswers.push_back(answer);
         QTest::mouseClick(form->browseButton(), Qt::LeftButton); // the real button
+        WaitForListing();
     }
 
     void ExpectOneMessage(const QString& text)

@@ -39,7 +39,9 @@ protected:
     }
 
     // The whole drag as a file manager sends it: enter, move, drop. Returns the drop event's action.
-    Qt::DropAction Drop(const QByteArray& uriList, Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction)
+    // wait: until the folders are listed.
+    Qt::DropAction Drop(const QByteArray& uriList, Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction,
+                        bool wait = true)
     {
         QMimeData mime;
         mime.setData(QStringLiteral("text/uri-list"), uriList);
@@ -55,6 +57,8 @@ protected:
         QDropEvent drop(QPointF(at), offered, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &drop);
         EXPECT_TRUE(drop.isAccepted());
+        if (wait)
+            WaitForListing();
         return drop.dropAction();
     }
 };
@@ -103,9 +107,10 @@ TEST_F(DropTest, FoldersThatCannotBeReadAreToldInOneMessageAfterTheDrop)
     std::filesystem::permissions(locked, std::filesystem::perms::none);
     std::filesystem::permissions(shut, std::filesystem::perms::owner_write);
 
-    Drop(UriList({locked, open, open + "/seen.jpg", shut}));
+    Drop(UriList({locked, open, open + "/seen.jpg", shut}), Qt::CopyAction | Qt::MoveAction, false);
     // The drop itself ends first: the file manager is not kept waiting on the box.
     EXPECT_TRUE(shell.messages.empty());
+    WaitForListing();
     QCoreApplication::processEvents();
 
     std::filesystem::permissions(locked, std::filesystem::perms::owner_all);

@@ -68,10 +68,10 @@ TEST_F(ExtensionListTest, ScanUsesTheRowSelectedAtThatMoment)
 {
     const std::string folder = Folder("d", {"a.JPG", "a.pdf", "a."});
     EXPECT_EQ(form->ScanFolder(folder + "/").added, 1);
-    EXPECT_EQ(Row(0).name, "a.JPG");
+    EXPECT_EQ(Row(0).name(), "a.JPG");
     Select("pdf");
     EXPECT_EQ(form->ScanFolder(folder + "/").added, 1);
-    EXPECT_EQ(Row(0).name, "a.pdf");
+    EXPECT_EQ(Row(0).name(), "a.pdf");
     form->extensionList()->setCurrentIndex(-1);
     EXPECT_EQ(form->extensionList()->currentText(), QString());
     EXPECT_EQ(form->ScanFolder(folder + "/").added, 0);

@@ -33,7 +33,7 @@ protected:
     // Rows put on top of the list the way a scan puts them.
     void Add(const std::string& name, const std::string& fullPath)
     {
-        Files()->AddRows({FoundFile{name, SizeText(1), fullPath}});
+        Files()->AddRows({FoundFile{fullPath, fullPath.size() - name.size(), 1}});
     }
 
     std::string folder;
@@ -53,7 +53,7 @@ TEST_F(FoundFilesListTest, AddlistFiltersCheckedRowsWithTheRowSelectedNow)
     form->ClearLists();
     ScanMixed();
     for (int i = 0; i < RowCount(); ++i)
-        if (Row(i).name == "b.pdf")
+        if (Row(i).name() == "b.pdf")
             Files()->setData(Files()->index(i, 0), Qt::Unchecked, Qt::CheckStateRole);
     EXPECT_EQ(Sorted(form->CollectCheckedFiles()), (std::vector<std::string>{folder + "/a.jpg", folder + "/c.JPG"}));
 }

@@ -117,7 +117,7 @@ TEST_F(MainWindowInitialStateTest, EveryControlIsReachableByAssistiveTechnology)
     EXPECT_EQ(labels[0].first->text(QAccessible::Name), QStringLiteral("File Extension"));
 
     // The list: a table of cells with their text and check state.
-    Files()->AddRows({FoundFile{"a.jpg", SizeText(2048), "/p/a.jpg"}});
+    Files()->AddRows({FoundFile{"/p/a.jpg", 3, 2048}});
     form->FinishScan();
     QCoreApplication::processEvents(); // the view lays its rows out lazily
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(form->fileList());
@@ -143,7 +143,7 @@ TEST_F(MainWindowInitialStateTest, EveryControlIsReachableByAssistiveTechnology)
 TEST_F(MainWindowInitialStateTest, WindowsAndTheHelpLinkHaveTheirRolesAndActions)
 {
     form->show();
-    Files()->AddRows({FoundFile{"a.jpg", SizeText(1), "/p/a.jpg"}});
+    Files()->AddRows({FoundFile{"/p/a.jpg", 3, 1}});
     form->FinishScan();
     QTest::mouseClick(form->outputButton(), Qt::LeftButton);
     ASSERT_NE(form->outputDialog(), nullptr);

@@ -51,9 +51,9 @@ TEST_F(ScanFolderTest, RowsKeepTheFolderPathAsGivenAndShowTheSize)
     temp.write("sizes/k.log", std::string(1152, 'k'));
     Select("log");
     ASSERT_EQ(form->ScanFolder(folder + "//").added, 1);
-    EXPECT_EQ(Row(0).name, "k.log");
+    EXPECT_EQ(Row(0).name(), "k.log");
     EXPECT_EQ(Row(0).fullPath, folder + "//k.log");
-    EXPECT_EQ(Row(0).sizeText, SizeText(1152));
+    EXPECT_EQ(Row(0).sizeText(), SizeText(1152));
     EXPECT_FALSE(Row(0).checked); // FinishScan checks rows, not the scan
 }
 
@@ -67,7 +67,7 @@ TEST_F(ScanFolderTest, ShowsTheTrueSizeOfAFiveGigabyteFile)
     ::close(fd);
     Select("iso");
     ASSERT_EQ(form->ScanFolder(big.parent_path().string() + "/").added, 1);
-    EXPECT_EQ(Row(0).sizeText, SizeText(5368709120ULL));
+    EXPECT_EQ(Row(0).sizeText(), SizeText(5368709120ULL));
     QLocale::setDefault(QLocale(QLocale::English));
     EXPECT_EQ(SizeText(5368709120ULL), QStringLiteral("5.00 GB"));
     QLocale::setDefault(QLocale::system());
@@ -79,7 +79,7 @@ TEST_F(ScanFolderTest, KeepsTheBytesOfANameThatIsNotUtf8)
     const std::string folder = Folder("latin1", {name});
     Select("txt");
     ASSERT_EQ(form->ScanFolder(folder + "/").added, 1);
-    EXPECT_EQ(Row(0).name, name);
+    EXPECT_EQ(Row(0).name(), name);
     EXPECT_EQ(Row(0).fullPath, folder + "/" + name);
     EXPECT_TRUE(fs::exists(fs::path(Row(0).fullPath)));
     // On screen only: replacement characters.
@@ -100,7 +100,7 @@ TEST_F(ScanFolderTest, TwoScansListEveryFileTwiceAndNewestFolderOnTop)
     // one before, so within a folder the list reads backwards.
     EXPECT_EQ(Names(), (std::vector<std::string>{"b2.txt", "b1.txt", "a3.txt", "A2.txt", "a1.txt"}));
     for (int i = 0; i < RowCount(); ++i)
-        EXPECT_EQ(fs::path(Row(i).fullPath).filename().string(), Row(i).name) << i;
+        EXPECT_EQ(fs::path(Row(i).fullPath).filename().string(), Row(i).name()) << i;
 
     ASSERT_EQ(form->ScanFolder(b + "/").added, 2);
     EXPECT_EQ(RowCount(), 7);
@@ -140,7 +140,7 @@ TEST_F(ScanFolderTest, AFileWhoseSizeCannotBeReadStillGetsARow)
     ASSERT_EQ(form->ScanFolder(folder + "/").added, 2);
     for (int i = 0; i < RowCount(); ++i) {
         const FoundFile& row = Row(i);
-        EXPECT_EQ(row.sizeText, row.name == "loop.jpg" ? kUnknownSizeText : SizeText(1)) << row.name;
+        EXPECT_EQ(row.sizeText(), row.name() == "loop.jpg" ? kUnknownSizeText : SizeText(1)) << row.name();
     }
 }
 
@@ -157,8 +157,8 @@ TEST_F(ScanFolderTest, RowsThatComeInHideTheLastRunsPercentage)
     form->ScanFolder((temp.path() / "two/").string());
     EXPECT_FALSE(form->percentLabel()->isVisibleTo(form.get()));
     ASSERT_EQ(RowCount(), 2);
-    EXPECT_EQ(Row(0).name, "two.txt");
-    EXPECT_EQ(Row(1).name, "one.txt");
+    EXPECT_EQ(Row(0).name(), "two.txt");
+    EXPECT_EQ(Row(1).name(), "one.txt");
     EXPECT_EQ(Files()->DisplayText(1, FoundFilesModel::SizeColumn), QStringLiteral("1 bytes"));
     EXPECT_EQ(Files()->DisplayText(0, FoundFilesModel::SizeColumn), QStringLiteral("2.00 KB"));
 }

@@ -2,8 +2,11 @@
 #include "UserMessage.h"
 
 #include "TempDir.h"
+#include "ThreadNames.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <memory>
 
 namespace fs = std::filesystem;
@@ -232,4 +235,31 @@ TEST(StagingArea, RemoveLeftoversTakesOnlyUnheldMarkedFolders)
     box.expectSentinels();
     // A staging root that does not exist yet is nothing to clean.
     EXPECT_TRUE(StagingArea(box.dir / "no-cache" / "staging").RemoveLeftovers().ok());
+}
+
+// Old copies are renamed out of the way and deleted on a thread of their own,
+// their lock held until they are gone, so no other window takes them for
+// leftovers; FinishRemoving waits for that thread.
+TEST(StagingArea, OldCopiesGoInTheBackgroundAndFinishRemovingWaitsForThem)
+{
+    Sandbox box;
+    StagingArea area(box.root);
+    ASSERT_TRUE(area.Prepare("many").ok());
+    for (int i = 0; i < 2000; ++i)
+        box.dir.write("cache/staging/many/f" + std::to_string(i), "copy");
+    ASSERT_TRUE(area.Prepare("many").ok());
+    EXPECT_FALSE(fs::exists(box.root / "many" / "f0"));
+    EXPECT_TRUE(area.IsOurs(box.root / "many"));
+    StagingArea otherWindow(box.root);
+    EXPECT_TRUE(otherWindow.RemoveLeftovers().ok());
+    ASSERT_TRUE(area.RemoveAll().ok());
+    EXPECT_FALSE(fs::exists(box.root / "many"));
+    ASSERT_TRUE(area.FinishRemoving().ok());
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(box.root))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"foreign", "loose.txt"}));
+    EXPECT_EQ(threadsNamed(FolderDisposal::kThreadName), 0u);
+    box.expectSentinels();
 }

@@ -43,6 +43,7 @@ protected:
     {
         shell.folderAnswers.push_back(folder.string());
         QTest::mouseClick(form->browseButton(), Qt::LeftButton);
+        WaitForListing();
     }
 
     // Output, then the dialog's OK with `name` typed and `where` picked.

@@ -45,7 +45,7 @@ protected:
 
     // Prepares the staging folder of `name` and runs the files into name.zip
     // until the run has ended.
-    const RunOutcome& Run(const QString& name, const std::vector<fs::path>& files, fs::path archive = {})
+    const RunOutcome& Run(const QString& name, const std::vector<std::string>& files, fs::path archive = {})
     {
         EXPECT_TRUE(service->PrepareStaging(name).ok());
         const size_t before = outcomes.size();
@@ -141,7 +141,7 @@ TEST_F(ZipRunServiceTest, FilesThatCannotBeCopiedAreNamedAfterTheRun)
 // A long list of files left out is cut, so the message box stays on the screen.
 TEST_F(ZipRunServiceTest, LongListsOfFilesLeftOutAreCut)
 {
-    std::vector<fs::path> files{temp.write("p/real.txt", "r")};
+    std::vector<std::string> files{temp.write("p/real.txt", "r")};
     for (int i = 0; i < 25; ++i)
         files.push_back(temp.path() / ("missing-" + std::to_string(i)));
     const QString text = Words(Run(QStringLiteral("cut"), files));
@@ -362,17 +362,20 @@ TEST_F(ZipRunServiceTest, DeletingStagedLinksLeavesTheSourcesAlone)
     EXPECT_FALSE(service->PrepareStaging(QStringLiteral("theirs")).ok());
     EXPECT_EQ(factsOf(source).links, 3u);
     EXPECT_TRUE(otherWindow.Shutdown().ok());
+    EXPECT_TRUE(otherWindow.FinishCleanUp().ok());
     expectUntouched(source, before, "after the other window's exit");
 
     // OK again with the same name empties the folder first.
     ASSERT_TRUE(service->PrepareStaging(QStringLiteral("links")).ok());
     EXPECT_FALSE(fs::exists(staged));
+    EXPECT_TRUE(service->FinishCleanUp().ok());  // the old folder goes in the background
     EXPECT_EQ(factsOf(source).links, 1u);
     expectUntouched(source, before, "after the name was confirmed again");
 
     ASSERT_EQ(Run(QStringLiteral("links"), {source}).end, RunOutcome::End::Completed);
     EXPECT_TRUE(service->Shutdown().ok());
     EXPECT_FALSE(fs::exists(root / "links"));
+    EXPECT_TRUE(service->FinishCleanUp().ok());
     EXPECT_EQ(factsOf(source).links, 1u);
     expectUntouched(source, before, "after exit");
 }
@@ -382,7 +385,7 @@ TEST_F(ZipRunServiceTest, DeletingStagedLinksLeavesTheSourcesAlone)
 TEST_F(ZipRunServiceTest, StagingLeavesTheEventLoopRunning)
 {
     service->SetStagingMethod(FileCopyMethod::ReadWrite);  // copies, the slowest way
-    std::vector<fs::path> files;
+    std::vector<std::string> files;
     for (int i = 0; i < 500; ++i)
         files.push_back(temp.write("many/f" + std::to_string(i) + ".txt", std::to_string(i)));
     ASSERT_TRUE(service->PrepareStaging(QStringLiteral("many")).ok());
@@ -412,7 +415,7 @@ TEST_F(ZipRunServiceTest, StagingLeavesTheEventLoopRunning)
 TEST_F(ZipRunServiceTest, ShutdownDuringStagingCleansUp)
 {
     service->SetStagingMethod(FileCopyMethod::ReadWrite);
-    std::vector<fs::path> files{temp.write("big/big.bin", randomBytes(8 * 1024 * 1024, 8))};
+    std::vector<std::string> files{temp.write("big/big.bin", randomBytes(8 * 1024 * 1024, 8))};
     for (int i = 0; i < 500; ++i)
         files.push_back(temp.write("many/f" + std::to_string(i) + ".txt", "x"));
     ASSERT_TRUE(service->PrepareStaging(QStringLiteral("stopped")).ok());

@@ -33,6 +33,8 @@ std::vector<std::string> StepLog::RunToEnd(int seconds)
         }
         step_.clear();
         zipper_.tmrNext_Timer();
+        while (zipper_.Publishing())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         if (!step_.empty())
             steps.push_back(step_);
     }

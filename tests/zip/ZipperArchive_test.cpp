@@ -2,6 +2,7 @@
 // Info-ZIP's unzip and by Python's zipfile.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -145,6 +146,36 @@ TEST(ZipperArchive, FailedRunLeavesTheOldArchiveAndTheNextRunWorks)
     EXPECT_EQ(read.entries, (std::map<std::string, std::string>{{"c.bin", "ccc"}}));
     for (const auto& e : fs::directory_iterator(dir.path()))
         EXPECT_EQ(e.path().extension() == ".part", false) << e.path();
+}
+
+// The rename over an existing archive runs off the window's thread; Complete
+// comes once the archive has its name, and a StopRun meanwhile keeps it.
+TEST(ZipperArchive, ReplacedArchiveHasItsNameWhenCompleteComesAndStopRunWaitsForIt)
+{
+    TempDir dir;
+    for (const bool stopAtEnd : {false, true}) {
+        dir.write("out.zip", "OLD ARCHIVE");
+        Zipper zipper;
+        zipper.AddFile(dir.write("a.bin", patternBytes(300000, 7)));
+        ASSERT_FALSE(zipper.Zip(dir / "out.zip"));
+        bool namedAtComplete = false;
+        QObject::connect(&zipper, &Zipper::Complete, [&] {
+            namedAtComplete = pythonReadZip(dir / "out.zip").entries.count("a.bin") == 1;
+        });
+        if (stopAtEnd) {
+            while (!zipper.Publishing() && zipper.Zipping())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+            zipper.StopRun();
+            EXPECT_FALSE(zipper.Zipping());
+        } else {
+            ASSERT_TRUE(runLoop(zipper).completed);
+            EXPECT_TRUE(namedAtComplete);
+        }
+        EXPECT_FALSE(zipper.Publishing());
+        EXPECT_TRUE(unzipTest(dir / "out.zip").ok) << stopAtEnd;
+        for (const auto& e : fs::directory_iterator(dir.path()))
+            EXPECT_NE(e.path().extension(), ".part") << e.path();
+    }
 }
 
 }  // namespace

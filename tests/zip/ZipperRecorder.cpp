@@ -32,6 +32,9 @@ std::string ZipperRecorder::step()
         else
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     }
+    // The archive's renaming ends the run from the event loop: counted in this step.
+    while (zipper.Publishing())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     std::string joined;
     for (const std::string& item : script->timeline)
         joined += (joined.empty() ? "" : " ") + item;

@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 namespace fs = std::filesystem;
 
@@ -52,19 +53,34 @@ Options parse(int argc, char** argv)
     return o;
 }
 
+// Resident memory now and at its peak so far, in MB, as the kernel counts it.
+std::string memory()
+{
+    long rss = 0, hwm = 0;
+    if (FILE* status = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status)) {
+            std::sscanf(line, "VmRSS: %ld", &rss);
+            std::sscanf(line, "VmHWM: %ld", &hwm);
+        }
+        std::fclose(status);
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, " (rss %.1f MB, peak %.1f MB)", rss / 1024.0, hwm / 1024.0);
+    return text;
+}
+
 void say(const char* line)
 {
-    std::printf("%s\n", line);
+    std::printf("%s%s\n", line, memory().c_str());
     std::fflush(stdout);
 }
 
-// The folders listed and the archive named, as a user does before Start.
-void scan(MainWindow& window, const Options& o)
+// The folders listed as a drop lists them; `listed` once all their rows are in.
+void scan(MainWindow& window, const Options& o, std::function<void()> listed)
 {
     window.extensionList()->setCurrentIndex(window.extensionList()->findText(QStringLiteral("All (*.*)")));
-    for (const std::string& folder : o.folders)
-        window.ScanFolder(MainWindow::TrailingSlash(folder));
-    window.FinishScan();
+    window.AddFolders(o.folders, [listed = std::move(listed)](const std::vector<Failure>&) { listed(); });
 }
 
 // Start as the Start button does once Output has named the archive.
@@ -76,20 +92,20 @@ void startRun(MainWindow& window, ZipRunService& run, const Options& o)
         return;
     }
     const std::vector<std::string>& files = window.CollectCheckedFiles();
-    run.Start({std::vector<fs::path>(files.begin(), files.end()), QStringLiteral("driven"), o.out / "driven.zip"});
+    run.Start({files, QStringLiteral("driven"), o.out / "driven.zip"});
     say("staging");
 }
 
 void follow(StepClock& app, ZipRunService& run, const Options& o, QElapsedTimer& clock)
 {
     QObject::connect(&run, &ZipRunService::Staged, &app, [&app, &clock] {
-        std::printf("staged %.3f s\n", clock.elapsed() / 1000.0);
+        std::printf("staged %.3f s%s\n", clock.elapsed() / 1000.0, memory().c_str());
         std::fflush(stdout);
         app.Phase(QStringLiteral("zipping"));
     });
     QObject::connect(&run, &ZipRunService::Started, &app, [] { say("started"); });
     QObject::connect(&run, &ZipRunService::Ended, &app, [&app, &o, &clock](const RunOutcome& outcome) {
-        std::printf("ended %d %.3f s%s%s\n", int(outcome.end), clock.elapsed() / 1000.0,
+        std::printf("ended %d %.3f s%s%s%s\n", int(outcome.end), clock.elapsed() / 1000.0, memory().c_str(),
                     outcome.failure ? ": " : "",
                     outcome.failure ? qPrintable(UserMessage::For(*outcome.failure).text) : "");
         std::fflush(stdout);
@@ -123,13 +139,15 @@ int drive(StepClock& app, const Options& o, int& endingSignal)
     else
         QTimer::singleShot(0, &app, [&] {
             app.Phase(QStringLiteral("scan"));
-            scan(*window, o);
-            app.Phase(QStringLiteral("listed"));
-            // A moment for the list to be painted, as before a user's click.
-            QTimer::singleShot(300, &app, [&] {
-                app.Phase(QStringLiteral("staging"));
-                clock.start();
-                startRun(*window, run, o);
+            scan(*window, o, [&] {
+                app.Phase(QStringLiteral("listed"));
+                say("listed");
+                // A moment for the list to be painted, as before a user's click.
+                QTimer::singleShot(300, &app, [&] {
+                    app.Phase(QStringLiteral("staging"));
+                    clock.start();
+                    startRun(*window, run, o);
+                });
             });
         });
     const int code = app.exec();

@@ -1,0 +1,160 @@
+#include "FolderListing.h"
+
+#include "FileSystem.h"
+#include "FolderScan.h"
+#include "WorkerWakeUp.h"
+
+#include <chrono>
+#include <new>
+#include <pthread.h>
+
+FolderListing::FolderListing(RowSink sink, QObject* parent)
+    : QObject(parent), sink_(std::move(sink)), wake_(std::make_unique<WorkerWakeUp>([this] { TakeSome(); }))
+{
+}
+
+FolderListing::~FolderListing()
+{
+    Stop();
+}
+
+void FolderListing::EnsureThread()
+{
+    if (thread_.joinable())
+        return;
+    thread_ = std::jthread([this](std::stop_token stop) {
+        // Named so that a process listing (top -H) and the tests can tell it apart.
+        pthread_setname_np(pthread_self(), kThreadName);
+        Work(stop);
+    });
+}
+
+void FolderListing::List(std::vector<Folder> folders, const QString& filterRow,
+                         std::function<void(const Outcome&)> done)
+{
+    const uint64_t id = ++nextBatch_;
+    batches_.push_back({id, {}, std::move(done)});
+    {
+        std::lock_guard lock(mutex_);
+        jobs_.push_back({id, std::move(folders), filterRow});
+    }
+    EnsureThread();
+    wanted_.notify_one();
+}
+
+void FolderListing::Stop()
+{
+    if (thread_.joinable()) {
+        thread_.request_stop();
+        wanted_.notify_one();
+        thread_.join();
+    }
+    thread_ = std::jthread();
+    jobs_.clear();
+    listed_.clear();
+    current_.reset();
+    batches_.clear();
+}
+
+void FolderListing::Work(std::stop_token stop)
+{
+    while (!stop.stop_requested()) {
+        Job job;
+        {
+            std::unique_lock lock(mutex_);
+            if (!wanted_.wait(lock, stop, [this] { return !jobs_.empty(); }))
+                return;
+            job = std::move(jobs_.front());
+            jobs_.pop_front();
+        }
+        if (job.folders.empty())
+            job.folders.emplace_back();  // still one (empty) result, so the batch ends
+        for (size_t i = 0; i < job.folders.size() && !stop.stop_requested(); ++i) {
+            const Folder& folder = job.folders[i];
+            Listed listed;
+            listed.batch = job.batch;
+            listed.lastOfBatch = i + 1 == job.folders.size();
+            try {
+                if (folder.scanPath.empty()) {
+                    // the stand-in of an empty batch
+                } else if (const std::error_code why = FileSystem::Instance().FolderError(folder.path)) {
+                    listed.notTaken = Failure{.kind = FailureKind::NotAFolder, .code = why, .path = folder.path};
+                } else {
+                    FolderScanResult scan = FolderScan::Run(folder.scanPath, job.filterRow);
+                    listed.rows = std::move(scan.rows);
+                    if (scan.error)
+                        listed.notTaken =
+                            Failure{.kind = FailureKind::FolderUnreadable, .code = scan.error, .path = folder.path};
+                }
+            } catch (const std::bad_alloc&) {
+                // Nothing may leave a thread by exception: the folder is told as unreadable.
+                listed.rows.clear();
+                listed.notTaken = Failure{.kind = FailureKind::FolderUnreadable,
+                                          .code = std::make_error_code(std::errc::not_enough_memory),
+                                          .path = folder.path};
+            }
+            {
+                std::lock_guard lock(mutex_);
+                listed_.push_back(std::move(listed));
+            }
+            wake_->Notify();
+        }
+    }
+}
+
+void FolderListing::TakeSome()
+{
+    // A message box opened by a batch's `done` runs a loop of its own; the
+    // rows after it wait until it has closed.
+    if (taking_)
+        return;
+    taking_ = true;
+    // Inserting and measuring a row costs a few microseconds: a slice of a
+    // few milliseconds keeps the window answering while 100,000 rows come in.
+    constexpr auto kSlice = std::chrono::milliseconds(8);
+    constexpr size_t kRowsBetweenClockReads = 256;
+    const auto until = std::chrono::steady_clock::now() + kSlice;
+    bool more = true;
+    while (std::chrono::steady_clock::now() < until) {
+        if (!current_) {
+            std::lock_guard lock(mutex_);
+            if (listed_.empty()) {
+                more = false;
+                break;
+            }
+            current_ = std::move(listed_.front());
+            listed_.pop_front();
+        }
+        Listed& folder = *current_;
+        const size_t count = std::min(kRowsBetweenClockReads, folder.rows.size() - folder.taken);
+        if (count > 0) {
+            const auto first = folder.rows.begin() + static_cast<std::ptrdiff_t>(folder.taken);
+            folder.taken += count;
+            sink_(first, first + static_cast<std::ptrdiff_t>(count));
+        }
+        if (folder.taken < folder.rows.size())
+            continue;
+        Listed finished = std::move(*current_);
+        current_.reset();
+        if (batches_.empty() || batches_.front().id != finished.batch)
+            continue;  // from a batch that was stopped
+        Batch& batch = batches_.front();
+        batch.outcome.added += static_cast<int>(finished.rows.size());
+        if (finished.notTaken)
+            batch.outcome.notTaken.push_back(std::move(*finished.notTaken));
+        if (finished.lastOfBatch) {
+            Batch ended = std::move(batch);
+            batches_.pop_front();
+            // The batch's end may open a message box: the next slice comes
+            // from the event loop once it has closed.
+            if (ended.done)
+                ended.done(ended.outcome);
+            taking_ = false;
+            QMetaObject::invokeMethod(this, &FolderListing::TakeSome, Qt::QueuedConnection);
+            return;
+        }
+    }
+    taking_ = false;
+    if (more)
+        QMetaObject::invokeMethod(this, &FolderListing::TakeSome, Qt::QueuedConnection);
+}
