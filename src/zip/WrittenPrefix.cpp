@@ -13,8 +13,11 @@ ZipFailure WrittenPrefix::Write(ZipWriterInterface& writer, const std::filesyste
 {
     SourceFileReader reader;
     std::vector<unsigned char> bytes(static_cast<size_t>(size));
-    if (!reader.Open(source) || !reader.ReadExactly(bytes.data(), bytes.size())) {
-        reason = reader.LastError();
+    auto read = reader.Open(source);
+    if (read)
+        read = reader.ReadExactly(bytes.data(), bytes.size());
+    if (!read) {
+        reason = read.code();
         return ZipFailure::ReadFile;
     }
     if (libdeflate_crc32(0, bytes.data(), bytes.size()) != crc) {

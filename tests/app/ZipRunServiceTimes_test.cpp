@@ -137,7 +137,7 @@ TEST(ZipRunServiceTimes, EntriesKeepTheirFilesTimesHoweverStaged)
         ASSERT_TRUE(service.PrepareStaging(QStringLiteral("times")).ok());
         const fs::path archive = temp / "times.zip";
         QSignalSpy ended(&service, &ZipRunService::Ended);
-        service.Start({files, QStringLiteral("times"), archive});
+        service.Start({std::vector<std::string>(files.begin(), files.end()), QStringLiteral("times"), archive});
         ASSERT_TRUE(ended.wait(30000));
         ASSERT_EQ(ended.at(0).at(0).value<RunOutcome>().end, RunOutcome::End::Completed);
 

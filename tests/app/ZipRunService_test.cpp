@@ -442,7 +442,7 @@ TEST_F(ZipRunServiceTest, ReplacedFilesAreNamedOnce)
                                     .arg(QString::fromStdString(b.string()), QString::fromStdString(a.parent_path().string()));
     struct Case {
         const char* name;
-        std::vector<fs::path> files;
+        std::vector<std::string> files;
         const char* kept;
         QString leftOut;  // the lines after the heading; empty: no message
     } cases[] = {
@@ -481,7 +481,7 @@ TEST_F(ZipRunServiceTest, StopEndsTheRunKeepingAnOlderArchive)
         percents.clear();
         service->SetStagingMethod(phase.staging);
         ASSERT_TRUE(service->PrepareStaging(QStringLiteral("stopped")).ok());
-        service->Start({many, QStringLiteral("stopped"), old});
+        service->Start({std::vector<std::string>(many.begin(), many.end()), QStringLiteral("stopped"), old});
         if (phase.waitForProgress) {
             ASSERT_TRUE(QTest::qWaitFor([&] { return !percents.empty(); }, 10000));
         }
