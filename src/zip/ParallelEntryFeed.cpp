@@ -9,8 +9,8 @@
 #include "WrittenPrefix.h"
 
 ParallelEntryFeed::ParallelEntryFeed(const std::deque<ZipFile>& queue, int workers, int64_t chunkSize,
-                                     std::function<void()> wake)
-    : scheduler_(queue, workers, chunkSize, std::move(wake))
+                                     std::function<void()> wake, int64_t wholeLimit)
+    : scheduler_(queue, workers, chunkSize, std::move(wake), wholeLimit)
 {
 }
 

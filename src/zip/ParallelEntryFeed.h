@@ -16,7 +16,7 @@ public:
     // `wake` is called from a worker's thread when pieces that ReadyFor found
     // missing are there.
     ParallelEntryFeed(const std::deque<ZipFile>& queue, int workers, int64_t chunkSize,
-                      std::function<void()> wake);
+                      std::function<void()> wake, int64_t wholeLimit);
 
     // False when no worker thread could be started: the run cannot use this feed.
     bool HasWorkers() const { return scheduler_.HasWorkers(); }

@@ -21,9 +21,10 @@ int64_t byteLimit(int workers)
 }  // namespace
 
 PassScheduler::PassScheduler(const std::deque<ZipFile>& queue, int workers, int64_t chunkSize,
-                             std::function<void()> wake)
+                             std::function<void()> wake, int64_t wholeLimit)
     : queue_(queue),
       chunkSize_(chunkSize),
+      wholeLimit_(wholeLimit),
       maxJobs_(jobLimit(workers)),
       maxBytes_(byteLimit(workers)),
       results_(std::make_shared<OrderedResults>(std::move(wake))),
@@ -55,11 +56,11 @@ void PassScheduler::plan(const ZipFile& entry)
 
 // A file small enough to hold is deflated whole by libdeflate; an empty or
 // tiny one keeps zlib's blocks.
-CompressionJob::Kind PassScheduler::writeKind(const ZipFile& entry)
+CompressionJob::Kind PassScheduler::writeKind(const ZipFile& entry) const
 {
     if (entry.ZMethod == 0)
         return CompressionJob::Kind::Store;
-    if (entry.ByteCount >= WholeEntryDeflater::kMinimum && entry.ByteCount <= WholeEntryDeflater::kLimit)
+    if (entry.ByteCount >= WholeEntryDeflater::kMinimum && entry.ByteCount <= wholeLimit_)
         return CompressionJob::Kind::DeflateWhole;
     return CompressionJob::Kind::Deflate;
 }

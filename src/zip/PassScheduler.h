@@ -14,11 +14,14 @@
 #include "CompressionWorkerPool.h"
 #include "OrderedResults.h"
 #include "PassPlan.h"
+#include "WholeEntryDeflater.h"
 #include "ZipFile.h"
 
 class PassScheduler {
 public:
-    PassScheduler(const std::deque<ZipFile>& queue, int workers, int64_t chunkSize, std::function<void()> wake);
+    // Entries of up to `wholeLimit` bytes are deflated whole (see WholeEntryDeflater).
+    PassScheduler(const std::deque<ZipFile>& queue, int workers, int64_t chunkSize, std::function<void()> wake,
+                  int64_t wholeLimit = WholeEntryDeflater::kLimit);
 
     // False when no worker thread could be started.
     bool HasWorkers() const { return pool_.Threads() > 0; }
@@ -45,13 +48,14 @@ public:
 
 private:
     void plan(const ZipFile& entry);
-    static CompressionJob::Kind writeKind(const ZipFile& entry);
+    CompressionJob::Kind writeKind(const ZipFile& entry) const;
     void topUp(int64_t mustJob);
     void submit(PassPlan& plan);
     void dropFrom(size_t planIndex, int64_t job);
 
     const std::deque<ZipFile>& queue_;
     const int64_t chunkSize_;
+    const int64_t wholeLimit_;
     const int64_t maxJobs_;
     const int64_t maxBytes_;
     std::shared_ptr<OrderedResults> results_;

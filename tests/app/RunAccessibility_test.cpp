@@ -29,7 +29,9 @@ TEST_F(AppTest, RunTellsScreenReadersOnlyWhatChanged)
         temp.write("logs/f" + std::to_string(i) + ".log", "line " + std::to_string(i));
     shell.folderAnswers.push_back((temp.path() / "logs").string());
     QTest::mouseClick(form->browseButton(), Qt::LeftButton);
+    WaitForListing();
     QTest::mouseClick(form->outputButton(), Qt::LeftButton);
+    ASSERT_NE(form->outputDialog(), nullptr);
     form->outputDialog()->nameField()->setText(QStringLiteral("logs"));
     shell.folderAnswers.push_back(temp.path().string());
     QTest::mouseClick(form->outputDialog()->okButton(), Qt::LeftButton);

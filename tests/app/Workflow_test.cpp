@@ -454,6 +454,7 @@ TEST_F(WorkflowTest, EscapeStopsTheRunAndTheWindowStaysOpen)
     temp.write("big/big.jpg", randomBytes(12 * 1024 * 1024, 5));
     Scan(temp.path() / "big");
     const fs::path old = temp.write("out/big.zip", "an older archive");
+    shell.askAnswers.push_back(true);  // replace it, once the new one is done
     Confirm(QStringLiteral("big"));
     // The main window active again, as once the Output dialog has gone.
     form->show();

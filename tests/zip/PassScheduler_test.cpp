@@ -92,7 +92,8 @@ protected:
 TEST_F(PassSchedulerTest, EveryPassComesBackWholeAndInOrder)
 {
     std::deque<ZipFile> queue;
-    queue.push_back(entry(dir.write("a.bin", randomBytes(3 * 1024 * 1024 + 5, 1)), 3 * 1024 * 1024 + 5));
+    queue.push_back(entry(dir.write("a.bin", randomBytes(5 * 1024 * 1024 + 5, 1)), 5 * 1024 * 1024 + 5));
+    queue.push_back(entry(dir.write("whole.bin", randomBytes(3 * 1024 * 1024, 5)), 3 * 1024 * 1024));
     queue.push_back(entry(dir.write("empty.bin", ""), 0));
     queue.push_back(entry(dir.write("secret.bin", randomBytes(300000, 2)), 300000, 0, true));
     PassScheduler scheduler(queue, 2, K, wake);
@@ -100,7 +101,8 @@ TEST_F(PassSchedulerTest, EveryPassComesBackWholeAndInOrder)
         CompressionJob::Kind kind;
         int64_t bytes;
         bool leavesQueue;
-    } passes[] = {{CompressionJob::Kind::Deflate, 3 * 1024 * 1024 + 5, true},
+    } passes[] = {{CompressionJob::Kind::Deflate, 5 * 1024 * 1024 + 5, true},
+                  {CompressionJob::Kind::DeflateWhole, 3 * 1024 * 1024, true},
                   {CompressionJob::Kind::Deflate, 0, true},
                   {CompressionJob::Kind::Crc, 300000, false},
                   {CompressionJob::Kind::Store, 300000, true}};

@@ -7,6 +7,9 @@ ZipperRecorder::ZipperRecorder(int workers)
     : workers_(workers), zipper(workers, [s = script] { return std::make_unique<RecordingZipWriter>(s); })
 {
     script->rawAsData = true;
+    // The scripted steps follow zlib's blocks, one write per chunk; whole
+    // entries have tests of their own.
+    zipper.SetWholeEntryLimit(0);
     // Steps are taken by hand; the timer's own firing would interleave with them.
     zipper.tmrNext().blockSignals(true);
     auto record = [this](const char* what) { script->timeline.push_back(what); };

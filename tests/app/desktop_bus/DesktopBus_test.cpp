@@ -79,6 +79,7 @@ protected:
         temp.write("p/a.jpg", randomBytes(bytes, 7));
         shell.folderAnswers.push_back((temp.path() / "p").string());
         QTest::mouseClick(form->browseButton(), Qt::LeftButton);
+        WaitForListing();
         QTest::mouseClick(form->outputButton(), Qt::LeftButton);
         ASSERT_NE(form->outputDialog(), nullptr);
         form->outputDialog()->nameField()->setText(name);
