@@ -55,7 +55,6 @@ enum class FailureKind {
     NothingChecked,     // Start with no row checked
     NoneOfSelectedType,  // Start with no checked row passing the filter; name: the selected extension row
     RunStopped,          // the user stopped the run (Escape); leftOut: a staging folder that stayed
-    StagingUnreadable,  // other: the staging folder; code
     NotQueued,          // other: the staged file; step; code
     ArchiveNotWritten,  // other: the file read; entry; step; code
     // Online help (path, other: the places looked at).

@@ -10,26 +10,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-StagedFiles Stage(const std::vector<std::string>& sources, const fs::path& folder, std::stop_token stop,
-                  FileCopyMethod fastest)
+StagingCopyReport Stage(const std::vector<std::string>& sources, const fs::path& folder, std::stop_token stop,
+                        FileCopyMethod fastest)
 {
-    StagedFiles staged;
     try {
-        staged.report = StagingCopy::CopyAll(sources, folder, stop, fastest);
-        if (!staged.report.stopped && staged.report.copied > 0) {
-            auto listed = StagingWalk::List(folder);
-            if (listed)
-                staged.entries = std::move(listed.value());
-            else
-                staged.listError = listed.code();
-        }
+        return StagingCopy::CopyAll(sources, folder, stop, fastest);
     } catch (const std::bad_alloc&) {
         // Nothing may leave a thread by exception; the run then ends with the reason.
-        staged = {};
-        staged.report.failed.push_back(
+        StagingCopyReport report;
+        report.failed.push_back(
             {.kind = FailureKind::SourceNotCopied, .code = std::make_error_code(std::errc::not_enough_memory), .path = folder});
+        return report;
     }
-    return staged;
 }
 
 }  // namespace
@@ -37,7 +29,7 @@ StagedFiles Stage(const std::vector<std::string>& sources, const fs::path& folde
 StagingJob::StagingJob(std::vector<std::string> sources, fs::path folder, FileCopyMethod fastest,
                        std::function<void()> finished)
 {
-    std::promise<StagedFiles> promise;
+    std::promise<StagingCopyReport> promise;
     result_ = promise.get_future();
     thread_ = ThreadStart::Launch<std::jthread>([sources = std::move(sources), folder = std::move(folder), fastest,
                             promise = std::move(promise),
@@ -66,11 +58,11 @@ bool StagingJob::Done() const
     return result_.valid() && result_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
-StagedFiles StagingJob::TakeResult()
+StagingCopyReport StagingJob::TakeResult()
 {
     // The thread ends right after handing over its result; joining first
     // means its promise is gone before the result is read.
     if (thread_.joinable())
         thread_.join();
-    return result_.valid() ? result_.get() : StagedFiles{};
+    return result_.valid() ? result_.get() : StagingCopyReport{};
 }

@@ -1,25 +1,17 @@
 #pragma once
-// Stages a run's files (StagingCopy) on a thread of its own and lists the
-// staging folder for the queue (StagingWalk), so the window keeps repainting
+// Stages a run's files (StagingCopy) on a thread of its own, so the window keeps repainting
 // and answering while thousands of files or gigabytes are staged. The thread
 // shares nothing with its owner but the result it hands back through a
 // future; it calls `finished` once, on its own thread, when the result is
 // ready (the owner wakes its own thread there: once per run, however many
 // files).
 #include "StagingCopy.h"
-#include "StagingWalk.h"
 
 #include <filesystem>
 #include <functional>
 #include <future>
 #include <thread>
 #include <vector>
-
-struct StagedFiles {
-    StagingCopyReport report;
-    std::vector<StagedEntry> entries;  // what the staging folder holds to zip, in the walk's order
-    std::error_code listError;         // the staging folder could not be listed
-};
 
 class StagingJob {
 public:
@@ -40,9 +32,9 @@ public:
     // True once the result is ready.
     bool Done() const;
     // The result; waits for the thread if `finished` has not been called yet.
-    StagedFiles TakeResult();
+    StagingCopyReport TakeResult();
 
 private:
-    std::future<StagedFiles> result_;
+    std::future<StagingCopyReport> result_;
     std::jthread thread_;
 };

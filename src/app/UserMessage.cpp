@@ -224,10 +224,6 @@ QString Words(const Failure& f)
     case FailureKind::SourceReplaced:
     case FailureKind::NotOfSelectedType:
         return LeftOutLines({f}).mid(1);
-    case FailureKind::StagingUnreadable:
-        text = QStringLiteral("The archive \"%1\" was not written: the staging folder \"%2\" could not be read: %3.")
-                   .arg(where, shown(f.other), reason(f.code));
-        break;
     case FailureKind::NotQueued:
         text = QStringLiteral("The archive \"%1\" was not written: \"%2\" could not be queued: %3.")
                    .arg(where, shown(f.other), StepWithReason(f));

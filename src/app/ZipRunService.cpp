@@ -1,7 +1,6 @@
 #include "ZipRunService.h"
 
 #include "ArchiveName.h"
-#include "StagingWalk.h"
 #include "TemporaryArchiveJournal.h"
 #include "WorkerWakeUp.h"
 #include "ZipWriterError.h"
@@ -113,26 +112,18 @@ void ZipRunService::OnStaged()
     if (!stagingJob_ || !stagingJob_->Done())
         return;
     const uint64_t job = ++jobId_;
-    StagedFiles staged = stagingJob_->TakeResult();
+    copyReport_ = stagingJob_->TakeResult();
     stagingJob_.reset();
-    copyReport_ = std::move(staged.report);
     emit Staged();
     if (copyReport_.copied == 0) {
         End(RunOutcome::End::NotStarted, Failure{.kind = FailureKind::NothingCopied, .path = archive_});
-        return;
-    }
-    if (staged.listError) {
-        End(RunOutcome::End::NotStarted, Failure{.kind = FailureKind::StagingUnreadable,
-                                                 .code = staged.listError,
-                                                 .path = archive_,
-                                                 .other = runStaging_});
         return;
     }
     // Nothing from an earlier queuing that failed may ride along: its entries
     // are dropped and its byte count set aside for the percentage.
     zipper_->ClearFiles();
     bytesBaseline_ = zipper_->BytesToZip();
-    toQueue_ = std::move(staged.entries);
+    toQueue_ = std::move(copyReport_.entries);
     queued_ = 0;
     QueueSome(job);
 }
@@ -141,19 +132,19 @@ void ZipRunService::QueueSome(uint64_t job)
 {
     if (job != jobId_)
         return;
-    // Each file costs a few system calls: 20,000 of them would hold the
-    // window's thread for a tenth of a second, so they go in slices.
+    // 20,000 files would hold the window's thread for a while even without a
+    // system call each, so they go in slices.
     constexpr auto kSlice = std::chrono::milliseconds(8);
     const auto until = std::chrono::steady_clock::now() + kSlice;
     while (queued_ < toQueue_.size()) {
-        const StagedEntry& entry = toQueue_[queued_++];
-        // Each entry keeps its file's own time; the staged file has it (a link
-        // is the file itself, a copy took its time along).
-        if (zipper_->AddFile(entry.source, entry.asFile, 8, -1, 0, {}, /*useLastModified=*/true)) {
+        StagedEntry& entry = toQueue_[queued_++];
+        if (entry.measured) {
+            zipper_->AddMeasuredFile(std::move(entry.file));
+        } else if (zipper_->AddFile(entry.file.SourceFile, entry.file.AsFile, 8, -1, 0, {}, /*useLastModified=*/true)) {
             Failure failure{.kind = FailureKind::NotQueued,
                             .code = zipper_->SystemError(),
                             .path = archive_,
-                            .other = entry.source,
+                            .other = entry.file.SourceFile,
                             .step = zipper_->FailedStep()};
             StopQueuing();
             End(RunOutcome::End::NotStarted, std::move(failure));

@@ -198,5 +198,7 @@ FileCopyResult FileCopy::CopyWith(const std::filesystem::path& source, const std
         return failure(error, "write copy");
     }
     result.ok = true;
+    result.mode = st.st_mode & 07777;
+    result.modifiedSeconds = st.st_mtim.tv_sec;
     return result;
 }

@@ -19,6 +19,11 @@ struct FileCopyResult {
     std::string step;          // what was being done when it failed, e.g. "read source"
     std::uint64_t bytes = 0;   // bytes in the destination on success
     FileCopyMethod method = FileCopyMethod::None;
+    // What the placed file is on success, read while placing it, so its
+    // caller need not look it up again: permission bits and last-modified
+    // time (whole seconds since the epoch).
+    std::uint32_t mode = 0;
+    std::int64_t modifiedSeconds = 0;
 };
 
 class FileCopy {

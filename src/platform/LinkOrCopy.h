@@ -32,4 +32,5 @@ private:
     FileCopyMethod fastest_;
     std::set<dev_t> noClone_;  // source file systems whose files cannot be cloned here
     std::set<dev_t> noLink_;   // ... nor linked
+    bool cloned_ = false;      // a clone worked: files are no longer linked first
 };

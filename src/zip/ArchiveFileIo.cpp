@@ -6,6 +6,9 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <memory>
+
+#include "ArchiveWriteBuffer.h"
 
 namespace {
 
@@ -14,9 +17,16 @@ ArchiveFileIo* self(voidpf opaque)
     return static_cast<ArchiveFileIo*>(opaque);
 }
 
-FILE* fileOf(voidpf stream)
+// What minizip holds as its stream: a new archive through our own buffer,
+// an existing one (appended to, or read) through stdio.
+struct Stream {
+    FILE* file = nullptr;
+    std::unique_ptr<ArchiveWriteBuffer> created;
+};
+
+Stream* streamOf(voidpf stream)
 {
-    return static_cast<FILE*>(stream);
+    return static_cast<Stream*>(stream);
 }
 
 }  // namespace
@@ -44,21 +54,19 @@ void ArchiveFileIo::keep(int err)
 // one) for a forced flush when it is closed, which holds the closing thread
 // for a quarter of a second per 600 MB. The temporary archive is created
 // empty beforehand, so it is only truncated when it holds something.
-FILE* ArchiveFileIo::create(const char* path)
+ArchiveWriteBuffer* ArchiveFileIo::create(const char* path)
 {
     const int fd = ::open(path, O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
         return nullptr;
     struct stat st {};
-    FILE* file = nullptr;
-    if (::fstat(fd, &st) == 0 && (st.st_size == 0 || ::ftruncate(fd, 0) == 0))
-        file = ::fdopen(fd, "wb");
-    if (file == nullptr) {
+    if (::fstat(fd, &st) != 0 || (st.st_size != 0 && ::ftruncate(fd, 0) != 0)) {
         const int err = errno;
         ::close(fd);
         errno = err;
+        return nullptr;
     }
-    return file;
+    return new ArchiveWriteBuffer(fd);
 }
 
 voidpf ArchiveFileIo::open(voidpf opaque, const void* filename, int mode)
@@ -66,33 +74,43 @@ voidpf ArchiveFileIo::open(voidpf opaque, const void* filename, int mode)
     if (filename == nullptr)
         return nullptr;
     const char* path = static_cast<const char*>(filename);
+    auto stream = std::make_unique<Stream>();
     // The modes minizip's own stdio functions use; "e" keeps the archive out
     // of programs this process starts.
-    FILE* file = nullptr;
     if ((mode & ZLIB_FILEFUNC_MODE_READWRITEFILTER) == ZLIB_FILEFUNC_MODE_READ)
-        file = std::fopen(path, "rbe");
+        stream->file = std::fopen(path, "rbe");
     else if (mode & ZLIB_FILEFUNC_MODE_EXISTING)
-        file = std::fopen(path, "r+be");
+        stream->file = std::fopen(path, "r+be");
     else if (mode & ZLIB_FILEFUNC_MODE_CREATE)
-        file = create(path);
+        stream->created.reset(create(path));
     else
         return nullptr;
-    if (file == nullptr)
+    if (stream->file == nullptr && !stream->created) {
         self(opaque)->keep(errno);
-    return file;
+        return nullptr;
+    }
+    return stream.release();
 }
 
 uLong ArchiveFileIo::read(voidpf opaque, voidpf stream, void* buf, uLong size)
 {
-    const size_t got = std::fread(buf, 1, size, fileOf(stream));
-    if (got < size && std::ferror(fileOf(stream)))
+    Stream* s = streamOf(stream);
+    if (s->created) {
+        const size_t got = s->created->Read(buf, size);
+        if (s->created->Failed())
+            self(opaque)->keep(errno);
+        return got;
+    }
+    const size_t got = std::fread(buf, 1, size, s->file);
+    if (got < size && std::ferror(s->file))
         self(opaque)->keep(errno);
     return got;
 }
 
 uLong ArchiveFileIo::write(voidpf opaque, voidpf stream, const void* buf, uLong size)
 {
-    const size_t put = std::fwrite(buf, 1, size, fileOf(stream));
+    Stream* s = streamOf(stream);
+    const size_t put = s->created ? s->created->Write(buf, size) : std::fwrite(buf, 1, size, s->file);
     if (put < size)
         self(opaque)->keep(errno);
     return put;
@@ -100,7 +118,10 @@ uLong ArchiveFileIo::write(voidpf opaque, voidpf stream, const void* buf, uLong 
 
 ZPOS64_T ArchiveFileIo::tell(voidpf opaque, voidpf stream)
 {
-    const off_t at = ftello(fileOf(stream));
+    Stream* s = streamOf(stream);
+    if (s->created)
+        return static_cast<ZPOS64_T>(s->created->Tell());
+    const off_t at = ftello(s->file);
     if (at < 0)
         self(opaque)->keep(errno);
     return static_cast<ZPOS64_T>(at);
@@ -115,8 +136,12 @@ long ArchiveFileIo::seek(voidpf opaque, voidpf stream, ZPOS64_T offset, int orig
         whence = SEEK_END;
     else if (origin != ZLIB_FILEFUNC_SEEK_SET)
         return -1;
-    // fseeko writes out what stdio holds, so a full disk may show here.
-    if (fseeko(fileOf(stream), static_cast<off_t>(offset), whence) != 0) {
+    Stream* s = streamOf(stream);
+    // fseeko writes out what stdio holds, so a full disk may show here (our
+    // own buffer shows it at the next write or the close).
+    const bool moved = s->created ? s->created->Seek(static_cast<int64_t>(offset), whence)
+                                  : fseeko(s->file, static_cast<off_t>(offset), whence) == 0;
+    if (!moved) {
         self(opaque)->keep(errno);
         return -1;
     }
@@ -125,7 +150,9 @@ long ArchiveFileIo::seek(voidpf opaque, voidpf stream, ZPOS64_T offset, int orig
 
 int ArchiveFileIo::close(voidpf opaque, voidpf stream)
 {
-    if (std::fclose(fileOf(stream)) != 0) {
+    std::unique_ptr<Stream> s(streamOf(stream));
+    const bool closed = s->created ? s->created->Close() : std::fclose(s->file) == 0;
+    if (!closed) {
         self(opaque)->keep(errno);
         return EOF;
     }
@@ -134,5 +161,6 @@ int ArchiveFileIo::close(voidpf opaque, voidpf stream)
 
 int ArchiveFileIo::error(voidpf, voidpf stream)
 {
-    return std::ferror(fileOf(stream));
+    Stream* s = streamOf(stream);
+    return s->created ? (s->created->Failed() ? 1 : 0) : std::ferror(s->file);
 }

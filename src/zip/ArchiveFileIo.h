@@ -1,10 +1,13 @@
 #pragma once
-// The file functions minizip writes an archive through: stdio, as minizip's
-// own, except that every failing call keeps its errno, so that a failure can
-// later name the system's reason (a full disk, a vanished folder).
+// The file functions minizip writes an archive through: a new archive
+// through ArchiveWriteBuffer, an existing one through stdio as minizip's own;
+// every failing call keeps its errno, so that a failure can later name the
+// system's reason (a full disk, a vanished folder).
 #include <minizip/ioapi.h>
 
 #include <cstdio>
+
+class ArchiveWriteBuffer;
 
 class ArchiveFileIo {
 public:
@@ -20,7 +23,7 @@ public:
     void ClearErrno() { lastErrno_ = 0; }
 
 private:
-    static FILE* create(const char* path);
+    static ArchiveWriteBuffer* create(const char* path);
     static voidpf open(voidpf opaque, const void* filename, int mode);
     static uLong read(voidpf opaque, voidpf stream, void* buf, uLong size);
     static uLong write(voidpf opaque, voidpf stream, const void* buf, uLong size);

@@ -6,7 +6,7 @@
 #include <string>
 #include <sys/stat.h>
 
-#include "OleDate.h"
+#include "LocalFileTime.h"
 
 namespace {
 
@@ -19,19 +19,12 @@ const char* const kSource = "ZipDateTimes";
                             systemError);
 }
 
-// One timestamp as a local date-time, by the zone's rule for that timestamp's
-// own date (localtime_r follows the zone's historical and summer-time rules).
-// Fractions of a second are dropped.
 double toLocal(const statx_timestamp& ts)
 {
-    const std::time_t seconds = static_cast<std::time_t>(ts.tv_sec);
-    std::tm local{};
-    errno = 0;
-    if (localtime_r(&seconds, &local) == nullptr)
-        fail(ZipDateTimesError::LocalTimeFailed, errno != 0 ? errno : EOVERFLOW,
-             "SystemTimeToTzSpecificLocalTime");
-    return OleDate::FromFields(OleDate::Fields{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                                               local.tm_hour, local.tm_min, local.tm_sec});
+    const std::optional<double> local = LocalFileTime::FromUnixSeconds(ts.tv_sec);
+    if (!local)
+        fail(ZipDateTimesError::LocalTimeFailed, errno, "SystemTimeToTzSpecificLocalTime");
+    return *local;
 }
 
 }  // namespace

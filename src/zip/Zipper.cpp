@@ -103,6 +103,14 @@ bool Zipper::AddFile(const fs::path& sourceFile, const std::string& asFile, int3
     return false;
 }
 
+void Zipper::AddMeasuredFile(ZipFile entry)
+{
+    if (!entry.Password.empty())
+        entry.NeedCRC = true;
+    bytesToZip_ += entry.ByteCount;
+    queue_.push_back(std::move(entry));
+}
+
 void Zipper::ClearFiles()
 {
     queue_.clear();

@@ -89,6 +89,12 @@ public:
                  int32_t zMethod = 8, int32_t zLevel = -1, int32_t attrs = 0,
                  const std::string& comment = {}, bool useLastModified = false,
                  const std::string& password = {});
+    // Queues an entry whose caller has measured its file already (length,
+    // attributes and date read when it was staged): nothing on the disk is
+    // looked at, so queueing thousands of files costs the window no system
+    // call. ByteCount must be the file's length; a file that changed since
+    // fails the run at its turn as AddFile's would.
+    void AddMeasuredFile(ZipFile entry);
     // Empties the queue; BytesToZip stays as it is.
     void ClearFiles();
     // Asks a run to stop at its next step; the run still ends with Complete(true).
