@@ -4,27 +4,24 @@
 #include "LinkOrCopy.h"
 #include "LocalFileTime.h"
 
+#include <algorithm>
 #include <ctime>
-#include <map>
 #include <set>
+#include <string_view>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Kept {
-    size_t source;  // index of the source whose file is there now
-    FileCopyResult placed;
-};
-
-StagedEntry entryFor(const fs::path& folder, const std::string& name, const FileCopyResult& placed)
+StagedEntry entryFor(const fs::path& folder, std::string_view name, const FileCopyResult& placed)
 {
     StagedEntry staged;
     ZipFile& file = staged.file;
-    file.SourceFile = (folder / name).native();
     file.AsFile = name;
+    file.SourceFile = (folder / file.AsFile).native();
     file.ByteCount = static_cast<int64_t>(placed.bytes);
-    file.Attrs = DosAttributes(name, fs::file_status(fs::file_type::regular, static_cast<fs::perms>(placed.mode)));
+    file.Attrs =
+        DosAttributes(file.AsFile, fs::file_status(fs::file_type::regular, static_cast<fs::perms>(placed.mode)));
     // Each entry keeps its file's own time: a link is the file itself, a copy took its time along.
     if (const std::optional<double> date = LocalFileTime::FromUnixSeconds(placed.modifiedSeconds))
         file.FileDate = *date;
@@ -33,66 +30,89 @@ StagedEntry entryFor(const fs::path& folder, const std::string& name, const File
     return staged;
 }
 
+struct Named {
+    std::string_view name;
+    size_t source;  // index into the files handed over
+};
+
+// The files handed over by name, in byte order; files of one name in the
+// order they were handed over. Names are views into the sources.
+std::vector<Named> byName(const std::vector<std::string>& sources, StagingCopyReport& report)
+{
+    std::vector<Named> named;
+    named.reserve(sources.size());
+    for (size_t i = 0; i < sources.size(); ++i) {
+        const std::string& source = sources[i];
+        const size_t slash = source.rfind('/');
+        const std::string_view name =
+            slash == std::string::npos ? std::string_view(source) : std::string_view(source).substr(slash + 1);
+        if (name.empty() || name == "." || name == "..")
+            report.failed.push_back({.kind = FailureKind::SourceNotAFile, .path = source});
+        else
+            named.push_back({name, i});
+    }
+    std::stable_sort(named.begin(), named.end(), [](const Named& a, const Named& b) { return a.name < b.name; });
+    return named;
+}
+
 }  // namespace
 
 StagingCopyReport StagingCopy::CopyAll(const std::vector<std::string>& sources, const fs::path& folder,
-                                       std::stop_token stop, FileCopyMethod fastest)
+                                       std::stop_token stop, FileCopyMethod fastest, const StagedEntryTaker& take)
 {
     StagingCopyReport report;
     LinkOrCopy placer(fastest);
-    std::map<std::string, Kept> kept;  // staged name -> what is there now, in byte order
-    std::vector<size_t> replaced;      // sources whose staged file a later one took the place of
-    for (size_t i = 0; i < sources.size(); ++i) {
-        const std::string& source = sources[i];
+    const std::vector<Named> named = byName(sources, report);
+    // The zone is read once for the whole run, as the entries' dates are made.
+    tzset();
+    size_t done = sources.size() - named.size();
+    std::set<std::string_view> told;  // a file handed over twice is named once
+    for (size_t first = 0; first < named.size();) {
         if (stop.stop_requested()) {
             report.stopped = true;
             break;
         }
-        const size_t slash = source.rfind('/');
-        const std::string name = slash == std::string::npos ? source : source.substr(slash + 1);
-        if (name.empty() || name == "." || name == "..") {
-            report.failed.push_back({.kind = FailureKind::SourceNotAFile, .path = source});
-            continue;
-        }
-        const FileCopyResult r = placer.Place(source, folder / name, stop);
-        const auto earlier = kept.find(name);
-        if (!r.ok) {
-            report.stopped = stop.stop_requested();
-            report.failed.push_back({.kind = FailureKind::SourceNotCopied, .code = r.error, .path = source});
-            // A copy that failed after freeing the name has taken the earlier file with it.
-            std::error_code ec;
-            if (earlier != kept.end() && !fs::exists(fs::symlink_status(folder / name, ec))) {
-                report.failed.push_back(
-                    {.kind = FailureKind::SourceNotCopied, .code = r.error, .path = sources[earlier->second.source]});
-                kept.erase(earlier);
+        size_t end = first + 1;
+        while (end < named.size() && named[end].name == named[first].name)
+            ++end;
+        const std::string_view name = named[first].name;
+        const fs::path destination = folder / std::string(name);
+        // The last file of the name first; the one before it only if that fails.
+        std::optional<size_t> winner;
+        FileCopyResult placed;
+        for (size_t i = end; i-- > first && !winner;) {
+            placed = placer.Place(sources[named[i].source], destination, stop);
+            if (placed.ok) {
+                winner = named[i].source;
+            } else {
+                report.stopped = stop.stop_requested();
+                if (told.insert(sources[named[i].source]).second)
+                    report.failed.push_back(
+                        {.kind = FailureKind::SourceNotCopied, .code = placed.error, .path = sources[named[i].source]});
             }
+        }
+        if (winner) {
+            ++report.copied;
+            const fs::path kept(sources[*winner]);
+            for (size_t i = first; i < end && named[i].source != *winner; ++i) {
+                // Only a different file is replaced: a path handed over twice (a
+                // second Start without Clear) is still in the archive.
+                const std::string& loser = sources[named[i].source];
+                if (loser != sources[*winner] && told.insert(loser).second)
+                    report.failed.push_back(
+                        {.kind = FailureKind::SourceReplaced, .path = loser, .other = kept.parent_path()});
+            }
+        }
+        done += end - first;
+        first = end;
+        if (!winner)
             continue;
-        }
-        if (earlier == kept.end()) {
-            kept.emplace(name, Kept{i, r});
-        } else {
-            replaced.push_back(earlier->second.source);
-            earlier->second = Kept{i, r};
-        }
-    }
-    report.copied = kept.size();
-    // Only a different file is replaced: a path handed over twice (a second
-    // Start without Clear) is still in the archive.
-    std::set<std::string> told;
-    for (const size_t index : replaced) {
-        const fs::path loser(sources[index]);
-        const fs::path winner(sources[kept.at(loser.filename().native()).source]);
-        if (loser != winner && told.insert(loser.native()).second)
-            report.failed.push_back({.kind = FailureKind::SourceReplaced, .path = loser, .other = winner.parent_path()});
-    }
-    // The zone is read once for the whole run, as the entries' dates are made.
-    tzset();
-    report.entries.reserve(kept.size());
-    for (const auto& [name, file] : kept) {
-        if (IsHidden(name))
-            report.failed.push_back({.kind = FailureKind::SourceHidden, .path = sources[file.source]});
+        if (IsHidden(std::string(name)))
+            report.failed.push_back({.kind = FailureKind::SourceHidden, .path = sources[*winner]});
+        else if (take)
+            take(entryFor(folder, name, placed), done);
         else
-            report.entries.push_back(entryFor(folder, name, file.placed));
+            report.entries.push_back(entryFor(folder, name, placed));
     }
     return report;
 }

@@ -8,42 +8,58 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-StagingCopyReport Stage(const std::vector<std::string>& sources, const fs::path& folder, std::stop_token stop,
-                        FileCopyMethod fastest)
-{
-    try {
-        return StagingCopy::CopyAll(sources, folder, stop, fastest);
-    } catch (const std::bad_alloc&) {
-        // Nothing may leave a thread by exception; the run then ends with the reason.
-        StagingCopyReport report;
-        report.failed.push_back(
-            {.kind = FailureKind::SourceNotCopied, .code = std::make_error_code(std::errc::not_enough_memory), .path = folder});
-        return report;
-    }
-}
-
-}  // namespace
-
 StagingJob::StagingJob(std::vector<std::string> sources, fs::path folder, FileCopyMethod fastest,
-                       std::function<void()> finished)
+                       std::function<void()> news)
+    : sources_(sources.size()), news_(std::move(news))
 {
     std::promise<StagingCopyReport> promise;
     result_ = promise.get_future();
-    thread_ = ThreadStart::Launch<std::jthread>([sources = std::move(sources), folder = std::move(folder), fastest,
-                            promise = std::move(promise),
-                            finished = std::move(finished)](std::stop_token stop) mutable {
+    thread_ = ThreadStart::Launch<std::jthread>([this, sources = std::move(sources), folder = std::move(folder),
+                                                 fastest, promise = std::move(promise)](std::stop_token stop) mutable {
         // Named so that a process listing (top -H) and the tests can tell it apart.
         pthread_setname_np(pthread_self(), kStagingThreadName);
-        promise.set_value(Stage(sources, folder, stop, fastest));
-        finished();
+        StagingCopyReport report;
+        try {
+            report = StagingCopy::CopyAll(sources, folder, stop, fastest,
+                                          [this](StagedEntry&& entry, size_t done) { hand(std::move(entry), done); });
+        } catch (const std::bad_alloc&) {
+            // Nothing may leave a thread by exception; the run then ends with the reason.
+            report = {};
+            report.failed.push_back({.kind = FailureKind::SourceNotCopied,
+                                     .code = std::make_error_code(std::errc::not_enough_memory),
+                                     .path = folder});
+        }
+        sourcesDone_.store(sources_, std::memory_order_relaxed);
+        promise.set_value(std::move(report));
+        news_();
     });
 }
 
 StagingJob::~StagingJob()
 {
     Stop();
+}
+
+void StagingJob::hand(StagedEntry&& entry, size_t sourcesDone)
+{
+    bool first = false;
+    {
+        std::lock_guard lock(mutex_);
+        first = staged_.empty();
+        staged_.push_back(std::move(entry));
+        sourcesDone_.store(sourcesDone, std::memory_order_relaxed);
+    }
+    // One wake-up while the owner has not taken what waits.
+    if (first)
+        news_();
+}
+
+std::vector<StagedEntry> StagingJob::TakeStaged()
+{
+    std::vector<StagedEntry> taken;
+    std::lock_guard lock(mutex_);
+    taken.swap(staged_);
+    return taken;
 }
 
 void StagingJob::Stop()

@@ -1,15 +1,18 @@
 #pragma once
-// Stages a run's files (StagingCopy) on a thread of its own, so the window keeps repainting
-// and answering while thousands of files or gigabytes are staged. The thread
-// shares nothing with its owner but the result it hands back through a
-// future; it calls `finished` once, on its own thread, when the result is
-// ready (the owner wakes its own thread there: once per run, however many
-// files).
+// Stages a run's files (StagingCopy) on a thread of its own, so the window
+// keeps repainting and answering while thousands of files or gigabytes are
+// staged. Each staged file is handed over as soon as it is staged (TakeStaged),
+// so the run can zip while the rest is staged; the report comes at the end
+// through a future. The thread shares nothing with its owner but those two;
+// it calls `news` on its own thread when files wait where there were none,
+// and once more when the report is ready (the owner wakes its own thread there).
 #include "StagingCopy.h"
 
+#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <future>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -20,7 +23,7 @@ public:
 
     // Throws std::system_error when the system refuses the thread.
     StagingJob(std::vector<std::string> sources, std::filesystem::path folder, FileCopyMethod fastest,
-               std::function<void()> finished);
+               std::function<void()> news);
     // Stops and joins the thread.
     ~StagingJob();
     StagingJob(const StagingJob&) = delete;
@@ -29,12 +32,25 @@ public:
     // Asks the thread to stop (it looks between files and inside a long
     // copy) and waits until it has.
     void Stop();
-    // True once the result is ready.
+    // True once the report is ready.
     bool Done() const;
-    // The result; waits for the thread if `finished` has not been called yet.
+    // The files staged since the last call, in byte order of their names.
+    std::vector<StagedEntry> TakeStaged();
+    // How many of the files handed over were dealt with so far, of how many.
+    size_t SourcesDone() const { return sourcesDone_.load(std::memory_order_relaxed); }
+    size_t Sources() const { return sources_; }
+    // The report; waits for the thread if it is not ready yet. Files staged
+    // and not taken yet stay for TakeStaged.
     StagingCopyReport TakeResult();
 
 private:
+    void hand(StagedEntry&& entry, size_t sourcesDone);
+
+    const size_t sources_;
+    std::function<void()> news_;
+    std::mutex mutex_;
+    std::vector<StagedEntry> staged_;  // guarded by mutex_
+    std::atomic<size_t> sourcesDone_{0};
     std::future<StagingCopyReport> result_;
     std::jthread thread_;
 };

@@ -6,6 +6,7 @@
 #include "ZipWriterError.h"
 #include "Zipper.h"
 
+#include <algorithm>
 #include <chrono>
 #include <system_error>
 #include <cmath>
@@ -81,11 +82,17 @@ void ZipRunService::Start(ZipRunRequest request)
     }
     archive_ = request.archive;
     notHandedOver_ = std::move(request.leftOut);
+    // Nothing from an earlier queuing that failed may ride along: its entries
+    // are dropped and its byte count set aside for the percentage.
+    zipper_->ClearFiles();
+    bytesBaseline_ = zipper_->BytesToZip();
+    queuedThisRun_ = 0;
+    lastPercent_ = 0;
     runStaging_ = staging_.FolderFor(ArchiveName::ToBytes(request.stagingName));
     // Made for each run until one works: without it the staged files would
     // never be collected, so the run ends here with the system's reason.
     if (!stagingWake_ || stagingWake_->Error())
-        stagingWake_ = std::make_unique<WorkerWakeUp>([this] { OnStaged(); });
+        stagingWake_ = std::make_unique<WorkerWakeUp>([this] { OnStagingNews(); });
     if (stagingWake_->Error()) {
         NotStarted(stagingWake_->Error());
         return;
@@ -106,38 +113,46 @@ void ZipRunService::NotStarted(std::error_code reason)
     emit Ended({RunOutcome::End::NotStarted, Failure{.kind = FailureKind::RunNotStarted, .code = reason, .path = archive_}});
 }
 
-void ZipRunService::OnStaged()
+void ZipRunService::OnStagingNews()
 {
-    // A wake-up from a job that was stopped since finds no job, or one not done.
-    if (!stagingJob_ || !stagingJob_->Done())
+    // A wake-up after the run ended (or from a stopped job) finds nothing to do.
+    if (!stagingJob_ && toQueue_.empty())
         return;
-    const uint64_t job = ++jobId_;
-    copyReport_ = stagingJob_->TakeResult();
+    if (stagingJob_) {
+        std::vector<StagedEntry> staged = stagingJob_->TakeStaged();
+        if (toQueue_.empty())
+            toQueue_ = std::move(staged);
+        else
+            toQueue_.insert(toQueue_.end(), std::make_move_iterator(staged.begin()),
+                            std::make_move_iterator(staged.end()));
+    }
+    if (!QueueSome(jobId_) || !stagingJob_ || !stagingJob_->Done())
+        return;
+    StagingCopyReport report = stagingJob_->TakeResult();
+    // What was staged after the last look is queued with the rest.
+    for (StagedEntry& entry : stagingJob_->TakeStaged())
+        toQueue_.push_back(std::move(entry));
     stagingJob_.reset();
+    copyReport_ = std::move(report);
     emit Staged();
     if (copyReport_.copied == 0) {
         End(RunOutcome::End::NotStarted, Failure{.kind = FailureKind::NothingCopied, .path = archive_});
         return;
     }
-    // Nothing from an earlier queuing that failed may ride along: its entries
-    // are dropped and its byte count set aside for the percentage.
-    zipper_->ClearFiles();
-    bytesBaseline_ = zipper_->BytesToZip();
-    toQueue_ = std::move(copyReport_.entries);
-    queued_ = 0;
-    QueueSome(job);
+    QueueSome(jobId_);
 }
 
-void ZipRunService::QueueSome(uint64_t job)
+bool ZipRunService::QueueSome(uint64_t job)
 {
     if (job != jobId_)
-        return;
-    // 20,000 files would hold the window's thread for a while even without a
-    // system call each, so they go in slices.
+        return false;
+    // Queueing costs no system call, but a million files would still hold
+    // the window's thread for a while, so they go in slices.
     constexpr auto kSlice = std::chrono::milliseconds(8);
     const auto until = std::chrono::steady_clock::now() + kSlice;
     while (queued_ < toQueue_.size()) {
         StagedEntry& entry = toQueue_[queued_++];
+        ++queuedThisRun_;
         if (entry.measured) {
             zipper_->AddMeasuredFile(std::move(entry.file));
         } else if (zipper_->AddFile(entry.file.SourceFile, entry.file.AsFile, 8, -1, 0, {}, /*useLastModified=*/true)) {
@@ -146,21 +161,34 @@ void ZipRunService::QueueSome(uint64_t job)
                             .path = archive_,
                             .other = entry.file.SourceFile,
                             .step = zipper_->FailedStep()};
-            StopQueuing();
             End(RunOutcome::End::NotStarted, std::move(failure));
-            return;
+            return false;
         }
         if (queued_ % 64 == 0 && std::chrono::steady_clock::now() >= until) {
-            QMetaObject::invokeMethod(this, [this, job] { QueueSome(job); }, Qt::QueuedConnection);
-            return;
+            QMetaObject::invokeMethod(
+                this,
+                [this, job] {
+                    if (job == jobId_)
+                        OnStagingNews();
+                },
+                Qt::QueuedConnection);
+            return false;
         }
     }
     toQueue_.clear();
+    queued_ = 0;
+    // Until the last file is staged, the run waits for more when its queue runs dry.
+    zipper_->SetMoreToCome(stagingJob_ != nullptr);
+    // The archive is opened with the first staged file, or once staging has
+    // ended with only hidden files staged (an empty archive, as ever).
+    if (zipper_->Zipping() || (stagingJob_ && zipper_->BytesToZip() == bytesBaseline_ && queuedThisRun_ == 0))
+        return true;
     if (zipper_->Zip(archive_)) {
         End(RunOutcome::End::Failed, RunFailure());
-        return;
+        return false;
     }
     emit Started();
+    return true;
 }
 
 void ZipRunService::StopStaging()
@@ -176,6 +204,8 @@ void ZipRunService::StopStaging()
 
 void ZipRunService::StopQueuing()
 {
+    ++jobId_;
+    queued_ = 0;
     if (toQueue_.empty())
         return;
     toQueue_.clear();
@@ -199,6 +229,20 @@ Failure ZipRunService::RunFailure() const
 
 void ZipRunService::End(RunOutcome::End end, std::optional<Failure> failure)
 {
+    // A run that ends while its files are still being staged (it failed, or
+    // was canceled) stops the staging; what it left out so far is named.
+    if (stagingJob_) {
+        stagingJob_->Stop();
+        StagingCopyReport partial = stagingJob_->TakeResult();
+        stagingJob_.reset();
+        copyReport_.failed.insert(copyReport_.failed.end(), std::make_move_iterator(partial.failed.begin()),
+                                  std::make_move_iterator(partial.failed.end()));
+    }
+    StopQueuing();
+    zipper_->SetMoreToCome(false);
+    // A file that could not be queued ends a run already writing: no archive.
+    if (zipper_->Zipping())
+        zipper_->StopRun();
     // Every checked file that did not go in, once each (a file handed over by
     // two presses of Start is named once).
     std::vector<Failure> leftOut;
@@ -233,7 +277,15 @@ void ZipRunService::Stop()
 
 void ZipRunService::OnProgress()
 {
-    emit Progress(Percent(zipper_->BytesZipped(), zipper_->BytesToZip() - bytesBaseline_));
+    int percent = Percent(zipper_->BytesZipped(), zipper_->BytesToZip() - bytesBaseline_);
+    // While files are still being staged, the bytes to zip are not all known
+    // yet: the share of files staged scales the figure, which never goes back.
+    if (stagingJob_ && stagingJob_->Sources() > 0)
+        percent = std::min<int>(99, static_cast<int>(static_cast<int64_t>(percent) *
+                                                     static_cast<int64_t>(stagingJob_->SourcesDone()) /
+                                                     static_cast<int64_t>(stagingJob_->Sources())));
+    lastPercent_ = std::max(lastPercent_, percent);
+    emit Progress(lastPercent_);
 }
 
 void ZipRunService::OnComplete()

@@ -2,9 +2,10 @@
 // One zip run at a time, as a service the main window talks to. It owns the
 // staging folders and the Zipper (both used on the window's thread only):
 // Start has a StagingJob put the requested files into the staging folder on
-// a thread of its own, then queues them and starts the Zipper; Staged,
-// Started, Progress and Ended tell the window how it goes. It never touches
-// a widget.
+// a thread of its own; the Zipper starts with the first file staged and zips
+// while the rest is staged. Started (the archive is open), Staged (every
+// file is staged), Progress and Ended tell the window how it goes; Staged
+// may come before or after Started. It never touches a widget.
 #include "RunOutcome.h"
 #include "StagingArea.h"
 #include "StagingCopy.h"
@@ -81,10 +82,12 @@ signals:
     void Ended(const RunOutcome& outcome);
 
 private:
-    void OnStaged();
+    // The staging thread has staged more files, or has ended.
+    void OnStagingNews();
     // Queues the staged files a slice at a time, the window answering in
-    // between, then starts the Zipper.
-    void QueueSome(uint64_t job);
+    // between, and starts the Zipper when it is not running yet; false when
+    // the run ended or a later slice goes on.
+    bool QueueSome(uint64_t job);
     // Ended for a run whose threads could not be started or woken.
     void NotStarted(std::error_code reason);
     void StopStaging();
@@ -108,5 +111,7 @@ private:
     uint64_t jobId_ = 0;                       // tells a stale queuing slice from the current run's
     std::vector<StagedEntry> toQueue_;         // staged files while they are being queued
     size_t queued_ = 0;
+    size_t queuedThisRun_ = 0;
+    int lastPercent_ = 0;  // Progress never goes back within a run
     FileCopyMethod stagingMethod_ = FileCopyMethod::Clone;
 };

@@ -109,6 +109,15 @@ void Zipper::AddMeasuredFile(ZipFile entry)
         entry.NeedCRC = true;
     bytesToZip_ += entry.ByteCount;
     queue_.push_back(std::move(entry));
+    if (moreToCome_)
+        wake();
+}
+
+void Zipper::SetMoreToCome(bool more)
+{
+    moreToCome_ = more;
+    if (!more)
+        wake();
 }
 
 void Zipper::ClearFiles()
@@ -268,7 +277,9 @@ void Zipper::tmrNext_Timer()
     if (!passUnderWay_) {
         if (queue_.empty()) {
             stepping_ = false;
-            endRun();
+            // AddMeasuredFile or SetMoreToCome starts the next step.
+            if (!moreToCome_ || cancelRequest_)
+                endRun();
             return;
         }
         openEntry();
@@ -461,5 +472,6 @@ void Zipper::resetRunState()
     encryptedWrite_ = false;
     bytesToZip_ = 0;
     zipping_ = false;
+    moreToCome_ = false;
     ++runId_;
 }

@@ -94,7 +94,12 @@ public:
     // looked at, so queueing thousands of files costs the window no system
     // call. ByteCount must be the file's length; a file that changed since
     // fails the run at its turn as AddFile's would.
+    // During a run the file joins the end of the queue.
     void AddMeasuredFile(ZipFile entry);
+    // While set, a run whose queue runs dry waits for more files instead of
+    // closing the archive (its files are still being staged); clearing it
+    // lets the run end once the queue is empty. Cleared when a run ends.
+    void SetMoreToCome(bool more);
     // Empties the queue; BytesToZip stays as it is.
     void ClearFiles();
     // Asks a run to stop at its next step; the run still ends with Complete(true).
@@ -162,6 +167,7 @@ private:
     int64_t bytesToZip_ = 0;
     int64_t bytesZipped_ = 0;
     bool cancelRequest_ = false;
+    bool moreToCome_ = false;
     ZipFile currentFile_;
     ZipFailure failed_ = ZipFailure::None;
     std::error_code systemError_;
