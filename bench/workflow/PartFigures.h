@@ -17,6 +17,9 @@ struct PartFigures {
     // Archive sizes of the last repetition; 0 when none was written.
     uintmax_t volarinSize = 0, zipSize = 0, sevenZipSize = 0, bsdtarSize = 0;
     long peakKb = 0;           // the highest of the program's runs
+    // The longest the window's event loop went without turning, from the
+    // folder's drop to the run's end, over all runs.
+    double longestStepMs = 0;
     bool completed = true;     // every run ended Completed
     bool tested = true;        // unzip -tqq passed every archive
     bool accessibility = true; // the bridge was active in every run

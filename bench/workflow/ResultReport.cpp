@@ -111,12 +111,12 @@ void printResultLines(const std::vector<PartFigures>& all, const std::string& la
     for (const PartFigures& f : all) {
         std::printf("RESULT label=%s part=%s files=%zu bytes=%ju cores=%d a11y=%d ok=%d volarin=%s staged=%s "
                     "after_staged=%s zip=%s 7z=%s bsdtar=%s volarin_size=%ju zip_size=%ju 7z_size=%ju "
-                    "bsdtar_size=%ju peak_kb=%ld pigz=%s libdeflate_gzip=%s\n",
+                    "bsdtar_size=%ju peak_kb=%ld pigz=%s libdeflate_gzip=%s longest_step_ms=%.1f\n",
                     label.c_str(), f.part.c_str(), f.files, f.bytes, cores, f.accessibility ? 1 : 0,
                     f.completed && f.tested ? 1 : 0, triple(f.volarin).c_str(), triple(f.staged).c_str(),
                     triple(f.afterStaged).c_str(), triple(f.zip).c_str(), triple(f.sevenZip).c_str(),
                     triple(f.bsdtar).c_str(), f.volarinSize, f.zipSize, f.sevenZipSize, f.bsdtarSize, f.peakKb,
-                    triple(f.pigz).c_str(), triple(f.libdeflateGzip).c_str());
+                    triple(f.pigz).c_str(), triple(f.libdeflateGzip).c_str(), f.longestStepMs);
     }
     std::fflush(stdout);
 }

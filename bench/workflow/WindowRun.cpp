@@ -17,7 +17,9 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace fs = std::filesystem;
@@ -50,6 +52,28 @@ void selectExtensionRow(MainWindow& window, const fs::path& folder)
     rows->setCurrentIndex(index >= 0 ? index : rows->findText(ExtensionList::kAllRow));
 }
 
+// How long the window's event loop goes without turning: a timer due every
+// few milliseconds notes the longest gap between its calls.
+class LongestStep {
+public:
+    LongestStep()
+    {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            longest_ = std::max(longest_, since_.nsecsElapsed());
+            since_.restart();
+        });
+        since_.start();
+        timer_.start();
+    }
+    double Milliseconds() const { return double(longest_) / 1e6; }
+
+private:
+    QTimer timer_;
+    QElapsedTimer since_;
+    qint64 longest_ = 0;
+};
+
 }  // namespace
 
 int runWindowOnce(const BenchOptions& options)
@@ -74,6 +98,7 @@ int runWindowOnce(const BenchOptions& options)
 
     const fs::path folder = options.corpus / "corpus" / options.windowRunPart;
     selectExtensionRow(window, folder);
+    const LongestStep longestStep;
     window.AddFolders({folder.string()});
     // The rows come in off the window's thread, as after a user's drop.
     while (window.Listing())
@@ -109,8 +134,9 @@ int runWindowOnce(const BenchOptions& options)
         loop.exec();
     const double seconds = double(clock.nsecsElapsed()) / 1e9;
 
-    std::printf("RUN completed=%d seconds=%.6f staged=%.6f a11y=%d messages=%d\n", completed ? 1 : 0, seconds,
-                stagedAt, bridge ? 1 : 0, shell.messagesShown());
+    std::printf("RUN completed=%d seconds=%.6f staged=%.6f a11y=%d messages=%d longest_step_ms=%.1f\n",
+                completed ? 1 : 0, seconds, stagedAt, bridge ? 1 : 0, shell.messagesShown(),
+                longestStep.Milliseconds());
     std::fflush(stdout);
     // Closing deletes the staging folder, as when a user closes the window.
     window.close();

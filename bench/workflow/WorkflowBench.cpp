@@ -81,6 +81,7 @@ void measureProgram(PartFigures& f, const BenchOptions& o, const fs::path& work)
     f.staged.push_back(staged);
     f.afterStaged.push_back(seconds >= 0 && staged >= 0 ? seconds - staged : -1);
     f.peakKb = std::max(f.peakKb, child.peakKb);
+    f.longestStepMs = std::max(f.longestStepMs, std::atof(run["longest_step_ms"].c_str()));
 
     const fs::path archive = work / "out" / ("bench-" + f.part + ".zip");
     f.volarinSize = sizeOrZero(archive);
