@@ -199,6 +199,7 @@ void ZipRunService::StopStaging()
         stagingJob_.reset();
     }
     StopQueuing();
+    zipper_->SetMoreToCome(false);
     copyReport_ = {};
 }
 
