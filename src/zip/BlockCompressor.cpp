@@ -71,18 +71,18 @@ CompressedBlock BlockCompressor::Run(const CompressionJob& job, const std::atomi
         return block;
     }
     std::error_code error;
-    const bool deflating = job.kind == CompressionJob::Kind::Deflate;
+    const bool byZlib = job.kind == CompressionJob::Kind::Deflate;
     const bool byLibdeflate =
         job.kind == CompressionJob::Kind::DeflateByJob || job.kind == CompressionJob::Kind::DeflateWhole;
     // libdeflate takes no preset dictionary: its jobs start afresh.
-    const size_t dictionary = deflating ? static_cast<size_t>(std::min<int64_t>(job.offset, kWindow)) : 0;
+    const size_t dictionary = byZlib ? static_cast<size_t>(std::min<int64_t>(job.offset, kWindow)) : 0;
     input_.resize(dictionary + static_cast<size_t>(job.length));
     const size_t got = job.source->ReadAt(job.offset - int64_t(dictionary), input_.data(), input_.size(), error);
     if (got < input_.size()) {
         block.status = CompressedBlock::Status::ReadFailed;
         block.error = error;
     }
-    if (deflating && !prepare(job.level, {input_.data(), std::min(got, dictionary)})) {
+    if (byZlib && !prepare(job.level, {input_.data(), std::min(got, dictionary)})) {
         block.status = CompressedBlock::Status::CompressFailed;
         block.error = std::error_code(ENOMEM, std::system_category());
         return block;
@@ -95,7 +95,7 @@ CompressedBlock BlockCompressor::Run(const CompressionJob& job, const std::atomi
         block.data.reserve(static_cast<size_t>(job.length));
     else if (byLibdeflate)
         block.pieces.reserve(chunks);
-    else if (deflating)
+    else if (byZlib)
         block.data.reserve(compressBound(static_cast<uLong>(job.length)) + 32 * chunks);
     if (!doChunks(job, dictionary, got > dictionary ? got - dictionary : 0, block, stop) ||
         (byLibdeflate && !deflateJobWhole(job, block))) {
