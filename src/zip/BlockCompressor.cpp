@@ -71,15 +71,18 @@ CompressedBlock BlockCompressor::Run(const CompressionJob& job, const std::atomi
         return block;
     }
     std::error_code error;
-    const bool deflating = job.kind == CompressionJob::Kind::Deflate;
-    const size_t dictionary = deflating ? static_cast<size_t>(std::min<int64_t>(job.offset, kWindow)) : 0;
+    const bool byZlib = job.kind == CompressionJob::Kind::Deflate;
+    const bool byLibdeflate =
+        job.kind == CompressionJob::Kind::DeflateByJob || job.kind == CompressionJob::Kind::DeflateWhole;
+    // libdeflate takes no preset dictionary: its jobs start afresh.
+    const size_t dictionary = byZlib ? static_cast<size_t>(std::min<int64_t>(job.offset, kWindow)) : 0;
     input_.resize(dictionary + static_cast<size_t>(job.length));
     const size_t got = job.source->ReadAt(job.offset - int64_t(dictionary), input_.data(), input_.size(), error);
     if (got < input_.size()) {
         block.status = CompressedBlock::Status::ReadFailed;
         block.error = error;
     }
-    if (deflating && !prepare(job.level, {input_.data(), std::min(got, dictionary)})) {
+    if (byZlib && !prepare(job.level, {input_.data(), std::min(got, dictionary)})) {
         block.status = CompressedBlock::Status::CompressFailed;
         block.error = std::error_code(ENOMEM, std::system_category());
         return block;
@@ -90,26 +93,28 @@ CompressedBlock BlockCompressor::Run(const CompressionJob& job, const std::atomi
     const size_t chunks = static_cast<size_t>((job.length + job.chunkSize - 1) / std::max<int64_t>(job.chunkSize, 1));
     if (job.kind == CompressionJob::Kind::Store)
         block.data.reserve(static_cast<size_t>(job.length));
-    else if (job.kind == CompressionJob::Kind::DeflateWhole)
+    else if (byLibdeflate)
         block.pieces.reserve(chunks);
-    else if (deflating)
+    else if (byZlib)
         block.data.reserve(compressBound(static_cast<uLong>(job.length)) + 32 * chunks);
     if (!doChunks(job, dictionary, got > dictionary ? got - dictionary : 0, block, stop) ||
-        (job.kind == CompressionJob::Kind::DeflateWhole && !deflateWhole(job, block))) {
+        (byLibdeflate && !deflateJobWhole(job, block))) {
         block.status = CompressedBlock::Status::CompressFailed;
         block.error = std::error_code(ENOMEM, std::system_category());
     }
     return block;
 }
 
-// The whole file's stream goes with its last chunk. A file not read whole is
-// not deflated: its failure comes before the last chunk is asked for.
-bool BlockCompressor::deflateWhole(const CompressionJob& job, CompressedBlock& block)
+// The job's piece goes with its last chunk. A job not read whole is not
+// deflated: its failure comes before its last chunk is asked for.
+bool BlockCompressor::deflateJobWhole(const CompressionJob& job, CompressedBlock& block)
 {
     const size_t chunks = static_cast<size_t>((job.length + job.chunkSize - 1) / job.chunkSize);
     if (block.status != CompressedBlock::Status::Ok || block.pieces.size() != chunks || chunks == 0)
         return true;
-    if (!whole_.Deflate({input_.data(), static_cast<size_t>(job.length)}, job.level, block.data))
+    const size_t begin = block.data.size();
+    if (!libdeflate_.Deflate({input_.data(), static_cast<size_t>(job.length)}, job.level, block.data) ||
+        (!job.finish && !ending_.Apply(block.data, begin)))
         return false;
     block.pieces.back().end = block.data.size();
     return true;

@@ -5,7 +5,9 @@
 // written one after the other, make one ordinary deflate stream. A job that
 // does not start the file is primed with the 32 KiB before it, so the stream
 // compresses almost as well as one made in a single run. A job of kind
-// DeflateWhole is a whole file, deflated by libdeflate in one go.
+// DeflateByJob is deflated by libdeflate in one go, twice zlib's speed, and
+// ended as a sync flush ends a piece unless it holds the file's end; one of
+// kind DeflateWhole is a whole file, deflated the same way.
 #include <zlib.h>
 
 #include <atomic>
@@ -15,6 +17,7 @@
 #include "BufferRecycler.h"
 #include "CompressedBlock.h"
 #include "CompressionJob.h"
+#include "SyncFlushEnding.h"
 #include "WholeEntryDeflater.h"
 
 class BlockCompressor {
@@ -38,12 +41,13 @@ private:
     bool deflateChunk(std::span<const unsigned char> chunk, bool last, std::vector<unsigned char>& out);
     bool doChunks(const CompressionJob& job, size_t dictionary, size_t usable, CompressedBlock& block,
                   const std::atomic<bool>& stop);
-    bool deflateWhole(const CompressionJob& job, CompressedBlock& block);
+    bool deflateJobWhole(const CompressionJob& job, CompressedBlock& block);
 
     BufferRecycler* buffers_;
     z_stream stream_{};
     bool ready_ = false;
     int level_ = 0;
     std::vector<unsigned char> input_;
-    WholeEntryDeflater whole_;
+    WholeEntryDeflater libdeflate_;
+    SyncFlushEnding ending_;
 };

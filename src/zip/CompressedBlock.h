@@ -2,8 +2,8 @@
 // What a compression worker made of one job: per chunk, the bytes to write
 // (a raw deflate piece ending on a sync flush or, for the file's last chunk,
 // the end of the stream; or the chunk itself when stored) and its CRC-32.
-// A file deflated whole has its whole stream with its last chunk; the chunks
-// before it have no bytes of their own.
+// A job deflated by libdeflate (DeflateByJob, DeflateWhole) has its piece with
+// its last chunk; the chunks before it have no bytes of their own.
 #include <cstdint>
 #include <system_error>
 #include <vector>

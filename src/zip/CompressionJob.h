@@ -1,14 +1,16 @@
 #pragma once
 // One piece of work for a compression worker: a run of whole chunks of one
 // source file, to be read and CRC'd and, for a write pass, deflated or copied.
-// DeflateWhole: the job is a whole file, deflated in one piece by libdeflate.
+// Deflate: zlib makes a piece per chunk. DeflateByJob: libdeflate makes one
+// piece of the whole job. DeflateWhole: the job is a whole file, deflated in
+// one piece by libdeflate.
 #include <cstdint>
 #include <memory>
 
 #include "SharedSource.h"
 
 struct CompressionJob {
-    enum class Kind { Crc, Store, Deflate, DeflateWhole };
+    enum class Kind { Crc, Store, Deflate, DeflateByJob, DeflateWhole };
 
     uint64_t seq = 0;  // order in which the window's thread takes the results
     std::shared_ptr<SharedSource> source;

@@ -9,8 +9,8 @@
 #include "WrittenPrefix.h"
 
 ParallelEntryFeed::ParallelEntryFeed(const std::deque<ZipFile>& queue, int workers, int64_t chunkSize,
-                                     std::function<void()> wake, int64_t wholeLimit)
-    : scheduler_(queue, workers, chunkSize, std::move(wake), wholeLimit)
+                                     std::function<void()> wake, bool zlibBlocksOnly)
+    : scheduler_(queue, workers, chunkSize, std::move(wake), zlibBlocksOnly)
 {
 }
 
@@ -49,15 +49,17 @@ FeedResult ParallelEntryFeed::Begin(ZipWriterInterface& writer, const ZipFile& e
     blockJob_ = 0;
     chunk_ = 0;
     crcPass_ = crcPass;
-    deflated_ = plan != nullptr &&
-                (plan->kind == CompressionJob::Kind::Deflate || plan->kind == CompressionJob::Kind::DeflateWhole);
-    whole_ = plan != nullptr && plan->kind == CompressionJob::Kind::DeflateWhole;
+    piecePerJob_ = plan != nullptr && (plan->kind == CompressionJob::Kind::DeflateByJob ||
+                                       plan->kind == CompressionJob::Kind::DeflateWhole);
+    deflated_ = piecePerJob_ || (plan != nullptr && plan->kind == CompressionJob::Kind::Deflate);
     source_ = entry.SourceFile;
     encrypted_ = !entry.Password.empty();
     streamEnded_ = false;
     prePassCrc_ = prePassCrc;
     crc_ = static_cast<uint32_t>(crc32(0L, Z_NULL, 0));
     size_ = 0;
+    unwrittenSize_ = 0;
+    unwrittenCrc_ = 0;
     if (!crcPass && writer.OpenRawFileInZip(entry.AsFile, entry.ZMethod, entry.ZLevel, entry.Attrs, entry.Comment,
                                             entry.FileDate, entry.Password, prePassCrc,
                                             static_cast<uint64_t>(entry.ByteCount))) {
@@ -98,10 +100,17 @@ FeedResult ParallelEntryFeed::Chunk(ZipWriterInterface& writer, size_t size)
     ++chunk_;
     if (!crcPass_) {
         streamEnded_ = deflated_ && chunk_ == plan.chunks;
-        // A whole stream comes with its last chunk; the chunks before it have
+        // A job's piece comes with its last chunk; the chunks before it have
         // nothing to write.
-        if (piece.end > begin && writer.WriteBytes({block_->data.data() + begin, piece.end - begin})) {
+        if (piece.end == begin) {
+            unwrittenCrc_ = unwrittenSize_ == 0 ? piece.crc
+                                                : static_cast<uint32_t>(crc32_combine(
+                                                      unwrittenCrc_, piece.crc, static_cast<z_off_t>(piece.length)));
+            unwrittenSize_ += piece.length;
+        } else if (writer.WriteBytes({block_->data.data() + begin, piece.end - begin})) {
             return Failed(ZipFailure::WriteBytes, writer.SystemError());
+        } else {
+            unwrittenSize_ = 0;
         }
     }
     // A block is let go once its job's chunks are all handled (not when a
@@ -117,12 +126,13 @@ FeedResult ParallelEntryFeed::End(ZipWriterInterface& writer, int32_t& crc)
 {
     block_.reset();
     scheduler_.EndCurrent();
-    // A whole stream cut short by a cancel was never written: the chunks
+    // A piece cut short by a cancel was never written: the chunks of its job
     // handled so far go in as they are, so the entry holds what the events
     // said was written, as on one core.
-    if (!crcPass_ && whole_ && !streamEnded_ && size_ > 0) {
+    if (!crcPass_ && piecePerJob_ && !streamEnded_ && unwrittenSize_ > 0) {
         std::error_code reason;
-        const ZipFailure failure = WrittenPrefix::Write(writer, source_, size_, crc_, reason);
+        const ZipFailure failure =
+            WrittenPrefix::Write(writer, source_, size_ - unwrittenSize_, unwrittenSize_, unwrittenCrc_, reason);
         if (failure != ZipFailure::None)
             return Failed(failure, reason);
         streamEnded_ = true;

@@ -16,7 +16,7 @@ public:
     // `wake` is called from a worker's thread when pieces that ReadyFor found
     // missing are there.
     ParallelEntryFeed(const std::deque<ZipFile>& queue, int workers, int64_t chunkSize,
-                      std::function<void()> wake, int64_t wholeLimit);
+                      std::function<void()> wake, bool zlibBlocksOnly);
 
     // False when no worker thread could be started: the run cannot use this feed.
     bool HasWorkers() const { return scheduler_.HasWorkers(); }
@@ -37,11 +37,15 @@ private:
     int64_t chunk_ = 0;  // chunks of the pass handled so far
     bool crcPass_ = false;
     bool deflated_ = false;
-    bool whole_ = false;  // the pass's file is deflated whole
+    bool piecePerJob_ = false;  // a job's bytes come with its last chunk (libdeflate's)
     std::filesystem::path source_;
     bool encrypted_ = false;
     bool streamEnded_ = false;  // the last piece written ended the deflate stream
     int32_t prePassCrc_ = 0;
     uint32_t crc_ = 0;  // CRC-32 of the pass's data so far
     uint64_t size_ = 0;
+    // The last chunks handled whose bytes are not written yet: their job's
+    // piece comes with its last chunk.
+    uint64_t unwrittenSize_ = 0;
+    uint32_t unwrittenCrc_ = 0;
 };

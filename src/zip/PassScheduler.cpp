@@ -21,10 +21,10 @@ int64_t byteLimit(int workers)
 }  // namespace
 
 PassScheduler::PassScheduler(const std::deque<ZipFile>& queue, int workers, int64_t chunkSize,
-                             std::function<void()> wake, int64_t wholeLimit)
+                             std::function<void()> wake, bool zlibBlocksOnly)
     : queue_(queue),
       chunkSize_(chunkSize),
-      wholeLimit_(wholeLimit),
+      zlibBlocksOnly_(zlibBlocksOnly),
       maxJobs_(jobLimit(workers)),
       maxBytes_(byteLimit(workers)),
       results_(std::make_shared<OrderedResults>(std::move(wake))),
@@ -54,15 +54,19 @@ void PassScheduler::plan(const ZipFile& entry)
     makePlan(writeKind(entry));
 }
 
-// A file small enough to hold is deflated whole by libdeflate; an empty or
-// tiny one keeps zlib's blocks.
+// A file small enough to hold is deflated whole by libdeflate, a larger one
+// by libdeflate a job at a time (losing the 32 KiB of context a zlib job is
+// primed with costs less than libdeflate's better matching gains); an empty
+// or tiny one keeps zlib's blocks.
 CompressionJob::Kind PassScheduler::writeKind(const ZipFile& entry) const
 {
     if (entry.ZMethod == 0)
         return CompressionJob::Kind::Store;
-    if (entry.ByteCount >= WholeEntryDeflater::kMinimum && entry.ByteCount <= wholeLimit_)
+    if (zlibBlocksOnly_ || entry.ByteCount < WholeEntryDeflater::kMinimum)
+        return CompressionJob::Kind::Deflate;
+    if (entry.ByteCount <= WholeEntryDeflater::kLimit)
         return CompressionJob::Kind::DeflateWhole;
-    return CompressionJob::Kind::Deflate;
+    return CompressionJob::Kind::DeflateByJob;
 }
 
 PassPlan* PassScheduler::Upcoming()

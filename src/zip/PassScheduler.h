@@ -14,14 +14,14 @@
 #include "CompressionWorkerPool.h"
 #include "OrderedResults.h"
 #include "PassPlan.h"
-#include "WholeEntryDeflater.h"
 #include "ZipFile.h"
 
 class PassScheduler {
 public:
-    // Entries of up to `wholeLimit` bytes are deflated whole (see WholeEntryDeflater).
+    // Entries are deflated by libdeflate (see writeKind) unless
+    // `zlibBlocksOnly`: then zlib makes a piece of every chunk, as on one core.
     PassScheduler(const std::deque<ZipFile>& queue, int workers, int64_t chunkSize, std::function<void()> wake,
-                  int64_t wholeLimit = WholeEntryDeflater::kLimit);
+                  bool zlibBlocksOnly = false);
 
     // False when no worker thread could be started.
     bool HasWorkers() const { return pool_.Threads() > 0; }
@@ -55,7 +55,7 @@ private:
 
     const std::deque<ZipFile>& queue_;
     const int64_t chunkSize_;
-    const int64_t wholeLimit_;
+    const bool zlibBlocksOnly_;
     const int64_t maxJobs_;
     const int64_t maxBytes_;
     std::shared_ptr<OrderedResults> results_;

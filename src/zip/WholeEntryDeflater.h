@@ -1,9 +1,11 @@
 #pragma once
-// Deflates a whole entry in one call with libdeflate, two to three times as
-// fast as zlib at the same ratio. libdeflate has no streaming and no preset
-// dictionary, so only entries small enough to be held whole are made this
-// way (kLimit); larger ones keep zlib's blocks. Either way the entry is
-// ordinary deflate (method 8). One per worker: not to be shared by threads.
+// Deflates a whole entry (or a whole job of a larger one) in one call with
+// libdeflate, two to three times as fast as zlib at the same ratio. libdeflate
+// has no streaming and no preset dictionary, so entries small enough to be
+// held whole are made this way (kLimit); larger ones a job at a time, each
+// job's stream reopened to join the next (SyncFlushEnding). Either way the
+// entry is ordinary deflate (method 8). One per worker: not to be shared by
+// threads.
 #include <cstdint>
 #include <span>
 #include <vector>

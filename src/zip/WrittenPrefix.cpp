@@ -8,18 +8,17 @@
 #include "SourceFileReader.h"
 #include "WholeEntryDeflater.h"
 
-ZipFailure WrittenPrefix::Write(ZipWriterInterface& writer, const std::filesystem::path& source, uint64_t size,
-                                uint32_t crc, std::error_code& reason)
+ZipFailure WrittenPrefix::Write(ZipWriterInterface& writer, const std::filesystem::path& source, uint64_t offset,
+                                uint64_t size, uint32_t crc, std::error_code& reason)
 {
     SourceFileReader reader;
     std::vector<unsigned char> bytes(static_cast<size_t>(size));
-    auto read = reader.Open(source);
-    if (read)
-        read = reader.ReadExactly(bytes.data(), bytes.size());
-    if (!read) {
-        reason = read.code();
+    if (const auto opened = reader.Open(source); !opened) {
+        reason = opened.code();
         return ZipFailure::ReadFile;
     }
+    if (reader.ReadAt(static_cast<int64_t>(offset), bytes.data(), bytes.size(), reason) != bytes.size())
+        return ZipFailure::ReadFile;
     if (libdeflate_crc32(0, bytes.data(), bytes.size()) != crc) {
         reason.clear();
         return ZipFailure::ReadFile;

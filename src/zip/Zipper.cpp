@@ -221,7 +221,7 @@ std::unique_ptr<EntryFeed> Zipper::makeFeed()
             // Called on a worker's thread: the step is started on the window's.
             WorkerWakeUp* wakeUp = wakeUp_.get();
             auto feed = std::make_unique<ParallelEntryFeed>(queue_, workers_, kChunkSize,
-                                                            [wakeUp] { wakeUp->Notify(); }, wholeEntryLimit_);
+                                                            [wakeUp] { wakeUp->Notify(); }, zlibBlocksOnly_);
             if (feed->HasWorkers())
                 return feed;
         }

@@ -24,7 +24,6 @@
 
 #include "EntryFeed.h"
 #include "TemporaryArchive.h"
-#include "WholeEntryDeflater.h"
 #include "ZipDateTimes.h"
 #include "ZipFailure.h"
 #include "ZipFile.h"
@@ -78,10 +77,11 @@ public:
     // rename over an existing file can take half a second); Complete or Error
     // follows from the event loop.
     bool Publishing() const { return publisher_.joinable(); }
-    // With workers, entries of up to this many bytes are deflated whole by
-    // libdeflate (4 MiB unless set); 0 keeps every entry in zlib's blocks.
-    // Takes effect from the next run.
-    void SetWholeEntryLimit(int64_t bytes) { wholeEntryLimit_ = bytes; }
+    // With workers, entries of 64 bytes or more are deflated by libdeflate:
+    // whole up to 4 MiB, a piece per job of 1 MiB above. True keeps every
+    // entry in zlib's blocks, a piece per chunk as on one core. Takes effect
+    // from the next run.
+    void SetZlibBlocksOnly(bool only) { zlibBlocksOnly_ = only; }
 
     // Queues one file; true when it FAILED (Failed() says why, nothing queued).
     // An empty asFile becomes the source's file name. attrs 0 = the file's own.
@@ -147,7 +147,7 @@ private:
     bool stale(uint64_t run) const { return run != runId_; }
 
     const int workers_;
-    int64_t wholeEntryLimit_ = WholeEntryDeflater::kLimit;
+    bool zlibBlocksOnly_ = false;
     WriterFactory makeWriter_;
     std::unique_ptr<ZipWriterInterface> writer_;
     std::deque<ZipFile> queue_;

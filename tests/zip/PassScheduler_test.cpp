@@ -101,7 +101,7 @@ TEST_F(PassSchedulerTest, EveryPassComesBackWholeAndInOrder)
         CompressionJob::Kind kind;
         int64_t bytes;
         bool leavesQueue;
-    } passes[] = {{CompressionJob::Kind::Deflate, 5 * 1024 * 1024 + 5, true},
+    } passes[] = {{CompressionJob::Kind::DeflateByJob, 5 * 1024 * 1024 + 5, true},
                   {CompressionJob::Kind::DeflateWhole, 3 * 1024 * 1024, true},
                   {CompressionJob::Kind::Deflate, 0, true},
                   {CompressionJob::Kind::Crc, 300000, false},

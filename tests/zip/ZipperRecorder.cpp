@@ -9,7 +9,7 @@ ZipperRecorder::ZipperRecorder(int workers)
     script->rawAsData = true;
     // The scripted steps follow zlib's blocks, one write per chunk; whole
     // entries have tests of their own.
-    zipper.SetWholeEntryLimit(0);
+    zipper.SetZlibBlocksOnly(true);
     // Steps are taken by hand; the timer's own firing would interleave with them.
     zipper.tmrNext().blockSignals(true);
     auto record = [this](const char* what) { script->timeline.push_back(what); };
