@@ -60,9 +60,15 @@ public:
     {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
-            longest_ = std::max(longest_, since_.nsecsElapsed());
+            const qint64 gap = since_.nsecsElapsed();
+            longest_ = std::max(longest_, gap);
+            // Where a step over 100 ms fell, for finding what held the window.
+            if (gap > 100'000'000)
+                std::fprintf(stderr, "long step: %.1f ms ending %.3f s after the drop\n", double(gap) / 1e6,
+                             double(clock_.nsecsElapsed()) / 1e9);
             since_.restart();
         });
+        clock_.start();
         since_.start();
         timer_.start();
     }
@@ -70,6 +76,7 @@ public:
 
 private:
     QTimer timer_;
+    QElapsedTimer clock_;
     QElapsedTimer since_;
     qint64 longest_ = 0;
 };

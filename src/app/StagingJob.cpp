@@ -54,9 +54,9 @@ void StagingJob::hand(StagedEntry&& entry, size_t sourcesDone)
         news_();
 }
 
-std::vector<StagedEntry> StagingJob::TakeStaged()
+std::deque<StagedEntry> StagingJob::TakeStaged()
 {
-    std::vector<StagedEntry> taken;
+    std::deque<StagedEntry> taken;
     std::lock_guard lock(mutex_);
     taken.swap(staged_);
     return taken;

@@ -9,6 +9,7 @@
 #include "StagingCopy.h"
 
 #include <atomic>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <future>
@@ -35,7 +36,7 @@ public:
     // True once the report is ready.
     bool Done() const;
     // The files staged since the last call, in byte order of their names.
-    std::vector<StagedEntry> TakeStaged();
+    std::deque<StagedEntry> TakeStaged();
     // How many of the files handed over were dealt with so far, of how many.
     size_t SourcesDone() const { return sourcesDone_.load(std::memory_order_relaxed); }
     size_t Sources() const { return sources_; }
@@ -49,7 +50,9 @@ private:
     const size_t sources_;
     std::function<void()> news_;
     std::mutex mutex_;
-    std::vector<StagedEntry> staged_;  // guarded by mutex_
+    // Guarded by mutex_; a deque, so that growing it never moves what it
+    // holds while the window's thread waits for the lock.
+    std::deque<StagedEntry> staged_;
     std::atomic<size_t> sourcesDone_{0};
     std::future<StagingCopyReport> result_;
     std::jthread thread_;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iterator>
 #include <system_error>
 #include <cmath>
 #include <set>
@@ -119,12 +120,11 @@ void ZipRunService::OnStagingNews()
     if (!stagingJob_ && toQueue_.empty())
         return;
     if (stagingJob_) {
-        std::vector<StagedEntry> staged = stagingJob_->TakeStaged();
+        std::deque<StagedEntry> staged = stagingJob_->TakeStaged();
         if (toQueue_.empty())
-            toQueue_ = std::move(staged);
+            toQueue_.swap(staged);
         else
-            toQueue_.insert(toQueue_.end(), std::make_move_iterator(staged.begin()),
-                            std::make_move_iterator(staged.end()));
+            std::move(staged.begin(), staged.end(), std::back_inserter(toQueue_));
     }
     if (!QueueSome(jobId_) || !stagingJob_ || !stagingJob_->Done())
         return;
@@ -135,6 +135,13 @@ void ZipRunService::OnStagingNews()
     stagingJob_.reset();
     copyReport_ = std::move(report);
     emit Staged();
+    // The percentage was held short of whole while files were being staged:
+    // it catches up now, even when no more Progress is to come.
+    if (const int percent = Percent(zipper_->BytesZipped(), zipper_->BytesToZip() - bytesBaseline_);
+        zipper_->Zipping() && percent > lastPercent_) {
+        lastPercent_ = percent;
+        emit Progress(percent);
+    }
     if (copyReport_.copied == 0) {
         End(RunOutcome::End::NotStarted, Failure{.kind = FailureKind::NothingCopied, .path = archive_});
         return;
@@ -150,8 +157,11 @@ bool ZipRunService::QueueSome(uint64_t job)
     // the window's thread for a while, so they go in slices.
     constexpr auto kSlice = std::chrono::milliseconds(8);
     const auto until = std::chrono::steady_clock::now() + kSlice;
-    while (queued_ < toQueue_.size()) {
-        StagedEntry& entry = toQueue_[queued_++];
+    size_t queued = 0;
+    while (!toQueue_.empty()) {
+        StagedEntry entry = std::move(toQueue_.front());
+        toQueue_.pop_front();
+        ++queued;
         ++queuedThisRun_;
         if (entry.measured) {
             zipper_->AddMeasuredFile(std::move(entry.file));
@@ -164,7 +174,7 @@ bool ZipRunService::QueueSome(uint64_t job)
             End(RunOutcome::End::NotStarted, std::move(failure));
             return false;
         }
-        if (queued_ % 64 == 0 && std::chrono::steady_clock::now() >= until) {
+        if (queued % 64 == 0 && std::chrono::steady_clock::now() >= until) {
             QMetaObject::invokeMethod(
                 this,
                 [this, job] {
@@ -175,8 +185,6 @@ bool ZipRunService::QueueSome(uint64_t job)
             return false;
         }
     }
-    toQueue_.clear();
-    queued_ = 0;
     // Until the last file is staged, the run waits for more when its queue runs dry.
     zipper_->SetMoreToCome(stagingJob_ != nullptr);
     // The archive is opened with the first staged file, or once staging has
@@ -206,7 +214,6 @@ void ZipRunService::StopStaging()
 void ZipRunService::StopQueuing()
 {
     ++jobId_;
-    queued_ = 0;
     if (toQueue_.empty())
         return;
     toQueue_.clear();

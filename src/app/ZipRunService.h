@@ -17,6 +17,7 @@
 #include <QObject>
 
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -109,8 +110,9 @@ private:
     std::vector<Failure> notHandedOver_;  // checked files the window left out of the run's request
     std::unique_ptr<StagingJob> stagingJob_;  // while the files are being staged
     uint64_t jobId_ = 0;                       // tells a stale queuing slice from the current run's
-    std::vector<StagedEntry> toQueue_;         // staged files while they are being queued
-    size_t queued_ = 0;
+    // Staged files while they are being queued (a deque: a backlog of a
+    // million grows without moving what it holds, on the window's thread).
+    std::deque<StagedEntry> toQueue_;
     size_t queuedThisRun_ = 0;
     int lastPercent_ = 0;  // Progress never goes back within a run
     FileCopyMethod stagingMethod_ = FileCopyMethod::Clone;
