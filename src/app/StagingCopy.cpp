@@ -13,12 +13,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-StagedEntry entryFor(const fs::path& folder, std::string_view name, const FileCopyResult& placed)
+StagedEntry entryFor(const fs::path& stagedPath, std::string_view name, const FileCopyResult& placed)
 {
     StagedEntry staged;
     ZipFile& file = staged.file;
     file.AsFile = name;
-    file.SourceFile = (folder / file.AsFile).native();
+    file.SourceFile = stagedPath.native();
     file.ByteCount = static_cast<int64_t>(placed.bytes);
     file.Attrs =
         DosAttributes(file.AsFile, fs::file_status(fs::file_type::regular, static_cast<fs::perms>(placed.mode)));
@@ -107,12 +107,12 @@ StagingCopyReport StagingCopy::CopyAll(const std::vector<std::string>& sources, 
         first = end;
         if (!winner)
             continue;
-        if (IsHidden(std::string(name)))
+        if (IsHidden(name))
             report.failed.push_back({.kind = FailureKind::SourceHidden, .path = sources[*winner]});
         else if (take)
-            take(entryFor(folder, name, placed), done);
+            take(entryFor(destination, name, placed), done);
         else
-            report.entries.push_back(entryFor(folder, name, placed));
+            report.entries.push_back(entryFor(destination, name, placed));
     }
     return report;
 }

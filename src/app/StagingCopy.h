@@ -16,6 +16,7 @@
 #include <functional>
 #include <stop_token>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct StagingCopyReport {
@@ -35,7 +36,7 @@ using StagedEntryTaker = std::function<void(StagedEntry&& entry, size_t sourcesD
 class StagingCopy {
 public:
     // A dot-file: what a run leaves out, like the hidden files of the system it came from.
-    static bool IsHidden(const std::string& name) { return !name.empty() && name[0] == '.'; }
+    static bool IsHidden(std::string_view name) { return !name.empty() && name[0] == '.'; }
 
     // Runs on whatever thread calls it; touches nothing but the files named.
     // A stop requested through `stop` ends it between files and inside a
