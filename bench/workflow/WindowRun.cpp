@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 namespace fs = std::filesystem;
 
@@ -52,6 +53,14 @@ void selectExtensionRow(MainWindow& window, const fs::path& folder)
     rows->setCurrentIndex(index >= 0 ? index : rows->findText(ExtensionList::kAllRow));
 }
 
+// The clock `perf record -k CLOCK_MONOTONIC` stamps its samples with.
+double monotonicSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
 // How long the window's event loop goes without turning: a timer due every
 // few milliseconds notes the longest gap between its calls.
 class LongestStep {
@@ -64,8 +73,8 @@ public:
             longest_ = std::max(longest_, gap);
             // Where a step over 100 ms fell, for finding what held the window.
             if (gap > 100'000'000)
-                std::fprintf(stderr, "long step: %.1f ms ending %.3f s after the drop\n", double(gap) / 1e6,
-                             double(clock_.nsecsElapsed()) / 1e9);
+                std::fprintf(stderr, "long step: %.1f ms ending %.3f s after the drop (monotonic clock %.3f s)\n",
+                             double(gap) / 1e6, double(clock_.nsecsElapsed()) / 1e9, monotonicSeconds());
             since_.restart();
         });
         clock_.start();
@@ -73,6 +82,7 @@ public:
         timer_.start();
     }
     double Milliseconds() const { return double(longest_) / 1e6; }
+    double SecondsSinceDrop() const { return double(clock_.nsecsElapsed()) / 1e9; }
 
 private:
     QTimer timer_;
@@ -134,12 +144,18 @@ int runWindowOnce(const BenchOptions& options)
         ended = true;
         loop.quit();
     });
+    // On stderr, so that a long step can be placed among the phases.
+    std::fprintf(stderr, "phases: listed %.3f s after the drop\n", longestStep.SecondsSinceDrop());
+    QObject::connect(&run, &ZipRunService::Staged, &loop,
+                     [&] { std::fprintf(stderr, "phases: staged %.3f s after the drop\n", longestStep.SecondsSinceDrop()); });
     clock.start();
     QTest::mouseClick(window.startButton(), Qt::LeftButton);
+    std::fprintf(stderr, "phases: Start click returned %.3f s after the drop\n", longestStep.SecondsSinceDrop());
     // Ended may already have come from inside the click, when the run could not start.
     if (!ended)
         loop.exec();
     const double seconds = double(clock.nsecsElapsed()) / 1e9;
+    std::fprintf(stderr, "phases: ended %.3f s after the drop\n", longestStep.SecondsSinceDrop());
 
     std::printf("RUN completed=%d seconds=%.6f staged=%.6f a11y=%d messages=%d longest_step_ms=%.1f\n",
                 completed ? 1 : 0, seconds, stagedAt, bridge ? 1 : 0, shell.messagesShown(),

@@ -1,5 +1,7 @@
 #include "ExtensionList.h"
 
+#include <algorithm>
+
 namespace ExtensionList {
 
 const QStringList& Rows()
@@ -50,14 +52,34 @@ std::string LowerExtension(const std::string& path)
     return ext;
 }
 
-bool Matches(const std::string& path, const QString& row)
+uint8_t ListedIndex(const QString& row)
+{
+    const qsizetype index = row == kAllRow ? -1 : Rows().indexOf(row);
+    return index < 0 || index >= 0xFF ? uint8_t{0xFF} : static_cast<uint8_t>(index);
+}
+
+bool Matches(std::string_view path, const QString& row)
 {
     if (row.isEmpty() || row == kAllRow)
         return false;
     const auto slash = path.rfind('/');
-    if (path.find('.', slash == std::string::npos ? 0 : slash + 1) == std::string::npos)
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const auto dot = name.rfind('.');
+    if (dot == std::string_view::npos)
         return false;
-    return QString::fromUtf8(LowerExtension(path)) == row;
+    const std::string_view ext = name.substr(dot + 1);
+    // Compared in place while the extension is ASCII, so the window can test a
+    // million rows at once; other letters are lower-cased by Unicode's rules.
+    if (std::any_of(ext.begin(), ext.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+        return QString::fromUtf8(LowerExtension(std::string(path))) == row;
+    if (static_cast<size_t>(row.size()) != ext.size())
+        return false;
+    for (size_t i = 0; i < ext.size(); ++i) {
+        const char c = ext[i] >= 'A' && ext[i] <= 'Z' ? static_cast<char>(ext[i] - 'A' + 'a') : ext[i];
+        if (row[static_cast<qsizetype>(i)] != QLatin1Char(c))
+            return false;
+    }
+    return true;
 }
 
 } // namespace ExtensionList

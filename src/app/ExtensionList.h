@@ -2,7 +2,9 @@
 // The fixed vocabulary of the extension filter and the filter test itself.
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace ExtensionList {
 
@@ -23,8 +25,12 @@ bool SortsBefore(const QString& a, const QString& b);
 // last "."; "" when the name has no dot.
 std::string LowerExtension(const std::string& path);
 
+// The row's index in Rows() as a row of the found-files list keeps it
+// (FoundFile::listedUnder); 0xFF for kAllRow and for a row not in the list.
+uint8_t ListedIndex(const QString& row);
+
 // True when the file's extension equals the filter row. Never true for an
 // empty row, nor for kAllRow (callers test that row themselves).
-bool Matches(const std::string& path, const QString& row);
+bool Matches(std::string_view path, const QString& row);
 
 } // namespace ExtensionList

@@ -12,11 +12,13 @@
 
 struct FoundFile {
     static constexpr uint64_t kUnknownSize = std::numeric_limits<uint64_t>::max();
+    // Listed with every file let through (or under a row the list does not have).
+    static constexpr uint8_t kListedUnderAll = 0xFF;
 
     FoundFile() = default;
     // fullPath = folder path + name, exactly as the scan built it.
-    FoundFile(std::string fullPath, size_t nameAt, uint64_t size)
-        : fullPath(std::move(fullPath)), size(size), nameAt(static_cast<uint32_t>(nameAt))
+    FoundFile(std::string fullPath, size_t nameAt, uint64_t size, uint8_t listedUnder = kListedUnderAll)
+        : fullPath(std::move(fullPath)), size(size), nameAt(static_cast<uint32_t>(nameAt)), listedUnder(listedUnder)
     {
     }
 
@@ -29,4 +31,7 @@ struct FoundFile {
     uint64_t size = kUnknownSize;
     uint32_t nameAt = 0;
     bool checked = false;
+    // The filter row (its index in ExtensionList::Rows()) the file was listed
+    // under, which its extension is known to equal: Start need not look again.
+    uint8_t listedUnder = kListedUnderAll;
 };

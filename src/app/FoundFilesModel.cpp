@@ -81,20 +81,20 @@ void FoundFilesModel::AddRows(std::vector<FoundFile>::iterator first, std::vecto
     if (first == last)
         return;
     beginInsertRows(QModelIndex(), 0, static_cast<int>(last - first) - 1);
-    rows_.insert(rows_.end(), std::make_move_iterator(first), std::make_move_iterator(last));
+    rows_->insert(rows_->end(), std::make_move_iterator(first), std::make_move_iterator(last));
     endInsertRows();
 }
 
 const FoundFile& FoundFilesModel::Row(int row) const
 {
-    return rows_[Stored(row)];
+    return (*rows_)[Stored(row)];
 }
 
 void FoundFilesModel::CheckAllRows()
 {
-    if (rows_.empty())
+    if (rows_->empty())
         return;
-    for (FoundFile& row : rows_)
+    for (FoundFile& row : *rows_)
         row.checked = true;
     emit dataChanged(index(0, NameColumn), index(Count() - 1, NameColumn), {Qt::CheckStateRole});
 }
@@ -103,7 +103,7 @@ void FoundFilesModel::SetChecked(int row, bool checked)
 {
     if (row < 0 || row >= Count())
         return;
-    FoundFile& file = rows_[Stored(row)];
+    FoundFile& file = (*rows_)[Stored(row)];
     if (file.checked == checked)
         return;
     file.checked = checked;
@@ -114,7 +114,7 @@ void FoundFilesModel::SetChecked(int row, bool checked)
 void FoundFilesModel::Clear()
 {
     beginResetModel();
-    rows_.clear();
-    rows_.shrink_to_fit();
+    // A run may still be staging rows of the old list: they go when it lets go.
+    rows_ = std::make_shared<std::deque<FoundFile>>();
     endResetModel();
 }

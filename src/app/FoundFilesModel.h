@@ -1,10 +1,13 @@
 #pragma once
 // The found-files list as a model: rows are stored in the order they were
-// added and shown newest first, so adding many rows never shifts the earlier
-// ones in memory.
+// added and shown newest first. Adding rows never moves the earlier ones in
+// memory, so a run may keep views of their paths (Storage) while more rows
+// come in; Clear starts new storage and leaves the old to whoever keeps it.
 #include "FoundFile.h"
 
 #include <QAbstractTableModel>
+#include <deque>
+#include <memory>
 #include <vector>
 
 class FoundFilesModel : public QAbstractTableModel {
@@ -29,7 +32,16 @@ public:
 
     // Row as shown (0 = top).
     const FoundFile& Row(int row) const;
-    int Count() const { return static_cast<int>(rows_.size()); }
+    // Calls visit(row) for every row, top row first, at a million rows' pace.
+    template <class Visit>
+    void ForEachShown(Visit&& visit) const
+    {
+        for (auto it = rows_->rbegin(); it != rows_->rend(); ++it)
+            visit(*it);
+    }
+    int Count() const { return static_cast<int>(rows_->size()); }
+    // What holds the rows' paths until the list is cleared, for SourceList::Keep.
+    std::shared_ptr<const void> Storage() const { return rows_; }
 
     // Every row checked, with one change notification.
     void CheckAllRows();
@@ -40,7 +52,9 @@ public:
 
 private:
     void SetChecked(int row, bool checked);
-    size_t Stored(int row) const { return rows_.size() - 1 - static_cast<size_t>(row); }
+    size_t Stored(int row) const { return rows_->size() - 1 - static_cast<size_t>(row); }
 
-    std::vector<FoundFile> rows_; // oldest first
+    // Oldest first. Written on the window's thread only; a run's staging
+    // thread reads the paths of rows it was handed, which never move.
+    std::shared_ptr<std::deque<FoundFile>> rows_ = std::make_shared<std::deque<FoundFile>>();
 };

@@ -34,6 +34,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <array>
+
 #include <unordered_set>
 
 namespace fs = std::filesystem;
@@ -260,29 +262,55 @@ void MainWindow::FinishScan()
     }
 }
 
-const std::vector<std::string>& MainWindow::CollectCheckedFiles()
+const SourceList& MainWindow::CollectCheckedFiles()
 {
     const QString row = SelectedExtensionRow();
     const bool all = row == ExtensionList::kAllRow;
-    std::vector<const std::string*> notMatching;
-    for (int i = 0; i < files_->Count(); ++i) {
-        const FoundFile& file = files_->Row(i);
+    const size_t earlier = runList_.size();
+    // A row listed under a filter row is known to pass that row and no other,
+    // so only rows listed under "All (*.*)" have their names looked at.
+    std::array<bool, 256> listedPasses{};
+    const QStringList& rows = ExtensionList::Rows();
+    for (qsizetype i = 0; i < rows.size() && i < FoundFile::kListedUnderAll; ++i)
+        listedPasses[static_cast<size_t>(i)] = rows[i] == row;
+    // The run reads the paths where the list keeps them: nothing is copied here.
+    runList_.Keep(files_->Storage());
+    runList_.Reserve(earlier + static_cast<size_t>(files_->Count()));
+    std::vector<std::string_view> notMatching;
+    files_->ForEachShown([&](const FoundFile& file) {
         if (!file.checked)
-            continue;
-        if (all || ExtensionList::Matches(file.fullPath, row))
-            runList_.push_back(file.fullPath);
+            return;
+        const bool passes = all || (file.listedUnder == FoundFile::kListedUnderAll
+                                        ? ExtensionList::Matches(file.fullPath, row)
+                                        : listedPasses[file.listedUnder]);
+        if (passes)
+            runList_.Add(file.fullPath);
         else
-            notMatching.push_back(&file.fullPath);
-    }
-    // A file an earlier press handed over still goes in, whatever the filter says now.
+            notMatching.push_back(file.fullPath);
+    });
     filteredOut_.clear();
-    if (!notMatching.empty()) {
-        const std::unordered_set<std::string> handedOver(runList_.begin(), runList_.end());
-        for (const std::string* path : notMatching)
-            if (!handedOver.count(*path))
-                filteredOut_.push_back({.kind = FailureKind::NotOfSelectedType, .path = *path, .name = row});
-    }
+    for (const std::string_view path : HandedOverBefore(notMatching, earlier))
+        filteredOut_.push_back({.kind = FailureKind::NotOfSelectedType, .path = path, .name = row});
     return runList_;
+}
+
+std::vector<std::string_view> MainWindow::HandedOverBefore(std::vector<std::string_view> paths, size_t before) const
+{
+    // A file an earlier press handed over still goes in, whatever the filter
+    // says now: those are taken out of `paths`. The smaller side is hashed.
+    if (paths.empty() || before == 0)
+        return paths;
+    const auto earlier = runList_.Paths().begin();
+    if (paths.size() <= before) {
+        std::unordered_set<std::string_view> left(paths.begin(), paths.end());
+        for (auto it = earlier; it != earlier + static_cast<std::ptrdiff_t>(before) && !left.empty(); ++it)
+            left.erase(*it);
+        std::erase_if(paths, [&](std::string_view path) { return !left.count(path); });
+    } else {
+        const std::unordered_set<std::string_view> handed(earlier, earlier + static_cast<std::ptrdiff_t>(before));
+        std::erase_if(paths, [&](std::string_view path) { return handed.count(path) > 0; });
+    }
+    return paths;
 }
 
 void MainWindow::ClearLists()
@@ -290,7 +318,7 @@ void MainWindow::ClearLists()
     // Folders still being listed would fill the list again.
     listing_->Stop();
     files_->Clear();
-    runList_.clear();
+    runList_.Clear();
     folderField_->clear();
     clearButton_->SetEnabled(false);
     outputButton_->SetEnabled(false);
@@ -434,7 +462,7 @@ void MainWindow::StartClicked()
         return;
     }
     const size_t before = runList_.size();
-    const std::vector<std::string>& files = CollectCheckedFiles();
+    const SourceList& files = CollectCheckedFiles();
     if (files.size() == before) {
         // Nothing of this press would go in: an earlier selection is not zipped again unasked.
         if (filteredOut_.empty())

@@ -6,6 +6,7 @@
 #include "Failure.h"
 #include "FolderScan.h"
 #include "OutputChoice.h"
+#include "SourceList.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -13,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class ClickLabel;
@@ -62,7 +64,7 @@ public:
     // Appends the full path of every checked row that passes the selected
     // extension row to the run list (which only Clear empties); returns it.
     // The checked rows it leaves out are kept for the message after the run.
-    const std::vector<std::string>& CollectCheckedFiles();
+    const SourceList& CollectCheckedFiles();
 
     FileListView* fileList() const { return fileList_; }
     QComboBox* extensionList() const { return extensionList_; }
@@ -108,6 +110,8 @@ private:
     QString SelectedExtensionRow() const;
     // Where both folder pickers open: the "Folder last browsed" box.
     std::string LastBrowsedFolder() const;
+    // `paths` without those among the first `before` of the run list.
+    std::vector<std::string_view> HandedOverBefore(std::vector<std::string_view> paths, size_t before) const;
     void OutputChosen(const OutputChoice& choice);
     void RunStaged();
     void RunStarted();
@@ -132,7 +136,7 @@ private:
     chameleonButton* outputButton_ = nullptr;
     chameleonButton* browseButton_ = nullptr;
     QPointer<OutputNameDialog> outputDialog_;
-    std::vector<std::string> runList_;
+    SourceList runList_;
     std::vector<Failure> filteredOut_;  // checked rows the last CollectCheckedFiles left out
     QShortcut* stopShortcut_ = nullptr;  // Escape, while a run is under way
     std::optional<OutputChoice> output_;  // the last confirmed name and folder

@@ -37,15 +37,14 @@ struct Named {
 
 // The files handed over by name, in byte order; files of one name in the
 // order they were handed over. Names are views into the sources.
-std::vector<Named> byName(const std::vector<std::string>& sources, StagingCopyReport& report)
+std::vector<Named> byName(const SourceList& sources, StagingCopyReport& report)
 {
     std::vector<Named> named;
     named.reserve(sources.size());
     for (size_t i = 0; i < sources.size(); ++i) {
-        const std::string& source = sources[i];
+        const std::string_view source = sources[i];
         const size_t slash = source.rfind('/');
-        const std::string_view name =
-            slash == std::string::npos ? std::string_view(source) : std::string_view(source).substr(slash + 1);
+        const std::string_view name = slash == std::string_view::npos ? source : source.substr(slash + 1);
         if (name.empty() || name == "." || name == "..")
             report.failed.push_back({.kind = FailureKind::SourceNotAFile, .path = source});
         else
@@ -57,7 +56,7 @@ std::vector<Named> byName(const std::vector<std::string>& sources, StagingCopyRe
 
 }  // namespace
 
-StagingCopyReport StagingCopy::CopyAll(const std::vector<std::string>& sources, const fs::path& folder,
+StagingCopyReport StagingCopy::CopyAll(const SourceList& sources, const fs::path& folder,
                                        std::stop_token stop, FileCopyMethod fastest, const StagedEntryTaker& take)
 {
     StagingCopyReport report;
@@ -97,7 +96,7 @@ StagingCopyReport StagingCopy::CopyAll(const std::vector<std::string>& sources, 
             for (size_t i = first; i < end && named[i].source != *winner; ++i) {
                 // Only a different file is replaced: a path handed over twice (a
                 // second Start without Clear) is still in the archive.
-                const std::string& loser = sources[named[i].source];
+                const std::string_view loser = sources[named[i].source];
                 if (loser != sources[*winner] && told.insert(loser).second)
                     report.failed.push_back(
                         {.kind = FailureKind::SourceReplaced, .path = loser, .other = kept.parent_path()});

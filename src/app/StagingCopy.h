@@ -10,6 +10,7 @@
 // run can zip the first files while later ones are still being staged.
 #include "Failure.h"
 #include "FileCopy.h"
+#include "SourceList.h"
 #include "StagedEntry.h"
 
 #include <filesystem>
@@ -41,7 +42,7 @@ public:
     // Runs on whatever thread calls it; touches nothing but the files named.
     // A stop requested through `stop` ends it between files and inside a
     // long copy. `fastest` skips cheaper methods (tests and benchmarks).
-    static StagingCopyReport CopyAll(const std::vector<std::string>& sources,
+    static StagingCopyReport CopyAll(const SourceList& sources,
                                      const std::filesystem::path& folder, std::stop_token stop = {},
                                      FileCopyMethod fastest = FileCopyMethod::Clone,
                                      const StagedEntryTaker& take = {});

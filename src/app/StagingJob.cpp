@@ -8,7 +8,7 @@
 
 namespace fs = std::filesystem;
 
-StagingJob::StagingJob(std::vector<std::string> sources, fs::path folder, FileCopyMethod fastest,
+StagingJob::StagingJob(SourceList sources, fs::path folder, FileCopyMethod fastest,
                        std::function<void()> news)
     : sources_(sources.size()), news_(std::move(news))
 {

@@ -23,7 +23,7 @@ public:
     static constexpr const char* kStagingThreadName = "vz-staging";
 
     // Throws std::system_error when the system refuses the thread.
-    StagingJob(std::vector<std::string> sources, std::filesystem::path folder, FileCopyMethod fastest,
+    StagingJob(SourceList sources, std::filesystem::path folder, FileCopyMethod fastest,
                std::function<void()> news);
     // Stops and joins the thread.
     ~StagingJob();

@@ -1,6 +1,7 @@
 #pragma once
 // What one zip run is asked to do.
 #include "Failure.h"
+#include "SourceList.h"
 
 #include <QString>
 
@@ -10,9 +11,8 @@
 
 struct ZipRunRequest {
     // The files to zip, in list order: a later file replaces an earlier copy
-    // of the same name. Plain bytes: a path object would keep every
-    // component of each besides.
-    std::vector<std::string> files;
+    // of the same name. Plain bytes, viewed where the list keeps them.
+    SourceList files;
     // The archive name whose staging folder ZipRunService::PrepareStaging made.
     QString stagingName;
     // The archive's full path, ".zip" included.

@@ -6,7 +6,7 @@ namespace {
 
 // Inflated bytes are thrown away; zlib keeps its own window for the matches
 // that reach back past this buffer.
-constexpr size_t kScratch = 256 * 1024;
+constexpr size_t kScratch = 32 * 1024;
 // Bit 7 of data_type: inflate stopped at a block boundary (Z_BLOCK).
 constexpr int kAtBlockBoundary = 128;
 // Bit 6: the block just ended was marked final.

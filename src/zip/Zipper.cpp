@@ -372,37 +372,36 @@ bool Zipper::endPass(uint64_t run)
 
 void Zipper::endRun()
 {
-    if (writer_->CloseZip() || writer_->Result() != 0) {
-        fail(ZipFailure::CloseZip, writer_->SystemError());
-        return;
-    }
     publishCanceled_ = cancelRequest_;
     publishPending_ = true;
     publishError_ = {};
-    if (temporary_.Held()) {
-        tmrNext_.stop();
-        // The workers are done; the rename may wait for the file system
-        // (ext4 writes a replaced file's data out first), so it has a thread.
-        feed_.reset();
-        if (!publishWake_ || publishWake_->Error())
-            publishWake_ = std::make_unique<WorkerWakeUp>([this] { published(); });
-        if (!publishWake_->Error()) {
-            try {
-                WorkerWakeUp* wakeUp = publishWake_.get();
-                publisher_ = ThreadStart::Launch<std::jthread>([this, wakeUp] {
-                    publishFailed_ = !publish();
-                    wakeUp->Notify();
-                });
-                return;
-            } catch (const std::system_error&) {
-                // No thread to be had: the rename is done here, as it always was.
-            }
+    tmrNext_.stop();
+    // The workers are done. Closing writes the central directory (60 MB for
+    // a million entries) and the rename may wait for the file system (ext4
+    // writes a replaced file's data out first), so both have a thread.
+    feed_.reset();
+    if (!publishWake_ || publishWake_->Error())
+        publishWake_ = std::make_unique<WorkerWakeUp>([this] { published(); });
+    if (!publishWake_->Error()) {
+        try {
+            WorkerWakeUp* wakeUp = publishWake_.get();
+            publisher_ = ThreadStart::Launch<std::jthread>([this, wakeUp] {
+                finishArchive();
+                wakeUp->Notify();
+            });
+            return;
+        } catch (const std::system_error&) {
+            // No thread to be had: the archive is finished here, as it always was.
         }
-        publishFailed_ = !publish();
-    } else {
-        publishFailed_ = false;
     }
+    finishArchive();
     published();
+}
+
+void Zipper::finishArchive()
+{
+    closeFailed_ = writer_->CloseZip() || writer_->Result() != 0;
+    publishFailed_ = !closeFailed_ && temporary_.Held() && !publish();
 }
 
 bool Zipper::publish()
@@ -420,6 +419,10 @@ void Zipper::published()
     publishPending_ = false;
     if (publisher_.joinable())
         publisher_.join();
+    if (closeFailed_) {
+        fail(ZipFailure::CloseZip, writer_->SystemError());
+        return;
+    }
     if (publishFailed_) {
         failed_ = ZipFailure::RenameZip;
         systemError_ = publishError_;

@@ -73,9 +73,10 @@ public:
     std::error_code SystemError() const { return systemError_; }
     int32_t Result() const { return result_; }
     bool Zipping() const { return zipping_; }
-    // The finished archive is taking its name (off the window's thread: a
-    // rename over an existing file can take half a second); Complete or Error
-    // follows from the event loop.
+    // The finished archive is being closed and taking its name (off the
+    // window's thread: the central directory of a million entries and a rename
+    // over an existing file each take a few hundred milliseconds); Complete or
+    // Error follows from the event loop.
     bool Publishing() const { return publisher_.joinable(); }
     // With workers, entries of 64 bytes or more are deflated by libdeflate:
     // whole up to 4 MiB, a piece per job of 1 MiB above. True keeps every
@@ -135,6 +136,9 @@ private:
     bool takeChunks(uint64_t run);
     bool endPass(uint64_t run);
     void endRun();
+    // Closes the archive and renames it into place, on the publisher's thread
+    // when there is one; the window's thread leaves the writer alone meanwhile.
+    void finishArchive();
     // Renames the finished archive into place; false with publishError_ set when it fails.
     bool publish();
     void published();
@@ -177,9 +181,11 @@ private:
 
     std::filesystem::path archivePath_;  // the name the archive gets
     TemporaryArchive temporary_;         // where it is written meanwhile (append mode 0)
-    // Renames temporary_ at the end of a run; nothing else touches it meanwhile.
+    // Closes writer_ and renames temporary_ at the end of a run; nothing else
+    // touches either meanwhile.
     std::jthread publisher_;
     std::error_code publishError_;  // written by the publisher, read after its join
+    bool closeFailed_ = false;
     bool publishFailed_ = false;
     bool publishPending_ = false;  // the run's end waits for published()
     bool publishCanceled_ = false;

@@ -39,8 +39,9 @@ protected:
         EXPECT_EQ(line.action(), CommandLine::Action::OpenWindow);
         std::ostringstream err;
         line.OpenFolders(*form, err);
-        if (quiet)
+        if (quiet) {
             EXPECT_TRUE(shell.messages.empty());
+        }
         WaitForListing();
         std::vector<std::string> lines;
         std::istringstream in(err.str());

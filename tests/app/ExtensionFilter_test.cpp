@@ -28,6 +28,10 @@ const MatchCase kMatchCases[] = {
     {"bashrc", "/d/.bashrc", true},   // a dot-name's extension is the rest of it
     {"", "/d/a.", false},             // no selected row matches nothing
     {"All (*.*)", "/d/a.All (*.*)", false},
+    {"kml", "/d/map.\xE2\x84\xAAml", true},  // KELVIN SIGN lower-cases to ASCII "k"
+    {"kml", "/d/map.kml\xC3\xA9", false},
+    {"jpg", "/d/x.JPg", true},
+    {"jpg", "x.jpg", true},                   // a bare name
 };
 
 TEST(ExtensionMatches, ComparesTheLowerCasedLastExtension)

@@ -30,6 +30,13 @@ protected:
         return v;
     }
 
+    // What a Start press hands over, as plain strings.
+    std::vector<std::string> Collect()
+    {
+        const SourceList& list = form->CollectCheckedFiles();
+        return {list.Paths().begin(), list.Paths().end()};
+    }
+
     // Rows put on top of the list the way a scan puts them.
     void Add(const std::string& name, const std::string& fullPath)
     {
@@ -43,7 +50,7 @@ TEST_F(FoundFilesListTest, AddlistFiltersCheckedRowsWithTheRowSelectedNow)
 {
     ScanMixed();
     Select("jpg");
-    EXPECT_EQ(Sorted(form->CollectCheckedFiles()), (std::vector<std::string>{folder + "/a.jpg", folder + "/c.JPG"}));
+    EXPECT_EQ(Sorted(Collect()), (std::vector<std::string>{folder + "/a.jpg", folder + "/c.JPG"}));
 
     // Not emptied first: each Start appends after what earlier ones left.
     Select("All (*.*)");
@@ -55,17 +62,62 @@ TEST_F(FoundFilesListTest, AddlistFiltersCheckedRowsWithTheRowSelectedNow)
     for (int i = 0; i < RowCount(); ++i)
         if (Row(i).name() == "b.pdf")
             Files()->setData(Files()->index(i, 0), Qt::Unchecked, Qt::CheckStateRole);
-    EXPECT_EQ(Sorted(form->CollectCheckedFiles()), (std::vector<std::string>{folder + "/a.jpg", folder + "/c.JPG"}));
+    EXPECT_EQ(Sorted(Collect()), (std::vector<std::string>{folder + "/a.jpg", folder + "/c.JPG"}));
+}
+
+// A row listed under a filter row passes that row at Start and no other;
+// rows listed under "All (*.*)" are judged by their names.
+TEST_F(FoundFilesListTest, RowsListedUnderARowPassThatRowOnly)
+{
+    struct Case {
+        const char* listedUnder;
+        const char* startedUnder;
+        std::vector<std::string> handed;
+    } cases[] = {
+        {"jpg", "jpg", {"a.jpg", "c.JPG"}},
+        {"jpg", "pdf", {}},
+        {"jpg", "All (*.*)", {"a.jpg", "c.JPG"}},
+        {"All (*.*)", "pdf", {"b.pdf"}},
+        {"pdf", "pdf", {"b.pdf"}},
+    };
+    for (const Case& c : cases) {
+        form->ClearLists();
+        folder = Folder("listed", {"a.jpg", "b.pdf", "c.JPG"});
+        Select(QString::fromLatin1(c.listedUnder));
+        form->ScanFolder(folder + "/");
+        form->FinishScan();
+        Select(QString::fromLatin1(c.startedUnder));
+        std::vector<std::string> names;
+        for (const std::string& path : Collect())
+            names.push_back(path.substr(folder.size() + 1));
+        EXPECT_EQ(Sorted(names), c.handed) << c.listedUnder << " / " << c.startedUnder;
+    }
 }
 
 TEST_F(FoundFilesListTest, AddlistHandsOverInListOrder)
 {
     ScanMixed();
-    const std::vector<std::string> handed = form->CollectCheckedFiles();
+    const std::vector<std::string> handed = Collect();
     std::vector<std::string> shown;
     for (int i = 0; i < RowCount(); ++i)
         shown.push_back(Row(i).fullPath);
     EXPECT_EQ(handed, shown);
+}
+
+// A run reads the paths it was handed where the list keeps them: they stay
+// as they were while thousands of rows come in and after the list is cleared.
+TEST_F(FoundFilesListTest, HandedPathsOutliveNewRowsAndClear)
+{
+    ScanMixed();
+    const SourceList handed = form->CollectCheckedFiles();
+    const std::vector<std::string> before(handed.Paths().begin(), handed.Paths().end());
+    for (int i = 0; i < 3000; ++i)
+        Add("n" + std::to_string(i) + ".jpg", "/other/n" + std::to_string(i) + ".jpg");
+    EXPECT_EQ(std::vector<std::string>(handed.Paths().begin(), handed.Paths().end()), before);
+    form->ClearLists();
+    for (int i = 0; i < 3000; ++i)
+        Add("m" + std::to_string(i) + ".jpg", "/again/m" + std::to_string(i) + ".jpg");
+    EXPECT_EQ(std::vector<std::string>(handed.Paths().begin(), handed.Paths().end()), before);
 }
 
 TEST_F(FoundFilesListTest, ClearEmptiesEverythingAndDisablesTheButtons)

@@ -209,6 +209,8 @@ bool RecordingZipWriter::CloseRawFileInZip(uint64_t uncompressedSize, int32_t cr
 bool RecordingZipWriter::CloseZip()
 {
     script_->timeline.push_back("CloseZip");
+    if (script_->duringCloseZip)
+        script_->duringCloseZip();
     if (!archiveOpen_) {
         result_ = -666;
         return true;

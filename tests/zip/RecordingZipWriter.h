@@ -6,6 +6,7 @@
 // failed close reports its failure and lets the entry or archive go, as the
 // real one does.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -34,6 +35,8 @@ struct WriterScript {
     bool keepData = true;                         // false: count bytes, keep none
     std::map<std::string, uint64_t> bytesWritten;
     std::map<std::string, uint64_t> expectedSizes;
+    // Called inside CloseZip, on whatever thread closes the archive.
+    std::function<void()> duringCloseZip;
     int writersMade = 0;
     int writersAlive = 0;
 };

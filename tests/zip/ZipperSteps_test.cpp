@@ -4,7 +4,13 @@
 
 #include <zlib.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
+#include <chrono>
 #include <cstdio>
+#include <future>
+#include <thread>
 #include <filesystem>
 #include <ostream>
 #include <tuple>
@@ -174,8 +180,9 @@ TEST_P(ZipperSteps, CancelDuringACrcPassWritesNothingOfThatEntry)
     r.step();
     r.zipper.Cancel();
     // On workers the pass's end shows nothing, so the archive's end comes with it.
-    if (!r.parallel())
+    if (!r.parallel()) {
         EXPECT_EQ(r.step(), "CloseCrc");
+    }
     EXPECT_EQ(r.step(), "CloseZip Complete(true)");
     EXPECT_TRUE(r.script->entries.empty());
 }
@@ -279,3 +286,34 @@ TEST_P(ZipperSteps, AddFileDefaultsNameAndAttributes)
 }
 
 }  // namespace
+
+// Closing writes the central directory, which for a million entries takes the
+// file system a few hundred milliseconds: it happens off the window's thread,
+// which goes on turning, and Complete comes after it from the event loop.
+TEST_P(ZipperSteps, ArchiveIsClosedOffTheWindowsThread)
+{
+    ZipperRecorder r(GetParam());
+    r.zipper.tmrNext().blockSignals(false);  // the run goes by its own timer here
+    std::promise<std::thread::id> closedOn;
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    r.script->duringCloseZip = [&] {
+        closedOn.set_value(std::this_thread::get_id());
+        released.wait_for(std::chrono::seconds(5));  // a close on this thread would wait for nobody
+    };
+    r.zipper.AddFile(r.file("a.bin", 1000));
+    ASSERT_FALSE(r.zipper.Zip(r.dir / "out.zip"));
+    std::future<std::thread::id> closer = closedOn.get_future();
+    while (closer.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_NE(closer.get(), std::this_thread::get_id());
+    EXPECT_TRUE(r.zipper.Zipping());
+    bool completed = false;
+    QObject::connect(&r.zipper, &Zipper::Complete, [&] { completed = true; });
+    release.set_value();
+    QDeadlineTimer deadline(10000);
+    while (!completed && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(completed);
+    EXPECT_FALSE(r.zipper.Zipping());
+}

@@ -91,7 +91,7 @@ void startRun(MainWindow& window, ZipRunService& run, const Options& o)
         QCoreApplication::exit(2);
         return;
     }
-    const std::vector<std::string>& files = window.CollectCheckedFiles();
+    const SourceList& files = window.CollectCheckedFiles();
     run.Start({files, QStringLiteral("driven"), o.out / "driven.zip"});
     say("staging");
 }
