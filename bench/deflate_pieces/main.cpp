@@ -2,8 +2,8 @@
 // deflate stream, made as zlib does it today (chunks of 128 KiB ending on a
 // sync flush, jobs of 8 chunks primed with the 32 KiB before them, level 6)
 // and as libdeflate does it (each piece deflated alone, its final block
-// reopened by SyncFlushEnding) with pieces of one chunk and of one job, at
-// each level. Prints bytes against zlib's and seconds on one thread; every
+// reopened by SyncFlushEnding) with pieces of one chunk, half a job (what
+// the workers use) and one job, at each level. Prints bytes against zlib's and seconds on one thread; every
 // joined stream is inflated and compared with the file.
 //   deflate_pieces_bench FILE... [--levels 1,6,7]
 #include <libdeflate.h>
@@ -125,15 +125,15 @@ int main(int argc, char** argv)
         const double zlibSeconds = since(start);
         std::printf("%s: %zu bytes\n  %-22s %12zu bytes %+7.3f%% %8.3f s%s\n", file, data.size(), "zlib-6 chunks",
                     zlib.size(), 0.0, zlibSeconds, inflatesTo(zlib, data) ? "" : "  BROKEN");
-        for (size_t piece : {kChunk, kJob}) {
+        for (size_t piece : {kChunk, kJob / 2, kJob}) {
             for (int level : levels) {
                 Bytes out;
                 double fixSeconds = 0;
                 start = Clock::now();
                 const bool made = libdeflateJoined(data, piece, level, out, fixSeconds);
                 const double total = since(start);
-                const std::string name =
-                    "libdeflate-" + std::to_string(level) + (piece == kChunk ? " per chunk" : " per job");
+                const std::string name = "libdeflate-" + std::to_string(level) +
+                                         (piece == kChunk ? " per chunk" : piece == kJob ? " per job" : " per half job");
                 std::printf("  %-22s %12zu bytes %+7.3f%% %8.3f s (ending %.3f s)%s\n", name.c_str(), out.size(),
                             (double(out.size()) / double(zlib.size()) - 1) * 100, total, fixSeconds,
                             made && inflatesTo(out, data) ? "" : "  BROKEN");

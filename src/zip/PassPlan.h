@@ -14,6 +14,9 @@
 
 struct PassPlan {
     static constexpr int64_t kChunksPerJob = 8;
+    // A libdeflate piece of a large file (DeflateByJob) waits whole in memory
+    // until it is written; half a job keeps that small at no cost in size.
+    static constexpr int64_t kChunksPerPiece = 5;
 
     std::shared_ptr<SharedSource> source;
     CompressionJob::Kind kind = CompressionJob::Kind::Deflate;

@@ -46,6 +46,8 @@ void PassScheduler::plan(const ZipFile& entry)
         plan.chunks = (entry.ByteCount + chunkSize_ - 1) / chunkSize_;
         if (kind == CompressionJob::Kind::DeflateWhole)
             plan.chunksPerJob = plan.chunks;
+        else if (kind == CompressionJob::Kind::DeflateByJob)
+            plan.chunksPerJob = PassPlan::kChunksPerPiece;
         plan.jobs = std::max<int64_t>(1, (plan.chunks + plan.chunksPerJob - 1) / plan.chunksPerJob);
         plans_.push_back(std::move(plan));
     };

@@ -13,6 +13,7 @@
 #include "DeflatedEntryForm.h"
 #include "IndependentReaders.h"
 #include "ParallelRun.h"
+#include "PassPlan.h"
 #include "Process.h"
 #include "RandomBytes.h"
 #include "TempDir.h"
@@ -25,7 +26,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr size_t K = 131072;
-constexpr size_t kJob = 8 * K;
+constexpr size_t kJob = PassPlan::kChunksPerPiece * K;  // a piece: the job of a large entry
 constexpr size_t kOverWhole = size_t(WholeEntryDeflater::kLimit);
 
 Zipper::WriterFactory realWriter()
