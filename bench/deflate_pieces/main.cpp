@@ -2,8 +2,8 @@
 // deflate stream, made as zlib does it today (chunks of 128 KiB ending on a
 // sync flush, jobs of 8 chunks primed with the 32 KiB before them, level 6)
 // and as libdeflate does it (each piece deflated alone, its final block
-// reopened by SyncFlushEnding) with pieces of one chunk, half a job (what
-// the workers use) and one job, at each level. Prints bytes against zlib's and seconds on one thread; every
+// reopened by SyncFlushEnding) with pieces of one chunk, half a job, the
+// workers' piece (5 chunks) and one job, at each level. Prints bytes against zlib's and seconds on one thread; every
 // joined stream is inflated and compared with the file.
 //   deflate_pieces_bench FILE... [--levels 1,6,7]
 #include <libdeflate.h>
@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "PassPlan.h"
 #include "SyncFlushEnding.h"
 
 namespace {
@@ -27,6 +28,7 @@ using Bytes = std::vector<unsigned char>;
 
 constexpr size_t kChunk = 128 * 1024;
 constexpr size_t kJob = 8 * kChunk;
+constexpr size_t kPiece = PassPlan::kChunksPerPiece * kChunk;  // what the workers use
 constexpr size_t kWindow = 32 * 1024;
 
 Bytes readAll(const char* file)
@@ -125,7 +127,7 @@ int main(int argc, char** argv)
         const double zlibSeconds = since(start);
         std::printf("%s: %zu bytes\n  %-22s %12zu bytes %+7.3f%% %8.3f s%s\n", file, data.size(), "zlib-6 chunks",
                     zlib.size(), 0.0, zlibSeconds, inflatesTo(zlib, data) ? "" : "  BROKEN");
-        for (size_t piece : {kChunk, kJob / 2, kJob}) {
+        for (size_t piece : {kChunk, kJob / 2, kPiece, kJob}) {
             for (int level : levels) {
                 Bytes out;
                 double fixSeconds = 0;
@@ -133,7 +135,10 @@ int main(int argc, char** argv)
                 const bool made = libdeflateJoined(data, piece, level, out, fixSeconds);
                 const double total = since(start);
                 const std::string name = "libdeflate-" + std::to_string(level) +
-                                         (piece == kChunk ? " per chunk" : piece == kJob ? " per job" : " per half job");
+                                         (piece == kChunk  ? " per chunk"
+                                          : piece == kJob  ? " per job"
+                                          : piece == kPiece ? " per piece"
+                                                            : " per half job");
                 std::printf("  %-22s %12zu bytes %+7.3f%% %8.3f s (ending %.3f s)%s\n", name.c_str(), out.size(),
                             (double(out.size()) / double(zlib.size()) - 1) * 100, total, fixSeconds,
                             made && inflatesTo(out, data) ? "" : "  BROKEN");
