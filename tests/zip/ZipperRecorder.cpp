@@ -28,8 +28,10 @@ std::string ZipperRecorder::step()
     QElapsedTimer clock;
     clock.start();
     // A step that found its data missing did nothing; the workers restart the
-    // timer once the data is there.
-    while (parallel() && script->timeline.empty() && zipper.Zipping() && clock.elapsed() < 20000) {
+    // timer once the data is there. The timeline is not looked at while the
+    // archive is being closed: the closing thread writes to it then.
+    while (parallel() && !zipper.Publishing() && script->timeline.empty() && zipper.Zipping() &&
+           clock.elapsed() < 20000) {
         if (zipper.tmrNext().isActive())
             zipper.tmrNext_Timer();
         else
