@@ -2,8 +2,8 @@
 // in summer and winter, before 1980, past 2038 and 2106 and after 2107, with
 // nanoseconds, staged by link (zipped on worker threads) and by copy (on the
 // window's thread), in a zone with summer time. Each reader's time for each
-// file: unzip and bsdtar restore it on extraction, 7-Zip lists it in two
-// zones, Go reads it, Python finds the raw fields and the DOS date beside
+// file: unzip, bsdtar and 7-Zip restore it on extraction, 7-Zip lists it in
+// two zones, Go reads it, Python finds the raw fields and the DOS date beside
 // them. The files the DOS date cannot hold are named after the run.
 #include "EntryTimeReaders.h"
 #include "Process.h"
@@ -184,6 +184,7 @@ TEST(ZipRunServiceTimes, EveryReaderShowsEachFilesExactTime)
 
         const EntryTimes unzip = unzipExtractedTimes(archive, temp / staging.how / "unzip");
         const EntryTimes bsdtar = bsdtarExtractedTimes(archive, temp / staging.how / "bsdtar");
+        const EntryTimes sevenZipExtracted = sevenZipExtractedTimes(archive, temp / staging.how / "7z");
         const EntryTimes go = goModifiedTimes(archive, goWork);
         const EntryTimes dos = pythonDosTimes(archive);
         const std::map<std::string, TimeFields> fields = pythonTimeFields(archive);
@@ -208,8 +209,11 @@ TEST(ZipRunServiceTimes, EveryReaderShowsEachFilesExactTime)
             EXPECT_EQ(unzip.at(dated.name), dated.unzip);
             EXPECT_EQ(bsdtar.at(dated.name), dated.bsdtar);
             EXPECT_EQ(go.at(dated.name), dated.go);
+            // 7-Zip lists in UTC shifted by the zone's offset of today, and
+            // restores the exact time.
             for (const char* zone : zones)
                 EXPECT_EQ(sevenZip[zone].at(dated.name), shifted(modified.tv_sec, offsetNow(zone))) << zone;
+            EXPECT_EQ(sevenZipExtracted.at(dated.name), shifted(modified.tv_sec, 0));
 
             const TimeFields& raw = fields.at(dated.name);
             EXPECT_EQ(raw.localHex, raw.centralHex);

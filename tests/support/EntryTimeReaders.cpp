@@ -114,6 +114,14 @@ EntryTimes bsdtarExtractedTimes(const fs::path& archive, const fs::path& into)
     return extractedTimes(into);
 }
 
+EntryTimes sevenZipExtractedTimes(const fs::path& archive, const fs::path& into)
+{
+    fs::create_directories(into);
+    const ProcessResult r = runProcess({"7z", "x", "-y", "-o" + into.string(), archive.string()});
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    return extractedTimes(into);
+}
+
 EntryTimes sevenZipListedTimes(const fs::path& archive, const std::string& zone)
 {
     const ProcessResult r = runProcess({"env", "TZ=" + zone, "7z", "l", "-slt", archive.string()});

@@ -16,6 +16,7 @@ using EntryTimes = std::map<std::string, std::string>;  // entry name -> time as
 // readers run in the process's own time zone).
 EntryTimes unzipExtractedTimes(const std::filesystem::path& archive, const std::filesystem::path& into);
 EntryTimes bsdtarExtractedTimes(const std::filesystem::path& archive, const std::filesystem::path& into);
+EntryTimes sevenZipExtractedTimes(const std::filesystem::path& archive, const std::filesystem::path& into);
 // `7z l -slt` run with TZ=zone: "Modified" to the second, as listed.
 EntryTimes sevenZipListedTimes(const std::filesystem::path& archive, const std::string& zone);
 // Go's File.Modified in UTC, RFC 3339 with the fraction; the reader is built
