@@ -261,7 +261,9 @@ void ZipRunService::End(RunOutcome::End end, std::optional<Failure> failure)
                 leftOut.push_back(std::move(file));
     notHandedOver_.clear();
     // Notes on the dates the archive keeps matter only when there is an archive.
-    std::vector<Failure> notes = end == RunOutcome::End::Completed ? std::move(copyReport_.notes) : std::vector<Failure>();
+    std::vector<Failure> notes;
+    if (end == RunOutcome::End::Completed)
+        notes = std::move(copyReport_.notes);
     copyReport_ = {};
     // The files left out are named after the run's own message, or alone.
     if (!failure && !leftOut.empty())

@@ -78,7 +78,8 @@ const Row kRows[] = {
 
 uint32_t crcOf(const std::string& data)
 {
-    return static_cast<uint32_t>(crc32(0L, reinterpret_cast<const Bytef*>(data.data()), static_cast<uInt>(data.size())));
+    return static_cast<uint32_t>(
+        crc32(0L, reinterpret_cast<const Bytef*>(data.data()), static_cast<uInt>(data.size())));
 }
 
 }  // namespace
