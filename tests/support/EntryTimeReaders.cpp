@@ -6,34 +6,12 @@
 
 #include <ctime>
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string utcText(int64_t seconds)
-{
-    const std::time_t time = static_cast<std::time_t>(seconds);
-    std::tm tm{};
-    gmtime_r(&time, &tm);
-    char text[40];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &tm);
-    return text;
-}
-
-EntryTimes extractedTimes(const fs::path& into)
-{
-    EntryTimes times;
-    for (const auto& file : fs::directory_iterator(into)) {
-        struct stat st {};
-        EXPECT_EQ(::stat(file.path().c_str(), &st), 0) << file.path();
-        times[file.path().filename().string()] = utcText(st.st_mtim.tv_sec);
-    }
-    return times;
-}
 
 std::vector<std::string> lines(const std::string& text)
 {
@@ -42,6 +20,13 @@ std::vector<std::string> lines(const std::string& text)
     for (std::string line; std::getline(in, line);)
         out.push_back(line);
     return out;
+}
+
+std::string run(const std::vector<std::string>& argv)
+{
+    const ProcessResult r = runProcess(argv);
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    return r.out;
 }
 
 const char* const kGoReader = R"GO(package main
@@ -65,22 +50,22 @@ func main() {
 }
 )GO";
 
-// Per entry: name, then the local and central extra field ids and time
-// fields, then the time values read from the central header.
+// Per entry, one line: name, DOS date, the local and central extra field
+// ids and time fields, then the times of the central header's fields.
 const char* const kPythonFields = R"PY(
 import struct, sys, zipfile
 def fields(extra):
-    out = []
-    at = 0
+    out, at = [], 0
     while at + 4 <= len(extra):
         tag, size = struct.unpack_from('<HH', extra, at)
         out.append((tag, extra[at:at + 4 + size]))
         at += 4 + size
     return out
+def ids(found):
+    return ','.join('%x' % tag for tag, raw in found) or '-'
 def timeHex(found):
     return ''.join(raw.hex() for tag, raw in found if tag in (0x5455, 0x000A)) or '-'
-with open(sys.argv[1], 'rb') as f:
-    data = f.read()
+data = open(sys.argv[1], 'rb').read()
 for info in zipfile.ZipFile(sys.argv[1]).infolist():
     at = info.header_offset
     nameLength, extraLength = struct.unpack_from('<HH', data, at + 26)
@@ -91,125 +76,94 @@ for info in zipfile.ZipFile(sys.argv[1]).infolist():
         if tag == 0x5455:
             ut = str(struct.unpack_from('<I', raw, 5)[0])
         if tag == 0x000A:
-            nt = '%d,%d,%d' % struct.unpack_from('<QQQ', raw, 12)
-    print(info.filename, ','.join('%04x' % t for t, r in local), ','.join('%04x' % t for t, r in central),
+            nt = '%d %d %d' % struct.unpack_from('<QQQ', raw, 12)
+    print(info.filename, '%04d-%02d-%02d_%02d:%02d:%02d' % info.date_time, ids(local), ids(central),
           timeHex(local), timeHex(central), ut, nt)
 )PY";
 
 }  // namespace
 
-EntryTimes unzipExtractedTimes(const fs::path& archive, const fs::path& into)
+EntryTimes extractedTimes(Extractor reader, const fs::path& archive, const fs::path& into)
 {
     fs::create_directories(into);
-    const ProcessResult r = runProcess({"unzip", "-qq", "-o", archive.string(), "-d", into.string()});
-    EXPECT_EQ(r.exitCode, 0) << r.out;
-    return extractedTimes(into);
-}
-
-EntryTimes bsdtarExtractedTimes(const fs::path& archive, const fs::path& into)
-{
-    fs::create_directories(into);
-    const ProcessResult r = runProcess({"bsdtar", "-xf", archive.string(), "-C", into.string()});
-    EXPECT_EQ(r.exitCode, 0) << r.out;
-    return extractedTimes(into);
-}
-
-EntryTimes sevenZipExtractedTimes(const fs::path& archive, const fs::path& into)
-{
-    fs::create_directories(into);
-    const ProcessResult r = runProcess({"7z", "x", "-y", "-o" + into.string(), archive.string()});
-    EXPECT_EQ(r.exitCode, 0) << r.out;
-    return extractedTimes(into);
+    const std::string a = archive.string(), to = into.string();
+    run(reader == Extractor::Unzip    ? std::vector<std::string>{"unzip", "-qq", "-o", a, "-d", to}
+        : reader == Extractor::Bsdtar ? std::vector<std::string>{"bsdtar", "-xf", a, "-C", to}
+                                      : std::vector<std::string>{"7z", "x", "-y", "-o" + to, a});
+    EntryTimes times;
+    for (const auto& file : fs::directory_iterator(into)) {
+        struct stat st {};
+        EXPECT_EQ(::stat(file.path().c_str(), &st), 0) << file.path();
+        std::tm tm{};
+        gmtime_r(&st.st_mtim.tv_sec, &tm);
+        char text[40];
+        std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &tm);
+        times[file.path().filename().string()] = text;
+    }
+    return times;
 }
 
 EntryTimes sevenZipListedTimes(const fs::path& archive, const std::string& zone)
 {
-    const ProcessResult r = runProcess({"env", "TZ=" + zone, "7z", "l", "-slt", archive.string()});
-    EXPECT_EQ(r.exitCode, 0) << r.out;
     EntryTimes times;
     std::string path;
-    for (const std::string& line : lines(r.out)) {
+    for (const std::string& line : lines(run({"env", "TZ=" + zone, "7z", "l", "-slt", archive.string()}))) {
         if (line.rfind("Path = ", 0) == 0)
             path = line.substr(7);
-        else if (line.rfind("Modified = ", 0) == 0 && !path.empty())
+        else if (line.rfind("Modified = ", 0) == 0)
             times[path] = line.substr(11, 19);
     }
-    times.erase(archive.string());
     return times;
 }
 
 EntryTimes goModifiedTimes(const fs::path& archive, const fs::path& work)
 {
-    fs::create_directories(work);
-    const fs::path source = work / "zipdates.go";
     const fs::path program = work / "zipdates";
     if (!fs::exists(program)) {
-        std::ofstream(source) << kGoReader;
-        const ProcessResult built =
-            runProcess({"env", "GOCACHE=" + (work / "cache").string(), "GOPATH=" + (work / "path").string(),
-                        "GO111MODULE=off", "GOTOOLCHAIN=local", "GOFLAGS=", "go", "build", "-o", program.string(),
-                        source.string()});
-        EXPECT_EQ(built.exitCode, 0) << built.out;
+        fs::create_directories(work);
+        std::ofstream(work / "zipdates.go") << kGoReader;
+        // Standard library only: nothing is fetched, whatever the environment says.
+        run({"env", "GOCACHE=" + (work / "cache").string(), "GOPATH=" + (work / "path").string(), "GO111MODULE=off",
+             "GOTOOLCHAIN=local", "GOFLAGS=", "go", "build", "-o", program.string(), (work / "zipdates.go").string()});
     }
-    const ProcessResult r = runProcess({program.string(), archive.string()});
-    EXPECT_EQ(r.exitCode, 0) << r.out;
     EntryTimes times;
-    for (const std::string& line : lines(r.out))
+    for (const std::string& line : lines(run({program.string(), archive.string()})))
         if (const size_t space = line.find(' '); space != std::string::npos)
             times[line.substr(space + 1)] = line.substr(0, space);
     return times;
 }
 
-EntryTimes pythonDosTimes(const fs::path& archive)
-{
-    const ProcessResult r = runProcess(
-        {"python3", "-c",
-         "import sys, zipfile\n"
-         "for i in zipfile.ZipFile(sys.argv[1]).infolist():\n"
-         "    print('%04d-%02d-%02d %02d:%02d:%02d' % i.date_time, i.filename)\n",
-         archive.string()});
-    EXPECT_EQ(r.exitCode, 0) << r.out;
-    EntryTimes times;
-    for (const std::string& line : lines(r.out))
-        if (line.size() > 20)
-            times[line.substr(20)] = line.substr(0, 19);
-    return times;
-}
-
 std::map<std::string, TimeFields> pythonTimeFields(const fs::path& archive)
 {
-    const ProcessResult r = runProcess({"python3", "-c", kPythonFields, archive.string()});
-    EXPECT_EQ(r.exitCode, 0) << r.out;
     std::map<std::string, TimeFields> found;
-    static const std::regex line(R"((\S+) ([0-9a-f,]*) ([0-9a-f,]*) (\S+) (\S+) (\S+) (\S+))");
-    auto ids = [](const std::string& list) {
-        std::vector<int> out;
-        std::istringstream in(list);
+    const auto list = [](const std::string& text) {
+        std::vector<int> ids;
+        std::istringstream in(text == "-" ? "" : text);
         for (std::string id; std::getline(in, id, ',');)
-            out.push_back(std::stoi(id, nullptr, 16));
-        return out;
+            ids.push_back(std::stoi(id, nullptr, 16));
+        return ids;
     };
-    std::smatch m;
-    for (const std::string& text : lines(r.out)) {
-        if (!std::regex_match(text, m, line))
-            continue;
-        TimeFields& fields = found[m[1]];
-        fields.localIds = ids(m[2]);
-        fields.centralIds = ids(m[3]);
-        fields.localHex = m[4] == "-" ? "" : m[4].str();
-        fields.centralHex = m[5] == "-" ? "" : m[5].str();
-        if (m[6] != "-")
-            fields.unixSeconds = std::stoll(m[6]);
-        if (m[7] != "-") {
-            std::istringstream ticks(m[7]);
-            std::string part;
-            std::getline(ticks, part, ',');
-            fields.ntfsModified = std::stoull(part);
-            std::getline(ticks, part, ',');
-            fields.ntfsAccessed = std::stoull(part);
-            std::getline(ticks, part, ',');
-            fields.ntfsCreated = std::stoull(part);
+    for (const std::string& line : lines(run({"python3", "-c", kPythonFields, archive.string()}))) {
+        std::istringstream in(line);
+        std::string name, local, central, ut, nt;
+        TimeFields fields;
+        in >> name >> fields.dos >> local >> central >> fields.localHex >> fields.centralHex >> ut >> nt;
+        fields.dos[10] = ' ';
+        fields.localIds = list(local);
+        fields.centralIds = list(central);
+        for (std::string* hex : {&fields.localHex, &fields.centralHex})
+            if (*hex == "-")
+                hex->clear();
+        if (ut != "-")
+            fields.unixSeconds = std::stoll(ut);
+        if (nt != "-") {
+            uint64_t accessed = 0, created = 0;
+            fields.ntfsModified = std::stoull(nt);
+            in >> accessed >> created;
+            fields.ntfsAccessed = accessed;
+            fields.ntfsCreated = created;
         }
+        found[name] = fields;
     }
     return found;
 }
