@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -56,6 +57,10 @@ enum class FailureKind {
     NoneOfSelectedType,  // Start with no checked row passing the filter; name: the selected extension row
     RunStopped,          // the user stopped the run (Escape); leftOut: a staging folder that stayed
     NotQueued,          // other: the staged file; step; code
+    // A completed run whose archive keeps dates ZIP's own dates cannot hold
+    // (path: the archive; notes: one DateOutsideZip per file).
+    DatesOutsideZip,
+    DateOutsideZip,  // path: the source file; time: its modification time
     ArchiveNotWritten,  // other: the file read; entry; step; code
     // Online help (path, other: the places looked at).
     HelpPageMissing,
@@ -70,5 +75,7 @@ struct Failure {
     std::string entry{};            // an archive entry's name
     ZipFailure step = ZipFailure::None;  // the Zipper's failed step
     std::size_t size = 0;
+    std::int64_t time = 0;  // seconds since 1970 (UTC), as the kind says
     std::vector<Failure> leftOut{};  // files a run left out, listed after the message
+    std::vector<Failure> notes{};    // files in the archive that readers may show otherwise, listed last
 };

@@ -3,6 +3,7 @@
 #include "DosAttributes.h"
 #include "LinkOrCopy.h"
 #include "LocalFileTime.h"
+#include "ZipEntryDate.h"
 
 #include <algorithm>
 #include <ctime>
@@ -27,6 +28,7 @@ StagedEntry entryFor(const fs::path& stagedPath, std::string_view name, const Fi
         file.FileDate = *date;
     else
         staged.measured = false;
+    file.Times = placed.times;
     return staged;
 }
 
@@ -106,12 +108,18 @@ StagingCopyReport StagingCopy::CopyAll(const SourceList& sources, const fs::path
         first = end;
         if (!winner)
             continue;
-        if (IsHidden(name))
+        if (IsHidden(name)) {
             report.failed.push_back({.kind = FailureKind::SourceHidden, .path = sources[*winner]});
-        else if (take)
-            take(entryFor(destination, name, placed), done);
+            continue;
+        }
+        StagedEntry entry = entryFor(destination, name, placed);
+        if (entry.measured && ZipEntryDate::OutsideRange(entry.file.FileDate))
+            report.notes.push_back(
+                {.kind = FailureKind::DateOutsideZip, .path = sources[*winner], .time = placed.times.modified.seconds});
+        if (take)
+            take(std::move(entry), done);
         else
-            report.entries.push_back(entryFor(destination, name, placed));
+            report.entries.push_back(std::move(entry));
     }
     return report;
 }

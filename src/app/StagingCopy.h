@@ -23,6 +23,8 @@
 struct StagingCopyReport {
     size_t copied = 0;            // files now in the staging folder, hidden ones included
     std::vector<Failure> failed;  // one per file left out
+    // One per staged file to zip dated outside what ZIP's own dates hold.
+    std::vector<Failure> notes;
     bool stopped = false;         // a stop was requested before every file was staged
     // The staged files to zip, in byte order of their names (so an archive
     // does not depend on the order the files were handed over in); empty

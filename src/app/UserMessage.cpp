@@ -2,7 +2,10 @@
 
 #include "ArchiveName.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
+#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
@@ -63,7 +66,24 @@ QString StepWithReason(const Failure& f)
     return f.code ? QStringLiteral("%1 (%2)").arg(StepText(f), reason(f.code)) : StepText(f);
 }
 
-// Why one file was left out, in the words after its name.
+// A file's date in the after-run notes.
+QString DateText(const QDate& date)
+{
+    return QLocale().toString(date, QCoreApplication::translate("UserMessage", "d MMMM yyyy",
+                                                                "a file's date, as in 1 July 1979"));
+}
+
+// What readers that know only the DOS date show for a file dated outside it:
+// the nearest day that date holds.
+QString DateOutsideZipText(const Failure& file)
+{
+    const QDate dated = QDateTime::fromSecsSinceEpoch(file.time).date();
+    const QDate shownAs = dated.year() < 1980 ? QDate(1980, 1, 1) : QDate(2107, 12, 31);
+    return QCoreApplication::translate("UserMessage", "dated %1: readers that know only ZIP's own dates show %2")
+        .arg(DateText(dated), DateText(shownAs));
+}
+
+// Why one file was left out (or what to know about it), in the words after its name.
 QString LeftOutReason(const Failure& file)
 {
     if (file.kind == FailureKind::SourceNotAFile)
@@ -74,6 +94,8 @@ QString LeftOutReason(const Failure& file)
         return QStringLiteral("replaced by the file of the same name from \"%1\"").arg(shown(file.other));
     if (file.kind == FailureKind::NotOfSelectedType)
         return QStringLiteral("not a .%1 file").arg(file.name);
+    if (file.kind == FailureKind::DateOutsideZip)
+        return DateOutsideZipText(file);
     return reason(file.code);
 }
 
@@ -109,6 +131,30 @@ QString LeftOutText(const fs::path& archive, const std::vector<Failure>& leftOut
                                                    .arg(leftOut.size())
                                                    .arg(shown(archive));
     return head + LeftOutLines(leftOut);
+}
+
+QString NotesText(const fs::path& archive, const std::vector<Failure>& notes)
+{
+    const int count = static_cast<int>(notes.size());
+    // Two sources, so that English reads right without a translation loaded.
+    const QString head =
+        count == 1 ? QCoreApplication::translate("UserMessage",
+                                                 "The archive \"%1\" keeps the exact date of %n file dated outside "
+                                                 "the years 1980 to 2107:",
+                                                 nullptr, count)
+                   : QCoreApplication::translate("UserMessage",
+                                                 "The archive \"%1\" keeps the exact dates of %n files dated "
+                                                 "outside the years 1980 to 2107:",
+                                                 nullptr, count);
+    return head.arg(shown(archive)) + LeftOutLines(notes);
+}
+
+// The notes on a run's archive, after what came before them.
+QString WithNotes(QString text, const Failure& f)
+{
+    if (f.notes.empty())
+        return text;
+    return (text.isEmpty() ? text : text + QStringLiteral("\n\n")) + NotesText(f.path, f.notes);
 }
 
 // Every kind has its words here, in one switch without a default: a kind
@@ -202,7 +248,9 @@ QString Words(const Failure& f)
         return QStringLiteral("No file could be copied for \"%1\", so no archive was written:").arg(where)
                + LeftOutLines(f.leftOut);
     case FailureKind::FilesLeftOut:
-        return LeftOutText(f.path, f.leftOut);
+        return WithNotes(LeftOutText(f.path, f.leftOut), f);
+    case FailureKind::DatesOutsideZip:
+        return WithNotes({}, f);
     case FailureKind::NothingChecked:
         return QStringLiteral("No file is checked, so nothing was zipped. Please check the files to put into the "
                               "archive and press Start again.");
@@ -223,6 +271,7 @@ QString Words(const Failure& f)
     case FailureKind::SourceHidden:
     case FailureKind::SourceReplaced:
     case FailureKind::NotOfSelectedType:
+    case FailureKind::DateOutsideZip:
         return LeftOutLines({f}).mid(1);
     case FailureKind::NotQueued:
         text = QStringLiteral("The archive \"%1\" was not written: \"%2\" could not be queued: %3.")
@@ -252,7 +301,8 @@ UserMessage UserMessage::For(const Failure& failure)
         return {Words(failure), title, Shell::Icon::Warning, QStringLiteral("&Replace")};
     // What the user did or asked for is told as information, not as a fault.
     const bool notice = failure.kind == FailureKind::StillWriting || failure.kind == FailureKind::NothingChecked
-                        || failure.kind == FailureKind::NoneOfSelectedType || failure.kind == FailureKind::RunStopped;
+                        || failure.kind == FailureKind::NoneOfSelectedType || failure.kind == FailureKind::RunStopped
+                        || failure.kind == FailureKind::DatesOutsideZip;
     return {Words(failure), title, notice ? Shell::Icon::Information : Shell::Icon::Warning};
 }
 

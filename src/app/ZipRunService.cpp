@@ -260,12 +260,20 @@ void ZipRunService::End(RunOutcome::End end, std::optional<Failure> failure)
             if (named.emplace(file.kind, file.path).second)
                 leftOut.push_back(std::move(file));
     notHandedOver_.clear();
+    // Notes on the dates the archive keeps matter only when there is an archive.
+    std::vector<Failure> notes;
+    if (end == RunOutcome::End::Completed)
+        notes = std::move(copyReport_.notes);
     copyReport_ = {};
     // The files left out are named after the run's own message, or alone.
     if (!failure && !leftOut.empty())
         failure = Failure{.kind = FailureKind::FilesLeftOut, .path = archive_};
-    if (failure)
+    else if (!failure && !notes.empty())
+        failure = Failure{.kind = FailureKind::DatesOutsideZip, .path = archive_};
+    if (failure) {
         failure->leftOut = std::move(leftOut);
+        failure->notes = std::move(notes);
+    }
     emit Ended({end, std::move(failure)});
 }
 

@@ -156,7 +156,8 @@ FileCopyResult FileCopy::CopyWith(const std::filesystem::path& source, const std
     if (in.fd < 0)
         return failure(errno, "open source");
     struct stat st {};
-    if (::fstat(in.fd, &st) != 0)
+    FileTimes sourceTimes;
+    if (FileTimes::StatAt(in.fd, "", AT_EMPTY_PATH, st, sourceTimes) != 0)
         return failure(errno, "read source attributes");
     // A FIFO or device would block or never end; only plain files are copied.
     if (S_ISDIR(st.st_mode))
@@ -200,5 +201,6 @@ FileCopyResult FileCopy::CopyWith(const std::filesystem::path& source, const std
     result.ok = true;
     result.mode = st.st_mode & 07777;
     result.modifiedSeconds = st.st_mtim.tv_sec;
+    result.times = sourceTimes;
     return result;
 }

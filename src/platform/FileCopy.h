@@ -9,6 +9,8 @@
 #include <string>
 #include <system_error>
 
+#include "FileTimes.h"
+
 // From the cheapest way to the dearest. FileCopy never makes a hard link (a
 // copy is a file of its own); LinkOrCopy may.
 enum class FileCopyMethod { None, Clone, HardLink, CopyRange, ReadWrite };
@@ -21,9 +23,10 @@ struct FileCopyResult {
     FileCopyMethod method = FileCopyMethod::None;
     // What the placed file is on success, read while placing it, so its
     // caller need not look it up again: permission bits and last-modified
-    // time (whole seconds since the epoch).
+    // time (whole seconds since the epoch), and the source's own times.
     std::uint32_t mode = 0;
     std::int64_t modifiedSeconds = 0;
+    FileTimes times;
 };
 
 class FileCopy {

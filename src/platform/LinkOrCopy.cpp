@@ -18,7 +18,7 @@ FileCopyResult failure(int error, const char* step)
     return r;
 }
 
-FileCopyResult success(FileCopyMethod method, const struct stat& st)
+FileCopyResult success(FileCopyMethod method, const struct stat& st, const FileTimes& times)
 {
     FileCopyResult r;
     r.ok = true;
@@ -26,17 +26,18 @@ FileCopyResult success(FileCopyMethod method, const struct stat& st)
     r.bytes = static_cast<std::uint64_t>(st.st_size);
     r.mode = st.st_mode & 07777;
     r.modifiedSeconds = st.st_mtim.tv_sec;
+    r.times = times;
     return r;
 }
 
 // Opens the source for reading; only a regular file is kept open (-1 with
 // errno otherwise). O_NONBLOCK: a FIFO must not block the open.
-int openRegular(const std::filesystem::path& source, struct stat& st)
+int openRegular(const std::filesystem::path& source, struct stat& st, FileTimes& times)
 {
     const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
         return -1;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (FileTimes::StatAt(fd, "", AT_EMPTY_PATH, st, times) != 0 || !S_ISREG(st.st_mode)) {
         const int error = S_ISDIR(st.st_mode) ? EISDIR : S_ISREG(st.st_mode) ? errno : EINVAL;
         ::close(fd);
         errno = error;
@@ -84,7 +85,8 @@ bool linkNeverWorks(int error)
 // calls instead of five (the path through an opened file costs an open, a
 // procfs lookup and a close). 0 with `st` filled, or the errno; on failure
 // nothing is left at the destination.
-int linkByName(const std::filesystem::path& source, const std::filesystem::path& destination, struct stat& st)
+int linkByName(const std::filesystem::path& source, const std::filesystem::path& destination, struct stat& st,
+               FileTimes& times)
 {
     // AT_SYMLINK_FOLLOW: a listed link to a file stages the file, as opening it would.
     int error = 0;
@@ -98,7 +100,7 @@ int linkByName(const std::filesystem::path& source, const std::filesystem::path&
         if (error != EEXIST || attempt > 0 || ::unlink(destination.c_str()) != 0)
             return error;
     }
-    if (::fstatat(AT_FDCWD, destination.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (FileTimes::StatAt(AT_FDCWD, destination.c_str(), AT_SYMLINK_NOFOLLOW, st, times) != 0) {
         error = errno;
         ::unlink(destination.c_str());
         return error;
@@ -127,16 +129,17 @@ FileCopyResult LinkOrCopy::Place(const std::filesystem::path& source, const std:
     if (fastest_ > FileCopyMethod::HardLink)
         return FileCopy::CopyWith(source, destination, fastest_, stop);
     struct stat st {};
+    FileTimes times;
     // Once the file system is known to refuse clones, most files are linked
     // this way; anything else (a clone still to try, a refused link, not a
     // plain file) takes the careful path below, which words the failure.
     const bool mayClone = fastest_ == FileCopyMethod::Clone && cloned_;
-    if (!mayClone && linkByName(source, destination, st) == 0) {
+    if (!mayClone && linkByName(source, destination, st, times) == 0) {
         if (fastest_ != FileCopyMethod::Clone || noClone_.count(st.st_dev))
-            return success(FileCopyMethod::HardLink, st);
+            return success(FileCopyMethod::HardLink, st, times);
         ::unlink(destination.c_str());
     }
-    const int in = openRegular(source, st);
+    const int in = openRegular(source, st, times);
     if (in < 0)
         return failure(errno, "open source");
     if (::unlink(destination.c_str()) != 0 && errno != ENOENT) {
@@ -148,7 +151,7 @@ FileCopyResult LinkOrCopy::Place(const std::filesystem::path& source, const std:
         if (cloneInto(in, st, destination) == 0) {
             cloned_ = true;
             ::close(in);
-            return success(FileCopyMethod::Clone, st);
+            return success(FileCopyMethod::Clone, st, times);
         }
         noClone_.insert(st.st_dev);
     }
@@ -156,7 +159,7 @@ FileCopyResult LinkOrCopy::Place(const std::filesystem::path& source, const std:
         const int error = linkOpened(in, destination);
         if (error == 0) {
             ::close(in);
-            return success(FileCopyMethod::HardLink, st);
+            return success(FileCopyMethod::HardLink, st, times);
         }
         if (linkNeverWorks(error))
             noLink_.insert(st.st_dev);

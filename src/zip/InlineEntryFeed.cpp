@@ -19,7 +19,7 @@ FeedResult InlineEntryFeed::Begin(ZipWriterInterface& writer, const ZipFile& ent
     if (!crcPass) {
         if (writer.OpenFileInZip(entry.AsFile, entry.ZMethod, entry.ZLevel, entry.Attrs, entry.Comment,
                                  entry.FileDate, entry.Password, prePassCrc,
-                                 static_cast<uint64_t>(entry.ByteCount))) {
+                                 static_cast<uint64_t>(entry.ByteCount), entry.Times)) {
             return Failed(ZipFailure::OpenFileInZip, writer.SystemError());
         }
         encrypted_ = !entry.Password.empty();

@@ -62,7 +62,7 @@ FeedResult ParallelEntryFeed::Begin(ZipWriterInterface& writer, const ZipFile& e
     unwrittenCrc_ = 0;
     if (!crcPass && writer.OpenRawFileInZip(entry.AsFile, entry.ZMethod, entry.ZLevel, entry.Attrs, entry.Comment,
                                             entry.FileDate, entry.Password, prePassCrc,
-                                            static_cast<uint64_t>(entry.ByteCount))) {
+                                            static_cast<uint64_t>(entry.ByteCount), entry.Times)) {
         return Failed(ZipFailure::OpenFileInZip, writer.SystemError());
     }
     if (!block_ || block_->status == CompressedBlock::Status::OpenFailed) {

@@ -42,8 +42,11 @@ void ZipDateTimes::GetTimestamps(const std::filesystem::path& pathToCheck)
         info = {};
         info.stx_mask = STATX_ATIME | STATX_MTIME;
         info.stx_atime.tv_sec = plain.st_atim.tv_sec;
+        info.stx_atime.tv_nsec = static_cast<uint32_t>(plain.st_atim.tv_nsec);
         info.stx_mtime.tv_sec = plain.st_mtim.tv_sec;
+        info.stx_mtime.tv_nsec = static_cast<uint32_t>(plain.st_mtim.tv_nsec);
     }
+    times_ = FileTimes::From(info);
 
     // Read the zone afresh, so a changed time zone shows at the next call.
     tzset();

@@ -9,4 +9,7 @@ namespace ZipEntryDate {
 // The calendar fields to store for a date-time value (which must not be NaN).
 OleDate::Fields Clamp(double dateTime);
 
+// True when Clamp pins the date to an end: a day before 1980 or after 2107.
+bool OutsideRange(double dateTime);
+
 }  // namespace ZipEntryDate

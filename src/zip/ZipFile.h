@@ -4,7 +4,10 @@
 // the file's turn comes.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
+
+#include "FileTimes.h"
 
 struct ZipFile {
     // Full path of the file to read. Plain bytes: a std::filesystem::path
@@ -17,6 +20,9 @@ struct ZipFile {
     int32_t Attrs = 0;                 // attribute bits handed to the writer
     std::string Comment;
     double FileDate = 0;               // days since 30 Dec 1899; 0 = time the entry is opened
+    // The file's own times (UTC, exact), kept beside FileDate in the entry's
+    // time extra fields; none for an entry not dated by its file.
+    std::optional<FileTimes> Times;
     std::string Password;              // empty = not encrypted
     bool NeedCRC = false;              // still needs its CRC pre-pass (encrypted entries)
     int64_t ByteCount = 0;             // length measured when queued; that many bytes are written

@@ -9,6 +9,7 @@
 #include "ArchiveEntryName.h"
 #include "EncryptedEntryStream.h"
 #include "OleDate.h"
+#include "TimestampExtraFields.h"
 #include "UnicodePathExtraField.h"
 #include "Zip64EndRecords.h"
 #include "ZipEntryDate.h"
@@ -83,6 +84,7 @@ struct ZipWriter::EntryRequest {
     const std::string& password;
     int32_t crc;
     uint64_t expectedSize;
+    const std::optional<FileTimes>& times;
     bool raw;
 };
 
@@ -154,16 +156,16 @@ bool ZipWriter::OpenZip(const std::string& filePath, int32_t appendMode)
 
 bool ZipWriter::OpenFileInZip(const std::string& fileName, int32_t zMethod, int32_t zLevel, int32_t attrs,
                               const std::string& comment, double fileDate, const std::string& password,
-                              int32_t crc, uint64_t expectedSize)
+                              int32_t crc, uint64_t expectedSize, const std::optional<FileTimes>& times)
 {
-    return openEntry({fileName, zMethod, zLevel, attrs, comment, fileDate, password, crc, expectedSize, false});
+    return openEntry({fileName, zMethod, zLevel, attrs, comment, fileDate, password, crc, expectedSize, times, false});
 }
 
 bool ZipWriter::OpenRawFileInZip(const std::string& fileName, int32_t zMethod, int32_t zLevel, int32_t attrs,
                                  const std::string& comment, double fileDate, const std::string& password,
-                                 int32_t crc, uint64_t expectedSize)
+                                 int32_t crc, uint64_t expectedSize, const std::optional<FileTimes>& times)
 {
-    return openEntry({fileName, zMethod, zLevel, attrs, comment, fileDate, password, crc, expectedSize, true});
+    return openEntry({fileName, zMethod, zLevel, attrs, comment, fileDate, password, crc, expectedSize, times, true});
 }
 
 bool ZipWriter::openEntry(const EntryRequest& request)
@@ -234,16 +236,18 @@ int ZipWriter::openInMinizip(const EntryRequest& request, std::unique_ptr<Encryp
     const std::string name = ArchiveEntryName(request.fileName);
     const bool encrypted = !request.password.empty();
     uLong flags = encrypted ? kEncryptedFlag : 0;
-    std::string unicodePath;
+    // minizip writes the same extra fields into the local and the central
+    // header, and appends its Zip64 field to each where the entry needs it.
+    std::string extraFields = request.times ? TimestampExtraFields::Make(*request.times) : std::string();
     if (!UnicodePathExtraField::IsAscii(name) && UnicodePathExtraField::IsValidUtf8(name)) {
         flags |= UnicodePathExtraField::kUtf8NameFlag;
         // The extra field repeats the name; it is left out in the rare case
-        // that it would not fit beside minizip's own Zip64 fields.
-        if (name.size() + 9 + kZip64ExtraRoom <= kMaxField)
-            unicodePath = UnicodePathExtraField::Make(name);
+        // that it would not fit beside the time fields and minizip's Zip64 fields.
+        if (name.size() + 9 + extraFields.size() + kZip64ExtraRoom <= kMaxField)
+            extraFields += UnicodePathExtraField::Make(name);
     }
-    const void* extra = unicodePath.empty() ? nullptr : unicodePath.data();
-    const uInt extraSize = static_cast<uInt>(unicodePath.size());
+    const void* extra = extraFields.empty() ? nullptr : extraFields.data();
+    const uInt extraSize = static_cast<uInt>(extraFields.size());
     const char* commentText = request.comment.empty() ? nullptr : request.comment.c_str();
 
     int err = ZIP_OK;

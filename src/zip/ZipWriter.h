@@ -39,10 +39,12 @@ public:
     bool OpenZip(const std::string& filePath, int32_t appendMode = 0) override;
     bool OpenFileInZip(const std::string& fileName, int32_t zMethod = 8, int32_t zLevel = -1, int32_t attrs = 0,
                        const std::string& comment = {}, double fileDate = 0, const std::string& password = {},
-                       int32_t crc = 0, uint64_t expectedSize = 0) override;
+                       int32_t crc = 0, uint64_t expectedSize = 0,
+                       const std::optional<FileTimes>& times = std::nullopt) override;
     bool OpenRawFileInZip(const std::string& fileName, int32_t zMethod = 8, int32_t zLevel = -1, int32_t attrs = 0,
                           const std::string& comment = {}, double fileDate = 0, const std::string& password = {},
-                          int32_t crc = 0, uint64_t expectedSize = 0) override;
+                          int32_t crc = 0, uint64_t expectedSize = 0,
+                          const std::optional<FileTimes>& times = std::nullopt) override;
     bool WriteBytes(std::span<const unsigned char> bytes) override;
     bool CloseFileInZip() override;
     bool CloseRawFileInZip(uint64_t uncompressedSize, int32_t crc) override;

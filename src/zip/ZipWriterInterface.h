@@ -6,9 +6,12 @@
 // in Result(). Text (paths, names, comments, passwords) is passed as the
 // bytes of the name on disk.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <system_error>
+
+#include "FileTimes.h"
 
 class ZipWriterInterface {
 public:
@@ -25,19 +28,21 @@ public:
 
     virtual bool OpenZip(const std::string& filePath, int32_t appendMode = 0) = 0;
     // expectedSize: the entry's uncompressed size when known (0 = unknown);
-    // entries that could reach 4 GiB are written with Zip64.
+    // entries that could reach 4 GiB are written with Zip64. times: the
+    // file's own times, which the entry then carries exactly (UTC) in extra
+    // fields beside its DOS date; without them it has the DOS date alone.
     virtual bool OpenFileInZip(const std::string& fileName, int32_t zMethod = 8, int32_t zLevel = -1,
                                int32_t attrs = 0, const std::string& comment = {}, double fileDate = 0,
-                               const std::string& password = {}, int32_t crc = 0,
-                               uint64_t expectedSize = 0) = 0;
+                               const std::string& password = {}, int32_t crc = 0, uint64_t expectedSize = 0,
+                               const std::optional<FileTimes>& times = std::nullopt) = 0;
     // Like OpenFileInZip, for data that arrives already in its stored form: a
     // raw deflate stream for method 8, the bytes themselves for method 0. The
     // data goes in through WriteBytes (encrypted here when there is a
     // password) and the entry is closed with CloseRawFileInZip.
     virtual bool OpenRawFileInZip(const std::string& fileName, int32_t zMethod = 8, int32_t zLevel = -1,
                                   int32_t attrs = 0, const std::string& comment = {}, double fileDate = 0,
-                                  const std::string& password = {}, int32_t crc = 0,
-                                  uint64_t expectedSize = 0) = 0;
+                                  const std::string& password = {}, int32_t crc = 0, uint64_t expectedSize = 0,
+                                  const std::optional<FileTimes>& times = std::nullopt) = 0;
     virtual bool WriteBytes(std::span<const unsigned char> bytes) = 0;
     virtual bool CloseFileInZip() = 0;
     // Closes an entry opened raw, with the size and CRC-32 of its data before

@@ -85,6 +85,7 @@ bool Zipper::AddFile(const fs::path& sourceFile, const std::string& asFile, int3
             return true;
         }
         entry.FileDate = dates_.LastModified();
+        entry.Times = dates_.Times();
     }
     if (!password.empty()) {
         entry.Password = password;

@@ -4,6 +4,7 @@
 #include "ZipWriterError.h"
 #include "ZipFailure.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -156,4 +157,43 @@ TEST(UserMessage, FilesLeftOutAreGroupedByReason)
                              "/a/1.md: not a .txt file\n/a/2.pdf: not a .txt file\n"
                              "/b/x.txt: replaced by the file of the same name from \"/a\"\n"
                              "/a/.h.txt: hidden file: not put into the archive"));
+}
+
+// Files dated outside what ZIP's own dates hold are named after a completed
+// run with the date readers that know only those show: alone, as a notice,
+// or after the files left out.
+TEST(UserMessage, DatesOutsideZipAreNamedWithWhatOldReadersShow)
+{
+    const QLocale oldLocale;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto dated = [](const char* path, int64_t time) {
+        return Failure{.kind = FailureKind::DateOutsideZip, .path = path, .time = time};
+    };
+    const Failure y1979 = dated("/a/old.txt", 299678400);     // 1 July 1979, noon UTC
+    const Failure y2110 = dated("/a/far.txt", 4433659200);    // 1 July 2110, noon UTC
+    const struct {
+        Failure failure;
+        Shell::Icon icon;
+        const char* text;
+    } rows[] = {
+        {{.kind = FailureKind::DatesOutsideZip, .path = "/out/a.zip", .notes = {y1979}},
+         Shell::Icon::Information,
+         "The archive \"/out/a.zip\" keeps the exact date of 1 file dated outside the years 1980 to 2107:\n"
+         "/a/old.txt: dated 1 July 1979: readers that know only ZIP's own dates show 1 January 1980"},
+        {{.kind = FailureKind::FilesLeftOut,
+          .path = "/out/a.zip",
+          .leftOut = {{.kind = FailureKind::SourceHidden, .path = "/a/.h"}},
+          .notes = {y1979, y2110}},
+         Shell::Icon::Warning,
+         "1 file was left out of \"/out/a.zip\":\n/a/.h: hidden file: not put into the archive\n\n"
+         "The archive \"/out/a.zip\" keeps the exact dates of 2 files dated outside the years 1980 to 2107:\n"
+         "/a/old.txt: dated 1 July 1979: readers that know only ZIP's own dates show 1 January 1980\n"
+         "/a/far.txt: dated 1 July 2110: readers that know only ZIP's own dates show 31 December 2107"},
+    };
+    for (const auto& row : rows) {
+        const UserMessage message = UserMessage::For(row.failure);
+        EXPECT_EQ(message.text.toStdString(), row.text);
+        EXPECT_EQ(message.icon, row.icon);
+    }
+    QLocale::setDefault(oldLocale);
 }

@@ -83,7 +83,7 @@ bool RecordingZipWriter::OpenZip(const std::string&, int32_t appendMode)
 
 bool RecordingZipWriter::OpenFileInZip(const std::string& fileName, int32_t zMethod, int32_t, int32_t,
                                        const std::string&, double, const std::string& password,
-                                       int32_t crc, uint64_t expectedSize)
+                                       int32_t crc, uint64_t expectedSize, const std::optional<FileTimes>&)
 {
     std::string call = "OpenFileInZip(" + fileName;
     if (!password.empty()) {
@@ -96,7 +96,7 @@ bool RecordingZipWriter::OpenFileInZip(const std::string& fileName, int32_t zMet
 
 bool RecordingZipWriter::OpenRawFileInZip(const std::string& fileName, int32_t zMethod, int32_t, int32_t,
                                           const std::string&, double, const std::string& password, int32_t crc,
-                                          uint64_t expectedSize)
+                                          uint64_t expectedSize, const std::optional<FileTimes>&)
 {
     std::string call = (script_->rawAsData ? "OpenFileInZip(" : "OpenRawFileInZip(") + fileName;
     if (!password.empty()) {

@@ -54,10 +54,10 @@ public:
     bool OpenZip(const std::string& filePath, int32_t appendMode) override;
     bool OpenFileInZip(const std::string& fileName, int32_t zMethod, int32_t zLevel, int32_t attrs,
                        const std::string& comment, double fileDate, const std::string& password,
-                       int32_t crc, uint64_t expectedSize) override;
+                       int32_t crc, uint64_t expectedSize, const std::optional<FileTimes>& times) override;
     bool OpenRawFileInZip(const std::string& fileName, int32_t zMethod, int32_t zLevel, int32_t attrs,
                           const std::string& comment, double fileDate, const std::string& password, int32_t crc,
-                          uint64_t expectedSize) override;
+                          uint64_t expectedSize, const std::optional<FileTimes>& times) override;
     bool WriteBytes(std::span<const unsigned char> bytes) override;
     bool CloseFileInZip() override;
     bool CloseRawFileInZip(uint64_t uncompressedSize, int32_t crc) override;
