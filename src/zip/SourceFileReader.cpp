@@ -14,7 +14,7 @@ std::error_code systemError(int err)
 
 }  // namespace
 
-Result<void, SourceFailure> SourceFileReader::Open(const std::filesystem::path& file)
+Result<void, SourceFailure> SourceFileReader::Open(const std::filesystem::path& file, const SourceStamp& stamp)
 {
     Close();
     // O_NONBLOCK keeps a FIFO put in the file's place from hanging the window;
@@ -28,6 +28,14 @@ Result<void, SourceFailure> SourceFileReader::Open(const std::filesystem::path& 
         ::close(fd);
         return Fault<SourceFailure>{SourceFailure::NotAFile, reason};
     }
+    // No system reason: the words for a file that changed during the run fit.
+    if (!stamp.Matches(st)) {
+        ::close(fd);
+        return Fault<SourceFailure>{SourceFailure::Changed};
+    }
+    // Each file is read once from start to end: a slow drive (a USB stick,
+    // an SD card) reads ahead twice as far for it.
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     fd_ = fd;
     return {};
 }

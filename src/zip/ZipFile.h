@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "SourceStamp.h"
+
 struct ZipFile {
     // Full path of the file to read. Plain bytes: a std::filesystem::path
     // keeps each of its components besides, some 400 bytes a file in a
@@ -20,4 +22,7 @@ struct ZipFile {
     std::string Password;              // empty = not encrypted
     bool NeedCRC = false;              // still needs its CRC pre-pass (encrypted entries)
     int64_t ByteCount = 0;             // length measured when queued; that many bytes are written
+    // The file as it was measured, when its measurer knew it: opening it for
+    // its turn finds the same file unchanged, or the run fails on ReadFile.
+    SourceStamp Stamp;
 };
