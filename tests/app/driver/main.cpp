@@ -150,7 +150,13 @@ int drive(StepClock& app, const Options& o, int& endingSignal)
             });
         });
     const int code = app.exec();
+    // As the program ends: the window closed, the staging folders' deleting waited for.
+    window->close();
     window.reset();
+    const Status cleaned = run.FinishCleanUp();
+    std::printf("closed%s%s\n", cleaned ? "" : ", left: ",
+                cleaned ? "" : qPrintable(UserMessage::For(cleaned.failure()).text));
+    std::fflush(stdout);
     FileSystem::SetInstance(nullptr);
     endingSignal = termination.Received();
     return code;
