@@ -20,6 +20,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <optional>
 #include <random>
 #include <fcntl.h>
@@ -525,5 +526,63 @@ TEST_F(ZipRunServiceTest, RunWhoseThreadCannotStartEndsWithTheReason)
         EXPECT_FALSE(service->Running());
         EXPECT_EQ(Run(QStringLiteral("a"), {file}).end, RunOutcome::End::Completed);
         EXPECT_EQ(entriesReadBack(Archive("a")).size(), 1u);
+    }
+}
+
+// A file measured at Start is read at its turn only if it is still that file:
+// one grown, saved over or replaced since fails the run, naming the user's
+// file; one deleted cannot be read. A link in the staging folder keeps the
+// file of Start readable when its name is deleted or saved over by a new
+// file, but not when the file itself is written to.
+TEST_F(ZipRunServiceTest, FilesThatChangeBeforeTheirTurnAreNamed)
+{
+    // Long enough to zip that the later file waits for its turn.
+    const fs::path first = temp.write("p/a-first.bin", randomBytes(24 * 1024 * 1024, 11));
+    enum class Change { Grown, SavedOver, Replaced, Deleted };
+    const struct Case {
+        const char* what;
+        bool linked;
+        Change change;
+        const char* ending;  // of the message; empty: the run completes with the file of Start
+    } cases[] = {
+        {"grown", false, Change::Grown, "could not be read whole (it changed or vanished during the run)."},
+        {"saved over", false, Change::SavedOver, "could not be read whole (it changed or vanished during the run)."},
+        {"replaced", false, Change::Replaced, "could not be read whole (it changed or vanished during the run)."},
+        {"deleted", false, Change::Deleted, "could not be read (No such file or directory)."},
+        {"linked, grown", true, Change::Grown, "could not be read whole (it changed or vanished during the run)."},
+        {"linked, replaced", true, Change::Replaced, ""},
+        {"linked, deleted", true, Change::Deleted, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path later = temp.write("p/b-later.txt", "as it was at Start");
+        service->SetStagingLinks(c.linked ? StagingLinks::Every() : StagingLinks::None());
+        const QMetaObject::Connection changing = QObject::connect(service.get(), &ZipRunService::Staged, [&] {
+            if (c.change == Change::Grown)
+                std::ofstream(later, std::ios::app) << " and more";
+            else if (c.change == Change::SavedOver)
+                std::ofstream(later) << "as it was at start";  // the same length, a later time
+            else if (c.change == Change::Replaced)
+                fs::rename(temp.write("p/new.txt", "a new file"), later);
+            else
+                fs::remove(later);
+            if (c.change == Change::SavedOver) {
+                const timespec times[2] = {{0, UTIME_OMIT}, {0, UTIME_NOW}};
+                ::utimensat(AT_FDCWD, later.c_str(), times, 0);
+            }
+        });
+        const RunOutcome& outcome = Run(QStringLiteral("changed"), {first, later});
+        QObject::disconnect(changing);
+        if (*c.ending == '\0') {
+            EXPECT_EQ(outcome.end, RunOutcome::End::Completed) << Words(outcome).toStdString();
+            EXPECT_EQ(entriesReadBack(Archive("changed")).at("b-later.txt"), "as it was at Start");
+        } else {
+            EXPECT_EQ(outcome.end, RunOutcome::End::Failed);
+            EXPECT_EQ(Words(outcome), QStringLiteral("The archive \"%1\" could not be written: the file \"%2\" %3")
+                                          .arg(QString::fromStdString(Archive("changed").string()),
+                                               QString::fromStdString(later.string()), QString::fromLatin1(c.ending)));
+            EXPECT_FALSE(fs::exists(Archive("changed")));
+        }
+        EXPECT_TRUE(StagingLeft().empty());
     }
 }
