@@ -27,7 +27,12 @@ int measure(const std::string& source, struct stat& st)
     if (!S_ISREG(st.st_mode))
         return S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
     // A file that cannot be read is left out now, with the reason, rather
-    // than failing the whole run at its turn.
+    // than failing the whole run at its turn. The owner's own read bit says
+    // so without a call (a million files spare a million calls); anyone
+    // else asks the kernel, which knows groups and access lists.
+    static const uid_t self = ::geteuid();
+    if (st.st_uid == self && (st.st_mode & S_IRUSR) != 0)
+        return 0;
     if (::faccessat(AT_FDCWD, source.c_str(), R_OK, AT_EACCESS) != 0)
         return errno;
     return 0;

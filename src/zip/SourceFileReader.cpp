@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr off_t kReadAheadFrom = 1 << 20;
+
 std::error_code systemError(int err)
 {
     return std::error_code(err, std::system_category());
@@ -34,8 +36,10 @@ Result<void, SourceFailure> SourceFileReader::Open(const std::filesystem::path& 
         return Fault<SourceFailure>{SourceFailure::Changed};
     }
     // Each file is read once from start to end: a slow drive (a USB stick,
-    // an SD card) reads ahead twice as far for it.
-    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    // an SD card) reads ahead twice as far for it. A small file is read in
+    // one go, so it is spared the call.
+    if (st.st_size > kReadAheadFrom)
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     fd_ = fd;
     return {};
 }
