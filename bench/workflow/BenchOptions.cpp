@@ -9,8 +9,8 @@ namespace {
 [[noreturn]] void usage(const char* problem)
 {
     std::fprintf(stderr,
-                 "%s\nusage: workflow_bench [--corpus DIR] [--parts a,b] [--reps N] [--label TEXT]\n"
-                 "                      [--no-peers] [--one-core]\n",
+                 "%s\nusage: workflow_bench [--corpus DIR] [--out DIR] [--parts a,b] [--reps N] [--label TEXT]\n"
+                 "                      [--no-peers] [--one-core] [--cold] [--links every|none|large]\n",
                  problem);
     std::exit(2);
 }
@@ -39,7 +39,15 @@ BenchOptions parseBenchOptions(int argc, char** argv)
             o.peers = false;
         else if (a == "--one-core")
             o.oneCore = true;
-        else if (a == "--window-run")
+        else if (a == "--out")
+            o.out = next();
+        else if (a == "--cold")
+            o.cold = true;
+        else if (a == "--links") {
+            o.links = next();
+            if (o.links != "every" && o.links != "none" && o.links != "large")
+                usage(("--links takes every, none or large, not " + o.links).c_str());
+        } else if (a == "--window-run")
             o.windowRunPart = next();
         else if (a == "--work")
             o.workDir = next();

@@ -107,6 +107,10 @@ int runWindowOnce(const BenchOptions& options)
     fs::create_directories(out);
     BenchShell shell(out);
     ZipRunService run(options.workDir / "staging");
+    if (options.links == "every")
+        run.SetStagingLinks(StagingLinks::Every());
+    else if (options.links == "none")
+        run.SetStagingLinks(StagingLinks::None());
     MainWindow window(run);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

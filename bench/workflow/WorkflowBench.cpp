@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -63,11 +64,22 @@ uintmax_t sizeOrZero(const fs::path& archive)
     return ec ? 0 : size;
 }
 
+// Every file is read from the drive again, not from memory (needs root).
+void dropCaches(const BenchOptions& o)
+{
+    if (!o.cold)
+        return;
+    ::sync();
+    std::ofstream("/proc/sys/vm/drop_caches") << "3\n";
+}
+
 void measureProgram(PartFigures& f, const BenchOptions& o, const fs::path& work)
 {
     const std::string self = fs::read_symlink("/proc/self/exe").string();
     bench::SpawnRequest request;
-    request.argv = {self, "--window-run", f.part, "--corpus", o.corpus.string(), "--work", work.string()};
+    request.argv = {self,   "--window-run", f.part, "--corpus", o.corpus.string(), "--work", work.string(),
+                    "--links", o.links};
+    dropCaches(o);
     request.captureStdout = true;
     const bench::SpawnResult child = bench::spawnAndWait(request);
     std::map<std::string, std::string> run = runLine(child.output);
@@ -89,7 +101,7 @@ void measureProgram(PartFigures& f, const BenchOptions& o, const fs::path& work)
     fs::remove(archive);
 }
 
-void measurePeers(PartFigures& f, const PartFiles& files, const fs::path& out, int cores)
+void measurePeers(PartFigures& f, const PartFiles& files, const fs::path& out, int cores, const BenchOptions& o)
 {
     auto measure = [&](std::vector<double>& times, uintmax_t& size, const fs::path& archive,
                        const bench::SpawnResult& result) {
@@ -99,10 +111,16 @@ void measurePeers(PartFigures& f, const PartFiles& files, const fs::path& out, i
     };
     const fs::path zip = out / (f.part + "-zip.zip"), sevenZip = out / (f.part + "-7z.zip"),
                    bsdtar = out / (f.part + "-bsdtar.zip");
+    dropCaches(o);
     measure(f.zip, f.zipSize, zip, runInfoZip(files, zip));
+    dropCaches(o);
     measure(f.sevenZip, f.sevenZipSize, sevenZip, runSevenZip(files, sevenZip, cores));
+    dropCaches(o);
     measure(f.bsdtar, f.bsdtarSize, bsdtar, runBsdtar(files, bsdtar));
-    const bench::SpawnResult pigz = runPigz(files, cores), libdeflateGzip = runLibdeflateGzip(files);
+    dropCaches(o);
+    const bench::SpawnResult pigz = runPigz(files, cores);
+    dropCaches(o);
+    const bench::SpawnResult libdeflateGzip = runLibdeflateGzip(files);
     f.pigz.push_back(pigz.ok() ? pigz.seconds : -1);
     f.libdeflateGzip.push_back(libdeflateGzip.ok() ? libdeflateGzip.seconds : -1);
 }
@@ -127,17 +145,22 @@ int runWorkflowBench(const BenchOptions& o)
     char name[] = "workflow_bench";
     char* qtArgv[] = {name, nullptr};
     QCoreApplication app(qtArgc, qtArgv);
-    bench::ensureCorpus(o.corpus);
+    // A corpus of one's own (on a mounted image, say) is taken as it is.
+    const bool partsThere = std::all_of(o.parts.begin(), o.parts.end(),
+                                        [&](const std::string& part) { return fs::is_directory(o.corpus / "corpus" / part); });
+    if (!partsThere)
+        bench::ensureCorpus(o.corpus);
 
     const int cores = usableCores();
-    const fs::path work = o.corpus / ("workflow-" + std::to_string(::getpid()));
+    const fs::path work = (o.out.empty() ? o.corpus : o.out) / ("workflow-" + std::to_string(::getpid()));
     const fs::path out = work / "out";
     fs::create_directories(out);
 
     const char* a11y = std::getenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
-    std::printf("workflow bench  label=%s  reps=%d  cores=%d%s  platform=%s  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=%s\n",
+    std::printf("workflow bench  label=%s  reps=%d  cores=%d%s  platform=%s  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=%s  "
+                "links=%s%s\n",
                 o.label.c_str(), o.reps, cores, o.oneCore ? " (pinned to CPU 0)" : "", std::getenv("QT_QPA_PLATFORM"),
-                a11y ? a11y : "unset");
+                a11y ? a11y : "unset", o.links.c_str(), o.cold ? "  cold (page cache dropped before each run)" : "");
     std::printf("volarin: the main window's Start click to the run service's Ended, staging included, a fresh "
                 "process per run\npeers:   %s\n",
                 o.peers ? peerCommandLines(cores).c_str() : "none (--no-peers)");
@@ -159,11 +182,12 @@ int runWorkflowBench(const BenchOptions& o)
         f.files = files.files.size();
         for (const fs::path& file : files.files)
             f.bytes += fs::file_size(file);
-        readOnce(files.files);
+        if (!o.cold)
+            readOnce(files.files);
         for (int r = 0; r < o.reps; ++r) {
             measureProgram(f, o, work);
             if (o.peers)
-                measurePeers(f, files, out, cores);
+                measurePeers(f, files, out, cores, o);
         }
         printTimeRow(f);
         all.push_back(std::move(f));

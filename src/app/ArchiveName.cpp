@@ -1,8 +1,11 @@
 #include "ArchiveName.h"
 
+#include "DriveRules.h"
 #include "ExtensionList.h"
 
 #include <QFile>
+
+#include <string_view>
 
 QString ArchiveName::Propose(const QString& extensionRow, const QDate& date, const QLocale& locale)
 {
@@ -44,4 +47,26 @@ Status ArchiveName::Check(const QString& name)
     if (bytes > kMaxBytes)
         return refused(FailureKind::NameTooLong, bytes);
     return {};
+}
+
+Status ArchiveName::CheckOnDrive(const QString& name, const std::filesystem::path& folder)
+{
+    const std::string file = FileName(name);
+    const std::error_code refusal = DriveRules::ProbeName(folder, file);
+    std::error_code ignored;
+    // A folder gone since it was picked, a full or read-only one: the run says so.
+    if (!refusal || !DriveRules::RefusesName(refusal) ||
+        (refusal == std::errc::no_such_file_or_directory && !std::filesystem::is_directory(folder, ignored)))
+        return {};
+    // Windows' reserved characters and the control characters, which FAT,
+    // exFAT and NTFS (as a desktop mounts it) refuse alike.
+    static constexpr std::string_view kReserved = "\\:*?\"<>|";
+    std::string character;
+    for (const char c : file)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f || kReserved.find(c) != std::string_view::npos) {
+            character.assign(1, c);
+            break;
+        }
+    return Failure{.kind = FailureKind::NameRefusedByDrive, .code = refusal, .path = folder, .other = file,
+                   .entry = character};
 }

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <filesystem>
 #include <string>
 
 class ArchiveName {
@@ -29,4 +30,10 @@ public:
     // Whether the name can be used. Refused: empty or blank, "." and "..", a
     // "/", a NUL or a line break, more than kMaxBytes.
     static Status Check(const QString& name);
+
+    // Whether the drive holding `folder` takes the archive's file name: asked
+    // by creating and deleting a file of that name there (nothing when the
+    // archive is there already). A refused name is named with the first
+    // character such drives refuse, where it has one.
+    static Status CheckOnDrive(const QString& name, const std::filesystem::path& folder);
 };

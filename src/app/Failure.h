@@ -26,20 +26,16 @@ enum class FailureKind {
     NameHasSlash,
     NameHasLineBreakOrNul,
     NameTooLong,  // size: its length in bytes
-    NameBeingZipped,
-    NameUsedByOtherWindow,
-    NameTakenByForeignFolder,  // path: the staging root
+    // The chosen folder's drive refuses the name (path: the folder; other: the
+    // archive's file name; entry: the character refused, when known; code).
+    NameRefusedByDrive,
     // The archive's place chosen in the Output dialog (path: the archive).
     ArchiveExists,    // a question, not a refusal: may it be replaced?
     ArchiveIsFolder,
+    // A question: the files to zip (size: their bytes) could make an archive
+    // larger than the drive of the folder (path) can hold.
+    ArchiveMayOutgrowDrive,
     // Staging folders (path: the folder).
-    StagingNameUnusable,
-    StagingNotCreated,  // code
-    StagingNotMarked,   // code
-    StagingForeign,
-    StagingInUseElsewhere,
-    StagingForeignNotDeleted,
-    StagingInUseNotDeleted,
     StagingNotDeleted,  // other: where deleting stopped; code
     StagingCleanUpFailed,  // leftOut: one failure per folder kept (or JournalUnusable)
     JournalUnusable,       // path: the journal of temporary archives; code
@@ -55,13 +51,15 @@ enum class FailureKind {
     NotOfSelectedType,  // path: a checked file left out by the filter; name: the selected extension row
     NothingChecked,     // Start with no row checked
     NoneOfSelectedType,  // Start with no checked row passing the filter; name: the selected extension row
-    RunStopped,          // the user stopped the run (Escape); leftOut: a staging folder that stayed
-    NotQueued,          // other: the staged file; step; code
+    RunStopped,          // the user stopped the run (Escape)
+    NotQueued,          // other: the file; step; code
     // A completed run whose archive keeps dates ZIP's own dates cannot hold
     // (path: the archive; notes: one DateOutsideZip per file).
     DatesOutsideZip,
     DateOutsideZip,  // path: the source file; time: its modification time
-    ArchiveNotWritten,  // other: the file read; entry; step; code
+    // other: the file read; entry; step; code; size: the largest file the
+    // archive's drive holds, when the code says it was too large
+    ArchiveNotWritten,
     // Online help (path, other: the places looked at).
     HelpPageMissing,
 };

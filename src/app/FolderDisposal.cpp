@@ -2,7 +2,6 @@
 
 #include <new>
 #include <pthread.h>
-#include <unistd.h>
 
 FolderDisposal::FolderDisposal(Deleter deleter) : deleter_(std::move(deleter)) {}
 
@@ -39,15 +38,14 @@ void FolderDisposal::Work()
         lock.unlock();
         Status deleted;
         try {
-            deleted = deleter_(job.folder);
+            deleted = deleter_(job.folder, job.lockFd);
         } catch (const std::bad_alloc&) {
             // Nothing may leave a thread by exception.
             deleted = Failure{.kind = FailureKind::StagingNotDeleted,
                               .code = std::make_error_code(std::errc::not_enough_memory),
                               .path = job.folder};
+            // The descriptor may be closed already: left open rather than closed twice.
         }
-        if (job.lockFd >= 0)
-            ::close(job.lockFd);
         lock.lock();
         if (!deleted)
             failures_.push_back(deleted.failure());

@@ -19,8 +19,9 @@ class FolderDisposal {
 public:
     // The thread's name as the system lists it.
     static constexpr const char* kThreadName = "vz-disposal";
-    // Deletes one folder; runs on the disposal thread.
-    using Deleter = std::function<Status(const std::filesystem::path&)>;
+    // Deletes one folder and closes its lock descriptor (-1: none) on the
+    // way; runs on the disposal thread.
+    using Deleter = std::function<Status(const std::filesystem::path&, int lockFd)>;
 
     explicit FolderDisposal(Deleter deleter);
     // Finishes as Finish does.
@@ -28,7 +29,7 @@ public:
     FolderDisposal(const FolderDisposal&) = delete;
     FolderDisposal& operator=(const FolderDisposal&) = delete;
 
-    // Deletes the folder, then closes lockFd (-1: none).
+    // Deletes the folder, closing lockFd (-1: none) when the deleter says.
     void Dispose(std::filesystem::path folder, int lockFd);
     // Waits until every folder handed over is deleted and joins the thread;
     // the folders that could not be deleted are in the failure's leftOut.

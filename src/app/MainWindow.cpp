@@ -2,6 +2,7 @@
 
 #include "AppAccessibility.h"
 #include "ClickLabel.h"
+#include "DriveRules.h"
 #include "ExtensionList.h"
 #include "FileListView.h"
 #include "FileSystem.h"
@@ -283,8 +284,10 @@ const SourceList& MainWindow::CollectCheckedFiles()
         const bool passes = all || (file.listedUnder == FoundFile::kListedUnderAll
                                         ? ExtensionList::Matches(file.fullPath, row)
                                         : listedPasses[file.listedUnder]);
-        if (passes)
+        if (passes) {
             runList_.Add(file.fullPath);
+            runListBytes_ += file.size == FoundFile::kUnknownSize ? 0 : file.size;
+        }
         else
             notMatching.push_back(file.fullPath);
     });
@@ -319,6 +322,7 @@ void MainWindow::ClearLists()
     listing_->Stop();
     files_->Clear();
     runList_.Clear();
+    runListBytes_ = 0;
     folderField_->clear();
     clearButton_->SetEnabled(false);
     outputButton_->SetEnabled(false);
@@ -440,7 +444,7 @@ OutputNameDialog* MainWindow::outputDialog() const
 void MainWindow::OutputClicked()
 {
     if (!outputDialog_) {
-        outputDialog_ = new OutputNameDialog(run_, SelectedExtensionRow(), this);
+        outputDialog_ = new OutputNameDialog(SelectedExtensionRow(), this);
         connect(outputDialog_, &OutputNameDialog::Chosen, this, &MainWindow::OutputChosen);
         outputDialog_->SetPickerStart([this] { return LastBrowsedFolder(); });
     }
@@ -462,6 +466,7 @@ void MainWindow::StartClicked()
         return;
     }
     const size_t before = runList_.size();
+    const uint64_t bytesBefore = runListBytes_;
     const SourceList& files = CollectCheckedFiles();
     if (files.size() == before) {
         // Nothing of this press would go in: an earlier selection is not zipped again unasked.
@@ -473,14 +478,30 @@ void MainWindow::StartClicked()
     }
     if (!output_)
         return;
+    if (!FitsOnDrive(output_->archive.parent_path())) {
+        // Not zipped after all: this press hands nothing over.
+        runList_.Truncate(before);
+        runListBytes_ = bytesBefore;
+        filteredOut_.clear();
+        return;
+    }
     runNotifier_->Starting(output_->archive);
-    run_.Start({files, output_->name, output_->archive,
-                std::move(filteredOut_)});
+    run_.Start({files, output_->archive, std::move(filteredOut_)});
     filteredOut_.clear();
     stopShortcut_->setEnabled(run_.Running());
     // The files are staged in the background now; Start and Output wait for
     // the next scan and the next confirmed name, whatever happens next.
     RunStaged();
+}
+
+bool MainWindow::FitsOnDrive(const fs::path& folder)
+{
+    // A header and a directory record per entry, a few dozen bytes each beside its name.
+    const uint64_t largest = DriveRules::LargestFile(folder);
+    const uint64_t bound = runListBytes_ + 128 * static_cast<uint64_t>(runList_.size());
+    if (largest == 0 || bound <= largest)
+        return true;
+    return UserMessage::Ask({.kind = FailureKind::ArchiveMayOutgrowDrive, .path = folder, .size = runListBytes_});
 }
 
 void MainWindow::StopClicked()
@@ -552,7 +573,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     delete outputDialog_.data();
     listing_->Stop();
-    if (const Status removed = run_.Shutdown(); !removed)
-        UserMessage::Show(removed.failure());
+    // A staging folder that cannot go now is left to the next start-up, unsaid.
+    run_.Shutdown();
     event->accept();
 }

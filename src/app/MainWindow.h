@@ -93,6 +93,9 @@ public slots:
     void StartClicked();
     // Escape during a run: stops it as closing the window would, the window staying open.
     void StopClicked();
+    // True when the folder's drive can hold an archive of runList_, or the
+    // user chose to zip anyway after being told it may not.
+    bool FitsOnDrive(const std::filesystem::path& folder);
     void OutputClicked();
     void HelpClicked();
 
@@ -137,6 +140,7 @@ private:
     chameleonButton* browseButton_ = nullptr;
     QPointer<OutputNameDialog> outputDialog_;
     SourceList runList_;
+    uint64_t runListBytes_ = 0;  // the listed sizes of runList_'s files, for the drive's limit
     std::vector<Failure> filteredOut_;  // checked rows the last CollectCheckedFiles left out
     QShortcut* stopShortcut_ = nullptr;  // Escape, while a run is under way
     std::optional<OutputChoice> output_;  // the last confirmed name and folder

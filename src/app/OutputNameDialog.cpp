@@ -5,7 +5,6 @@
 #include "FolderPicker.h"
 #include "StoredSettings.h"
 #include "UserMessage.h"
-#include "ZipRunService.h"
 #include "chameleonButton.h"
 
 #include <QDate>
@@ -16,8 +15,8 @@
 
 namespace fs = std::filesystem;
 
-OutputNameDialog::OutputNameDialog(ZipRunService& run, const QString& extensionRow, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), run_(run)
+OutputNameDialog::OutputNameDialog(const QString& extensionRow, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     // Cancel and the window's close box unload the dialog; the next Output
     // loads a fresh one with a new proposal.
@@ -115,12 +114,9 @@ void OutputNameDialog::Refuse(const Failure& failure)
 void OutputNameDialog::OkClicked()
 {
     const QString name = name_->text();
-    // The name becomes a folder that may be deleted and a file that may be
-    // replaced, so it is checked before anything on disk is touched.
-    Status usable = ArchiveName::Check(name);
-    if (usable)
-        usable = run_.CheckName(name);
-    if (!usable) {
+    // The name becomes a file that may replace another, so it is checked
+    // before anything on disk is touched.
+    if (const Status usable = ArchiveName::Check(name); !usable) {
         Refuse(usable.failure());
         return;
     }
@@ -134,14 +130,9 @@ void OutputNameDialog::OkClicked()
     if (chosen.empty())
         return;
 
-    // Asked before the staging folder is emptied, so going back changes nothing on disk.
     const fs::path archive = fs::path(chosen) / ArchiveName::FileName(name);
-    if (!MayTakePlace(archive))
+    if (!DriveTakes(name, archive.parent_path()) || !MayTakePlace(archive))
         return;
-    if (const Status prepared = run_.PrepareStaging(name); !prepared) {
-        Refuse(prepared.failure());
-        return;
-    }
     emit Chosen({name, archive});
 }
 
@@ -161,6 +152,14 @@ bool OutputNameDialog::MayTakePlace(const fs::path& archive)
         return true;
     ShowDialog();
     return false;
+}
+
+bool OutputNameDialog::DriveTakes(const QString& name, const fs::path& folder)
+{
+    const Status taken = ArchiveName::CheckOnDrive(name, folder);
+    if (!taken)
+        Refuse(taken.failure());
+    return taken.ok();
 }
 
 void OutputNameDialog::CancelClicked()

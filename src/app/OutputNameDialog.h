@@ -1,9 +1,9 @@
 #pragma once
 // "Form2" in the stored form data.
 // The "Output" dialog: asks for the archive's name (proposing one from the
-// extension and today's date), then for the folder to write it to, asks
-// before an existing file of the archive's name is replaced, and has the run
-// service prepare the staging folder of that name.
+// extension and today's date), then for the folder to write it to, refuses
+// a name that folder's drive does not take, and asks before an existing file
+// of the archive's name is replaced.
 #include "OutputChoice.h"
 
 #include <QPointer>
@@ -14,7 +14,6 @@
 
 class QLabel;
 class QLineEdit;
-class ZipRunService;
 class chameleonButton;
 struct Failure;
 
@@ -22,7 +21,7 @@ class OutputNameDialog : public QWidget {
     Q_OBJECT
 public:
     // Loads the dialog: the proposal is computed here, once per load.
-    OutputNameDialog(ZipRunService& run, const QString& extensionRow, QWidget* parent = nullptr);
+    explicit OutputNameDialog(const QString& extensionRow, QWidget* parent = nullptr);
 
     QLineEdit* nameField() const { return name_; }
     chameleonButton* okButton() const { return ok_; }
@@ -49,8 +48,8 @@ private:
     void CancelClicked();
     void Refuse(const Failure& failure);
     bool MayTakePlace(const std::filesystem::path& archive);
+    bool DriveTakes(const QString& name, const std::filesystem::path& folder);
 
-    ZipRunService& run_;
     QLabel* label_ = nullptr;
     QLineEdit* name_ = nullptr;
     chameleonButton* cancel_ = nullptr;

@@ -22,6 +22,12 @@ public:
     void Add(std::string_view path) { paths_.push_back(path); }
     void Reserve(size_t count) { paths_.reserve(count); }
     void Clear();
+    // Keeps the first `count` paths.
+    void Truncate(size_t count)
+    {
+        if (count < paths_.size())
+            paths_.resize(count);
+    }
 
     size_t size() const { return paths_.size(); }
     bool empty() const { return paths_.empty(); }

@@ -4,7 +4,10 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <chrono>
+#include <thread>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <cstring>
 #include <fcntl.h>
@@ -14,11 +17,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-Failure StagingFailure(FailureKind kind, const fs::path& folder, std::error_code code = {})
-{
-    return Failure{.kind = kind, .code = code, .path = folder};
-}
 
 // Deletes everything inside folder except the entry named keep, depth first.
 // Symbolic links are removed as links and never followed. Sub-folders that
@@ -73,30 +71,9 @@ StagingArea::StagingArea(fs::path root) : root_(root.lexically_normal())
 StagingArea::~StagingArea()
 {
     disposal_.Finish();
-    for (const auto& [folder, fd] : locks_)
-        ::close(fd);
-}
-
-void StagingArea::releaseLock(const fs::path& folder)
-{
-    const auto it = locks_.find(folder);
-    if (it != locks_.end()) {
-        ::close(it->second);
-        locks_.erase(it);
-    }
-}
-
-bool StagingArea::InUseElsewhere(const fs::path& folder) const
-{
-    if (locks_.count(folder))
-        return false;
-    const fs::path marker = folder / kMarker;
-    const int fd = ::open(marker.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0)
-        return false;
-    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-    ::close(fd);  // also drops the lock taken just now
-    return held;
+    for (const auto& [folder, fd] : made_)
+        if (fd >= 0)
+            ::close(fd);
 }
 
 fs::path StagingArea::DefaultRoot()
@@ -116,110 +93,94 @@ bool StagingArea::IsOurs(const fs::path& folder) const
     return fs::symlink_status(folder / kMarker, ec).type() == fs::file_type::regular;
 }
 
-Status StagingArea::Prepare(const std::string& name)
+std::optional<fs::path> StagingArea::MakeRunFolder()
 {
-    const fs::path folder = FolderFor(name);
     std::error_code ec;
-    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos
-        || folder.parent_path() != root_)
-        return StagingFailure(FailureKind::StagingNameUnusable, fs::path(name));
-
     fs::create_directories(root_, ec);
-    if (ec)
-        return StagingFailure(FailureKind::StagingNotCreated, root_, ec);
-
-    const fs::file_status st = fs::symlink_status(folder, ec);
-    if (st.type() != fs::file_type::not_found) {
-        if (!IsOurs(folder))
-            return StagingFailure(FailureKind::StagingForeign, folder);
-        if (InUseElsewhere(folder))
-            return StagingFailure(FailureKind::StagingInUseElsewhere, folder);
-        // The old copies are deleted in the background: the name is free at once.
-        Status removed = setAside(folder);
-        if (!removed)
-            return removed;
-    }
-
-    if (!fs::create_directory(folder, ec) || ec)
-        return StagingFailure(FailureKind::StagingNotCreated, folder,
-                              ec ? ec : std::make_error_code(std::errc::file_exists));
-    const fs::path marker = folder / kMarker;
-    int fd = ::open(marker.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    // mkdtemp picks a name no folder has, here or on another machine sharing the home.
+    std::string name = (root_ / (std::string(kRunPrefix) + "XXXXXX")).native();
+    if (ec || ::mkdtemp(name.data()) == nullptr)
+        return std::nullopt;
+    const fs::path folder = name;
+    const int fd = ::open((folder / kMarker).c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) {
-        const int error = errno;
-        fs::remove(folder, ec);
-        return StagingFailure(FailureKind::StagingNotMarked, folder, std::error_code(error, std::generic_category()));
+        ::rmdir(folder.c_str());
+        return std::nullopt;
     }
-    static const char kText[] = "Staging folder of Volarin Z; deleted when the program ends.\n";
+    static const char kText[] = "Staging folder of Volarin Z; deleted when the run ends.\n";
     const bool written = ::write(fd, kText, sizeof kText - 1) == static_cast<ssize_t>(sizeof kText - 1);
     (void)written;  // the marker counts by its presence; its text is only for people
     // Held until the folder is deleted or this window goes.
     ::flock(fd, LOCK_EX | LOCK_NB);
-    releaseLock(folder);
-    locks_[folder] = fd;
-    made_.insert(folder);
-    return {};
+    made_[folder] = fd;
+    return folder;
 }
 
-Status StagingArea::Remove(const fs::path& folder)
+void StagingArea::Release(const fs::path& given)
 {
-    std::error_code ec;
-    if (fs::symlink_status(folder, ec).type() == fs::file_type::not_found) {
-        made_.erase(folder);
-        releaseLock(folder);
-        return {};
-    }
-    if (!IsOurs(folder))
-        return StagingFailure(FailureKind::StagingForeignNotDeleted, folder);
-    if (InUseElsewhere(folder))
-        return StagingFailure(FailureKind::StagingInUseNotDeleted, folder);
-
-    if (Status deleted = deleteMarked(folder); !deleted)
-        return deleted;
-    made_.erase(folder);
-    releaseLock(folder);
-    return {};
-}
-
-Status StagingArea::setAside(const fs::path& folder)
-{
-    std::error_code ec;
-    if (fs::symlink_status(folder, ec).type() == fs::file_type::not_found || !IsOurs(folder)
-        || InUseElsewhere(folder))
-        return Remove(folder);  // nothing to delete, or refused with the reason
+    const fs::path folder = given;  // the caller's path may live in made_
+    const auto it = made_.find(folder);
+    if (it == made_.end())
+        return;
+    const int lockFd = it->second;
+    made_.erase(it);
+    // Renamed aside, the folder no longer looks like a run's while it is deleted.
     const fs::path aside =
         root_ / (kAsidePrefix + std::to_string(::getpid()) + "-" + std::to_string(++setAsideCount_));
-    if (::renameat2(AT_FDCWD, folder.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) != 0)
-        return Remove(folder);
-    int lockFd = -1;
-    if (const auto it = locks_.find(folder); it != locks_.end()) {
-        lockFd = it->second;
-        locks_.erase(it);
+    const bool renamed = ::renameat2(AT_FDCWD, folder.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0;
+    disposal_.Dispose(renamed ? aside : folder, lockFd);
+}
+
+void StagingArea::RemoveAll()
+{
+    while (!made_.empty()) {
+        const fs::path folder = made_.begin()->first;  // a copy: Release erases the key
+        Release(folder);
     }
-    made_.erase(folder);
-    disposal_.Dispose(aside, lockFd);
-    return {};
 }
 
 // Deletes a folder known to be ours: only names are removed (unlink), so a
 // staged hard link goes without its file being touched.
-Status StagingArea::deleteMarked(const fs::path& folder)
+Status StagingArea::deleteMarked(const fs::path& folder, int lockFd)
 {
+    // A file someone else still holds open on FUSE or NFS stays as a hidden
+    // file until it is let go: a few tries, a moment apart, give it time.
+    constexpr int kTries = 4;
+    constexpr auto kPause = std::chrono::milliseconds(50);
+    const fs::path marker = folder / kMarker;
     fs::path failedAt;
-    // The marker goes last, so a folder that could only be emptied in part
-    // is still recognised as ours the next time.
-    std::error_code err = emptyFolder(folder, kMarker, failedAt);
-    if (!err) {
-        fs::remove(folder / kMarker, err);
-        failedAt = folder / kMarker;
-    }
-    if (!err) {
-        fs::remove(folder, err);
+    std::error_code err;
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        if (attempt > 0)
+            std::this_thread::sleep_for(kPause);
+        // The marker goes last, so a folder that could only be emptied in
+        // part is still recognised as ours the next time.
+        err = emptyFolder(folder, kMarker, failedAt);
+        if (err == std::errc::no_such_file_or_directory && failedAt == folder)
+            err.clear();
+        if (err)
+            continue;
+        if (lockFd >= 0) {
+            ::close(lockFd);
+            lockFd = -1;
+        }
+        if (::unlink(marker.c_str()) != 0 && errno != ENOENT) {
+            err = std::error_code(errno, std::generic_category());
+            failedAt = marker;
+            break;
+        }
+        if (::rmdir(folder.c_str()) == 0 || errno == ENOENT)
+            return {};
+        err = std::error_code(errno, std::generic_category());
         failedAt = folder;
+        // Marked again, so that whoever tries next knows it for ours.
+        const int again = ::open(marker.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        if (again >= 0)
+            ::close(again);
     }
-    if (err)
-        return Failure{.kind = FailureKind::StagingNotDeleted, .code = err, .path = folder, .other = failedAt};
-    return {};
+    if (lockFd >= 0)
+        ::close(lockFd);
+    return Failure{.kind = FailureKind::StagingNotDeleted, .code = err, .path = folder, .other = failedAt};
 }
 
 Status StagingArea::RemoveLeftovers()
@@ -234,25 +195,12 @@ Status StagingArea::RemoveLeftovers()
         if (fd < 0)
             continue;
         // Held by a running window: not a leftover.
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            if (Status deleted = deleteMarked(folder); !deleted)
-                kept.leftOut.push_back(deleted.failure());
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            ::close(fd);
+            continue;
         }
-        ::close(fd);
-    }
-    if (kept.leftOut.empty())
-        return {};
-    return kept;
-}
-
-Status StagingArea::RemoveAll()
-{
-    Failure kept{.kind = FailureKind::StagingCleanUpFailed};
-    const std::set<fs::path> folders = made_;
-    for (const fs::path& folder : folders) {
-        const Status one = setAside(folder);
-        if (!one)
-            kept.leftOut.push_back(one.failure());
+        if (Status deleted = deleteMarked(folder, fd); !deleted)
+            kept.leftOut.push_back(deleted.failure());
     }
     if (kept.leftOut.empty())
         return {};

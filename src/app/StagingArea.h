@@ -1,23 +1,24 @@
 #pragma once
-// The staging folders into which a run copies the files to zip, one per
-// archive name, all under one root in the user's cache folder.
+// The staging folders into which a run links the files it zips, one per run
+// under a name of its own, all under one root in the user's cache folder.
 //
-// Deleting is dangerous here (the folder name is typed by the user), so this
-// class only ever deletes folders it can prove it made: each gets a marker
-// dot-file when created, and only a real (not symlinked) folder directly under
-// the root that holds the marker is removed. The root itself and anything
-// outside it are never touched.
+// Deleting is dangerous here, so this class only ever deletes folders it can
+// prove it made: each gets a marker dot-file when created, and only a real
+// (not symlinked) folder directly under the root that holds the marker is
+// removed. The root itself and anything outside it are never touched.
 //
 // Every window of the program (two may run at once) shares the root, so each
 // keeps its marker files locked (flock) while it owns the folders: a folder
-// another running window owns is never emptied or reused, while one left by
-// a window that has gone (the lock went with it) may be.
+// another running window owns is never taken for a leftover, while one left
+// by a window that has gone (the lock went with it) is. A marker is closed
+// before it is unlinked: FUSE and NFS keep an open file that is unlinked as a
+// hidden one (.fuse_hidden..., .nfs...), and its folder could not go.
 #include "FolderDisposal.h"
 #include "Status.h"
 
 #include <filesystem>
 #include <map>
-#include <set>
+#include <optional>
 #include <string>
 
 class StagingArea {
@@ -25,9 +26,11 @@ public:
     // The marker file's name; it starts with a dot so the hidden-file rule of
     // the zip walk leaves it out of every archive.
     static constexpr const char* kMarker = ".volarin-z-staging";
+    // Run folders are named this prefix and six random characters.
+    static constexpr const char* kRunPrefix = "run-";
 
     explicit StagingArea(std::filesystem::path root = DefaultRoot());
-    // Releases the locks; the folders themselves go with RemoveAll.
+    // Waits for the folders being deleted and releases the remaining locks.
     ~StagingArea();
     StagingArea(const StagingArea&) = delete;
     StagingArea& operator=(const StagingArea&) = delete;
@@ -36,25 +39,20 @@ public:
     static std::filesystem::path DefaultRoot();
 
     const std::filesystem::path& Root() const { return root_; }
-    // root / name; name must already have passed ArchiveName::Check.
-    std::filesystem::path FolderFor(const std::string& name) const { return root_ / name; }
 
-    // Deletes the staging folder of this name if this program made it, then
-    // creates it empty with its marker. A folder of that name that is not ours
-    // is left alone and the name refused.
-    Status Prepare(const std::string& name);
+    // Creates an empty, marked folder for one run under a name no other run
+    // has; none when the root cannot hold one (full, read-only: the run then
+    // links nothing).
+    std::optional<std::filesystem::path> MakeRunFolder();
 
-    // Deletes one staging folder made by this program (a missing folder is fine).
-    Status Remove(const std::filesystem::path& folder);
-
-    // Deletes every staging folder this process made; used when the program
-    // ends so no copies of the user's files stay behind. The folders that
-    // could not be deleted are listed in the failure's leftOut. Like Prepare,
-    // it only renames each folder out of the way at once; the deleting goes
-    // on in the background until FinishRemoving.
-    Status RemoveAll();
-    // Waits until every folder set aside is deleted; those that could not
-    // be are listed in the failure's leftOut. The destructor waits too.
+    // Has a folder this object made deleted in the background (it is
+    // renamed aside at once where it can be).
+    void Release(const std::filesystem::path& folder);
+    // Releases every folder this object made; used when the program ends.
+    void RemoveAll();
+    // Waits until every folder released is deleted; those that could not be
+    // are listed in the failure's leftOut. They keep their marker, so the
+    // next start-up's RemoveLeftovers deletes them.
     Status FinishRemoving() { return disposal_.Finish(); }
     // Folders set aside for deleting are named this prefix, the process id and a count.
     static constexpr const char* kAsidePrefix = ".volarin-z-gone-";
@@ -70,20 +68,13 @@ public:
     // our marker.
     bool IsOurs(const std::filesystem::path& folder) const;
 
-    // True when another running window of the program owns the folder.
-    bool InUseElsewhere(const std::filesystem::path& folder) const;
-
 private:
-    void releaseLock(const std::filesystem::path& folder);
-    // Renames a folder of ours to a hidden name and has it deleted in the
-    // background, its lock held until then; deletes it here when it cannot
-    // be renamed.
-    Status setAside(const std::filesystem::path& folder);
-    static Status deleteMarked(const std::filesystem::path& folder);
+    // Deletes a folder known to be ours, then closes lockFd (its marker's
+    // locked descriptor, -1: none) just before the marker is unlinked.
+    static Status deleteMarked(const std::filesystem::path& folder, int lockFd);
 
     std::filesystem::path root_;
-    std::set<std::filesystem::path> made_;
-    std::map<std::filesystem::path, int> locks_;  // folder -> locked marker descriptor
+    std::map<std::filesystem::path, int> made_;  // folder -> locked marker descriptor
     unsigned setAsideCount_ = 0;
     FolderDisposal disposal_{&StagingArea::deleteMarked};
 };

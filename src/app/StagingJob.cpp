@@ -8,19 +8,18 @@
 
 namespace fs = std::filesystem;
 
-StagingJob::StagingJob(SourceList sources, fs::path folder, FileCopyMethod fastest,
-                       std::function<void()> news)
+StagingJob::StagingJob(SourceList sources, fs::path folder, StagingLinks links, std::function<void()> news)
     : sources_(sources.size()), news_(std::move(news))
 {
     std::promise<StagingCopyReport> promise;
     result_ = promise.get_future();
     thread_ = ThreadStart::Launch<std::jthread>([this, sources = std::move(sources), folder = std::move(folder),
-                                                 fastest, promise = std::move(promise)](std::stop_token stop) mutable {
+                                                 links, promise = std::move(promise)](std::stop_token stop) mutable {
         // Named so that a process listing (top -H) and the tests can tell it apart.
         pthread_setname_np(pthread_self(), kStagingThreadName);
         StagingCopyReport report;
         try {
-            report = StagingCopy::CopyAll(sources, folder, stop, fastest,
+            report = StagingCopy::CopyAll(sources, folder, stop, links,
                                           [this](StagedEntry&& entry, size_t done) { hand(std::move(entry), done); });
         } catch (const std::bad_alloc&) {
             // Nothing may leave a thread by exception; the run then ends with the reason.

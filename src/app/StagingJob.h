@@ -1,7 +1,7 @@
 #pragma once
 // Stages a run's files (StagingCopy) on a thread of its own, so the window
-// keeps repainting and answering while thousands of files or gigabytes are
-// staged. Each staged file is handed over as soon as it is staged (TakeStaged),
+// keeps repainting and answering while thousands of files are measured, on
+// however slow a drive. Each staged file is handed over as soon as it is staged (TakeStaged),
 // so the run can zip while the rest is staged; the report comes at the end
 // through a future. The thread shares nothing with its owner but those two;
 // it calls `news` on its own thread when files wait where there were none,
@@ -23,15 +23,14 @@ public:
     static constexpr const char* kStagingThreadName = "vz-staging";
 
     // Throws std::system_error when the system refuses the thread.
-    StagingJob(SourceList sources, std::filesystem::path folder, FileCopyMethod fastest,
-               std::function<void()> news);
+    // `folder` empty: nothing is linked.
+    StagingJob(SourceList sources, std::filesystem::path folder, StagingLinks links, std::function<void()> news);
     // Stops and joins the thread.
     ~StagingJob();
     StagingJob(const StagingJob&) = delete;
     StagingJob& operator=(const StagingJob&) = delete;
 
-    // Asks the thread to stop (it looks between files and inside a long
-    // copy) and waits until it has.
+    // Asks the thread to stop (it looks between files) and waits until it has.
     void Stop();
     // True once the report is ready.
     bool Done() const;

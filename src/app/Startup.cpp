@@ -57,8 +57,7 @@ void RemoveLeftovers(ZipRunService& run)
 void EndOnTerminationSignals(TerminationSignals& termination, ZipRunService& run)
 {
     QObject::connect(&termination, &TerminationSignals::Arrived, &termination, [&run] {
-        if (const Status removed = run.Shutdown(); !removed)
-            std::cerr << UserMessage::For(removed.failure()).text.toLocal8Bit().constData() << '\n';
+        run.Shutdown();
         // Every loop, a message box's or the folder picker's included.
         QCoreApplication::exit(0);
     });
@@ -109,9 +108,9 @@ int RunApplication(const CommandLine& commandLine, char** argv, int& endingSigna
     QTimer::singleShot(0, window, [&commandLine, window] { commandLine.OpenFolders(*window, std::cerr); });
     const int code = app.exec();
     delete window.data();  // still there when a signal ended the program
-    // The staging folders are deleted in the background: gone before the program ends.
-    if (const Status cleaned = run.FinishCleanUp(); !cleaned)
-        std::cerr << UserMessage::For(cleaned.failure()).text.toLocal8Bit().constData() << '\n';
+    // The staging folders are deleted in the background: gone before the
+    // program ends, or left (still marked) to the next start-up, unsaid.
+    run.FinishCleanUp();
     Shell::SetInstance(nullptr);
     FileSystem::SetInstance(nullptr);
     endingSignal = termination.Received();

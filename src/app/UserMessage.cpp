@@ -1,6 +1,8 @@
 #include "UserMessage.h"
 
 #include "ArchiveName.h"
+#include "DriveRules.h"
+#include "SizeText.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -63,6 +65,9 @@ QString StepText(const Failure& f)
 // The step, with the system's reason in brackets when there is one.
 QString StepWithReason(const Failure& f)
 {
+    // "File too large" says nothing of the drive whose limit it is.
+    if (f.code == std::errc::file_too_large && f.size == DriveRules::kFatLargestFile)
+        return QStringLiteral("%1 (%2)").arg(StepText(f), QCoreApplication::translate("UserMessage", "the drive cannot hold files over 4 GB"));
     return f.code ? QStringLiteral("%1 (%2)").arg(StepText(f), reason(f.code)) : StepText(f);
 }
 
@@ -81,6 +86,16 @@ QString DateOutsideZipText(const Failure& file)
     const QDate shownAs = dated.year() < 1980 ? QDate(1980, 1, 1) : QDate(2107, 12, 31);
     return QCoreApplication::translate("UserMessage", "dated %1: readers that know only ZIP's own dates show %2")
         .arg(DateText(dated), DateText(shownAs));
+}
+
+// A character a drive refuses in names, as the user reads it.
+QString RefusedCharacter(const std::string& character)
+{
+    const auto byte = static_cast<unsigned char>(character.empty() ? 0 : character[0]);
+    if (byte < 0x20 || byte == 0x7f)
+        return QCoreApplication::translate("UserMessage", "a control character (U+%1)")
+            .arg(QStringLiteral("%1").arg(static_cast<int>(byte), 4, 16, QLatin1Char('0')).toUpper());
+    return QStringLiteral("\"%1\"").arg(QString::fromStdString(character));
 }
 
 // Why one file was left out (or what to know about it), in the words after its name.
@@ -192,16 +207,19 @@ QString Words(const Failure& f)
                               "choose a shorter name.")
             .arg(f.size)
             .arg(ArchiveName::kMaxBytes);
-    case FailureKind::NameBeingZipped:
-        return QStringLiteral("\"%1\" is being zipped right now. Please wait until the run is over or choose "
-                              "another name.")
-            .arg(f.name);
-    case FailureKind::NameUsedByOtherWindow:
-        return QStringLiteral("\"%1\" is being used by another Volarin Z window. Please choose another name.").arg(f.name);
-    case FailureKind::NameTakenByForeignFolder:
-        return QStringLiteral("A folder \"%1\" already exists in \"%2\" and was not made by Volarin Z. Please "
-                              "choose another name.")
-            .arg(f.name, where);
+    case FailureKind::NameRefusedByDrive:
+        if (!f.entry.empty())
+            return QCoreApplication::translate("UserMessage", "The drive of \"%1\" does not allow %2 in file names, so "
+                                                              "\"%3\" cannot be written there. Please choose another name.")
+                .arg(where, RefusedCharacter(f.entry), shown(f.other));
+        return QCoreApplication::translate("UserMessage", "The drive of \"%1\" does not accept \"%2\" as a file name "
+                                                          "(%3). Please choose another name.")
+            .arg(where, shown(f.other), reason(f.code));
+    case FailureKind::ArchiveMayOutgrowDrive:
+        return QCoreApplication::translate("UserMessage", "The drive of \"%1\" cannot hold files over 4 GB, and the "
+                                                          "files to zip come to %2, so the archive may not fit there.\n\n"
+                                                          "Zip them anyway? Press Cancel to choose another folder.")
+            .arg(where, SizeText(f.size));
     case FailureKind::ArchiveIsFolder:
         return QStringLiteral("\"%1\" in \"%2\" is a folder, so the archive cannot take its name. Please choose "
                               "another name.")
@@ -211,22 +229,6 @@ QString Words(const Failure& f)
                               "It is replaced only when the new archive is finished. Press Cancel to choose "
                               "another name.")
             .arg(shown(f.path.filename()), shown(f.path.parent_path()));
-    case FailureKind::StagingNameUnusable:
-        return QStringLiteral("\"%1\" cannot be used as a folder name.").arg(where);
-    case FailureKind::StagingNotCreated:
-        return QStringLiteral("The staging folder \"%1\" could not be created: %2.").arg(where, reason(f.code));
-    case FailureKind::StagingNotMarked:
-        return QStringLiteral("The staging folder \"%1\" could not be marked: %2.").arg(where, reason(f.code));
-    case FailureKind::StagingForeign:
-        return QStringLiteral("\"%1\" already exists and was not made by Volarin Z, so it is left untouched. Please "
-                              "choose another name.")
-            .arg(where);
-    case FailureKind::StagingInUseElsewhere:
-        return QStringLiteral("\"%1\" is in use by another Volarin Z window. Please choose another name.").arg(where);
-    case FailureKind::StagingForeignNotDeleted:
-        return QStringLiteral("\"%1\" was not made by Volarin Z and is not deleted.").arg(where);
-    case FailureKind::StagingInUseNotDeleted:
-        return QStringLiteral("\"%1\" is in use by another Volarin Z window and is not deleted.").arg(where);
     case FailureKind::StagingNotDeleted:
         return QStringLiteral("The staging folder \"%1\" could not be deleted (%2): %3.")
             .arg(where, shown(f.other), reason(f.code));
@@ -245,7 +247,7 @@ QString Words(const Failure& f)
         return QStringLiteral("The archive \"%1\" was not written: the run could not be started: %2.")
             .arg(where, reason(f.code));
     case FailureKind::NothingCopied:
-        return QStringLiteral("No file could be copied for \"%1\", so no archive was written:").arg(where)
+        return QCoreApplication::translate("UserMessage", "No file could be read for \"%1\", so no archive was written:").arg(where)
                + LeftOutLines(f.leftOut);
     case FailureKind::FilesLeftOut:
         return WithNotes(LeftOutText(f.path, f.leftOut), f);
@@ -259,12 +261,9 @@ QString Words(const Failure& f)
                               "their extension in the list and press Start again.")
             .arg(f.name);
     case FailureKind::RunStopped:
-        text = QStringLiteral("The run was stopped: \"%1\" was not written (an archive of that name from before "
+        return QStringLiteral("The run was stopped: \"%1\" was not written (an archive of that name from before "
                               "is left as it was).")
-                   .arg(where);
-        for (const Failure& kept : f.leftOut)
-            text += QStringLiteral("\n\n") + Words(kept);
-        return text;
+            .arg(where);
     // A file left out, as its line in the list after a run's message.
     case FailureKind::SourceNotCopied:
     case FailureKind::SourceNotAFile:
@@ -299,6 +298,8 @@ UserMessage UserMessage::For(const Failure& failure)
     const QString title = QStringLiteral("Volarin Z");
     if (failure.kind == FailureKind::ArchiveExists)
         return {Words(failure), title, Shell::Icon::Warning, QStringLiteral("&Replace")};
+    if (failure.kind == FailureKind::ArchiveMayOutgrowDrive)
+        return {Words(failure), title, Shell::Icon::Warning, QCoreApplication::translate("UserMessage", "&Zip Anyway")};
     // What the user did or asked for is told as information, not as a fault.
     const bool notice = failure.kind == FailureKind::StillWriting || failure.kind == FailureKind::NothingChecked
                         || failure.kind == FailureKind::NoneOfSelectedType || failure.kind == FailureKind::RunStopped

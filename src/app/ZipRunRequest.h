@@ -13,8 +13,6 @@ struct ZipRunRequest {
     // The files to zip, in list order: a later file replaces an earlier copy
     // of the same name. Plain bytes, viewed where the list keeps them.
     SourceList files;
-    // The archive name whose staging folder ZipRunService::PrepareStaging made.
-    QString stagingName;
     // The archive's full path, ".zip" included.
     std::filesystem::path archive;
     // Checked files that were not handed over (the filter left them out), told after the run.

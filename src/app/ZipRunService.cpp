@@ -1,6 +1,6 @@
 #include "ZipRunService.h"
 
-#include "ArchiveName.h"
+#include "DriveRules.h"
 #include "TemporaryArchiveJournal.h"
 #include "WorkerWakeUp.h"
 #include "ZipWriterError.h"
@@ -42,27 +42,6 @@ int ZipRunService::Percent(int64_t zipped, int64_t total)
     return static_cast<int>(std::nearbyint(static_cast<double>(zipped) * 100.0 / static_cast<double>(total)));
 }
 
-Status ZipRunService::CheckName(const QString& name) const
-{
-    const fs::path folder = staging_.FolderFor(ArchiveName::ToBytes(name));
-    if (Running() && folder == runStaging_)
-        return Failure{.kind = FailureKind::NameBeingZipped, .name = name};
-    if (staging_.InUseElsewhere(folder))
-        return Failure{.kind = FailureKind::NameUsedByOtherWindow, .name = name};
-    std::error_code ec;
-    if (fs::symlink_status(folder, ec).type() != fs::file_type::not_found && !staging_.IsOurs(folder))
-        return Failure{.kind = FailureKind::NameTakenByForeignFolder, .path = staging_.Root(), .name = name};
-    return {};
-}
-
-Status ZipRunService::PrepareStaging(const QString& name)
-{
-    const std::string bytes = ArchiveName::ToBytes(name);
-    if (Running() && staging_.FolderFor(bytes) == runStaging_)
-        return Failure{.kind = FailureKind::NameBeingZipped, .name = name};
-    return staging_.Prepare(bytes);
-}
-
 bool ZipRunService::Running() const
 {
     return stagingJob_ || !toQueue_.empty() || zipper_->Zipping();
@@ -89,7 +68,12 @@ void ZipRunService::Start(ZipRunRequest request)
     bytesBaseline_ = zipper_->BytesToZip();
     queuedThisRun_ = 0;
     lastPercent_ = 0;
-    runStaging_ = staging_.FolderFor(ArchiveName::ToBytes(request.stagingName));
+    linkedFrom_.clear();
+    // Without a folder of its own (the cache full or read-only) the run reads
+    // every file where it lies.
+    runStaging_.clear();
+    if (stagingLinks_.fromBytes != StagingLinks::None().fromBytes)
+        runStaging_ = staging_.MakeRunFolder().value_or(fs::path());
     // Made for each run until one works: without it the staged files would
     // never be collected, so the run ends here with the system's reason.
     if (!stagingWake_ || stagingWake_->Error())
@@ -102,9 +86,10 @@ void ZipRunService::Start(ZipRunRequest request)
     // through the job's future.
     WorkerWakeUp* wake = stagingWake_.get();
     try {
-        stagingJob_ = std::make_unique<StagingJob>(std::move(request.files), runStaging_, stagingMethod_,
+        stagingJob_ = std::make_unique<StagingJob>(std::move(request.files), runStaging_, stagingLinks_,
                                                    [wake] { wake->Notify(); });
     } catch (const std::system_error& error) {
+        ReleaseRunStaging();
         NotStarted(error.code());
     }
 }
@@ -163,13 +148,15 @@ bool ZipRunService::QueueSome(uint64_t job)
         toQueue_.pop_front();
         ++queued;
         ++queuedThisRun_;
+        if (!entry.original.empty())
+            linkedFrom_.emplace(entry.file.SourceFile, entry.original);
         if (entry.measured) {
             zipper_->AddMeasuredFile(std::move(entry.file));
         } else if (zipper_->AddFile(entry.file.SourceFile, entry.file.AsFile, 8, -1, 0, {}, /*useLastModified=*/true)) {
             Failure failure{.kind = FailureKind::NotQueued,
                             .code = zipper_->SystemError(),
                             .path = archive_,
-                            .other = entry.file.SourceFile,
+                            .other = entry.original.empty() ? entry.file.SourceFile : entry.original,
                             .step = zipper_->FailedStep()};
             End(RunOutcome::End::NotStarted, std::move(failure));
             return false;
@@ -222,16 +209,21 @@ void ZipRunService::StopQueuing()
 
 Failure ZipRunService::RunFailure() const
 {
+    const std::string& read = zipper_->CurrentFile().SourceFile;
+    const auto linked = linkedFrom_.find(read);
     Failure failure{.kind = FailureKind::ArchiveNotWritten,
                     .code = zipper_->SystemError(),
                     .path = archive_,
-                    .other = zipper_->CurrentFile().SourceFile,
+                    .other = linked != linkedFrom_.end() ? linked->second : read,
                     .entry = zipper_->CurrentFile().AsFile,
                     .step = zipper_->FailedStep()};
     // A writer failure without a system reason still shows the writer's code;
     // a source that changed during the run has no such code.
     if (!failure.code && zipper_->Result() != 0 && failure.step != ZipFailure::ReadFile)
         failure.code = std::error_code(zipper_->Result(), ZipWriterCategory());
+    // A file too large for the archive's drive is told by that drive's limit.
+    if (failure.code == std::errc::file_too_large)
+        failure.size = DriveRules::LargestFile(archive_.parent_path());
     return failure;
 }
 
@@ -265,6 +257,7 @@ void ZipRunService::End(RunOutcome::End end, std::optional<Failure> failure)
     if (end == RunOutcome::End::Completed)
         notes = std::move(copyReport_.notes);
     copyReport_ = {};
+    ReleaseRunStaging();
     // The files left out are named after the run's own message, or alone.
     if (!failure && !leftOut.empty())
         failure = Failure{.kind = FailureKind::FilesLeftOut, .path = archive_};
@@ -285,10 +278,8 @@ void ZipRunService::Stop()
     zipper_->StopRun();
     bytesBaseline_ = 0;
     notHandedOver_.clear();
-    Failure stopped{.kind = FailureKind::RunStopped, .path = archive_};
-    if (const Status removed = staging_.Remove(runStaging_); !removed)
-        stopped.leftOut.push_back(removed.failure());
-    emit Ended({RunOutcome::End::Stopped, std::move(stopped)});
+    ReleaseRunStaging();
+    emit Ended({RunOutcome::End::Stopped, Failure{.kind = FailureKind::RunStopped, .path = archive_}});
 }
 
 void ZipRunService::OnProgress()
@@ -316,13 +307,22 @@ void ZipRunService::OnError()
     End(RunOutcome::End::Failed, RunFailure());
 }
 
-Status ZipRunService::Shutdown()
+void ZipRunService::ReleaseRunStaging()
+{
+    // Every reader of the folder is closed by now: the Zipper's run is over.
+    if (!runStaging_.empty())
+        staging_.Release(runStaging_);
+    runStaging_.clear();
+    linkedFrom_.clear();
+}
+
+void ZipRunService::Shutdown()
 {
     // The staging thread and the run are stopped first, so nothing writes to
     // or reads from the staging folders any more and no Error comes at exit.
     StopStaging();
     zipper_->StopRun();
-    return staging_.RemoveAll();
+    staging_.RemoveAll();
 }
 
 Status ZipRunService::FinishCleanUp()

@@ -1,9 +1,9 @@
 #pragma once
 // One zip run at a time, as a service the main window talks to. It owns the
 // staging folders and the Zipper (both used on the window's thread only):
-// Start has a StagingJob put the requested files into the staging folder on
-// a thread of its own; the Zipper starts with the first file staged and zips
-// while the rest is staged. Started (the archive is open), Staged (every
+// Start has a StagingJob measure the requested files (and link the large
+// ones into a staging folder of the run's own) on a thread of its own; the
+// Zipper starts with the first file staged and zips while the rest is staged. Started (the archive is open), Staged (every
 // file is staged), Progress and Ended tell the window how it goes; Staged
 // may come before or after Started. It never touches a widget.
 #include "RunOutcome.h"
@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -37,12 +38,6 @@ public:
     // zipped x 100 / total rounded to the nearest integer, ties to even.
     static int Percent(int64_t zipped, int64_t total);
 
-    // Whether a typed archive name may take a staging folder now: not the one
-    // the run reads, not one another window owns, not a folder we did not make.
-    Status CheckName(const QString& name) const;
-    // Creates the staging folder of a checked name, empty (old copies go).
-    Status PrepareStaging(const QString& name);
-
     // Staging or zipping.
     bool Running() const;
     // A run under way must end before the next can start.
@@ -53,15 +48,16 @@ public:
     void Start(ZipRunRequest request);
     // The user's stop (Escape): a run under way, staging or zipping, ends at
     // once with Ended(Stopped); no archive is written, an archive of that
-    // name from before stays, and the run's staging folder is deleted. The
+    // name from before stays, and the run's staging folder goes. The
     // service is ready for the next run. Without a run it does nothing.
     void Stop();
-    // Stops a run at once, staging or zipping, with no signal, and deletes
-    // every staging folder of this service.
-    Status Shutdown();
-    // Waits until the staging folders set aside by PrepareStaging and
-    // Shutdown are deleted (their deleting goes on in the background); the
-    // program calls it before it exits.
+    // Stops a run at once, staging or zipping, with no signal, and has every
+    // staging folder of this service deleted in the background.
+    void Shutdown();
+    // Waits until the staging folders of ended runs are deleted (their
+    // deleting goes on in the background); the program calls it before it
+    // exits. One that could not be deleted is named in the failure; it keeps
+    // its marker for the next start-up's RemoveLeftovers.
     Status FinishCleanUp();
     // Deletes what an earlier process of the program left behind when it was
     // killed: staging folders no running window holds, and the temporary
@@ -71,8 +67,8 @@ public:
     // The journal of temporary archives for a staging root: beside it.
     static std::filesystem::path JournalFor(const std::filesystem::path& stagingRoot);
 
-    // For tests and benchmarks: skips the cheaper ways of staging a file.
-    void SetStagingMethod(FileCopyMethod fastest) { stagingMethod_ = fastest; }
+    // For tests and benchmarks: which files are linked into the staging folder.
+    void SetStagingLinks(StagingLinks links) { stagingLinks_ = links; }
 
 signals:
     // The files are in the staging folder (or could not be put there).
@@ -93,6 +89,8 @@ private:
     void NotStarted(std::error_code reason);
     void StopStaging();
     void StopQueuing();
+    // The run's staging folder goes, in the background.
+    void ReleaseRunStaging();
     Failure RunFailure() const;
     void End(RunOutcome::End end, std::optional<Failure> failure);
     void OnProgress();
@@ -104,7 +102,10 @@ private:
     std::shared_ptr<TemporaryArchiveJournal> journal_;
     std::unique_ptr<WorkerWakeUp> stagingWake_;  // the staging thread's way to wake this one
     std::filesystem::path archive_;     // the archive of the run under way or last started
-    std::filesystem::path runStaging_;  // the staging folder that run reads
+    std::filesystem::path runStaging_;  // the staging folder that run reads (empty: none)
+    // Staged links the run reads, by the user's file they stand for, so that
+    // a failure names the user's file.
+    std::map<std::string, std::string> linkedFrom_;
     int64_t bytesBaseline_ = 0;         // BytesToZip left over from a failed queuing
     StagingCopyReport copyReport_;
     std::vector<Failure> notHandedOver_;  // checked files the window left out of the run's request
@@ -115,5 +116,5 @@ private:
     std::deque<StagedEntry> toQueue_;
     size_t queuedThisRun_ = 0;
     int lastPercent_ = 0;  // Progress never goes back within a run
-    FileCopyMethod stagingMethod_ = FileCopyMethod::Clone;
+    StagingLinks stagingLinks_;
 };

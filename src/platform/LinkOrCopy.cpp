@@ -128,6 +128,14 @@ FileCopyResult LinkOrCopy::Place(const std::filesystem::path& source, const std:
 {
     if (fastest_ > FileCopyMethod::HardLink)
         return FileCopy::CopyWith(source, destination, fastest_, stop);
+    FileCopyResult linked = Link(source, destination);
+    if (linked.ok || linked.step != kNotLinked)
+        return linked;
+    return FileCopy::CopyWith(source, destination, FileCopyMethod::CopyRange, stop);
+}
+
+FileCopyResult LinkOrCopy::Link(const std::filesystem::path& source, const std::filesystem::path& destination)
+{
     struct stat st {};
     FileTimes times;
     // Once the file system is known to refuse clones, most files are linked
@@ -155,8 +163,9 @@ FileCopyResult LinkOrCopy::Place(const std::filesystem::path& source, const std:
         }
         noClone_.insert(st.st_dev);
     }
+    int error = EXDEV;
     if (!noLink_.count(st.st_dev)) {
-        const int error = linkOpened(in, destination);
+        error = linkOpened(in, destination);
         if (error == 0) {
             ::close(in);
             return success(FileCopyMethod::HardLink, st, times);
@@ -165,5 +174,5 @@ FileCopyResult LinkOrCopy::Place(const std::filesystem::path& source, const std:
             noLink_.insert(st.st_dev);
     }
     ::close(in);
-    return FileCopy::CopyWith(source, destination, FileCopyMethod::CopyRange, stop);
+    return failure(error, kNotLinked);
 }

@@ -27,6 +27,10 @@ public:
     // the destination. A stop requested through `stop` ends a long copy.
     FileCopyResult Place(const std::filesystem::path& source, const std::filesystem::path& destination,
                          std::stop_token stop = {});
+    // The same without the copy: fails (step kNotLinked, with the link's
+    // refusal) where neither a reflink nor a hard link can be made.
+    FileCopyResult Link(const std::filesystem::path& source, const std::filesystem::path& destination);
+    static constexpr const char* kNotLinked = "link";
 
 private:
     FileCopyMethod fastest_;

@@ -27,7 +27,7 @@ FeedResult InlineEntryFeed::Begin(ZipWriterInterface& writer, const ZipFile& ent
     } else {
         writer.OpenCrc();
     }
-    if (const auto opened = source_.Open(entry.SourceFile); !opened)
+    if (const auto opened = source_.Open(entry.SourceFile, entry.Stamp); !opened)
         return Failed(ZipFailure::ReadFile, opened.code());
     buffer_.resize(static_cast<size_t>(std::min<int64_t>(entry.ByteCount, int64_t(buffer_.capacity()))));
     return {};

@@ -47,10 +47,14 @@ Outcome Remove(const std::filesystem::path& part)
             outcome = errno == ENOENT ? Outcome::Dropped : Outcome::Kept;
         else if (named.st_dev != opened.st_dev || named.st_ino != opened.st_ino)
             outcome = Outcome::Kept;
-        else if (::unlink(part.c_str()) == 0)
-            outcome = Outcome::Deleted;
-        else
-            outcome = errno == ENOENT ? Outcome::Dropped : Outcome::Kept;
+        else {
+            // Closed before it is unlinked, or FUSE and NFS would keep it as a
+            // hidden file; its owner is gone, so nobody takes it meanwhile.
+            ::close(fd);
+            if (::unlink(part.c_str()) == 0)
+                return Outcome::Deleted;
+            return errno == ENOENT ? Outcome::Dropped : Outcome::Kept;
+        }
     }
     ::close(fd);
     return outcome;

@@ -38,7 +38,7 @@ void PassScheduler::plan(const ZipFile& entry)
     auto makePlan = [&](CompressionJob::Kind kind) {
         PassPlan plan;
         // Each pass opens the file anew, as a pass on one core does.
-        plan.source = std::make_shared<SharedSource>(entry.SourceFile);
+        plan.source = std::make_shared<SharedSource>(entry.SourceFile, entry.Stamp);
         plan.kind = kind;
         plan.level = entry.ZLevel;
         plan.length = entry.ByteCount;

@@ -10,7 +10,10 @@
 
 class SharedSource {
 public:
-    explicit SharedSource(std::filesystem::path path) : path_(std::move(path)) {}
+    explicit SharedSource(std::filesystem::path path, SourceStamp stamp = {})
+        : path_(std::move(path)), stamp_(stamp)
+    {
+    }
 
     // Opens the file on the first call; fails (with the reason) when it
     // cannot be opened, on this call and every later one.
@@ -22,6 +25,7 @@ public:
 
 private:
     const std::filesystem::path path_;
+    const SourceStamp stamp_;
     std::mutex mutex_;
     bool tried_ = false;
     Result<void, SourceFailure> opened_;

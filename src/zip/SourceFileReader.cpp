@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr off_t kReadAheadFrom = 1 << 20;
+
 std::error_code systemError(int err)
 {
     return std::error_code(err, std::system_category());
@@ -14,7 +16,7 @@ std::error_code systemError(int err)
 
 }  // namespace
 
-Result<void, SourceFailure> SourceFileReader::Open(const std::filesystem::path& file)
+Result<void, SourceFailure> SourceFileReader::Open(const std::filesystem::path& file, const SourceStamp& stamp)
 {
     Close();
     // O_NONBLOCK keeps a FIFO put in the file's place from hanging the window;
@@ -28,6 +30,16 @@ Result<void, SourceFailure> SourceFileReader::Open(const std::filesystem::path& 
         ::close(fd);
         return Fault<SourceFailure>{SourceFailure::NotAFile, reason};
     }
+    // No system reason: the words for a file that changed during the run fit.
+    if (!stamp.Matches(st)) {
+        ::close(fd);
+        return Fault<SourceFailure>{SourceFailure::Changed};
+    }
+    // Each file is read once from start to end: a slow drive (a USB stick,
+    // an SD card) reads ahead twice as far for it. A small file is read in
+    // one go, so it is spared the call.
+    if (st.st_size > kReadAheadFrom)
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     fd_ = fd;
     return {};
 }

@@ -8,12 +8,14 @@
 #include <system_error>
 
 #include "Result.h"
+#include "SourceStamp.h"
 
 enum class SourceFailure {
     NotOpened,   // the file could not be opened
     NotAFile,    // a folder, FIFO or device in the file's place
     ReadFailed,  // a read failed
     EndedEarly,  // the file ended before the bytes asked for
+    Changed,     // not the file measured: replaced, grown, cut or saved over since
 };
 
 class SourceFileReader {
@@ -24,8 +26,9 @@ public:
     SourceFileReader& operator=(const SourceFileReader&) = delete;
 
     // Opens a regular file for reading; fails when it cannot be opened or is
-    // not a regular file (a FIFO or device would block or never end).
-    Result<void, SourceFailure> Open(const std::filesystem::path& file);
+    // not a regular file (a FIFO or device would block or never end), or
+    // when it is no longer the file `stamp` describes.
+    Result<void, SourceFailure> Open(const std::filesystem::path& file, const SourceStamp& stamp = {});
     // Fills all `size` bytes of `into` from where the last read ended.
     Result<void, SourceFailure> ReadExactly(unsigned char* into, size_t size);
     // Reads up to `size` bytes at `offset`; returns how many were read before

@@ -80,6 +80,11 @@ void TemporaryArchive::Discard()
 {
     if (!Held())
         return;
+    // Closed before it is unlinked: FUSE and NFS keep an open file that is
+    // unlinked as a hidden one (.fuse_hidden..., .nfs...) beside the archive.
+    // A sweep that takes the file meanwhile only deletes it first.
+    ::close(lockFd_);
+    lockFd_ = -1;
     ::unlink(path_.c_str());
     letGo();
 }
@@ -91,7 +96,8 @@ void TemporaryArchive::letGo()
     if (journal_)
         journal_->Forget(path_);
     journal_.reset();
-    ::close(lockFd_);
+    if (lockFd_ >= 0)
+        ::close(lockFd_);
     lockFd_ = -1;
     path_.clear();
 }

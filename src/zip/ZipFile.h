@@ -8,6 +8,7 @@
 #include <string>
 
 #include "FileTimes.h"
+#include "SourceStamp.h"
 
 struct ZipFile {
     // Full path of the file to read. Plain bytes: a std::filesystem::path
@@ -26,4 +27,7 @@ struct ZipFile {
     std::string Password;              // empty = not encrypted
     bool NeedCRC = false;              // still needs its CRC pre-pass (encrypted entries)
     int64_t ByteCount = 0;             // length measured when queued; that many bytes are written
+    // The file as it was measured, when its measurer knew it: opening it for
+    // its turn finds the same file unchanged, or the run fails on ReadFile.
+    SourceStamp Stamp;
 };

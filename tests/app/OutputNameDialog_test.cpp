@@ -1,8 +1,6 @@
 #include "ArchiveName.h"
 #include "FakeShell.h"
 #include "OutputNameDialog.h"
-#include "ZipRunService.h"
-#include "StagingArea.h"
 #include "chameleonButton.h"
 
 #include "TempDir.h"
@@ -21,14 +19,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The dialog with a real run service on a staging root of its own; only the
-// desktop (picker, message boxes) is a fake.
+// The dialog on real folders; only the desktop (picker, message boxes) is a fake.
 struct OutputNameDialogTest : ::testing::Test {
     TempDir dir;
-    fs::path root = dir / "staging";
     fs::path out = dir / "out";
     FakeShell shell;
-    ZipRunService run{root};
     QPointer<OutputNameDialog> form;
     std::vector<OutputChoice> chosen;
 
@@ -41,7 +36,7 @@ struct OutputNameDialogTest : ::testing::Test {
 
     OutputNameDialog* Load()
     {
-        auto* dialog = new OutputNameDialog(run, QStringLiteral("jpg"));
+        auto* dialog = new OutputNameDialog(QStringLiteral("jpg"));
         QObject::connect(dialog, &OutputNameDialog::Chosen, [this](const OutputChoice& c) { chosen.push_back(c); });
         dialog->ShowDialog();
         return dialog;
@@ -80,7 +75,7 @@ TEST_F(OutputNameDialogTest, LayoutCaptionsAndProposal)
     EXPECT_EQ(form->nameField()->selectedText(), form->nameField()->text());
 }
 
-TEST_F(OutputNameDialogTest, EnterConfirmsAndPreparesTheStagingFolder)
+TEST_F(OutputNameDialogTest, EnterConfirmsTheNameAndFolder)
 {
     typeName(QStringLiteral("Holiday"));
     pickerAnswers(out.native());
@@ -89,7 +84,8 @@ TEST_F(OutputNameDialogTest, EnterConfirmsAndPreparesTheStagingFolder)
     ASSERT_EQ(chosen.size(), 1u) << errors();
     EXPECT_EQ(chosen[0].name, QStringLiteral("Holiday"));
     EXPECT_EQ(chosen[0].archive, out / "Holiday.zip");
-    EXPECT_TRUE(fs::is_regular_file(root / "Holiday" / StagingArea::kMarker));
+    // The drive was asked about the name, and nothing of that is left.
+    EXPECT_TRUE(fs::is_empty(out));
     // Hidden, not unloaded: the typed name waits for the next Output.
     ASSERT_TRUE(form);
     EXPECT_TRUE(form->isHidden());
@@ -150,15 +146,14 @@ TEST_F(OutputNameDialogTest, CancelButtonUnloadsTheDialog)
 }
 
 // Each refused name: one message, the dialog stays open, the picker is not
-// shown, and nothing on disk changes (sentinels beside and inside the root).
+// shown, and nothing on disk changes (sentinels beside and inside a folder).
 TEST_F(OutputNameDialogTest, RefusedNamesTouchNothing)
 {
     const fs::path beside = dir.write("beside.txt", "beside");
     const fs::path inside = dir.write("staging/inside.txt", "inside");
     const fs::path foreign = dir.write("staging/Mine/keep.txt", "keep");
     const QString names[] = {QString(), QStringLiteral("  "), QStringLiteral("."), QStringLiteral(".."),
-                             QStringLiteral("../out"), QStringLiteral("a\nb"), QString(300, QLatin1Char('x')),
-                             QStringLiteral("Mine"), QStringLiteral("inside.txt")};
+                             QStringLiteral("../out"), QStringLiteral("a\nb"), QString(300, QLatin1Char('x'))};
     for (const QString& name : names) {
         shell.messages.clear();
         typeName(name);
@@ -197,48 +192,6 @@ TEST_F(OutputNameDialogTest, RefusedNameGivesTheFocusBackToTheName)
     EXPECT_EQ(form->nameField()->selectedText(), QStringLiteral("a/b"));
 }
 
-// While a run stages into or reads a staging folder, OK with that name is
-// refused and the staged files stay.
-TEST_F(OutputNameDialogTest, NameOfTheRunningStagingFolderIsRefused)
-{
-    typeName(QStringLiteral("Busy"));
-    clickOk();
-    ASSERT_EQ(chosen.size(), 1u);
-    const fs::path source = dir.write("src/copy.jpg", "being zipped");
-    QSignalSpy staged(&run, &ZipRunService::Staged);
-    run.Start({{source}, QStringLiteral("Busy"), out / "Busy.zip"});
-    ASSERT_TRUE(run.Running());  // staging: its end is told when the event loop turns
-    form->ShowDialog();
-    clickOk();
-    ASSERT_EQ(errors(), 1);
-    EXPECT_TRUE(shell.messages[0].text.contains(QStringLiteral("being zipped right now")));
-    EXPECT_EQ(run.PrepareStaging(QStringLiteral("Busy")).failure().kind, FailureKind::NameBeingZipped);
-    ASSERT_TRUE(staged.wait(10000));
-    ASSERT_TRUE(run.Running());  // zipping: the Zipper's steps wait for the event loop too
-    form->ShowDialog();
-    clickOk();
-    ASSERT_EQ(errors(), 2);
-    EXPECT_EQ(chosen.size(), 1u);
-    EXPECT_EQ(readFileBytes(root / "Busy" / "copy.jpg"), "being zipped");
-}
-
-// The staging folder of a name another Volarin Z window is using is refused
-// before the picker, and its copies stay.
-TEST_F(OutputNameDialogTest, NameInUseByAnotherWindowIsRefused)
-{
-    StagingArea otherWindow(root);
-    ASSERT_TRUE(otherWindow.Prepare("Shared").ok());
-    dir.write("staging/Shared/copy.jpg", "other window's copy");
-    typeName(QStringLiteral("Shared"));
-    QTest::mouseClick(form->okButton(), Qt::LeftButton);
-    ASSERT_EQ(errors(), 1);
-    EXPECT_TRUE(shell.messages[0].text.contains(QStringLiteral("another Volarin Z window")))
-        << shell.messages[0].text.toStdString();
-    EXPECT_EQ(pickerCalls(), 0);
-    EXPECT_TRUE(chosen.empty());
-    EXPECT_EQ(readFileBytes(root / "Shared" / "copy.jpg"), "other window's copy");
-}
-
 TEST_F(OutputNameDialogTest, CancelledPickerChangesNothing)
 {
     typeName(QStringLiteral("Never"));
@@ -246,7 +199,7 @@ TEST_F(OutputNameDialogTest, CancelledPickerChangesNothing)
     EXPECT_EQ(pickerCalls(), 1);
     EXPECT_TRUE(chosen.empty());
     EXPECT_TRUE(form->isHidden());
-    EXPECT_FALSE(fs::exists(root / "Never"));
+    EXPECT_TRUE(fs::is_empty(out));
 }
 
 TEST_F(OutputNameDialogTest, PickerAnswerIsCutAtNul)
@@ -279,7 +232,7 @@ TEST_F(OutputNameDialogTest, TypedNameGivesTheArchiveFileName)
 
 // What already lies at the archive's place decides: nothing goes ahead, a
 // file or link is replaced only when the user says so, a folder is refused.
-// Until then nothing on disk changes: the staging folder is not even made.
+// Until then nothing on disk changes.
 TEST_F(OutputNameDialogTest, ArchivePlaceTakenIsAskedAbout)
 {
     enum class There { Nothing, File, DanglingLink, Folder };
@@ -313,7 +266,8 @@ TEST_F(OutputNameDialogTest, ArchivePlaceTakenIsAskedAbout)
         EXPECT_EQ(shell.questions.size(), c.answer ? 1u : 0u) << name;
         EXPECT_EQ(errors(), c.there == There::Folder ? 1 : 0) << name;
         EXPECT_EQ(chosen.size() - before, c.goesAhead ? 1u : 0u) << name;
-        EXPECT_EQ(fs::exists(root / name), c.goesAhead) << name;
+        // The drive's answer about the name leaves nothing at the archive's place.
+        EXPECT_EQ(fs::exists(fs::symlink_status(archive)), c.there != There::Nothing) << name;
         // Going back shows the dialog with the name ready to be retyped.
         EXPECT_EQ(form->isVisible(), !c.goesAhead) << name;
         if (!c.goesAhead) {
@@ -324,20 +278,4 @@ TEST_F(OutputNameDialogTest, ArchivePlaceTakenIsAskedAbout)
         }
         EXPECT_EQ(fs::is_symlink(fs::symlink_status(archive)), c.there == There::DanglingLink) << name;
     }
-}
-
-TEST_F(OutputNameDialogTest, StagingFailureIsShownAndTheDialogComesBack)
-{
-    // The root cannot be made: a file stands where its parent should be.
-    TempDir other;
-    other.write("blocked", "file");
-    ZipRunService blocked(other / "blocked" / "staging");
-    delete form.data();
-    form = new OutputNameDialog(blocked, QStringLiteral("jpg"));
-    form->ShowDialog();
-    clickOk();
-    EXPECT_EQ(pickerCalls(), 1);
-    ASSERT_EQ(errors(), 1);
-    EXPECT_TRUE(shell.messages[0].text.contains(QStringLiteral("Not a directory"))) << shell.messages[0].text.toStdString();
-    EXPECT_TRUE(form->isVisible());
 }

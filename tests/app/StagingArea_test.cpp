@@ -1,5 +1,4 @@
 #include "StagingArea.h"
-#include "UserMessage.h"
 
 #include "TempDir.h"
 #include "ThreadNames.h"
@@ -7,17 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 #include <memory>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// What the user would read about the status ("" when it is ok).
-QString Text(const Status& status)
-{
-    return status.ok() ? QString() : UserMessage::For(status.failure()).text;
-}
 
 // A root inside a temporary folder, with sentinels beside the root and inside
 // it, so every test can check that nothing but our own folders went away.
@@ -36,6 +33,31 @@ struct Sandbox {
     }
 };
 
+// The names under the root, sorted.
+std::vector<std::string> Under(const fs::path& root)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec))
+        names.push_back(it->path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Sets or clears the immutable flag (root only, on file systems that have it).
+bool SetImmutable(const fs::path& file, bool on)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    ::close(fd);
+    return done;
+}
+
 }  // namespace
 
 TEST(StagingArea, DefaultRootIsInThePerUserCache)
@@ -45,221 +67,141 @@ TEST(StagingArea, DefaultRootIsInThePerUserCache)
     EXPECT_NE(root.native().find("cache"), std::string::npos) << root;
 }
 
-TEST(StagingArea, PrepareMakesAnEmptyMarkedFolderAndEmptiesItNextTime)
+// Each run gets a marked folder of its own, whatever the root is written as;
+// released, it goes in the background, and FinishRemoving waits for that.
+TEST(StagingArea, RunFoldersAreMarkedAndTheirOwn)
 {
     Sandbox box;
-    StagingArea area(box.root);
-    ASSERT_TRUE(area.Prepare("JPG ZIP Archive Dec 6 2026").ok());
-    const fs::path folder = box.root / "JPG ZIP Archive Dec 6 2026";
-    EXPECT_TRUE(fs::is_regular_file(folder / StagingArea::kMarker));
-    EXPECT_TRUE(area.IsOurs(folder));
-
-    box.dir.write("cache/staging/JPG ZIP Archive Dec 6 2026/copy.jpg", "old copy");
-    box.dir.write("cache/staging/JPG ZIP Archive Dec 6 2026/sub/deeper.jpg", "old copy");
-    ASSERT_TRUE(area.Prepare("JPG ZIP Archive Dec 6 2026").ok());
-    EXPECT_FALSE(fs::exists(folder / "copy.jpg"));
-    EXPECT_FALSE(fs::exists(folder / "sub"));
-    EXPECT_TRUE(area.IsOurs(folder));
-    box.expectSentinels();
-}
-
-TEST(StagingArea, RootWithTrailingSlashStillRecognisesItsFolders)
-{
-    Sandbox box;
-    StagingArea area(box.root.native() + "/");
-    ASSERT_TRUE(area.Prepare("a").ok());
-    EXPECT_TRUE(area.IsOurs(box.root / "a"));
-    EXPECT_TRUE(area.Remove(box.root / "a").ok());
-    EXPECT_FALSE(fs::exists(box.root / "a"));
-}
-
-// Folders this program did not make are never emptied, whatever their shape:
-// a plain folder, a symbolic link to a marked folder elsewhere, a file.
-TEST(StagingArea, RefusesNamesTakenByFoldersItDidNotMake)
-{
-    Sandbox box;
-    const fs::path elsewhere = box.dir / "elsewhere";
-    box.dir.write("elsewhere/precious.txt", "precious");
-    box.dir.write(std::string("elsewhere/") + StagingArea::kMarker, "");
-    fs::create_directory_symlink(elsewhere, box.root / "link");
-
-    StagingArea area(box.root);
-    for (const char* name : {"foreign", "link", "loose.txt"}) {
-        const Status r = area.Prepare(name);
-        EXPECT_FALSE(r.ok()) << name;
-        EXPECT_TRUE(Text(r).contains(QString::fromUtf8(name))) << Text(r).toStdString();
-        EXPECT_FALSE(area.Remove(box.root / name).ok()) << name;
+    for (const fs::path& given : {box.root, fs::path(box.root.native() + "/")}) {
+        StagingArea area(given);
+        const std::optional<fs::path> first = area.MakeRunFolder(), second = area.MakeRunFolder();
+        ASSERT_TRUE(first && second);
+        EXPECT_NE(*first, *second);
+        for (const fs::path& folder : {*first, *second}) {
+            EXPECT_EQ(folder.parent_path(), box.root);
+            EXPECT_EQ(folder.filename().native().rfind(StagingArea::kRunPrefix, 0), 0u) << folder;
+            EXPECT_TRUE(fs::is_regular_file(folder / StagingArea::kMarker));
+            EXPECT_TRUE(area.IsOurs(folder));
+        }
+        box.dir.write((first->lexically_relative(box.dir.path()) / "many" / "f.bin").string(), "linked");
+        area.Release(*first);
+        area.Release(*second);
+        ASSERT_TRUE(area.FinishRemoving().ok());
+        EXPECT_EQ(Under(box.root), (std::vector<std::string>{"foreign", "loose.txt"}));
+        EXPECT_EQ(threadsNamed(FolderDisposal::kThreadName), 0u);
     }
-    EXPECT_EQ(readFileBytes(elsewhere / "precious.txt"), "precious");
-    EXPECT_TRUE(fs::is_symlink(box.root / "link"));
-    EXPECT_TRUE(area.RemoveAll().ok());  // nothing recorded that is not ours
     box.expectSentinels();
 }
 
-// Names that would put the folder anywhere but directly under the root (or be
-// the root itself) are refused even if a caller skipped the name check.
-TEST(StagingArea, NeverActsOnTheRootOrOutsideIt)
-{
-    Sandbox box;
-    StagingArea area(box.root);
-    for (const char* name : {"", ".", "..", "../cache", "a/b", "/"}) {
-        EXPECT_FALSE(area.Prepare(name).ok()) << name;
-    }
-    EXPECT_FALSE(area.Remove(box.root).ok());
-    EXPECT_FALSE(area.Remove(box.dir / "cache").ok());
-    box.expectSentinels();
-}
-
-// What a user copied into a staging folder may include links; deleting the
-// folder removes the links themselves and leaves their targets alone.
+// What lands in a staging folder may include links; deleting the folder
+// removes the links themselves and leaves their targets alone.
 TEST(StagingArea, RemovesLinksAsLinksAndReadOnlyContents)
 {
     Sandbox box;
     StagingArea area(box.root);
-    ASSERT_TRUE(area.Prepare("run").ok());
-    const fs::path folder = box.root / "run";
+    const fs::path folder = area.MakeRunFolder().value();
     const fs::path target = box.dir.write("outside/target.txt", "target");
     fs::create_symlink(target, folder / "file-link");
+    fs::create_hard_link(target, folder / "hard-link");
     fs::create_directory_symlink(box.dir / "outside", folder / "dir-link");
-    box.dir.write("cache/staging/run/ro/inner.txt", "x");
+    box.dir.write((folder.lexically_relative(box.dir.path()) / "ro" / "inner.txt").string(), "x");
     fs::permissions(folder / "ro", fs::perms::owner_read | fs::perms::owner_exec);
 
-    ASSERT_TRUE(area.Remove(folder).ok());
+    area.Release(folder);
+    ASSERT_TRUE(area.FinishRemoving().ok());
     EXPECT_FALSE(fs::exists(fs::symlink_status(folder)));
     EXPECT_EQ(readFileBytes(target), "target");
+    EXPECT_EQ(fs::hard_link_count(target), 1u);
     box.expectSentinels();
 }
 
+// At the end every folder this object made goes, and nothing else: not
+// another process's, not one it did not make, not the root.
 TEST(StagingArea, RemoveAllDeletesEveryFolderOfThisProcessAndNothingElse)
 {
     Sandbox box;
-    {
-        StagingArea earlier(box.root);
-        ASSERT_TRUE(earlier.Prepare("from another process").ok());
-    }
+    StagingArea earlier(box.root);
+    const fs::path theirs = earlier.MakeRunFolder().value();
     StagingArea area(box.root);
-    for (const char* name : {"first", "second", "third *"})
-        ASSERT_TRUE(area.Prepare(name).ok()) << name;
-    box.dir.write("cache/staging/second/copy.bin", "copy");
-
-    const Status r = area.RemoveAll();
-    EXPECT_TRUE(r.ok()) << Text(r).toStdString();
-    for (const char* name : {"first", "second", "third *"})
-        EXPECT_FALSE(fs::exists(box.root / name)) << name;
-    EXPECT_TRUE(fs::is_directory(box.root));
-    EXPECT_TRUE(fs::exists(box.root / "from another process"));
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(area.MakeRunFolder());
+    area.RemoveAll();
+    ASSERT_TRUE(area.FinishRemoving().ok());
+    EXPECT_EQ(Under(box.root), (std::vector<std::string>{"foreign", "loose.txt", theirs.filename().string()}));
     box.expectSentinels();
 }
 
-TEST(StagingArea, RemovingAMissingFolderIsNotAnError)
-{
-    Sandbox box;
-    StagingArea area(box.root);
-    ASSERT_TRUE(area.Prepare("gone").ok());
-    fs::remove_all(box.root / "gone");
-    EXPECT_TRUE(area.Remove(box.root / "gone").ok());
-    EXPECT_TRUE(area.RemoveAll().ok());  // nothing recorded that is not ours
-}
-
-// A root that cannot be made (here a file stands in the way) gives a message
-// naming the folder and the system's reason.
-TEST(StagingArea, CreationFailureNamesFolderAndReason)
+// A root that cannot be made (a file stands in the way) gives no folder: the
+// run then links nothing.
+TEST(StagingArea, NoFolderWhereTheRootCannotBeMade)
 {
     TempDir dir;
     dir.write("cache", "a file, not a folder");
     StagingArea area(dir / "cache" / "staging");
-    const Status r = area.Prepare("name");
-    ASSERT_FALSE(r.ok());
-    EXPECT_TRUE(Text(r).contains(QStringLiteral("staging"))) << Text(r).toStdString();
-    EXPECT_TRUE(Text(r).contains(QStringLiteral("Not a directory"))) << Text(r).toStdString();
-    EXPECT_TRUE(area.RemoveAll().ok());  // nothing recorded that is not ours
-}
-
-// Two windows of the program share the root. A folder the other window owns
-// is neither emptied nor reused (its run would read, or zip, the wrong
-// files); one left by a window that has gone may be taken over.
-TEST(StagingArea, FolderOfAnotherRunningWindowIsLeftAlone)
-{
-    Sandbox box;
-    const fs::path folder = box.root / "JPG ZIP Archive Dec 7 2026";
-    auto first = std::make_unique<StagingArea>(box.root);
-    ASSERT_TRUE(first->Prepare("JPG ZIP Archive Dec 7 2026").ok());
-    box.dir.write("cache/staging/JPG ZIP Archive Dec 7 2026/copy.jpg", "first window's copy");
-
-    StagingArea second(box.root);
-    EXPECT_TRUE(second.InUseElsewhere(folder));
-    EXPECT_FALSE(first->InUseElsewhere(folder));
-    const Status refused = second.Prepare("JPG ZIP Archive Dec 7 2026");
-    EXPECT_FALSE(refused.ok());
-    EXPECT_TRUE(Text(refused).contains(QStringLiteral("another Volarin Z window"))) << Text(refused).toStdString();
-    EXPECT_FALSE(second.Remove(folder).ok());
-    EXPECT_EQ(readFileBytes(folder / "copy.jpg"), "first window's copy");
-    EXPECT_TRUE(second.RemoveAll().ok());  // the refused folder was not recorded
-
-    // The first window re-confirming its own name still works.
-    ASSERT_TRUE(first->Prepare("JPG ZIP Archive Dec 7 2026").ok());
-    EXPECT_FALSE(fs::exists(folder / "copy.jpg"));
-
-    // A window that ended without cleaning up leaves its folder free.
-    first.reset();
-    EXPECT_FALSE(second.InUseElsewhere(folder));
-    EXPECT_TRUE(second.Prepare("JPG ZIP Archive Dec 7 2026").ok());
-    EXPECT_TRUE(second.RemoveAll().ok());
-    EXPECT_FALSE(fs::exists(folder));
-    box.expectSentinels();
+    EXPECT_FALSE(area.MakeRunFolder());
+    area.RemoveAll();
+    EXPECT_TRUE(area.FinishRemoving().ok());
+    EXPECT_EQ(readFileBytes(dir / "cache"), "a file, not a folder");
 }
 
 // At start-up the folders a killed process left go: marked, and locked by no
-// running window. This process's own folders, a folder another window holds
-// and anything without our marker stay.
+// running window. This process's own folders, a folder another window holds,
+// anything without our marker and a link to a marked folder elsewhere stay.
 TEST(StagingArea, RemoveLeftoversTakesOnlyUnheldMarkedFolders)
 {
     Sandbox box;
+    fs::path left;
     {
         StagingArea killed(box.root);
-        ASSERT_TRUE(killed.Prepare("left behind").ok());
-        box.dir.write("cache/staging/left behind/photo.jpg", "copy");
+        left = killed.MakeRunFolder().value();
+        box.dir.write((left.lexically_relative(box.dir.path()) / "photo.jpg").string(), "link");
         // The object goes without RemoveAll, as a killed process's would: only the lock goes.
     }
+    const fs::path elsewhere = box.dir / "elsewhere";
+    box.dir.write("elsewhere/precious.txt", "precious");
+    box.dir.write(std::string("elsewhere/") + StagingArea::kMarker, "");
+    fs::create_directory_symlink(elsewhere, box.root / "link");
     StagingArea otherWindow(box.root);
-    ASSERT_TRUE(otherWindow.Prepare("theirs").ok());
-    const fs::path theirs = box.dir.write("cache/staging/theirs/photo.jpg", "theirs");
+    const fs::path theirs = otherWindow.MakeRunFolder().value();
     StagingArea area(box.root);
-    ASSERT_TRUE(area.Prepare("mine").ok());
-    const fs::path mine = box.dir.write("cache/staging/mine/photo.jpg", "mine");
+    const fs::path mine = area.MakeRunFolder().value();
 
     EXPECT_TRUE(area.RemoveLeftovers().ok());
-    EXPECT_FALSE(fs::exists(box.root / "left behind"));
-    EXPECT_EQ(readFileBytes(theirs), "theirs");
-    EXPECT_EQ(readFileBytes(mine), "mine");
+    EXPECT_FALSE(fs::exists(left));
+    EXPECT_TRUE(area.IsOurs(theirs));
+    EXPECT_TRUE(area.IsOurs(mine));
+    EXPECT_EQ(readFileBytes(elsewhere / "precious.txt"), "precious");
+    EXPECT_TRUE(fs::is_symlink(box.root / "link"));
     box.expectSentinels();
     // A staging root that does not exist yet is nothing to clean.
     EXPECT_TRUE(StagingArea(box.dir / "no-cache" / "staging").RemoveLeftovers().ok());
 }
 
-// Old copies are renamed out of the way and deleted on a thread of their own,
-// their lock held until they are gone, so no other window takes them for
-// leftovers; FinishRemoving waits for that thread.
-TEST(StagingArea, OldCopiesGoInTheBackgroundAndFinishRemovingWaitsForThem)
+// A folder that cannot be emptied is tried again, then left with its marker
+// (no message), so the next start-up's sweep deletes it once it can.
+TEST(StagingArea, FolderThatCannotGoIsLeftToTheNextStartUp)
 {
     Sandbox box;
-    StagingArea area(box.root);
-    ASSERT_TRUE(area.Prepare("many").ok());
-    for (int i = 0; i < 2000; ++i)
-        box.dir.write("cache/staging/many/f" + std::to_string(i), "copy");
-    ASSERT_TRUE(area.Prepare("many").ok());
-    EXPECT_FALSE(fs::exists(box.root / "many" / "f0"));
-    EXPECT_TRUE(area.IsOurs(box.root / "many"));
-    StagingArea otherWindow(box.root);
-    EXPECT_TRUE(otherWindow.RemoveLeftovers().ok());
-    ASSERT_TRUE(area.RemoveAll().ok());
-    EXPECT_FALSE(fs::exists(box.root / "many"));
-    ASSERT_TRUE(area.FinishRemoving().ok());
-    std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(box.root))
-        left.push_back(entry.path().filename().string());
-    std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{"foreign", "loose.txt"}));
-    EXPECT_EQ(threadsNamed(FolderDisposal::kThreadName), 0u);
+    fs::path stuck;
+    fs::path pinned;
+    {
+        StagingArea area(box.root);
+        stuck = area.MakeRunFolder().value();
+        pinned = box.dir.write((stuck.lexically_relative(box.dir.path()) / "pinned.bin").string(), "x");
+        if (!SetImmutable(pinned, true))
+            GTEST_SKIP() << "no immutable flag here (needs root on ext4, xfs or btrfs)";
+        area.Release(stuck);
+        const Status finished = area.FinishRemoving();
+        ASSERT_FALSE(finished.ok());
+        EXPECT_EQ(finished.failure().leftOut.size(), 1u);
+    }
+    // Set aside under a hidden name (sorted first), marked still.
+    const fs::path gone = box.root / Under(box.root).front();
+    EXPECT_EQ(gone.filename().native().rfind(StagingArea::kAsidePrefix, 0), 0u) << gone;
+    EXPECT_TRUE(fs::is_regular_file(gone / StagingArea::kMarker));
+    ASSERT_TRUE(SetImmutable(gone / pinned.filename(), false));
+    StagingArea next(box.root);
+    EXPECT_TRUE(next.RemoveLeftovers().ok());
+    EXPECT_EQ(Under(box.root), (std::vector<std::string>{"foreign", "loose.txt"}));
     box.expectSentinels();
 }

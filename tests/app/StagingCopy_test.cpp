@@ -1,7 +1,7 @@
 // What staging hands to the queue: every staged file once, in byte order of
-// its name, with the length, attributes and date read while placing it, so
-// the run needs no second look at the disk; and every file left out, with
-// its reason. Each way of placing a file must give the same records.
+// its name, with the length, attributes, date and identity read while
+// measuring it, so the run needs no second look at the disk; and every file
+// left out, with its reason. Linked or read in place, the records agree.
 #include "DosAttributes.h"
 #include "LocalFileTime.h"
 #include "StagingCopy.h"
@@ -27,7 +27,13 @@ void setModified(const fs::path& file, std::time_t when)
 
 }  // namespace
 
-class StagingCopyMethods : public ::testing::TestWithParam<FileCopyMethod> {};
+struct LinkCase {
+    const char* name;
+    StagingLinks links;
+    bool linked;  // the files, all a few bytes long, are read through links in the folder
+};
+
+class StagingCopyMethods : public ::testing::TestWithParam<LinkCase> {};
 
 TEST_P(StagingCopyMethods, EntriesComeSortedAndMeasured)
 {
@@ -50,15 +56,23 @@ TEST_P(StagingCopyMethods, EntriesComeSortedAndMeasured)
     const StagingCopyReport report =
         StagingCopy::CopyAll({b.string(), a.string(), later.string(), upper.string(), utf8.string(), hidden.string(),
                               readOnly.string(), fifo.string(), (temp.path() / "one" / "gone.txt").string()},
-                             out, {}, GetParam());
+                             out, {}, GetParam().links);
 
     std::vector<std::string> names;
     for (const StagedEntry& e : report.entries) {
         names.push_back(e.file.AsFile);
         EXPECT_TRUE(e.measured);
-        EXPECT_EQ(e.file.SourceFile, (out / e.file.AsFile).string());
-        EXPECT_EQ(e.file.ByteCount, static_cast<int64_t>(fs::file_size(out / e.file.AsFile))) << e.file.AsFile;
+        EXPECT_EQ(fs::path(e.file.SourceFile).parent_path() == out, GetParam().linked) << e.file.SourceFile;
+        EXPECT_EQ(!e.original.empty(), GetParam().linked);
+        EXPECT_EQ(e.file.ByteCount, static_cast<int64_t>(fs::file_size(e.file.SourceFile))) << e.file.AsFile;
+        // A hard link or the file itself: its turn finds it unchanged.
+        struct stat st {};
+        ASSERT_EQ(::stat(e.file.SourceFile.c_str(), &st), 0);
+        EXPECT_TRUE(e.file.Stamp.known);
+        EXPECT_TRUE(e.file.Stamp.Matches(st)) << e.file.AsFile;
     }
+    EXPECT_EQ(report.entries[1].original.empty() ? report.entries[1].file.SourceFile : report.entries[1].original,
+              later.string());
     EXPECT_EQ(names, (std::vector<std::string>{"Z.txt", "a.txt", "b.txt", "ro.txt", "\xc3\xa9t\xc3\xa9.txt"}));
     ASSERT_EQ(report.entries.size(), 5u);
     EXPECT_EQ(report.entries[1].file.ByteCount, 12);  // the later a.txt
@@ -66,7 +80,7 @@ TEST_P(StagingCopyMethods, EntriesComeSortedAndMeasured)
     EXPECT_EQ(report.entries[2].file.FileDate, *LocalFileTime::FromUnixSeconds(1'100'000'001));
     EXPECT_EQ(report.entries[2].file.Attrs, DosAttribute::Archive);
     EXPECT_EQ(report.entries[3].file.Attrs, DosAttribute::Archive | DosAttribute::ReadOnly);
-    EXPECT_EQ(report.copied, 6u);  // the hidden file is staged, not zipped
+    EXPECT_EQ(report.copied, 6u);  // the hidden file is taken, not zipped
 
     std::map<std::string, FailureKind> left;
     for (const Failure& f : report.failed)
@@ -78,13 +92,8 @@ TEST_P(StagingCopyMethods, EntriesComeSortedAndMeasured)
     EXPECT_FALSE(fs::exists(fs::symlink_status(out / "pipe.txt")));
 }
 
-std::string methodName(const ::testing::TestParamInfo<FileCopyMethod>& info)
-{
-    static const char* const names[] = {"None", "Clone", "HardLink", "CopyRange", "ReadWrite"};
-    return names[static_cast<int>(info.param)];
-}
-
 INSTANTIATE_TEST_SUITE_P(All, StagingCopyMethods,
-                         ::testing::Values(FileCopyMethod::Clone, FileCopyMethod::HardLink, FileCopyMethod::CopyRange,
-                                           FileCopyMethod::ReadWrite),
-                         methodName);
+                         ::testing::Values(LinkCase{"HardLinked", StagingLinks::Every(FileCopyMethod::HardLink), true},
+                                           LinkCase{"InPlace", StagingLinks::None(), false},
+                                           LinkCase{"LargeOnesLinked", StagingLinks(), false}),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fstream>
+#include <optional>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -42,6 +44,16 @@ protected:
             names.push_back(entry.path().filename());
         std::sort(names.begin(), names.end());
         return names;
+    }
+
+    // The staging folders of runs under the root.
+    std::vector<fs::path> RunFolders() const
+    {
+        std::vector<fs::path> folders;
+        for (const fs::path& name : Listing(root))
+            if (name.native().rfind(StagingArea::kRunPrefix, 0) == 0)
+                folders.push_back(root / name);
+        return folders;
     }
 
     std::string Journal() const { return fs::exists(journal) ? readFileBytes(journal) : std::string(); }
@@ -83,7 +95,7 @@ TEST_F(TerminationTest, SignalsEndTheProgramLikeClosingTheWindow)
         std::vector<std::string> options;
     } cases[] = {
         {SIGTERM, "started", {out.string(), big.parent_path().string()}},
-        {SIGINT, "staging", {"--copy", out.string(), big.parent_path().string()}},
+        {SIGINT, "staging", {"--link", out.string(), big.parent_path().string()}},
         {SIGHUP, "ended", {"--hold", out.string(), big.parent_path().string()}},
     };
     for (const Case& c : cases) {
@@ -94,7 +106,8 @@ TEST_F(TerminationTest, SignalsEndTheProgramLikeClosingTheWindow)
         ASSERT_TRUE(child->WaitForLine(c.when)) << child->Output();
         if (c.signal == SIGTERM) {
             ASSERT_EQ(Listing(out).size(), 1u) << "no temporary archive while zipping";
-            ASSERT_TRUE(fs::exists(root / "driven" / "big.bin"));
+            ASSERT_EQ(RunFolders().size(), 1u);
+            ASSERT_TRUE(fs::exists(RunFolders().front() / "big.bin")) << "a large file is linked";
         }
         child->Signal(c.signal);
         ASSERT_TRUE(child->WaitForEnd()) << child->Output();
@@ -123,21 +136,25 @@ TEST_F(TerminationTest, NextStartRemovesWhatAKilledProcessLeftAndNothingElse)
     ASSERT_EQ(Listing(out).size(), 1u);
     const fs::path part = out / Listing(out).front();
     ASSERT_NE(Journal().find(part.string()), std::string::npos);
-    ASSERT_TRUE(fs::exists(root / "driven" / StagingArea::kMarker));
+    ASSERT_EQ(RunFolders().size(), 1u);
+    const fs::path killed = RunFolders().front();
+    ASSERT_TRUE(fs::exists(killed / StagingArea::kMarker));
 
     const fs::path lookAlike = temp.write("out/other.zip.abc123.part", "not ours");
     const fs::path besideArchive = temp.write("out/keep.txt", "keep");
     const fs::path foreign = temp.write("cache/Volarin/Volarin Z/staging/foreign/keep.txt", "foreign");
     StagingArea runningWindow(root);
-    ASSERT_TRUE(runningWindow.Prepare("held").ok());
-    const fs::path held = temp.write("cache/Volarin/Volarin Z/staging/held/copy.txt", "held");
+    const std::optional<fs::path> heldFolder = runningWindow.MakeRunFolder();
+    ASSERT_TRUE(heldFolder);
+    const fs::path held = *heldFolder / "copy.txt";
+    std::ofstream(held) << "held";
 
     auto next = Start({out.string()});
     ASSERT_TRUE(next->WaitForEnd()) << next->Output();
     EXPECT_FALSE(next->EndedBySignal());
     EXPECT_EQ(next->ExitCode(), 0) << next->Output();
     EXPECT_FALSE(fs::exists(part));
-    EXPECT_FALSE(fs::exists(root / "driven"));
+    EXPECT_FALSE(fs::exists(killed));
     EXPECT_EQ(Journal(), "");
     EXPECT_EQ(readFileBytes(lookAlike), "not ours");
     EXPECT_EQ(readFileBytes(besideArchive), "keep");

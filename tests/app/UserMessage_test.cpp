@@ -1,5 +1,6 @@
 // The one place where failures become words: every step of the zip engine is
 // worded for users, and the engine's own step names never reach them.
+#include "DriveRules.h"
 #include "UserMessage.h"
 #include "ZipWriterError.h"
 #include "ZipFailure.h"
@@ -92,6 +93,32 @@ TEST(UserMessage, ArchivePlaceTakenIsAskedOrRefused)
     EXPECT_EQ(UserMessage::For({.kind = FailureKind::ArchiveIsFolder, .path = "/out/a.zip"}).text,
               QStringLiteral("\"a.zip\" in \"/out\" is a folder, so the archive cannot take its name. Please choose "
                              "another name."));
+}
+
+// What a drive refuses: a name with no character to blame gives the system's
+// reason, and "File too large" becomes the drive's limit where it is FAT's.
+TEST(UserMessage, DriveLimitsInPlainWords)
+{
+    const struct {
+        Failure failure;
+        QString text;
+    } cases[] = {
+        {{.kind = FailureKind::NameRefusedByDrive, .code = std::make_error_code(std::errc::invalid_argument),
+          .path = "/media/stick", .other = "CON.zip"},
+         QStringLiteral("The drive of \"/media/stick\" does not accept \"CON.zip\" as a file name (Invalid "
+                        "argument). Please choose another name.")},
+        {{.kind = FailureKind::ArchiveNotWritten, .code = std::make_error_code(std::errc::file_too_large),
+          .path = "/media/stick/a.zip", .entry = "film.mkv", .step = ZipFailure::WriteBytes,
+          .size = DriveRules::kFatLargestFile},
+         QStringLiteral("The archive \"/media/stick/a.zip\" could not be written: writing \"film.mkv\" into it "
+                        "failed (the drive cannot hold files over 4 GB).")},
+        {{.kind = FailureKind::ArchiveNotWritten, .code = std::make_error_code(std::errc::file_too_large),
+          .path = "/mnt/disk/a.zip", .entry = "film.mkv", .step = ZipFailure::WriteBytes},
+         QStringLiteral("The archive \"/mnt/disk/a.zip\" could not be written: writing \"film.mkv\" into it "
+                        "failed (File too large).")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(UserMessage::For(c.failure).text, c.text);
 }
 
 TEST(UserMessage, BrowseNoticesAndTheirBoxes)

@@ -82,6 +82,18 @@ protected:
         return texts;
     }
 
+    // What the staging root holds once the folders of ended runs are deleted.
+    std::vector<std::string> StagingLeft()
+    {
+        EXPECT_TRUE(run->FinishCleanUp().ok());
+        std::vector<std::string> left;
+        std::error_code ec;
+        for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec))
+            left.push_back(it->path().filename().string());
+        std::sort(left.begin(), left.end());
+        return left;
+    }
+
     const fs::path& root = stagingRoot;
     fs::path out = temp.path() / "out";
 };
@@ -107,8 +119,7 @@ TEST_F(WorkflowTest, ScanNameStartGivesTheArchive)
 
     Confirm(proposal);
     ASSERT_TRUE(start()->Enabled()) << shell.messages.size();
-    const fs::path staging = root / ArchiveName::ToBytes(proposal);
-    EXPECT_TRUE(fs::is_regular_file(staging / StagingArea::kMarker));
+    EXPECT_FALSE(fs::exists(root)) << "the cache was written to before Start";
 
     QSignalSpy progress(run.get(), &ZipRunService::Progress);
     ASSERT_TRUE(StartAndWait());
@@ -120,13 +131,12 @@ TEST_F(WorkflowTest, ScanNameStartGivesTheArchive)
     EXPECT_GE(progress.count(), 13);  // 300000 + 1500000 bytes in 128 KiB chunks
 
     const auto entries = entriesReadBack(out / (ArchiveName::ToBytes(proposal) + ".zip"));
-    // The hidden file was staged but is not zipped, and the user is told;
-    // the staging marker is not zipped either.
+    // The hidden file is not zipped, and the user is told.
     EXPECT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries.at("a.jpg"), a);
     EXPECT_EQ(entries.at("b.JPG"), b);
     EXPECT_EQ(entries.at("empty.jpg"), "");
-    EXPECT_TRUE(fs::exists(staging / ".hidden.jpg"));
+    EXPECT_TRUE(StagingLeft().empty());
     ASSERT_EQ(shell.messages.size(), 1u);
     EXPECT_TRUE(shell.messages[0].text.endsWith(QStringLiteral(".hidden.jpg: hidden file: not put into the archive")))
         << shell.messages[0].text.toStdString();
@@ -210,11 +220,6 @@ TEST_F(WorkflowTest, SecondRunWithoutClearZipsTheEarlierSelectionToo)
     ASSERT_TRUE(StartAndWait());
     EXPECT_EQ(entriesReadBack(out / "second.zip"),
               (std::map<std::string, std::string>{{"1.txt", "1"}, {"2.txt", "2"}}));
-    // Confirming the same name again (and replacing second.zip) empties that staging folder first.
-    Scan(temp.path() / "two");
-    shell.askAnswers.push_back(true);
-    Confirm(QStringLiteral("second"));
-    EXPECT_FALSE(fs::exists(root / "second" / "1.txt"));
 }
 
 TEST_F(WorkflowTest, NameEndingInZipGetsNoSecondZip)
@@ -237,20 +242,15 @@ TEST_F(WorkflowTest, ClosingDeletesTheStagingFoldersAndNothingElse)
     temp.write("p/x.jpg", "photo");
     Scan(temp.path() / "p");
     Confirm(QStringLiteral("first name"));
-    Scan(temp.path() / "p");
-    Confirm(QStringLiteral("second name"));
+    run->SetStagingLinks(StagingLinks::Every());
     ASSERT_TRUE(StartAndWait());
-    ASSERT_TRUE(fs::exists(root / "first name"));
-    ASSERT_TRUE(fs::exists(root / "second name" / "x.jpg"));
 
     form->close();
-    EXPECT_FALSE(fs::exists(root / "first name"));
-    EXPECT_FALSE(fs::exists(root / "second name"));
-    EXPECT_TRUE(fs::is_directory(root));
+    EXPECT_EQ(StagingLeft(), std::vector<std::string>{"foreign"});
     EXPECT_EQ(readFileBytes(foreign), "keep");
     EXPECT_EQ(readFileBytes(beside), "beside");
     EXPECT_EQ(readFileBytes(temp.path() / "p" / "x.jpg"), "photo");
-    EXPECT_TRUE(fs::exists(out / "second name.zip"));
+    EXPECT_TRUE(fs::exists(out / "first name.zip"));
     EXPECT_TRUE(shell.messages.empty());
 }
 
@@ -271,7 +271,7 @@ TEST_F(WorkflowTest, ClosingDuringARunStopsItFirst)
     QTest::qWait(50);
     EXPECT_EQ(ended.count(), 0);
     EXPECT_TRUE(shell.messages.empty());
-    EXPECT_FALSE(fs::exists(root / "big"));
+    EXPECT_TRUE(StagingLeft().empty());
     EXPECT_TRUE(fs::is_empty(out)) << "half-written archive left behind";
 }
 
@@ -286,7 +286,7 @@ TEST_F(WorkflowTest, ClosingDuringStagingStopsItAndCleansUp)
         temp.write("lots/f" + std::to_string(i) + ".txt", "x");
     Scan(temp.path() / "lots");
     Confirm(QStringLiteral("staging"));
-    run->SetStagingMethod(FileCopyMethod::ReadWrite);  // copies: the slowest way
+    run->SetStagingLinks(StagingLinks::Every());  // links: the slowest way
     QSignalSpy staged(run.get(), &ZipRunService::Staged);
     QSignalSpy ended(run.get(), &ZipRunService::Ended);
     QTest::mouseClick(start(), Qt::LeftButton);
@@ -300,14 +300,16 @@ TEST_F(WorkflowTest, ClosingDuringStagingStopsItAndCleansUp)
     EXPECT_EQ(staged.count(), 0);
     EXPECT_EQ(ended.count(), 0);
     EXPECT_TRUE(shell.messages.empty());
-    EXPECT_FALSE(fs::exists(root / "staging"));
+    EXPECT_TRUE(StagingLeft().empty());
     EXPECT_TRUE(fs::is_empty(out));
     EXPECT_EQ(fs::file_size(big), 8u * 1024 * 1024);
     EXPECT_EQ(readFileBytes(temp.path() / "lots" / "f0.txt"), "x");
 }
 
-// While a run reads its staging folder, OK with that same name is refused.
-TEST_F(WorkflowTest, OkWithTheRunningNameIsRefused)
+// A name is never refused for being zipped: each run stages into a folder of
+// its own. Confirmed again during the run, it enables Start, and Start waits
+// for the run to end.
+TEST_F(WorkflowTest, OkWithTheRunningNameIsTaken)
 {
     temp.write("big/big.jpg", randomBytes(8 * 1024 * 1024, 6));
     Scan(temp.path() / "big");
@@ -320,18 +322,12 @@ TEST_F(WorkflowTest, OkWithTheRunningNameIsRefused)
     ASSERT_TRUE(staged.wait(10000));
     Scan(temp.path() / "big");  // a scan enables Output again
     Confirm(QStringLiteral("running"));
-    ASSERT_EQ(shell.messages.size(), 1u);
-    EXPECT_TRUE(shell.messages[0].text.contains(QStringLiteral("being zipped")));
-    EXPECT_TRUE(fs::exists(root / "running" / "big.jpg"));
-
-    // The refused name left Start as it was; a different name enables it,
-    // but a second run waits for the first.
-    Confirm(QStringLiteral("next"));
+    EXPECT_TRUE(shell.messages.empty());
+    ASSERT_TRUE(start()->Enabled());
     QTest::mouseClick(start(), Qt::LeftButton);
-    ASSERT_EQ(shell.messages.size(), 2u);
-    EXPECT_TRUE(shell.messages[1].text.contains(QStringLiteral("running.zip")));
-    EXPECT_EQ(shell.messages[1].icon, Shell::Icon::Information);
-    EXPECT_FALSE(fs::exists(root / "next" / "big.jpg"));
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_TRUE(shell.messages[0].text.contains(QStringLiteral("running.zip\" is still being written")));
+    EXPECT_EQ(shell.messages[0].icon, Shell::Icon::Information);
     // The refused Start handed nothing over: the list holds the row of the
     // press that started the run, and the two rows collected now.
     EXPECT_EQ(form->CollectCheckedFiles().size(), 3u);
@@ -476,7 +472,6 @@ TEST_F(WorkflowTest, StartWithNothingToZipSaysSo)
         EXPECT_EQ(shell.messages[0].text, c.words);
         EXPECT_EQ(shell.messages[0].icon, Shell::Icon::Information);
         EXPECT_TRUE(start()->Enabled());
-        EXPECT_FALSE(fs::exists(root / "nothing" / "a.jpg"));
     }
     Select(QStringLiteral("jpg"));
     ASSERT_TRUE(StartAndWait());
@@ -513,7 +508,7 @@ TEST_F(WorkflowTest, EscapeStopsTheRunAndTheWindowStaysOpen)
                                           .arg(QString::fromStdString(old.string())));
     EXPECT_EQ(readFileBytes(old), "an older archive");
     EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 1) << "temporary archive left";
-    EXPECT_FALSE(fs::exists(root / "big"));
+    EXPECT_TRUE(StagingLeft().empty());
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(form->progressBar()->isVisibleTo(form.get()));
 

@@ -20,6 +20,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <optional>
 #include <random>
 #include <fcntl.h>
@@ -43,14 +44,12 @@ protected:
         });
     }
 
-    // Prepares the staging folder of `name` and runs the files into name.zip
-    // until the run has ended.
+    // Runs the files into name.zip until the run has ended.
     const RunOutcome& Run(const QString& name, const std::vector<std::string>& files, fs::path archive = {})
     {
-        EXPECT_TRUE(service->PrepareStaging(name).ok());
         const size_t before = outcomes.size();
         QSignalSpy ended(service.get(), &ZipRunService::Ended);
-        service->Start({files, name, archive.empty() ? Archive(name) : archive});
+        service->Start({files, archive.empty() ? Archive(name) : archive});
         // An event loop of its own: qWaitFor would sleep between the run's steps.
         if (ended.isEmpty()) {
             EXPECT_TRUE(ended.wait(60000));
@@ -61,6 +60,18 @@ protected:
     }
 
     fs::path Archive(const QString& name) const { return out / (name.toStdString() + ".zip"); }
+
+    // What the staging root holds once the folders of ended runs are deleted.
+    std::vector<std::string> StagingLeft()
+    {
+        EXPECT_TRUE(service->FinishCleanUp().ok());
+        std::vector<std::string> left;
+        std::error_code ec;
+        for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec))
+            left.push_back(it->path().filename().string());
+        std::sort(left.begin(), left.end());
+        return left;
+    }
 
     static QString Words(const RunOutcome& outcome)
     {
@@ -90,10 +101,9 @@ TEST_F(ZipRunServiceTest, StagesQueuesAndZipsUnderBareNames)
     // The archive opens with the first staged file, before the last is staged.
     EXPECT_EQ(events, (QStringList{"started", "staged", "ended"}));
     EXPECT_FALSE(service->Running());
-    // The hidden file was staged but is not zipped, and is named after the
-    // run; the staging marker is not zipped either.
+    // The hidden file is not zipped, and is named after the run.
     EXPECT_EQ(entriesReadBack(Archive("photos")), (std::map<std::string, std::string>{{"a.jpg", a}, {"empty.jpg", ""}}));
-    EXPECT_TRUE(fs::exists(root / "photos" / ".hidden.jpg"));
+    EXPECT_TRUE(StagingLeft().empty());
     ASSERT_TRUE(outcome.failure);
     EXPECT_EQ(outcome.failure->kind, FailureKind::FilesLeftOut);
     EXPECT_EQ(Words(outcome), QStringLiteral("1 file was left out of \"%1\":\n%2: hidden file: not put into the archive")
@@ -134,7 +144,7 @@ TEST_F(ZipRunServiceTest, FilesThatCannotBeCopiedAreNamedAfterTheRun)
     EXPECT_EQ(nothing.end, RunOutcome::End::NotStarted);
     EXPECT_EQ(events, (QStringList{"staged", "ended"}));
     const QString none = Words(nothing);
-    EXPECT_TRUE(none.startsWith(QStringLiteral("No file could be copied for \""))) << none.toStdString();
+    EXPECT_TRUE(none.startsWith(QStringLiteral("No file could be read for \""))) << none.toStdString();
     EXPECT_TRUE(none.contains(QStringLiteral(": not a file"))) << none.toStdString();
     EXPECT_FALSE(fs::exists(Archive("nothing")));
 }
@@ -187,17 +197,14 @@ TEST_F(ZipRunServiceTest, ArchiveThatCannotBeCreatedIsWorded)
 TEST_F(ZipRunServiceTest, OneRunAtATime)
 {
     const fs::path big = temp.write("big/big.jpg", randomBytes(4 * 1024 * 1024, 6));
-    ASSERT_TRUE(service->PrepareStaging(QStringLiteral("first")).ok());
-    ASSERT_TRUE(service->PrepareStaging(QStringLiteral("second")).ok());
-    service->Start({{big}, QStringLiteral("first"), Archive("first")});
+    service->Start({{big}, Archive("first")});
     ASSERT_TRUE(service->Running());
     ASSERT_FALSE(service->CanStart().ok());
     EXPECT_EQ(UserMessage::For(service->CanStart().failure()).icon, Shell::Icon::Information);
-    service->Start({{big}, QStringLiteral("second"), Archive("second")});
+    service->Start({{big}, Archive("second")});
     ASSERT_EQ(outcomes.size(), 1u);
     EXPECT_EQ(outcomes[0].end, RunOutcome::End::NotStarted);
     EXPECT_TRUE(Words(outcomes[0]).contains(QStringLiteral("first.zip\" is still being written"))) << Words(outcomes[0]).toStdString();
-    EXPECT_FALSE(fs::exists(root / "second" / "big.jpg"));
     EXPECT_TRUE(service->Running());
     ASSERT_TRUE(QTest::qWaitFor([&] { return outcomes.size() == 2; }, 60000));
     EXPECT_EQ(outcomes[1].end, RunOutcome::End::Completed);
@@ -253,36 +260,34 @@ TEST(ZipRunServicePercent, RoundsToNearestWithTiesToEven)
 TEST_F(ZipRunServiceTest, ShutdownStopsTheRunAndRemovesStaging)
 {
     const fs::path big = temp.write("big/big.jpg", randomBytes(12 * 1024 * 1024, 5));
-    ASSERT_TRUE(service->PrepareStaging(QStringLiteral("big")).ok());
-    ASSERT_TRUE(service->PrepareStaging(QStringLiteral("other")).ok());
-    service->Start({{big}, QStringLiteral("big"), Archive("big")});
+    service->Start({{big}, Archive("big")});
     ASSERT_TRUE(QTest::qWaitFor([&] { return !percents.empty(); }, 10000));
-    EXPECT_TRUE(service->Shutdown().ok());
+    service->Shutdown();
     EXPECT_FALSE(service->Running());
     QTest::qWait(50);
     EXPECT_TRUE(outcomes.empty());
-    EXPECT_FALSE(fs::exists(root / "big"));
-    EXPECT_FALSE(fs::exists(root / "other"));
+    EXPECT_TRUE(StagingLeft().empty());
     EXPECT_TRUE(fs::is_empty(out)) << "half-written archive left behind";
     EXPECT_EQ(readFileBytes(big).size(), 12u * 1024 * 1024);
 }
 
-// The names the Output dialog may not use: the running run's, one another
-// window owns, a folder this program did not make.
-TEST_F(ZipRunServiceTest, CheckNameRefusesBusyOrForeignFolders)
+// Staging folders are the runs' own: a folder of any name in the staging
+// root, ours from a killed process or not, never stands in a run's way, and
+// one that is not ours is never touched.
+TEST_F(ZipRunServiceTest, LeftoversNeverBlockAName)
 {
-    EXPECT_TRUE(service->CheckName(QStringLiteral("free")).ok());
-    temp.write("staging/foreign/keep.txt", "keep");
-    const Status foreign = service->CheckName(QStringLiteral("foreign"));
-    ASSERT_FALSE(foreign.ok());
-    EXPECT_EQ(foreign.failure().kind, FailureKind::NameTakenByForeignFolder);
-
-    ZipRunService otherWindow(root);
-    ASSERT_TRUE(otherWindow.PrepareStaging(QStringLiteral("theirs")).ok());
-    const Status theirs = service->CheckName(QStringLiteral("theirs"));
-    ASSERT_FALSE(theirs.ok());
-    EXPECT_EQ(theirs.failure().kind, FailureKind::NameUsedByOtherWindow);
-    EXPECT_EQ(readFileBytes(root / "foreign" / "keep.txt"), "keep");
+    temp.write("staging/same/keep.txt", "keep");
+    temp.write("staging/same.zip/keep.txt", "keep");
+    {
+        StagingArea killed(root);  // gone without deleting its folder: only its lock goes
+        ASSERT_TRUE(killed.MakeRunFolder().has_value());
+    }
+    const fs::path x = temp.write("p/x.jpg", "x");
+    EXPECT_EQ(Run(QStringLiteral("same"), {x}).end, RunOutcome::End::Completed);
+    EXPECT_EQ(entriesReadBack(Archive("same")), (std::map<std::string, std::string>{{"x.jpg", "x"}}));
+    EXPECT_TRUE(service->RemoveLeftovers().ok());
+    EXPECT_EQ(StagingLeft(), (std::vector<std::string>{"same", "same.zip"}));
+    EXPECT_EQ(readFileBytes(root / "same" / "keep.txt"), "keep");
 }
 
 // A full output disk is named in the system's words, not by a code of the zip
@@ -350,47 +355,27 @@ TEST_F(ZipRunServiceTest, DeletingStagedLinksLeavesTheSourcesAlone)
     const timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
     ::utimensat(AT_FDCWD, source.c_str(), old, 0);
     const FileFacts before = factsOf(source);
-    const fs::path staged = root / "links" / "photo.jpg";
-
+    service->SetStagingLinks(StagingLinks::Every());
+    nlink_t linksDuringRun = 0;
+    QObject::connect(service.get(), &ZipRunService::Started, [&] { linksDuringRun = factsOf(source).links; });
     ASSERT_EQ(Run(QStringLiteral("links"), {source}).end, RunOutcome::End::Completed);
     EXPECT_EQ(entriesReadBack(Archive("links")).at("photo.jpg"), before.bytes);
-    EXPECT_EQ(factsOf(source).links, 2u) << "staged without a link";
+    EXPECT_EQ(linksDuringRun, 2u) << "staged without a link";
     expectUntouched(source, before, "after the run");
 
-    // A name refused because another window holds its folder deletes nothing.
-    ZipRunService otherWindow(root);
-    ASSERT_TRUE(otherWindow.PrepareStaging(QStringLiteral("theirs")).ok());
-    fs::create_hard_link(source, root / "theirs" / "photo.jpg");
-    EXPECT_FALSE(service->PrepareStaging(QStringLiteral("theirs")).ok());
-    EXPECT_EQ(factsOf(source).links, 3u);
-    EXPECT_TRUE(otherWindow.Shutdown().ok());
-    EXPECT_TRUE(otherWindow.FinishCleanUp().ok());
-    expectUntouched(source, before, "after the other window's exit");
-
-    // OK again with the same name empties the folder first.
-    ASSERT_TRUE(service->PrepareStaging(QStringLiteral("links")).ok());
-    EXPECT_FALSE(fs::exists(staged));
-    EXPECT_TRUE(service->FinishCleanUp().ok());  // the old folder goes in the background
+    EXPECT_TRUE(StagingLeft().empty());
     EXPECT_EQ(factsOf(source).links, 1u);
-    expectUntouched(source, before, "after the name was confirmed again");
-
-    ASSERT_EQ(Run(QStringLiteral("links"), {source}).end, RunOutcome::End::Completed);
-    EXPECT_TRUE(service->Shutdown().ok());
-    EXPECT_FALSE(fs::exists(root / "links"));
-    EXPECT_TRUE(service->FinishCleanUp().ok());
-    EXPECT_EQ(factsOf(source).links, 1u);
-    expectUntouched(source, before, "after exit");
+    expectUntouched(source, before, "after the staging folder went");
 }
 
 // Staging runs beside the window's thread: Start returns before anything is
 // staged, the event loop turns meanwhile, and the queue is built after.
 TEST_F(ZipRunServiceTest, StagingLeavesTheEventLoopRunning)
 {
-    service->SetStagingMethod(FileCopyMethod::ReadWrite);  // copies, the slowest way
+    service->SetStagingLinks(StagingLinks::Every());  // links, the slowest way
     std::vector<std::string> files;
     for (int i = 0; i < 500; ++i)
         files.push_back(temp.write("many/f" + std::to_string(i) + ".txt", std::to_string(i)));
-    ASSERT_TRUE(service->PrepareStaging(QStringLiteral("many")).ok());
     int turns = 0;
     int turnsWhenStaged = -1;
     QTimer ticker;
@@ -400,7 +385,7 @@ TEST_F(ZipRunServiceTest, StagingLeavesTheEventLoopRunning)
         turnsWhenStaged = turns;
         ticker.stop();
     });
-    service->Start({files, QStringLiteral("many"), Archive("many")});
+    service->Start({files, Archive("many")});
     EXPECT_TRUE(events.isEmpty());
     EXPECT_TRUE(service->Running());
     QSignalSpy ended(service.get(), &ZipRunService::Ended);
@@ -422,18 +407,17 @@ TEST_F(ZipRunServiceTest, StagingLeavesTheEventLoopRunning)
 // and deletes the staging folder; no signal comes and the sources stay.
 TEST_F(ZipRunServiceTest, ShutdownDuringStagingCleansUp)
 {
-    service->SetStagingMethod(FileCopyMethod::ReadWrite);
+    service->SetStagingLinks(StagingLinks::Every());
     std::vector<std::string> files{temp.write("big/big.bin", randomBytes(8 * 1024 * 1024, 8))};
     for (int i = 0; i < 500; ++i)
         files.push_back(temp.write("many/f" + std::to_string(i) + ".txt", "x"));
-    ASSERT_TRUE(service->PrepareStaging(QStringLiteral("stopped")).ok());
-    service->Start({files, QStringLiteral("stopped"), Archive("stopped")});
-    EXPECT_TRUE(service->Shutdown().ok());
+    service->Start({files, Archive("stopped")});
+    service->Shutdown();
     EXPECT_FALSE(service->Running());
     EXPECT_EQ(threadsNamed(StagingJob::kStagingThreadName), 0u);
     QTest::qWait(50);
     EXPECT_TRUE(events.isEmpty());
-    EXPECT_FALSE(fs::exists(root / "stopped"));
+    EXPECT_TRUE(StagingLeft().empty());
     EXPECT_TRUE(fs::is_empty(out));
     EXPECT_EQ(readFileBytes(files[0]).size(), 8u * 1024 * 1024);
     EXPECT_EQ(readFileBytes(files[1]), "x");
@@ -480,16 +464,15 @@ TEST_F(ZipRunServiceTest, StopEndsTheRunKeepingAnOlderArchive)
     const fs::path old = temp.write("out/stopped.zip", "older");
     const struct Phase {
         const char* when;
-        FileCopyMethod staging;
+        StagingLinks staging;
         bool waitForProgress;
-    } phases[] = {{"staging", FileCopyMethod::ReadWrite, false}, {"zipping", FileCopyMethod::Clone, true}};
+    } phases[] = {{"staging", StagingLinks::Every(), false}, {"zipping", StagingLinks(), true}};
     for (const Phase& phase : phases) {
         SCOPED_TRACE(phase.when);
         outcomes.clear();
         percents.clear();
-        service->SetStagingMethod(phase.staging);
-        ASSERT_TRUE(service->PrepareStaging(QStringLiteral("stopped")).ok());
-        service->Start({std::vector<std::string>(many.begin(), many.end()), QStringLiteral("stopped"), old});
+        service->SetStagingLinks(phase.staging);
+        service->Start({std::vector<std::string>(many.begin(), many.end()), old});
         if (phase.waitForProgress) {
             ASSERT_TRUE(QTest::qWaitFor([&] { return !percents.empty(); }, 10000));
         }
@@ -504,10 +487,10 @@ TEST_F(ZipRunServiceTest, StopEndsTheRunKeepingAnOlderArchive)
         EXPECT_EQ(outcomes.size(), 1u) << "a signal after the stop";
         EXPECT_EQ(readFileBytes(old), "older");
         EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 1) << "temporary archive left";
-        EXPECT_FALSE(fs::exists(root / "stopped"));
+        EXPECT_TRUE(StagingLeft().empty());
         EXPECT_EQ(fs::file_size(big), 12u * 1024 * 1024);
     }
-    service->SetStagingMethod(FileCopyMethod::Clone);
+    service->SetStagingLinks({});
     EXPECT_EQ(Run(QStringLiteral("after"), {many[1]}).end, RunOutcome::End::Completed);
 }
 
@@ -524,7 +507,6 @@ TEST_F(ZipRunServiceTest, RunWhoseThreadCannotStartEndsWithTheReason)
     } cases[] = {{true, "Too many open files"}, {false, "Resource temporarily unavailable"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);
-        ASSERT_TRUE(service->PrepareStaging(QStringLiteral("a")).ok());
         const size_t before = outcomes.size();
         {
             std::optional<OpenFileLimit> limit;
@@ -532,7 +514,7 @@ TEST_F(ZipRunServiceTest, RunWhoseThreadCannotStartEndsWithTheReason)
                 limit.emplace(0);
             else
                 ThreadStart::FailNext(1);
-            service->Start({{file}, QStringLiteral("a"), Archive("a")});
+            service->Start({{file}, Archive("a")});
             ThreadStart::FailNext(0);
         }
         ASSERT_EQ(outcomes.size(), before + 1);
@@ -544,5 +526,63 @@ TEST_F(ZipRunServiceTest, RunWhoseThreadCannotStartEndsWithTheReason)
         EXPECT_FALSE(service->Running());
         EXPECT_EQ(Run(QStringLiteral("a"), {file}).end, RunOutcome::End::Completed);
         EXPECT_EQ(entriesReadBack(Archive("a")).size(), 1u);
+    }
+}
+
+// A file measured at Start is read at its turn only if it is still that file:
+// one grown, saved over or replaced since fails the run, naming the user's
+// file; one deleted cannot be read. A link in the staging folder keeps the
+// file of Start readable when its name is deleted or saved over by a new
+// file, but not when the file itself is written to.
+TEST_F(ZipRunServiceTest, FilesThatChangeBeforeTheirTurnAreNamed)
+{
+    // Long enough to zip that the later file waits for its turn.
+    const fs::path first = temp.write("p/a-first.bin", randomBytes(24 * 1024 * 1024, 11));
+    enum class Change { Grown, SavedOver, Replaced, Deleted };
+    const struct Case {
+        const char* what;
+        bool linked;
+        Change change;
+        const char* ending;  // of the message; empty: the run completes with the file of Start
+    } cases[] = {
+        {"grown", false, Change::Grown, "could not be read whole (it changed or vanished during the run)."},
+        {"saved over", false, Change::SavedOver, "could not be read whole (it changed or vanished during the run)."},
+        {"replaced", false, Change::Replaced, "could not be read whole (it changed or vanished during the run)."},
+        {"deleted", false, Change::Deleted, "could not be read (No such file or directory)."},
+        {"linked, grown", true, Change::Grown, "could not be read whole (it changed or vanished during the run)."},
+        {"linked, replaced", true, Change::Replaced, ""},
+        {"linked, deleted", true, Change::Deleted, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path later = temp.write("p/b-later.txt", "as it was at Start");
+        service->SetStagingLinks(c.linked ? StagingLinks::Every() : StagingLinks::None());
+        const QMetaObject::Connection changing = QObject::connect(service.get(), &ZipRunService::Staged, [&] {
+            if (c.change == Change::Grown)
+                std::ofstream(later, std::ios::app) << " and more";
+            else if (c.change == Change::SavedOver)
+                std::ofstream(later) << "as it was at start";  // the same length, a later time
+            else if (c.change == Change::Replaced)
+                fs::rename(temp.write("p/new.txt", "a new file"), later);
+            else
+                fs::remove(later);
+            if (c.change == Change::SavedOver) {
+                const timespec times[2] = {{0, UTIME_OMIT}, {0, UTIME_NOW}};
+                ::utimensat(AT_FDCWD, later.c_str(), times, 0);
+            }
+        });
+        const RunOutcome& outcome = Run(QStringLiteral("changed"), {first, later});
+        QObject::disconnect(changing);
+        if (*c.ending == '\0') {
+            EXPECT_EQ(outcome.end, RunOutcome::End::Completed) << Words(outcome).toStdString();
+            EXPECT_EQ(entriesReadBack(Archive("changed")).at("b-later.txt"), "as it was at Start");
+        } else {
+            EXPECT_EQ(outcome.end, RunOutcome::End::Failed);
+            EXPECT_EQ(Words(outcome), QStringLiteral("The archive \"%1\" could not be written: the file \"%2\" %3")
+                                          .arg(QString::fromStdString(Archive("changed").string()),
+                                               QString::fromStdString(later.string()), QString::fromLatin1(c.ending)));
+            EXPECT_FALSE(fs::exists(Archive("changed")));
+        }
+        EXPECT_TRUE(StagingLeft().empty());
     }
 }

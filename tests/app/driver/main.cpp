@@ -4,9 +4,10 @@
 // line per stage ("staging", "staged", "started", "ended ...") and, at the
 // end, the longest step of the window's thread per stage.
 //
-//   volarin_run_driver [--copy] [--hold] OUTPUT-FOLDER [FOLDER...]
-//   --copy: stage by copying (no links); --hold: after the run, wait for a
-//   signal instead of quitting. Without folders it starts up and quits.
+//   volarin_run_driver [--link] [--in-place] [--hold] OUTPUT-FOLDER [FOLDER...]
+//   --link: link every file into the staging folder; --in-place: link none;
+//   --hold: after the run, wait for a signal instead of quitting. Without
+//   folders it starts up and quits.
 #include "FakeShell.h"
 #include "LinuxFileSystem.h"
 #include "MainWindow.h"
@@ -25,13 +26,14 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 namespace fs = std::filesystem;
 
 namespace {
 
 struct Options {
-    bool copy = false;
+    std::optional<StagingLinks> links;
     bool hold = false;
     fs::path out;
     std::vector<std::string> folders;
@@ -41,8 +43,10 @@ Options parse(int argc, char** argv)
 {
     Options o;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--copy") == 0)
-            o.copy = true;
+        if (std::strcmp(argv[i], "--link") == 0)
+            o.links = StagingLinks::Every();
+        else if (std::strcmp(argv[i], "--in-place") == 0)
+            o.links = StagingLinks::None();
         else if (std::strcmp(argv[i], "--hold") == 0)
             o.hold = true;
         else if (o.out.empty())
@@ -86,13 +90,8 @@ void scan(MainWindow& window, const Options& o, std::function<void()> listed)
 // Start as the Start button does once Output has named the archive.
 void startRun(MainWindow& window, ZipRunService& run, const Options& o)
 {
-    if (const Status prepared = run.PrepareStaging(QStringLiteral("driven")); !prepared) {
-        std::printf("not prepared: %s\n", qPrintable(UserMessage::For(prepared.failure()).text));
-        QCoreApplication::exit(2);
-        return;
-    }
     const SourceList& files = window.CollectCheckedFiles();
-    run.Start({files, QStringLiteral("driven"), o.out / "driven.zip"});
+    run.Start({files, o.out / "driven.zip"});
     say("staging");
 }
 
@@ -127,8 +126,8 @@ int drive(StepClock& app, const Options& o, int& endingSignal)
     ZipRunService run(StagingArea::DefaultRoot());
     Startup::RemoveLeftovers(run);
     Startup::EndOnTerminationSignals(termination, run);
-    if (o.copy)
-        run.SetStagingMethod(FileCopyMethod::CopyRange);
+    if (o.links)
+        run.SetStagingLinks(*o.links);
     auto window = std::make_unique<MainWindow>(run);
     window->show();
     say("ready");
@@ -151,7 +150,13 @@ int drive(StepClock& app, const Options& o, int& endingSignal)
             });
         });
     const int code = app.exec();
+    // As the program ends: the window closed, the staging folders' deleting waited for.
+    window->close();
     window.reset();
+    const Status cleaned = run.FinishCleanUp();
+    std::printf("closed%s%s\n", cleaned ? "" : ", left: ",
+                cleaned ? "" : qPrintable(UserMessage::For(cleaned.failure()).text));
+    std::fflush(stdout);
     FileSystem::SetInstance(nullptr);
     endingSignal = termination.Received();
     return code;

@@ -72,7 +72,7 @@ import -window root "$shots/3-output-dialog.png"
 # An archive of that name is there already: the question's default (Enter)
 # goes back to the dialog and changes nothing; Replace goes ahead.
 archive="$work/out/e2e photos.zip"
-staging="$work/cache/Volarin/Volarin Z/staging/e2e photos"
+staging="$work/cache/Volarin/Volarin Z/staging"
 printf 'old archive' > "$archive"
 answer_question() { # key shot
   local box
@@ -92,7 +92,8 @@ click "push button" "OK"
 pick_folder "$work/out" 6-picker-output
 answer_question alt+r 7-replace-question-again
 
-[[ -f "$staging/.volarin-z-staging" ]] || fail "no staging folder at $staging"
+# Nothing is written to the cache before Start.
+[[ ! -e "$staging" ]] || fail "the cache was written to before Start"
 
 click "push button" "Start"
 # The old archive keeps its name until the new one is finished.
@@ -106,12 +107,12 @@ listing=$(unzip -Z1 "$archive" | sort | tr '\n' ' ')
 [[ "$listing" == "one.jpg two.jpg " ]] || fail "entries are '$listing'"
 cmp <(unzip -p "$archive" two.jpg) "$work/photos/two.jpg" || fail "two.jpg differs"
 
-# Closing the window deletes the staging folder and ends the program.
+# Closing the window deletes the run's staging folder and ends the program.
 python3 "$here/close_window.py" "$main"
 for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
 kill -0 "$pid" 2>/dev/null && fail "the program did not end when its window closed"
 wait "$pid" || true
 pid=
-[[ ! -e "$staging" ]] || fail "staging folder left behind"
+[[ -z "$(ls -A "$staging" 2>/dev/null)" ]] || fail "staging folder left behind: $(ls -A "$staging")"
 [[ -f "$archive" ]] || fail "archive gone"
 echo "OK: scan, name, zip and close through the real windows; screenshots in $shots"
