@@ -178,7 +178,10 @@ int PaintLines(QPainter& painter, const std::vector<TextLine>& lines, const Rect
 
 int DeviceContext::DrawText(const QString& text, Rect& rect, uint32_t flags)
 {
-    const QFontMetrics fm(font_);
+    // Whole-pixel advances, so a line is drawn exactly as wide as it was measured.
+    QFont font = font_;
+    font.setHintingPreference(QFont::PreferFullHinting);
+    const QFontMetrics fm(font);
     const int lineHeight = fm.height() + ((flags & DT_EXTERNALLEADING) ? std::max(0, fm.leading()) : 0);
     const bool single = (flags & DT_SINGLELINE) != 0;
     const std::vector<TextLine> lines = LayOutLines(text, flags, rect.right - rect.left, fm);
@@ -200,7 +203,7 @@ int DeviceContext::DrawText(const QString& text, Rect& rect, uint32_t flags)
         return static_cast<int>(lines.size()) * lineHeight;
 
     QPainter painter(image_);
-    painter.setFont(font_);
+    painter.setFont(font);
     painter.setPen(ToQColor(textColor_));
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (clip)
