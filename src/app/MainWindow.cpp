@@ -129,13 +129,12 @@ void MainWindow::CreateRunControls()
     drawnProgressBar_->setVisible(false);
     drawnProgressBar_->setAccessibleName(tr("Zip progress"));
 
+    // The buttons' captions come with their stored settings.
     startButton_ = new chameleonButton(this);
     startButton_->setObjectName(QStringLiteral("chameleonButton1"));
-    startButton_->SetCaption(QStringLiteral("Start"));
 
     outputButton_ = new chameleonButton(this);
     outputButton_->setObjectName(QStringLiteral("chameleonButton3"));
-    outputButton_->SetCaption(QStringLiteral("Output"));
 
     percentLabel_ = new QLabel(this);
     percentLabel_->setObjectName(QStringLiteral("Label2"));
@@ -152,11 +151,9 @@ void MainWindow::CreateBottomRow()
 
     browseButton_ = new chameleonButton(this);
     browseButton_->setObjectName(QStringLiteral("chameleonButton5"));
-    browseButton_->SetCaption(QStringLiteral("Browse..."));
 
     clearButton_ = new chameleonButton(this);
     clearButton_->setObjectName(QStringLiteral("chameleonButton2"));
-    clearButton_->SetCaption(QStringLiteral("Clear"));
 
     helpLink_ = new ClickLabel(tr("Online Help"), this);
     helpLink_->setObjectName(QStringLiteral("Label3"));
@@ -213,12 +210,14 @@ void MainWindow::Load()
     clearButton_->SetEnabled(false);
 
     // The list is kept sorted as rows come in, so the displayed order does not
-    // depend on the order of the vocabulary.
+    // depend on the order of the vocabulary. Each row keeps its own text as
+    // its data; only "All (*.*)" is shown in the user's language, in its place.
     for (const QString& row : ExtensionList::Rows()) {
         int at = extensionList_->count();
-        while (at > 0 && ExtensionList::SortsBefore(row, extensionList_->itemText(at - 1)))
+        while (at > 0 && ExtensionList::SortsBefore(row, extensionList_->itemData(at - 1).toString()))
             --at;
-        extensionList_->insertItem(at, row);
+        //: The row of the extension list that lists files of every kind.
+        extensionList_->insertItem(at, row == ExtensionList::kAllRow ? tr("All (*.*)") : row, row);
     }
     extensionList_->setCurrentIndex(ExtensionList::kInitialIndex);
 }
@@ -228,7 +227,7 @@ void MainWindow::Load()
 QString MainWindow::SelectedExtensionRow() const
 {
     const int index = extensionList_->currentIndex();
-    return index < 0 ? QString() : extensionList_->itemText(index);
+    return index < 0 ? QString() : extensionList_->itemData(index).toString();
 }
 
 std::string MainWindow::TrailingSlash(const std::string& path)
@@ -512,7 +511,8 @@ void MainWindow::RunProgress(int percent)
         drawnProgressBar_->SetValue(progressBar_->value());
     if (percentLabel_->isHidden())
         percentLabel_->setVisible(true);
-    const QString text = QStringLiteral("%1%").arg(percent);
+    //: The run's percentage beside the buttons.
+    const QString text = tr("%1%").arg(percent);
     if (percentLabel_->text() != text)
         percentLabel_->setText(text);
 }
