@@ -2,6 +2,7 @@
 
 #include "FileSystem.h"
 #include "HelpPage.h"
+#include "Translations.h"
 #include "MainWindow.h"
 #include "UriList.h"
 #include "UserMessage.h"
@@ -173,7 +174,7 @@ CommandLine CommandLine::Parse(std::vector<std::string> arguments, const std::st
 std::string CommandLine::Usage()
 {
     const QString programFolder = QFile::decodeName(FileSystem::Instance().ProgramFolder().c_str());
-    const QString page = HelpPage::Find(programFolder);
+    const QString page = HelpPage::Find(programFolder, Translations::Language());
     const QString where = page.isEmpty()
         //: Said of the help page in --help; %1 is where it was looked for.
         ? tr("not installed (looked for %1)").arg(HelpPage::Candidates(programFolder).value(0))

@@ -9,6 +9,7 @@
 #include "FolderPicker.h"
 #include "FoundFilesModel.h"
 #include "HelpPage.h"
+#include "Translations.h"
 #include "LauncherProgress.h"
 #include "OutputNameDialog.h"
 #include "RunNotifier.h"
@@ -537,7 +538,7 @@ void MainWindow::RunEnded(const RunOutcome& outcome)
 void MainWindow::HelpClicked()
 {
     const QString folder = QFile::decodeName(FileSystem::Instance().ProgramFolder().c_str());
-    const QString page = HelpPage::Find(folder);
+    const QString page = HelpPage::Find(folder, Translations::Language());
     if (page.isEmpty()) {
         const QStringList places = HelpPage::Candidates(folder);
         UserMessage::Show({.kind = FailureKind::HelpPageMissing,
