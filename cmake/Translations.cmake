@@ -70,3 +70,60 @@ set(VOLARIN_TS_FILES ${VOLARIN_TS_DIR}/volarin-z_en.ts ${_volarin_ts})
 set_source_files_properties(${VOLARIN_TS_FILES} PROPERTIES OUTPUT_LOCATION ${VOLARIN_QM_DIR})
 qt_add_lrelease(volarin-z TS_FILES ${VOLARIN_TS_FILES} QM_FILES_OUTPUT_VARIABLE VOLARIN_QM_FILES)
 install(FILES ${VOLARIN_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/volarin-z/translations)
+
+# The desktop entry and the AppStream metadata, translated by gettext as
+# Debian packages translate theirs: resources/desktop/po/<lang>.po for both
+# (Name, GenericName, Comment and Keywords; name, summary, description,
+# keywords and caption), merged by msgfmt into the files installed.
+find_program(VOLARIN_MSGFMT msgfmt REQUIRED)
+find_program(VOLARIN_XGETTEXT xgettext REQUIRED)
+find_program(VOLARIN_MSGMERGE msgmerge REQUIRED)
+set(_volarin_desktop_src ${PROJECT_SOURCE_DIR}/resources/desktop)
+set(VOLARIN_DESKTOP_FILE ${CMAKE_BINARY_DIR}/desktop/volarin-z.desktop)
+set(VOLARIN_METAINFO_FILE ${CMAKE_BINARY_DIR}/desktop/example.volarin.VolarinZ.metainfo.xml)
+file(GLOB _volarin_desktop_po CONFIGURE_DEPENDS ${_volarin_desktop_src}/po/*.po)
+add_custom_command(OUTPUT ${VOLARIN_DESKTOP_FILE} ${VOLARIN_METAINFO_FILE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/desktop
+  COMMAND ${VOLARIN_MSGFMT} --desktop --template=${_volarin_desktop_src}/volarin-z.desktop
+          -d ${_volarin_desktop_src}/po -o ${VOLARIN_DESKTOP_FILE}
+  COMMAND ${VOLARIN_MSGFMT} --xml --template=${_volarin_desktop_src}/example.volarin.VolarinZ.metainfo.xml
+          -d ${_volarin_desktop_src}/po -o ${VOLARIN_METAINFO_FILE}
+  DEPENDS ${_volarin_desktop_src}/volarin-z.desktop ${_volarin_desktop_src}/example.volarin.VolarinZ.metainfo.xml
+          ${_volarin_desktop_po} ${_volarin_desktop_src}/po/LINGUAS
+  COMMENT "Merging the translations into the desktop entry and the AppStream metadata"
+  VERBATIM)
+add_custom_target(volarin-z-desktop-files ALL DEPENDS ${VOLARIN_DESKTOP_FILE} ${VOLARIN_METAINFO_FILE})
+# Their template (volarin-z-desktop.pot) and each .po brought up to date with the English files.
+set(_volarin_pot ${_volarin_desktop_src}/po/volarin-z-desktop.pot)
+add_custom_target(volarin-z-desktop_update
+  COMMAND ${VOLARIN_XGETTEXT} --from-code=UTF-8 --language=Desktop -k -kName -kGenericName -kComment -kKeywords
+          --add-location=file --omit-header -o ${_volarin_pot} volarin-z.desktop
+  COMMAND ${VOLARIN_XGETTEXT} --from-code=UTF-8 --add-location=file --omit-header -j -o ${_volarin_pot}
+          example.volarin.VolarinZ.metainfo.xml
+  COMMAND sh -c "for po in po/*.po; do ${VOLARIN_MSGMERGE} --quiet --update --backup=none --add-location=file \"$po\" ${_volarin_pot}; done"
+  WORKING_DIRECTORY ${_volarin_desktop_src}
+  VERBATIM)
+add_dependencies(update_translations volarin-z-desktop_update)
+
+# The manual page's NAME and DESCRIPTION in each language (po4a, with
+# resources/man/po4a.conf): resources/man/po/<lang>.po; the rest of each page
+# stays in English.
+find_program(VOLARIN_PO4A po4a REQUIRED)
+set(_volarin_man_src ${PROJECT_SOURCE_DIR}/resources/man)
+file(GLOB _volarin_man_po CONFIGURE_DEPENDS ${_volarin_man_src}/po/*.po)
+set(VOLARIN_MAN_PAGES)
+foreach(_language ${VOLARIN_LANGUAGES})
+  list(APPEND VOLARIN_MAN_PAGES ${CMAKE_BINARY_DIR}/man/${_language}/volarin-z.1)
+endforeach()
+add_custom_command(OUTPUT ${VOLARIN_MAN_PAGES}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
+  COMMAND ${VOLARIN_PO4A} --no-update --srcdir ${_volarin_man_src} --destdir ${CMAKE_BINARY_DIR}/man
+          ${_volarin_man_src}/po4a.conf
+  DEPENDS ${_volarin_man_src}/volarin-z.1 ${_volarin_man_src}/po4a.conf ${_volarin_man_po}
+  COMMENT "Translating the manual page"
+  VERBATIM)
+add_custom_target(volarin-z-man_update
+  COMMAND ${VOLARIN_PO4A} --no-translations po4a.conf
+  WORKING_DIRECTORY ${_volarin_man_src}
+  VERBATIM)
+add_dependencies(update_translations volarin-z-man_update)
