@@ -299,7 +299,8 @@ Help page: %2
     <message>
         <source>%1: %2</source>
         <extracomment>One line of the files left out: the file, then why.</extracomment>
-        <translation>%1: %2</translation>
+        <translatorcomment>السبب أولًا ثم الملف، كي يبدأ السطر بكلمة عربية فيُقرأ من اليمين إلى اليسار ولا يبدأ بمسار لاتيني.</translatorcomment>
+        <translation>%2: %1</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>

@@ -1,5 +1,6 @@
 #include "RunNotifier.h"
 
+#include "BidiIsolate.h"
 #include "FileManagerReveal.h"
 #include "RunOutcome.h"
 #include "UserMessage.h"
@@ -21,7 +22,7 @@ const QString kDefault = QStringLiteral("default");
 
 QString shown(const std::filesystem::path& path)
 {
-    return QDir::toNativeSeparators(QFile::decodeName(path.c_str()));
+    return BidiIsolate(QDir::toNativeSeparators(QFile::decodeName(path.c_str())));
 }
 
 QString firstLine(const Failure& failure)

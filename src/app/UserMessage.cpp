@@ -1,6 +1,7 @@
 #include "UserMessage.h"
 
 #include "ArchiveName.h"
+#include "BidiIsolate.h"
 
 #include <QFile>
 #include <QStringList>
@@ -14,7 +15,7 @@ namespace {
 
 QString shown(const fs::path& p)
 {
-    return QFile::decodeName(QByteArray::fromStdString(p.native()));
+    return BidiIsolate(QFile::decodeName(QByteArray::fromStdString(p.native())));
 }
 
 QString reason(const std::error_code& code)
@@ -48,7 +49,7 @@ QString StepText(const Failure& f)
     case ZipFailure::OpenFileInZip:
     case ZipFailure::WriteBytes:
     case ZipFailure::CloseFileInZip:
-        return UserMessage::tr("writing \"%1\" into it failed").arg(QString::fromStdString(f.entry));
+        return UserMessage::tr("writing \"%1\" into it failed").arg(BidiIsolate(QString::fromStdString(f.entry)));
     case ZipFailure::CloseZip:
         return UserMessage::tr("it could not be finished");
     case ZipFailure::None:
@@ -142,7 +143,7 @@ QString Words(const Failure& f)
     case FailureKind::NameEmpty:
         return UserMessage::tr("Please type a name for the archive.");
     case FailureKind::NameDots:
-        return UserMessage::tr("\"%1\" cannot be used as a file name. Please choose another name.").arg(f.name);
+        return UserMessage::tr("\"%1\" cannot be used as a file name. Please choose another name.").arg(BidiIsolate(f.name));
     case FailureKind::NameHasSlash:
         return UserMessage::tr("The name may not contain \"/\". Please choose another name.");
     case FailureKind::NameHasLineBreakOrNul:
@@ -156,13 +157,14 @@ QString Words(const Failure& f)
     case FailureKind::NameBeingZipped:
         return UserMessage::tr("\"%1\" is being zipped right now. Please wait until the run is over or choose "
                               "another name.")
-            .arg(f.name);
+            .arg(BidiIsolate(f.name));
     case FailureKind::NameUsedByOtherWindow:
-        return UserMessage::tr("\"%1\" is being used by another Volarin Z window. Please choose another name.").arg(f.name);
+        return UserMessage::tr("\"%1\" is being used by another Volarin Z window. Please choose another name.")
+            .arg(BidiIsolate(f.name));
     case FailureKind::NameTakenByForeignFolder:
         return UserMessage::tr("A folder \"%1\" already exists in \"%2\" and was not made by Volarin Z. Please "
                               "choose another name.")
-            .arg(f.name, where);
+            .arg(BidiIsolate(f.name), where);
     case FailureKind::ArchiveIsFolder:
         return UserMessage::tr("\"%1\" in \"%2\" is a folder, so the archive cannot take its name. Please choose "
                               "another name.")
