@@ -117,7 +117,7 @@ foreach(_language ${VOLARIN_LANGUAGES})
 endforeach()
 add_custom_command(OUTPUT ${VOLARIN_MAN_PAGES}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
-  COMMAND ${VOLARIN_PO4A} --no-update --srcdir ${_volarin_man_src} --destdir ${CMAKE_BINARY_DIR}/man
+  COMMAND ${VOLARIN_PO4A} --no-update --force --srcdir ${_volarin_man_src} --destdir ${CMAKE_BINARY_DIR}/man
           ${_volarin_man_src}/po4a.conf
   DEPENDS ${_volarin_man_src}/volarin-z.1 ${_volarin_man_src}/po4a.conf ${_volarin_man_po}
   COMMENT "Translating the manual page"
