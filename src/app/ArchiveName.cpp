@@ -9,7 +9,7 @@ QString ArchiveName::Propose(const QString& extensionRow, const QDate& date, con
     // Asterisks and brackets in a file name keep it off USB sticks and Windows shares.
     //: Stands for every kind of file in the proposed archive name ("ALL ZIP Archive Dec 6 2026"); shown upper-cased.
     const QString kind = extensionRow == ExtensionList::kAllRow ? tr("All") : extensionRow;
-    // Whole numbers as they are typed, so names sort and read alike everywhere.
+    // Day and year in the digits a file name is typed with, in every language.
     //: The archive name proposed in the Output window, a file name: %1 the file kind upper-cased (JPG),
     //: %2 the abbreviated month, %3 the day, %4 the year; order them as a date reads in your language.
     return DriveSafe(tr("%1 ZIP Archive %2 %3 %4")
