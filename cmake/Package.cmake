@@ -22,6 +22,9 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Wayland platform, which is loaded at run time and so is no link of the binary.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland")
+# Qt's own words (the folder picker's, the message boxes' buttons) in the
+# user's language; the program's own are in the package.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # As Debian ships binaries: stripped, files 0644 and folders 0755 whatever the
 # builder's umask, control files with the permissions dpkg expects.
 set(CPACK_STRIP_FILES ON)

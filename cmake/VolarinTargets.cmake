@@ -56,6 +56,12 @@ function(volarin_test target)
     PROPERTIES ${_props})
 endfunction()
 
+# The real program speaks the language of whoever runs the tests: those that
+# read its words read them in English.
+function(volarin_english name)
+  set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT_MODIFICATION "LANGUAGE=set:en")
+endfunction()
+
 # A test command run under a throw-away X server (xvfb-run -a picks a free
 # display). Two xvfb-run started together can pick the same display, so these
 # tests never run at the same time; tests/support/xvfb_test.sh keeps the server
@@ -66,6 +72,7 @@ function(volarin_xvfb_test name)
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "VOLARIN_BUILD_DIR=${CMAKE_BINARY_DIR}"
     LABELS "xvfb" TIMEOUT 300 RESOURCE_LOCK xvfb-run)
+  volarin_english(${name})
   volarin_sanitizer_environment(${name})
 endfunction()
 
@@ -77,5 +84,6 @@ function(volarin_a11y_test name target filter)
                    $<TARGET_FILE:${target}> --gtest_filter=${filter})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "VOLARIN_BUILD_DIR=${CMAKE_BINARY_DIR}" LABELS "xvfb" TIMEOUT 300 SKIP_RETURN_CODE 77)
+  volarin_english(${name})
   volarin_sanitizer_environment(${name})
 endfunction()

@@ -30,8 +30,13 @@ install_missing() {
 }
 
 # What the program needs to build and run; the tests need more on top.
-program_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libminizip-dev libdeflate-dev zlib1g-dev qt6-qpa-plugins qt6-wayland fonts-dejavu-core)
-test_build_packages=(libgtest-dev libgmock-dev)
+# Translations: lupdate/lrelease and their CMake functions (qt6-l10n-tools,
+# qt6-tools-dev), Qt's own words (qt6-translations-l10n), msgfmt for the
+# desktop entry and AppStream metadata (gettext), po4a for the manual pages.
+program_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libminizip-dev libdeflate-dev zlib1g-dev qt6-qpa-plugins qt6-wayland fonts-dejavu-core
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n gettext po4a)
+# A font with Chinese and Japanese letters, so their captions are measured as drawn.
+test_build_packages=(libgtest-dev libgmock-dev fonts-wqy-microhei)
 # What building the Debian package needs on top (dpkg-shlibdeps, file).
 package_packages=(dpkg-dev file)
 

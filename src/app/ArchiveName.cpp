@@ -10,11 +10,36 @@
 QString ArchiveName::Propose(const QString& extensionRow, const QDate& date, const QLocale& locale)
 {
     // Asterisks and brackets in a file name keep it off USB sticks and Windows shares.
-    const QString kind = extensionRow == ExtensionList::kAllRow ? QStringLiteral("All") : extensionRow;
-    return QStringLiteral("%1 ZIP Archive %2 %3 %4")
-        .arg(kind.toUpper(), locale.monthName(date.month(), QLocale::ShortFormat))
-        .arg(date.day())
-        .arg(date.year(), 4, 10, QLatin1Char('0'));
+    //: Stands for every kind of file in the proposed archive name ("ALL ZIP Archive Dec 6 2026"); shown upper-cased.
+    const QString kind = extensionRow == ExtensionList::kAllRow ? tr("All") : extensionRow;
+    // Day and year in the digits a file name is typed with, in every language.
+    //: The archive name proposed in the Output window, a file name: %1 the file kind upper-cased (JPG),
+    //: %2 the abbreviated month, %3 the day, %4 the year; order them as a date reads in your language.
+    return DriveSafe(tr("%1 ZIP Archive %2 %3 %4")
+                         .arg(locale.toUpper(kind), locale.monthName(date.month(), QLocale::ShortFormat),
+                              QString::number(date.day()), QString::number(date.year()).rightJustified(4, u'0')));
+}
+
+QString ArchiveName::DriveSafe(const QString& name)
+{
+    static const QString kRefused = QStringLiteral(":*?\"<>|\\/");
+    QString safe;
+    safe.reserve(name.size());
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || kRefused.contains(c)) {
+            if (!safe.endsWith(QLatin1Char(' ')))
+                safe += QLatin1Char(' ');
+            continue;
+        }
+        if (c == QLatin1Char(' ') && safe.endsWith(QLatin1Char(' ')))
+            continue;
+        safe += c;
+    }
+    while (safe.endsWith(QLatin1Char('.')) || safe.endsWith(QLatin1Char(' ')))
+        safe.chop(1);
+    while (safe.startsWith(QLatin1Char(' ')))
+        safe.remove(0, 1);
+    return safe;
 }
 
 std::string ArchiveName::ToBytes(const QString& name)

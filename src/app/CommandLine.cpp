@@ -2,6 +2,7 @@
 
 #include "FileSystem.h"
 #include "HelpPage.h"
+#include "Translations.h"
 #include "MainWindow.h"
 #include "UriList.h"
 #include "UserMessage.h"
@@ -144,9 +145,9 @@ CommandLine CommandLine::Parse(std::vector<std::string> arguments, const std::st
     if (!parser.parse(all)) {
         line.action_ = Action::Refuse;
         for (const QString& name : parser.unknownOptionNames())
-            line.problems_.push_back("unknown option '" + AsTyped(Bytes(name), arguments) + "'");
-        if (line.problems_.empty())
-            line.problems_.push_back(parser.errorText().toLocal8Bit().toStdString());
+            line.unknownOptions_.push_back(AsTyped(Bytes(name), arguments));
+        if (line.unknownOptions_.empty())
+            line.parserError_ = parser.errorText().toLocal8Bit().toStdString();
         return line;
     }
     if (parser.isSet(help)) {
@@ -173,26 +174,31 @@ CommandLine CommandLine::Parse(std::vector<std::string> arguments, const std::st
 std::string CommandLine::Usage()
 {
     const QString programFolder = QFile::decodeName(FileSystem::Instance().ProgramFolder().c_str());
-    const QString page = HelpPage::Find(programFolder);
-    const std::string where = page.isEmpty()
-        ? "not installed (looked for " + QFile::encodeName(HelpPage::Candidates(programFolder).value(0)).toStdString()
-            + ")"
-        : QFile::encodeName(page).toStdString();
-    return std::string("Usage: ") + kProgram + " [OPTION]... [FOLDER]...\n"
-           "Zip chosen files into one ZIP archive.\n"
-           "\n"
-           "Opens the window and lists the files of the selected kind (jpg at first) lying\n"
-           "directly in each FOLDER, in the order given, as a drop of the folders on the\n"
-           "window would. A FOLDER is a path (a relative one is taken from the current\n"
-           "folder) or a file:// URI; each one that is not a folder is named on standard\n"
-           "error.\n"
-           "\n"
-           "Options:\n"
-           "  -h, --help     show this help and exit\n"
-           "  -v, --version  show the version and exit\n"
-           "Qt's own options (-platform, -style, -session, ...) are passed on to Qt.\n"
-           "\n"
-           "Help page: " + where + "\n";
+    const QString page = HelpPage::Find(programFolder, Translations::Language());
+    const QString where = page.isEmpty()
+        //: Said of the help page in --help; %1 is where it was looked for.
+        ? tr("not installed (looked for %1)").arg(HelpPage::Candidates(programFolder).value(0))
+        : page;
+    //: The answer to --help, printed in a terminal: keep lines within 80 columns.
+    //: %1 is the program (volarin-z), %2 the help page or why there is none.
+    return tr("Usage: %1 [OPTION]... [FOLDER]...\n"
+              "Zip chosen files into one ZIP archive.\n"
+              "\n"
+              "Opens the window and lists the files of the selected kind (jpg at first) lying\n"
+              "directly in each FOLDER, in the order given, as a drop of the folders on the\n"
+              "window would. A FOLDER is a path (a relative one is taken from the current\n"
+              "folder) or a file:// URI; each one that is not a folder is named on standard\n"
+              "error.\n"
+              "\n"
+              "Options:\n"
+              "  -h, --help     show this help and exit\n"
+              "  -v, --version  show the version and exit\n"
+              "Qt's own options (-platform, -style, -session, ...) are passed on to Qt.\n"
+              "\n"
+              "Help page: %2\n")
+        .arg(QString::fromLatin1(kProgram), where)
+        .toLocal8Bit()
+        .toStdString();
 }
 
 int CommandLine::Answer(std::ostream& out, std::ostream& err) const
@@ -205,8 +211,15 @@ int CommandLine::Answer(std::ostream& out, std::ostream& err) const
         out << "Volarin Z " << VOLARIN_VERSION << '\n' << std::flush;
         return 0;
     case Action::Refuse:
-        for (const std::string& problem : problems_)
-            err << kProgram << ": " << problem << '\n';
+        for (const std::string& option : unknownOptions_) {
+            // The option's own bytes go in, whether or not they are text in this locale.
+            std::string line = tr("unknown option '%1'").toLocal8Bit().toStdString();
+            if (const size_t at = line.find("%1"); at != std::string::npos)
+                line.replace(at, 2, option);
+            err << kProgram << ": " << line << '\n';
+        }
+        if (!parserError_.empty())
+            err << kProgram << ": " << parserError_ << '\n';
         err << Usage() << std::flush;
         return 2;
     case Action::OpenWindow:

@@ -1,5 +1,6 @@
 #include "FileListView.h"
 
+#include "FileListDelegate.h"
 #include "FoundFilesModel.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ void AcceptAsCopy(Event* event)
 
 FileListView::FileListView(QWidget* parent) : QTableView(parent)
 {
+    setItemDelegate(new FileListDelegate(this));
     setShowGrid(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);

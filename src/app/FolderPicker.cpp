@@ -35,6 +35,12 @@ std::string TrimSpaces(const std::string& text)
 
 } // namespace
 
+QString FolderPicker::Title()
+{
+    //: The folder picker's title.
+    return tr("Volarin Z - Please select a folder.");
+}
+
 std::string FolderPicker::DocumentsFolder()
 {
     // Names ~/Documents even where no such folder was ever made.
@@ -49,7 +55,7 @@ std::string FolderPicker::Browse(const std::string& lastBrowsed)
     // An empty documents path becomes "/", the root.
     const bool resume = !lastBrowsed.empty() && FileSystem::Instance().FolderExists(lastBrowsed);
     const std::string initial = WithSlash(resume ? lastBrowsed : DocumentsFolder());
-    const std::string picked = Shell::Instance().BrowseForFolder(kTitle, initial);
+    const std::string picked = Shell::Instance().BrowseForFolder(Title(), initial);
     // Spaces around the path are trimmed, unless the folder really is named
     // that way: then the exact path is the one that exists.
     if (!picked.empty() && FileSystem::Instance().FolderExists(picked))

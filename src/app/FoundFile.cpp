@@ -4,5 +4,5 @@
 
 QString FoundFile::sizeText() const
 {
-    return size == kUnknownSize ? kUnknownSizeText : SizeText(size);
+    return size == kUnknownSize ? UnknownSizeText() : SizeText(size);
 }

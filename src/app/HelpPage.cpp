@@ -10,10 +10,17 @@ QStringList HelpPage::Candidates(const QString& programFolder)
             QDir::cleanPath(dir.filePath(QStringLiteral("help/index.html")))};
 }
 
-QString HelpPage::Find(const QString& programFolder)
+QString HelpPage::Find(const QString& programFolder, const QString& language)
 {
-    for (const QString& candidate : Candidates(programFolder))
-        if (QFileInfo(candidate).isFile())
-            return candidate;
+    for (const QString& english : Candidates(programFolder)) {
+        const QFileInfo page(english);
+        if (!language.isEmpty()) {
+            const QString translated = page.dir().filePath(language + QStringLiteral("/index.html"));
+            if (QFileInfo(translated).isFile())
+                return translated;
+        }
+        if (page.isFile())
+            return english;
+    }
     return {};
 }

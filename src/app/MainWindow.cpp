@@ -10,6 +10,7 @@
 #include "FolderPicker.h"
 #include "FoundFilesModel.h"
 #include "HelpPage.h"
+#include "Translations.h"
 #include "LauncherProgress.h"
 #include "OutputNameDialog.h"
 #include "RunNotifier.h"
@@ -130,13 +131,12 @@ void MainWindow::CreateRunControls()
     drawnProgressBar_->setVisible(false);
     drawnProgressBar_->setAccessibleName(tr("Zip progress"));
 
+    // The buttons' captions come with their stored settings.
     startButton_ = new chameleonButton(this);
     startButton_->setObjectName(QStringLiteral("chameleonButton1"));
-    startButton_->SetCaption(QStringLiteral("Start"));
 
     outputButton_ = new chameleonButton(this);
     outputButton_->setObjectName(QStringLiteral("chameleonButton3"));
-    outputButton_->SetCaption(QStringLiteral("Output"));
 
     percentLabel_ = new QLabel(this);
     percentLabel_->setObjectName(QStringLiteral("Label2"));
@@ -153,11 +153,9 @@ void MainWindow::CreateBottomRow()
 
     browseButton_ = new chameleonButton(this);
     browseButton_->setObjectName(QStringLiteral("chameleonButton5"));
-    browseButton_->SetCaption(QStringLiteral("Browse..."));
 
     clearButton_ = new chameleonButton(this);
     clearButton_->setObjectName(QStringLiteral("chameleonButton2"));
-    clearButton_->SetCaption(QStringLiteral("Clear"));
 
     helpLink_ = new ClickLabel(tr("Online Help"), this);
     helpLink_->setObjectName(QStringLiteral("Label3"));
@@ -214,12 +212,14 @@ void MainWindow::Load()
     clearButton_->SetEnabled(false);
 
     // The list is kept sorted as rows come in, so the displayed order does not
-    // depend on the order of the vocabulary.
+    // depend on the order of the vocabulary. Each row keeps its own text as
+    // its data; only "All (*.*)" is shown in the user's language, in its place.
     for (const QString& row : ExtensionList::Rows()) {
         int at = extensionList_->count();
-        while (at > 0 && ExtensionList::SortsBefore(row, extensionList_->itemText(at - 1)))
+        while (at > 0 && ExtensionList::SortsBefore(row, extensionList_->itemData(at - 1).toString()))
             --at;
-        extensionList_->insertItem(at, row);
+        //: The row of the extension list that lists files of every kind.
+        extensionList_->insertItem(at, row == ExtensionList::kAllRow ? tr("All (*.*)") : row, row);
     }
     extensionList_->setCurrentIndex(ExtensionList::kInitialIndex);
 }
@@ -229,7 +229,7 @@ void MainWindow::Load()
 QString MainWindow::SelectedExtensionRow() const
 {
     const int index = extensionList_->currentIndex();
-    return index < 0 ? QString() : extensionList_->itemText(index);
+    return index < 0 ? QString() : extensionList_->itemData(index).toString();
 }
 
 std::string MainWindow::TrailingSlash(const std::string& path)
@@ -533,7 +533,8 @@ void MainWindow::RunProgress(int percent)
         drawnProgressBar_->SetValue(progressBar_->value());
     if (percentLabel_->isHidden())
         percentLabel_->setVisible(true);
-    const QString text = QStringLiteral("%1%").arg(percent);
+    //: The run's percentage beside the buttons.
+    const QString text = tr("%1%").arg(percent);
     if (percentLabel_->text() != text)
         percentLabel_->setText(text);
 }
@@ -558,7 +559,7 @@ void MainWindow::RunEnded(const RunOutcome& outcome)
 void MainWindow::HelpClicked()
 {
     const QString folder = QFile::decodeName(FileSystem::Instance().ProgramFolder().c_str());
-    const QString page = HelpPage::Find(folder);
+    const QString page = HelpPage::Find(folder, Translations::Language());
     if (page.isEmpty()) {
         const QStringList places = HelpPage::Candidates(folder);
         UserMessage::Show({.kind = FailureKind::HelpPageMissing,

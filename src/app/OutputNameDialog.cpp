@@ -4,6 +4,7 @@
 #include "ArchiveName.h"
 #include "FolderPicker.h"
 #include "StoredSettings.h"
+#include "Translations.h"
 #include "UserMessage.h"
 #include "chameleonButton.h"
 
@@ -24,15 +25,15 @@ OutputNameDialog::OutputNameDialog(const QString& extensionRow, QWidget* parent)
     AppAccessibility::Install();
     CreateControls();
     LoadStoredSettings(*this, QStringLiteral(":/forms/Form2.frm"));
-    name_->setText(ArchiveName::Propose(extensionRow, QDate::currentDate()));
+    name_->setText(ArchiveName::Propose(extensionRow, QDate::currentDate(), Translations::DateLocale()));
 }
 
 void OutputNameDialog::CreateControls()
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Output"));
+    setWindowTitle(tr("Output"));
 
-    label_ = new QLabel(QStringLiteral("File Name:"), this);
+    label_ = new QLabel(tr("File Name:"), this);
     label_->setObjectName(QStringLiteral("Label2"));
 
     name_ = new QLineEdit(this);
@@ -40,13 +41,12 @@ void OutputNameDialog::CreateControls()
     name_->installEventFilter(this);
     label_->setBuddy(name_);
 
+    // The buttons' captions come with their stored settings.
     cancel_ = new chameleonButton(this);
     cancel_->setObjectName(QStringLiteral("chameleonButton2"));
-    cancel_->SetCaption(QStringLiteral("Cancel"));
 
     ok_ = new chameleonButton(this);
     ok_->setObjectName(QStringLiteral("chameleonButton1"));
-    ok_->SetCaption(QStringLiteral("OK"));
 
     setTabOrder(name_, cancel_);
     setTabOrder(cancel_, ok_);

@@ -1,5 +1,6 @@
 #include "RunNotifier.h"
 
+#include "BidiIsolate.h"
 #include "FileManagerReveal.h"
 #include "RunOutcome.h"
 #include "UserMessage.h"
@@ -21,7 +22,7 @@ const QString kDefault = QStringLiteral("default");
 
 QString shown(const std::filesystem::path& path)
 {
-    return QDir::toNativeSeparators(QFile::decodeName(path.c_str()));
+    return BidiIsolate(QDir::toNativeSeparators(QFile::decodeName(path.c_str())));
 }
 
 QString firstLine(const Failure& failure)
@@ -56,15 +57,18 @@ RunNotifier::RunNotifier(QWidget* window, QDBusConnection bus, QObject* parent)
 RunNotifier::Notice RunNotifier::For(const RunOutcome& outcome, const std::filesystem::path& archive)
 {
     if (outcome.end != RunOutcome::End::Completed) {
-        return {QStringLiteral("Zip run failed"),
+        //: Notification title when a run in the background ended without an archive.
+        return {tr("Zip run failed"),
                 outcome.failure ? firstLine(*outcome.failure)
-                                : QStringLiteral("\"%1\" was not written.").arg(shown(archive.filename()))};
+                                : tr("\"%1\" was not written.").arg(shown(archive.filename()))};
     }
-    QString body = QStringLiteral("\"%1\" is ready in %2.").arg(shown(archive.filename()), shown(archive.parent_path()));
+    //: %1 the archive's file name, %2 its folder.
+    QString body = tr("\"%1\" is ready in %2.").arg(shown(archive.filename()), shown(archive.parent_path()));
     // Files left out are said on a line of their own.
     if (outcome.failure)
         body += QLatin1Char('\n') + firstLine(*outcome.failure);
-    return {QStringLiteral("Archive ready"), body};
+    //: Notification title when a run in the background made its archive.
+    return {tr("Archive ready"), body};
 }
 
 void RunNotifier::Starting(const std::filesystem::path& archive)
@@ -111,7 +115,7 @@ void RunNotifier::Notify(const Notice& notice, bool completed, bool bodyMarkup)
     };
     call << QApplication::applicationName() << uint(0) << QStringLiteral("volarin-z") << notice.summary
          << (bodyMarkup ? escaped(notice.body) : notice.body)
-         << QStringList{kDefault, completed ? QStringLiteral("Show in Folder") : QStringLiteral("Show Window")}
+         << QStringList{kDefault, completed ? tr("Show in Folder") : tr("Show Window")}
          << hints << int(-1);
     const std::filesystem::path archive = completed ? archive_ : std::filesystem::path();
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);

@@ -9,10 +9,13 @@
 #include "XP_ProgressBarAccessible.h"
 #include "Shell.h"
 #include "TerminationSignals.h"
+#include "Translations.h"
 #include "UserMessage.h"
 #include "ZipRunService.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QPointer>
@@ -40,6 +43,11 @@ void SetUpFonts()
     QFont::insertSubstitutions(QStringLiteral("Cambria"), {QStringLiteral("Caladea"), QStringLiteral("DejaVu Serif")});
     // The weight is given where the family is used (QFont::Black).
     QFont::insertSubstitutions(QStringLiteral("Arial Black"), {QStringLiteral("DejaVu Sans"), general});
+}
+
+void SetUpLanguage()
+{
+    Translations::Install(QFile::decodeName(FileSystem::Instance().ProgramFolder().c_str()));
 }
 
 void SetUpAccessibility()
@@ -96,6 +104,7 @@ int RunApplication(const CommandLine& commandLine, char** argv, int& endingSigna
     Shell::SetInstance(&shell);
     FileSystem::SetInstance(&fileSystem);
 
+    SetUpLanguage();
     SetUpAccessibility();
     // The service outlives the window, which deletes itself when closed.
     ZipRunService run(StagingArea::DefaultRoot());
@@ -124,8 +133,13 @@ int Run(int argc, char** argv)
     std::error_code noFolder;  // then relative paths stay relative
     const CommandLine commandLine
         = CommandLine::Parse({argv + 1, argv + argc}, std::filesystem::current_path(noFolder).string());
-    if (commandLine.action() != CommandLine::Action::OpenWindow)
+    if (commandLine.action() != CommandLine::Action::OpenWindow) {
+        // An application without a window system, only to hold the translators.
+        int count = 1;
+        QCoreApplication app(count, argv);
+        SetUpLanguage();
         return commandLine.Answer(std::cout, std::cerr);
+    }
     int endingSignal = 0;
     const int code = RunApplication(commandLine, argv, endingSignal);
     if (endingSignal != 0)

@@ -12,6 +12,9 @@ void SetUpNames();
 // Maps the windows' stored font families to families this desktop has.
 void SetUpFonts();
 
+// The translations the desktop's language settings ask for (Translations::Install).
+void SetUpLanguage();
+
 // Installs what a screen reader sees of the owner-drawn controls.
 void SetUpAccessibility();
 

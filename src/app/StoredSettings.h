@@ -1,9 +1,11 @@
 #pragma once
 // Applies a window's stored form data (":/forms/<Window>.frm"): the size of
 // the window (its own section, named like the window's object), the place of
-// every control (Left, Top, Width, Height in pixels) and the stored
-// properties of the owner-drawn controls, found by object name. Runs before
-// the window's load step, so the load step's own changes (disabled buttons) win.
+// every control (Left, Top, Width, Height in pixels, mirrored in a
+// right-to-left window) and the stored properties of the owner-drawn
+// controls, found by object name; a button's caption is translated in the
+// context named like the form file ("Form1"). Runs before the window's load
+// step, so the load step's own changes (disabled buttons) win.
 #include <QString>
 #include <QStringList>
 

@@ -3,6 +3,7 @@
 #include "ArchiveName.h"
 #include "DriveRules.h"
 #include "SizeText.h"
+#include "BidiIsolate.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -19,7 +20,7 @@ namespace {
 
 QString shown(const fs::path& p)
 {
-    return QFile::decodeName(QByteArray::fromStdString(p.native()));
+    return BidiIsolate(QFile::decodeName(QByteArray::fromStdString(p.native())));
 }
 
 QString reason(const std::error_code& code)
@@ -32,34 +33,34 @@ QString StepText(const Failure& f)
 {
     switch (f.step) {
     case ZipFailure::FileDoesNotExist:
-        return QStringLiteral("the file no longer exists");
+        return UserMessage::tr("the file no longer exists");
     case ZipFailure::GetTimestamps:
-        return QStringLiteral("its date could not be read");
+        return UserMessage::tr("its date could not be read");
     case ZipFailure::FileLen:
-        return QStringLiteral("its size could not be read");
+        return UserMessage::tr("its size could not be read");
     case ZipFailure::AlreadyZipping:
-        return QStringLiteral("another archive is still being written");
+        return UserMessage::tr("another archive is still being written");
     case ZipFailure::OpenZip:
-        return QStringLiteral("it could not be created");
+        return UserMessage::tr("it could not be created");
     case ZipFailure::ReadFile:
         // The guess is only for a file that ended early or changed: a reason
         // the system gives is shown as it is.
         if (f.code)
-            return QStringLiteral("the file \"%1\" could not be read").arg(shown(f.other));
-        return QStringLiteral("the file \"%1\" could not be read whole (it changed or vanished during the run)")
+            return UserMessage::tr("the file \"%1\" could not be read").arg(shown(f.other));
+        return UserMessage::tr("the file \"%1\" could not be read whole (it changed or vanished during the run)")
             .arg(shown(f.other));
     case ZipFailure::RenameZip:
-        return QStringLiteral("the finished archive could not take its name");
+        return UserMessage::tr("the finished archive could not take its name");
     case ZipFailure::OpenFileInZip:
     case ZipFailure::WriteBytes:
     case ZipFailure::CloseFileInZip:
-        return QStringLiteral("writing \"%1\" into it failed").arg(QString::fromStdString(f.entry));
+        return UserMessage::tr("writing \"%1\" into it failed").arg(BidiIsolate(QString::fromStdString(f.entry)));
     case ZipFailure::CloseZip:
-        return QStringLiteral("it could not be finished");
+        return UserMessage::tr("it could not be finished");
     case ZipFailure::None:
         break;
     }
-    return QStringLiteral("the zip engine stopped");
+    return UserMessage::tr("the zip engine stopped");
 }
 
 // The step, with the system's reason in brackets when there is one.
@@ -67,14 +68,15 @@ QString StepWithReason(const Failure& f)
 {
     // "File too large" says nothing of the drive whose limit it is.
     if (f.code == std::errc::file_too_large && f.size == DriveRules::kFatLargestFile)
-        return QStringLiteral("%1 (%2)").arg(StepText(f), QCoreApplication::translate("UserMessage", "the drive cannot hold files over 4 GB"));
-    return f.code ? QStringLiteral("%1 (%2)").arg(StepText(f), reason(f.code)) : StepText(f);
+        return UserMessage::tr("%1 (%2)").arg(StepText(f), UserMessage::tr("the drive cannot hold files over 4 GB"));
+    //: What failed, then the system's reason for it.
+    return f.code ? UserMessage::tr("%1 (%2)").arg(StepText(f), reason(f.code)) : StepText(f);
 }
 
 // A file's date in the after-run notes.
 QString DateText(const QDate& date)
 {
-    return QLocale().toString(date, QCoreApplication::translate("UserMessage", "d MMMM yyyy",
+    return QLocale().toString(date, UserMessage::tr("d MMMM yyyy",
                                                                 "a file's date, as in 1 July 1979"));
 }
 
@@ -84,7 +86,7 @@ QString DateOutsideZipText(const Failure& file)
 {
     const QDate dated = QDateTime::fromSecsSinceEpoch(file.time).date();
     const QDate shownAs = dated.year() < 1980 ? QDate(1980, 1, 1) : QDate(2107, 12, 31);
-    return QCoreApplication::translate("UserMessage", "dated %1: readers that know only ZIP's own dates show %2")
+    return UserMessage::tr("dated %1: readers that know only ZIP's own dates show %2")
         .arg(DateText(dated), DateText(shownAs));
 }
 
@@ -93,7 +95,7 @@ QString RefusedCharacter(const std::string& character)
 {
     const auto byte = static_cast<unsigned char>(character.empty() ? 0 : character[0]);
     if (byte < 0x20 || byte == 0x7f)
-        return QCoreApplication::translate("UserMessage", "a control character (U+%1)")
+        return UserMessage::tr("a control character (U+%1)")
             .arg(QStringLiteral("%1").arg(static_cast<int>(byte), 4, 16, QLatin1Char('0')).toUpper());
     return QStringLiteral("\"%1\"").arg(QString::fromStdString(character));
 }
@@ -102,13 +104,13 @@ QString RefusedCharacter(const std::string& character)
 QString LeftOutReason(const Failure& file)
 {
     if (file.kind == FailureKind::SourceNotAFile)
-        return QStringLiteral("not a file");
+        return UserMessage::tr("not a file");
     if (file.kind == FailureKind::SourceHidden)
-        return QStringLiteral("hidden file: not put into the archive");
+        return UserMessage::tr("hidden file: not put into the archive");
     if (file.kind == FailureKind::SourceReplaced)
-        return QStringLiteral("replaced by the file of the same name from \"%1\"").arg(shown(file.other));
+        return UserMessage::tr("replaced by the file of the same name from \"%1\"").arg(shown(file.other));
     if (file.kind == FailureKind::NotOfSelectedType)
-        return QStringLiteral("not a .%1 file").arg(file.name);
+        return UserMessage::tr("not a .%1 file").arg(file.name);
     if (file.kind == FailureKind::DateOutsideZip)
         return DateOutsideZipText(file);
     return reason(file.code);
@@ -133,18 +135,19 @@ QString LeftOutLines(const std::vector<Failure>& leftOut)
     for (const auto& [why, paths] : groups)
         for (const QString& path : paths)
             if (lines++ < kShown)
-                text += QStringLiteral("\n%1: %2").arg(path, why);
+                //: One line of the files left out: the file, then why.
+                text += QLatin1Char('\n') + UserMessage::tr("%1: %2").arg(path, why);
     if (lines > kShown)
-        text += QStringLiteral("\n... and %1 more.").arg(lines - kShown);
+        //: After the first 20 files left out: how many more there are.
+        text += QLatin1Char('\n') + UserMessage::tr("... and %n more.", nullptr, static_cast<int>(lines - kShown));
     return text;
 }
 
 QString LeftOutText(const fs::path& archive, const std::vector<Failure>& leftOut)
 {
-    const QString head = leftOut.size() == 1 ? QStringLiteral("1 file was left out of \"%1\":").arg(shown(archive))
-                                             : QStringLiteral("%1 files were left out of \"%2\":")
-                                                   .arg(leftOut.size())
-                                                   .arg(shown(archive));
+    //: %1 is the archive; the files follow, one a line.
+    const QString head = UserMessage::tr("%n files were left out of \"%1\":", nullptr, static_cast<int>(leftOut.size()))
+                             .arg(shown(archive));
     return head + LeftOutLines(leftOut);
 }
 
@@ -180,60 +183,65 @@ QString Words(const Failure& f)
     QString text;
     switch (f.kind) {
     case FailureKind::NoFilesFound:
-        return QStringLiteral(" No File Found. Please try again.");
+        //: Shown after Browse; the English words start with a space, as they always have.
+        return UserMessage::tr(" No File Found. Please try again.");
     case FailureKind::NoFilesOfTypeFound:
-        return QStringLiteral(" No %1 Files Found. Please try again.").arg(f.name.toUpper());
+        //: %1 is the chosen extension, upper-cased (JPG).
+        return UserMessage::tr(" No %1 Files Found. Please try again.").arg(f.name.toUpper());
     case FailureKind::NotAFolder:
         // "Not a directory" would only repeat the sentence.
         if (!f.code || f.code == std::errc::not_a_directory)
-            return QStringLiteral("\"%1\" is not a folder.").arg(where);
-        return QStringLiteral("\"%1\" is not a folder: %2.").arg(where, reason(f.code));
+            return UserMessage::tr("\"%1\" is not a folder.").arg(where);
+        return UserMessage::tr("\"%1\" is not a folder: %2.").arg(where, reason(f.code));
     case FailureKind::FolderUnreadable:
-        return QStringLiteral("The folder \"%1\" cannot be read: %2.").arg(where, reason(f.code));
+        return UserMessage::tr("The folder \"%1\" cannot be read: %2.").arg(where, reason(f.code));
     case FailureKind::FoldersUnreadable:
         if (f.leftOut.size() == 1)
             return Words(f.leftOut.front());
-        return QStringLiteral("%1 folders cannot be read:").arg(f.leftOut.size()) + LeftOutLines(f.leftOut);
+        //: The folders follow, one a line, each with the reason.
+        return UserMessage::tr("%n folders cannot be read:", nullptr, static_cast<int>(f.leftOut.size()))
+               + LeftOutLines(f.leftOut);
     case FailureKind::NameEmpty:
-        return QStringLiteral("Please type a name for the archive.");
+        return UserMessage::tr("Please type a name for the archive.");
     case FailureKind::NameDots:
-        return QStringLiteral("\"%1\" cannot be used as a file name. Please choose another name.").arg(f.name);
+        return UserMessage::tr("\"%1\" cannot be used as a file name. Please choose another name.").arg(BidiIsolate(f.name));
     case FailureKind::NameHasSlash:
-        return QStringLiteral("The name may not contain \"/\". Please choose another name.");
+        return UserMessage::tr("The name may not contain \"/\". Please choose another name.");
     case FailureKind::NameHasLineBreakOrNul:
-        return QStringLiteral("The name may not contain a line break or a NUL character. Please choose another name.");
+        return UserMessage::tr("The name may not contain a line break or a NUL character. Please choose another name.");
     case FailureKind::NameTooLong:
-        return QStringLiteral("The name is %1 bytes long; at most %2 are possible (with \".zip\" added). Please "
-                              "choose a shorter name.")
-            .arg(f.size)
+        //: %n, the name's length in bytes, is always above %1, the most a name may have.
+        return UserMessage::tr("The name is %n bytes long; at most %1 are possible (with \".zip\" added). Please "
+                               "choose a shorter name.",
+                               nullptr, static_cast<int>(f.size))
             .arg(ArchiveName::kMaxBytes);
     case FailureKind::NameRefusedByDrive:
         if (!f.entry.empty())
-            return QCoreApplication::translate("UserMessage", "The drive of \"%1\" does not allow %2 in file names, so "
+            return UserMessage::tr("The drive of \"%1\" does not allow %2 in file names, so "
                                                               "\"%3\" cannot be written there. Please choose another name.")
                 .arg(where, RefusedCharacter(f.entry), shown(f.other));
-        return QCoreApplication::translate("UserMessage", "The drive of \"%1\" does not accept \"%2\" as a file name "
+        return UserMessage::tr("The drive of \"%1\" does not accept \"%2\" as a file name "
                                                           "(%3). Please choose another name.")
             .arg(where, shown(f.other), reason(f.code));
     case FailureKind::ArchiveMayOutgrowDrive:
-        return QCoreApplication::translate("UserMessage", "The drive of \"%1\" cannot hold files over 4 GB, and the "
+        return UserMessage::tr("The drive of \"%1\" cannot hold files over 4 GB, and the "
                                                           "files to zip come to %2, so the archive may not fit there.\n\n"
                                                           "Zip them anyway? Press Cancel to choose another folder.")
             .arg(where, SizeText(f.size));
     case FailureKind::ArchiveIsFolder:
-        return QStringLiteral("\"%1\" in \"%2\" is a folder, so the archive cannot take its name. Please choose "
+        return UserMessage::tr("\"%1\" in \"%2\" is a folder, so the archive cannot take its name. Please choose "
                               "another name.")
             .arg(shown(f.path.filename()), shown(f.path.parent_path()));
     case FailureKind::ArchiveExists:
-        return QStringLiteral("A file named \"%1\" already exists in \"%2\". Do you want to replace it?\n\n"
+        return UserMessage::tr("A file named \"%1\" already exists in \"%2\". Do you want to replace it?\n\n"
                               "It is replaced only when the new archive is finished. Press Cancel to choose "
                               "another name.")
             .arg(shown(f.path.filename()), shown(f.path.parent_path()));
     case FailureKind::StagingNotDeleted:
-        return QStringLiteral("The staging folder \"%1\" could not be deleted (%2): %3.")
+        return UserMessage::tr("The staging folder \"%1\" could not be deleted (%2): %3.")
             .arg(where, shown(f.other), reason(f.code));
     case FailureKind::JournalUnusable:
-        return QStringLiteral("The list of unfinished archives \"%1\" could not be read or written: %2.")
+        return UserMessage::tr("The list of unfinished archives \"%1\" could not be read or written: %2.")
             .arg(where, reason(f.code));
     case FailureKind::StagingCleanUpFailed: {
         QStringList lines;
@@ -242,26 +250,26 @@ QString Words(const Failure& f)
         return lines.join(QLatin1Char('\n'));
     }
     case FailureKind::StillWriting:
-        return QStringLiteral("\"%1\" is still being written. Please press Start again when it is done.").arg(where);
+        return UserMessage::tr("\"%1\" is still being written. Please press Start again when it is done.").arg(where);
     case FailureKind::RunNotStarted:
-        return QStringLiteral("The archive \"%1\" was not written: the run could not be started: %2.")
+        return UserMessage::tr("The archive \"%1\" was not written: the run could not be started: %2.")
             .arg(where, reason(f.code));
     case FailureKind::NothingCopied:
-        return QCoreApplication::translate("UserMessage", "No file could be read for \"%1\", so no archive was written:").arg(where)
+        return UserMessage::tr("No file could be read for \"%1\", so no archive was written:").arg(where)
                + LeftOutLines(f.leftOut);
     case FailureKind::FilesLeftOut:
         return WithNotes(LeftOutText(f.path, f.leftOut), f);
     case FailureKind::DatesOutsideZip:
         return WithNotes({}, f);
     case FailureKind::NothingChecked:
-        return QStringLiteral("No file is checked, so nothing was zipped. Please check the files to put into the "
+        return UserMessage::tr("No file is checked, so nothing was zipped. Please check the files to put into the "
                               "archive and press Start again.");
     case FailureKind::NoneOfSelectedType:
-        return QStringLiteral("None of the checked files is a .%1 file, so nothing was zipped. Please choose "
+        return UserMessage::tr("None of the checked files is a .%1 file, so nothing was zipped. Please choose "
                               "their extension in the list and press Start again.")
             .arg(f.name);
     case FailureKind::RunStopped:
-        return QStringLiteral("The run was stopped: \"%1\" was not written (an archive of that name from before "
+        return UserMessage::tr("The run was stopped: \"%1\" was not written (an archive of that name from before "
                               "is left as it was).")
             .arg(where);
     // A file left out, as its line in the list after a run's message.
@@ -273,14 +281,14 @@ QString Words(const Failure& f)
     case FailureKind::DateOutsideZip:
         return LeftOutLines({f}).mid(1);
     case FailureKind::NotQueued:
-        text = QStringLiteral("The archive \"%1\" was not written: \"%2\" could not be queued: %3.")
+        text = UserMessage::tr("The archive \"%1\" was not written: \"%2\" could not be queued: %3.")
                    .arg(where, shown(f.other), StepWithReason(f));
         break;
     case FailureKind::ArchiveNotWritten:
-        text = QStringLiteral("The archive \"%1\" could not be written: %2.").arg(where, StepWithReason(f));
+        text = UserMessage::tr("The archive \"%1\" could not be written: %2.").arg(where, StepWithReason(f));
         break;
     case FailureKind::HelpPageMissing:
-        return QStringLiteral("The help page could not be found. Looked for:\n%1\n%2").arg(where, shown(f.other));
+        return UserMessage::tr("The help page could not be found. Looked for:\n%1\n%2").arg(where, shown(f.other));
     }
     // The run's own failures name the files left out after their message.
     if (!f.leftOut.empty())
@@ -294,12 +302,12 @@ UserMessage UserMessage::For(const Failure& failure)
 {
     // The two notices of Browse keep the title and icon they always had.
     if (failure.kind == FailureKind::NoFilesFound || failure.kind == FailureKind::NoFilesOfTypeFound)
-        return {Words(failure), QStringLiteral("Error"), Shell::Icon::Information};
+        return {Words(failure), UserMessage::tr("Error"), Shell::Icon::Information};
     const QString title = QStringLiteral("Volarin Z");
     if (failure.kind == FailureKind::ArchiveExists)
-        return {Words(failure), title, Shell::Icon::Warning, QStringLiteral("&Replace")};
+        return {Words(failure), title, Shell::Icon::Warning, UserMessage::tr("&Replace")};
     if (failure.kind == FailureKind::ArchiveMayOutgrowDrive)
-        return {Words(failure), title, Shell::Icon::Warning, QCoreApplication::translate("UserMessage", "&Zip Anyway")};
+        return {Words(failure), title, Shell::Icon::Warning, UserMessage::tr("&Zip Anyway")};
     // What the user did or asked for is told as information, not as a fault.
     const bool notice = failure.kind == FailureKind::StillWriting || failure.kind == FailureKind::NothingChecked
                         || failure.kind == FailureKind::NoneOfSelectedType || failure.kind == FailureKind::RunStopped

@@ -3,9 +3,14 @@
 #include "Failure.h"
 #include "Shell.h"
 
+#include <QCoreApplication>
 #include <QString>
 
+// Its words are translated in the context "UserMessage".
 struct UserMessage {
+    Q_DECLARE_TR_FUNCTIONS(UserMessage)
+
+public:
     QString text;
     QString title;
     Shell::Icon icon = Shell::Icon::Warning;

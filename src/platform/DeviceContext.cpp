@@ -151,6 +151,16 @@ DeviceContext::DeviceContext(QImage& target, QSize logical) : image_(&target)
     font_ = FontObject::Default().ToQFont();
 }
 
+void DeviceContext::MirrorHorizontally(const Rect& area)
+{
+    const Raster raster(*image_);
+    const Rect device = grid_.Map(area);
+    const int left = std::max(device.left, 0), right = std::min(device.right, raster.width);
+    for (int y = std::max(device.top, 0); y < std::min(device.bottom, raster.height); ++y)
+        if (left < right)
+            std::reverse(raster.Row(y) + left, raster.Row(y) + right);
+}
+
 Pen DeviceContext::SelectPen(const Pen& pen)
 {
     return std::exchange(pen_, pen);

@@ -161,6 +161,10 @@ public:
     bool DrawIconEx(int x, int y, const Picture& picture, int width = 0, int height = 0,
                     uint32_t flags = DI_NORMAL);
 
+    // The pixels of a logical area turned left for right, for drawings that run
+    // the other way in a right-to-left layout.
+    void MirrorHorizontally(const Rect& area);
+
     // --- text -------------------------------------------------------------------------------
     // DrawText with the flags above. Returns the height of the text; with
     // DT_CALCRECT nothing is drawn and `rect` gets the text's extent.

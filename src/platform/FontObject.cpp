@@ -30,5 +30,8 @@ QFont FontObject::ToQFont() const
     // The old raster fonts had no smoothing; without it text also stays the
     // same colour as the text colour, which the two-colour captions rely on.
     font.setStyleStrategy(QFont::NoAntialias);
+    // Monochrome glyphs are hinted to whole pixels; their advances must be too,
+    // or rounding fractional positions opens gaps inside words ("Brow se").
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }

@@ -67,3 +67,29 @@ TEST(ArchiveName, AcceptsWhatLinuxAllows)
     for (const QString& name : accepted)
         EXPECT_TRUE(ArchiveName::Check(name).ok()) << name.toStdString();
 }
+
+// What a FAT, exFAT or NTFS drive refuses never reaches the proposed name,
+// whatever a translation or a month's abbreviation brings.
+TEST(ArchiveName, ProposalsKeepOffWhatWindowsDrivesRefuse)
+{
+    struct Case {
+        const char* given;
+        const char* safe;
+    };
+    const Case cases[] = {
+        {"JPG ZIP Archive Dec 6 2026", "JPG ZIP Archive Dec 6 2026"},
+        {"Archive ZIP : JPG", "Archive ZIP JPG"},
+        {"a*b?c\"d<e>f|g\\h/i:j", "a b c d e f g h i j"},
+        {"tab\there", "tab here"},
+        {"ends with dots...", "ends with dots"},
+        {"ends with space and dot . ", "ends with space and dot"},
+        {"  leading", "leading"},
+        {"6 дек. 2026", "6 дек. 2026"},  // a dot inside is allowed
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ArchiveName::DriveSafe(QString::fromUtf8(c.given)), QString::fromUtf8(c.safe)) << c.given;
+    // A month ending in a dot at the end of a pattern: the name does not end in it.
+    const QLocale german(QLocale::German);
+    const QString name = ArchiveName::Propose(QStringLiteral("jpg"), QDate(2026, 12, 6), german);
+    EXPECT_FALSE(name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' '))) << name.toStdString();
+}

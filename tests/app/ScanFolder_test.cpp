@@ -140,7 +140,7 @@ TEST_F(ScanFolderTest, AFileWhoseSizeCannotBeReadStillGetsARow)
     ASSERT_EQ(form->ScanFolder(folder + "/").added, 2);
     for (int i = 0; i < RowCount(); ++i) {
         const FoundFile& row = Row(i);
-        EXPECT_EQ(row.sizeText(), row.name() == "loop.jpg" ? kUnknownSizeText : SizeText(1)) << row.name();
+        EXPECT_EQ(row.sizeText(), row.name() == "loop.jpg" ? UnknownSizeText() : SizeText(1)) << row.name();
     }
 }
 

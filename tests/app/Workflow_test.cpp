@@ -384,6 +384,32 @@ TEST(HelpPage, InstalledPageComesBeforeTheBuildTreeCopy)
     EXPECT_EQ(HelpPage::Find(bin), QString::fromStdString((dir / "share/volarin-z/help/index.html").string()));
 }
 
+// The page in the user's language where there is one, else the English one,
+// the installed place before the build tree's.
+TEST(HelpPage, ThePageInTheUsersLanguageComesBeforeTheEnglishOne)
+{
+    TempDir dir;
+    const QString bin = QString::fromStdString((dir / "bin").string());
+    fs::create_directories(dir / "bin");
+    dir.write("bin/help/index.html", "build tree");
+    dir.write("bin/help/de/index.html", "build tree, German");
+    dir.write("share/volarin-z/help/index.html", "installed");
+    dir.write("share/volarin-z/help/pt_BR/index.html", "installed, Portuguese");
+    struct Case {
+        const char* language;
+        const char* page;
+    };
+    const Case cases[] = {
+        {"", "share/volarin-z/help/index.html"},
+        {"pt_BR", "share/volarin-z/help/pt_BR/index.html"},
+        {"de", "share/volarin-z/help/index.html"},  // installed English before the build tree's German
+        {"ja", "share/volarin-z/help/index.html"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(HelpPage::Find(bin, QString::fromLatin1(c.language)), QString::fromStdString((dir / c.page).string()))
+            << c.language;
+}
+
 // Every checked row that did not go in is named after the run, grouped by
 // reason: left out by the filter chosen at Start, or replaced by a later file
 // of the same name (the folder of the one kept named).

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The Debian package CPack makes from a build tree, checked as Debian and a
 # user would: its name, contents and Depends, lintian, the AppStream
-# metadata, the manual page, and an install and purge with dpkg into a scratch
+# metadata, the manual pages, the translations (the program's, the help
+# pages', the desktop entry's, the AppStream metadata's, the manual page's
+# NAME and DESCRIPTION), and an install and purge with dpkg into a scratch
 # root that must leave nothing behind. As root in CI (CI=true) it is also
 # installed with apt on the machine itself and purged again.
 set -euo pipefail
@@ -34,6 +36,13 @@ required="/usr/bin/volarin-z
 for size in 16 24 32 48 64 128 256; do
   required+=$'\n'"/usr/share/icons/hicolor/${size}x${size}/apps/volarin-z.png"
 done
+languages="de fr es it pt_BR pl ru zh_CN ja ar"
+required+=$'\n'"/usr/share/volarin-z/translations/volarin-z_en.qm"
+for language in $languages; do
+  required+=$'\n'"/usr/share/volarin-z/translations/volarin-z_$language.qm"
+  required+=$'\n'"/usr/share/volarin-z/help/$language/index.html"
+  required+=$'\n'"/usr/share/man/$language/man1/volarin-z.1.gz"
+done
 while read -r path; do grep -qx "$path" "$work/contents" || fail "$path is not in the package"; done <<<"$required"
 ! grep -v '^/usr/' "$work/contents" || fail "files outside /usr"
 echo "Package contents ($(grep -vc '/$' "$work/contents") files):"
@@ -45,6 +54,9 @@ echo "Depends: $depends"
 for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libminizip1 zlib1g qt6-wayland; do
   grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package"
 done
+# Qt's own words in the user's language (the folder picker, the message boxes' buttons).
+[[ "$(dpkg-deb -f "$deb" Recommends)" == *qt6-translations-l10n* ]] || fail "Recommends lacks qt6-translations-l10n"
+
 
 # The version is told in three places beside CMake; they must agree.
 dpkg-deb -x "$deb" "$work/root-files"
@@ -68,6 +80,17 @@ sed 's/^/  /' "$work/appstream"
 [[ $appstream_status == 0 ]] || fail "the AppStream metadata is not valid"
 grep -q '<launchable type="desktop-id">volarin-z.desktop</launchable>' "$metainfo" \
   || fail "the AppStream metadata does not name the desktop entry"
+# Each language's name, comment and keywords in the menu, and summary and
+# description in software centres.
+desktop="$files/usr/share/applications/volarin-z.desktop"
+for language in $languages; do
+  for key in Name GenericName Comment Keywords; do
+    grep -q "^$key\[$language\]=." "$desktop" || fail "the desktop entry has no $key[$language]"
+  done
+  for element in summary p keyword caption; do
+    grep -q "<$element xml:lang=\"$language\">" "$metainfo" || fail "the AppStream metadata has no $element in $language"
+  done
+done
 
 # The manual page: no warnings from groff, and the sections a reader looks for.
 page="$files/usr/share/man/man1/volarin-z.1.gz"
@@ -76,6 +99,19 @@ warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' man --warnings -E UTF-8 -l -Tutf8 -Z "$p
 text=$(MANWIDTH=80 man -l "$page" 2>/dev/null)
 for section in NAME SYNOPSIS DESCRIPTION OPTIONS FILES "EXIT STATUS"; do
   grep -qx "$section" <<<"$text" || fail "the manual page has no $section"
+done
+# Each language's page: as clean, its NAME line (what apropos shows) and
+# DESCRIPTION in that language, the other sections in English.
+english_name=$(lexgrog "$page" | sed 's/^[^:]*: //')
+for language in $languages; do
+  translated="$files/usr/share/man/$language/man1/volarin-z.1.gz"
+  warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' man --warnings -E UTF-8 -l -Tutf8 -Z "$translated" 2>&1 >/dev/null)
+  [[ -z "$warnings" ]] || fail "the $language manual page has warnings: $warnings"
+  name=$(lexgrog "$translated" | sed 's/^[^:]*: //')
+  [[ "$name" == '"volarin-z - '* && "$name" != "$english_name" ]] || fail "the $language manual page's NAME: $name"
+  text=$(MANWIDTH=80 man -l "$translated" 2>/dev/null)
+  grep -q "OPTIONS" <<<"$text" || fail "the $language manual page lost its English OPTIONS"
+  ! grep -q "opens a window that lists" <<<"$text" || fail "the $language manual page's DESCRIPTION is in English"
 done
 
 # Installed and purged with dpkg into a scratch root: everything in place, the
@@ -87,8 +123,10 @@ dpkg_root() { dpkg --root="$root" --log=/dev/null --force-depends --force-not-ro
 dpkg_root -i "$deb" >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg could not install it"; }
 while read -r path; do [[ -e "$root$path" ]] || fail "$path not installed"; done <<<"$required"
 [[ "$("$root/usr/bin/volarin-z" --version)" == "Volarin Z $version" ]] || fail "the installed program does not run"
-"$root/usr/bin/volarin-z" --help | grep -qx "Help page: $root/usr/share/volarin-z/help/index.html" \
+LANGUAGE=en "$root/usr/bin/volarin-z" --help | grep -qx "Help page: $root/usr/share/volarin-z/help/index.html" \
   || fail "the installed program does not find its help page"
+LANGUAGE=de "$root/usr/bin/volarin-z" --help | grep -qx "Hilfeseite: $root/usr/share/volarin-z/help/de/index.html" \
+  || fail "the installed program does not speak German or find the German help page"
 [[ "$(MANPATH="$root/usr/share/man" man -w volarin-z)" == "$root/usr/share/man/man1/volarin-z.1.gz" ]] \
   || fail "man volarin-z does not find the page"
 dpkg_root --purge volarin-z >>"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg could not purge it"; }

@@ -170,3 +170,40 @@ TEST(DrawText, AccessKeyIsUnderlinedBelowTheBaseline)
         marked += At(dc2, x, uy) == 0x000000u ? 1 : 0;
     EXPECT_LT(marked, ampWidth - 1);
 }
+
+// A line drawn in two pieces, the second where the first measured its end,
+// gives the same pixels as the line drawn whole: glyphs advance by whole
+// pixels, so none is drawn a pixel off ("Brow se...") and a measured caption
+// is as wide as the drawn one. Kerning is off: it joins pairs, not pieces.
+TEST(DrawText, ALineDrawnInMeasuredPiecesMatchesTheWholeLine)
+{
+    QFont font = FontObject(QStringLiteral("MS Sans Serif"), 9.75).ToQFont();
+    font.setKerning(false);
+    const QString lines[] = {QStringLiteral("Browse..."), QStringLiteral("Wow Output"),
+                             QStringLiteral("Durchsuchen..."), QStringLiteral("Przeglądaj..."),
+                             QStringLiteral("Обзор...")};
+    const auto draw = [&font](QImage& image, const QString& text, int x) {
+        DeviceContext dc(image);
+        dc.SelectFont(font);
+        dc.SetBkMode(TRANSPARENT);
+        Rect at{x, 2, 400, 30};
+        dc.DrawText(text, at, DT_SINGLELINE | DT_NOCLIP);
+    };
+    const auto width = [&font](const QString& text) {
+        QImage scratch = Canvas(1, 1);
+        DeviceContext dc(scratch);
+        dc.SelectFont(font);
+        Rect r{0, 0, 0, 0};
+        dc.DrawText(text, r, DT_CALCRECT | DT_SINGLELINE);
+        return r.Width();
+    };
+    for (const QString& line : lines)
+        for (int cut = 1; cut < line.size(); ++cut) {
+            QImage whole = Canvas(200, 30), pieces = Canvas(200, 30);
+            draw(whole, line, 3);
+            draw(pieces, line.left(cut), 3);
+            draw(pieces, line.mid(cut), 3 + width(line.left(cut)));
+            EXPECT_EQ(width(line.left(cut)) + width(line.mid(cut)), width(line)) << line.toStdString() << " | " << cut;
+            EXPECT_EQ(pieces, whole) << line.toStdString() << " cut at " << cut;
+        }
+}

@@ -1,9 +1,11 @@
 // One main for every test binary: a QApplication on the offscreen platform
 // (unless VOLARIN_TEST_DISPLAY asks for the real display) and Qt's test mode
-// for the per-user folders, so no test touches the user's real ones; a
+// for the per-user folders, so no test touches the user's real ones; the
+// program's words in English, whatever the language of whoever runs them; a
 // watchdog fails a test that hangs.
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -23,6 +25,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("volarin-z-tests"));
     QApplication::setOrganizationName(QStringLiteral("volarin-tests"));
+    // English is the sources' language but for its plural forms ("1 file was left out").
+    QTranslator english;
+    if (english.load(QStringLiteral("volarin-z_en"), QStringLiteral(VOLARIN_TRANSLATIONS_DIR)))
+        QApplication::installTranslator(&english);
     ::testing::InitGoogleTest(&argc, argv);
     // A test that hangs fails within its limit rather than at ctest's timeout.
     TestWatchdog::Install();

@@ -1,5 +1,7 @@
 #include "ButtonLayout.h"
 
+#include <algorithm>
+
 namespace button {
 
 namespace {
@@ -8,6 +10,60 @@ Rect Moved(Rect r, int dx, int dy)
 {
     OffsetRect(r, dx, dy);
     return r;
+}
+
+struct Span {
+    int start; // where the first of the two parts begins
+    int gap;   // between the two parts
+};
+
+// Two parts side by side (first, gap, second) moved as little as needed to lie
+// within [lo, hi); when they cannot, the gap shrinks to one pixel and the
+// picture's end of the pair is put at the edge, so at least the picture is whole.
+Span FitSpan(Span span, int first, int second, int lo, int hi, bool pictureFirst)
+{
+    const int room = hi - lo;
+    const int spare = room - first - second;
+    if (spare < span.gap)
+        span.gap = std::max(1, spare);
+    const int total = first + span.gap + second;
+    if (total > room)
+        span.start = pictureFirst ? lo : hi - total;
+    else
+        span.start = std::clamp(span.start, lo, hi - total);
+    return span;
+}
+
+// A caption wider than the formulas allow for (a wide font, a long translation)
+// would push the picture onto the frame: the two are moved back inside.
+void KeepInside(const LayoutInputs& in, Layout& out)
+{
+    const Rect& inside = in.inside;
+    Rect& c = out.caption;
+    const int pw = in.pictureWidth, ph = in.pictureHeight;
+    const bool across = in.position == 0 || in.position == 1;
+    const int lo = across ? inside.left : inside.top, hi = across ? inside.right : inside.bottom;
+    const int picture = across ? pw : ph;
+    int& pictureAt = across ? out.px : out.py;
+    int& captionFrom = across ? c.left : c.top;
+    int& captionTo = across ? c.right : c.bottom;
+    const int caption = captionTo - captionFrom;
+    const bool pictureFirst = in.position == 0 || in.position == 2;
+    const int blockFrom = pictureFirst ? pictureAt : captionFrom;
+    const int blockTo = pictureFirst ? captionTo : pictureAt + picture;
+    if (blockFrom >= lo && blockTo <= hi)
+        return;
+    const int gap = pictureFirst ? captionFrom - pictureAt - picture : pictureAt - captionTo;
+    const Span span = pictureFirst ? FitSpan({blockFrom, gap}, picture, caption, lo, hi, true)
+                                   : FitSpan({blockFrom, gap}, caption, picture, lo, hi, false);
+    if (pictureFirst) {
+        pictureAt = span.start;
+        captionFrom = span.start + picture + span.gap;
+    } else {
+        captionFrom = span.start;
+        pictureAt = span.start + caption + span.gap;
+    }
+    captionTo = captionFrom + caption;
 }
 
 } // namespace
@@ -50,7 +106,11 @@ Layout LayOut(const LayoutInputs& in, const MeasureText& measure, const Layout& 
     case 1: out.px = c.right + 4; out.py = (H - ph) / 2; break;
     case 2: out.px = (W - pw) / 2; out.py = c.top - ph - 2; break;
     case 3: out.px = (W - pw) / 2; out.py = c.bottom + 2; break;
-    default: break;
+    default: return out;
+    }
+    if (!in.inside.IsEmpty()) {
+        KeepInside(in, out);
+        out.pressedCaption = Moved(out.caption, 1, 1);
     }
     return out;
 }

@@ -27,6 +27,9 @@ struct LayoutInputs {
     int position = 0;     // 0 left, 1 right, 2 top, 3 bottom, 4 behind
     bool hasPicture = false; // PictureNormal or PictureOver set
     QString caption;
+    // The face inside the frame; picture and caption are kept within it where
+    // the placement above would push them onto the frame. Empty: not kept.
+    Rect inside{};
 };
 
 // previous supplies the picture position kept for unsupported position values.

@@ -82,9 +82,16 @@ button::Layout chameleonButton::LayOutWith(const FontObject& font) const
     in.height = geometry_.height;
     in.pictureWidth = geometry_.pictureWidth;
     in.pictureHeight = geometry_.pictureHeight;
+    // Right to left the picture goes to the caption's other side, as Qt's own
+    // buttons put their icons.
     in.position = props_.picturePosition;
+    if (isRightToLeft() && (in.position == 0 || in.position == 1))
+        in.position = 1 - in.position;
     in.hasPicture = props_.pictureNormal || props_.pictureOver;
     in.caption = props_.caption;
+    // The frame lies just outside the focus rectangle.
+    in.inside = geometry_.focusRect;
+    InflateRect(in.inside, 1, 1);
     return button::LayOut(in, button::CaptionMeasure(font), geometry_.layout);
 }
 

@@ -50,4 +50,9 @@ void chameleonButton::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
         AmbientChanged();
+    // The picture changes sides with the direction.
+    if (event->type() == QEvent::LayoutDirectionChange) {
+        LayOut();
+        Redraw(lookState_.drawnState, true);
+    }
 }

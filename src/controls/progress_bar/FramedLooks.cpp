@@ -157,23 +157,26 @@ bool DrawCaption(DeviceContext& dc, const ProgressState& s)
         return false;
     }
     Rect text{*left, *top, *left + measure.Width(), *top + measure.Height()};
-    // Where the fill is taken to end, for the two-colour captions.
+    // Where the fill is taken to end, for the two-colour captions; a mirrored
+    // bar fills from the right, so its fill begins there.
     const double ext = s.percent / 100.0 * R;
-    if (!(twoColour && ext > text.right))
+    const bool mirrored = s.Mirrored();
+    const bool covered = mirrored ? R - ext < text.left : ext > text.right;
+    if (!(twoColour && covered))
         dc.DrawText(caption, text, DT_SINGLELINE);
     dc.SelectFont(previous);
-    if (!twoColour || ext < text.left)
+    if (!twoColour || (mirrored ? R - ext > text.right : ext < text.left))
         return true;
 
-    // The part left of the fill's end again, in the second colour.
+    // The part over the fill again, in the second colour.
     previous = dc.SelectFont(s.font);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(s.look == ProgressLook::Dark ? LightenColor(s.color, 80) : 0xFFFFFF);
-    const auto overLeft = RoundToInt32(R / 2.0 - (text.right - text.left) / 2.0);
-    const auto overRight = RoundToInt32(ext);
+    const auto overLeft = RoundToInt32(mirrored ? R - ext : R / 2.0 - (text.right - text.left) / 2.0);
+    const auto overRight = RoundToInt32(mirrored ? text.right : ext);
     if (overLeft && overRight) {
         Rect over{*overLeft, text.top, *overRight, text.bottom};
-        dc.DrawText(caption, over, DT_SINGLELINE);
+        dc.DrawText(caption, over, DT_SINGLELINE | (mirrored ? DT_RIGHT : 0u));
     }
     dc.SelectFont(previous);
     return overLeft && overRight;

@@ -33,7 +33,12 @@ ProgressStatus RenderProgressBar(DeviceContext& dc, const ProgressState& s)
         return RenderProgressBar(dc, full);
     }
     FillSolidRect(dc, Rect{0, 0, s.width, s.height}, s.look == ProgressLook::Dark ? 0x000000 : 0xFFFFFF);
-    if (!DrawLook(dc, s) || !DrawCaption(dc, s))
+    if (!DrawLook(dc, s))
+        return ProgressStatus::Overflow;
+    // The caption is drawn after the turn, so its letters read the right way.
+    if (s.Mirrored())
+        dc.MirrorHorizontally(Rect{0, 0, s.width, s.height});
+    if (!DrawCaption(dc, s))
         return ProgressStatus::Overflow;
     return ProgressStatus::Ok;
 }

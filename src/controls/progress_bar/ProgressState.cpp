@@ -1,8 +1,11 @@
 #include "ProgressState.h"
 
+#include <QCoreApplication>
+
 QString ProgressState::Caption() const
 {
     if (look == ProgressLook::Marquee)
-        return QStringLiteral("Gathering Required Information");
-    return QString::number(percent) + QStringLiteral(" %");
+        return QCoreApplication::translate("XP_ProgressBar", "Gathering Required Information");
+    //: The bar's percentage; %1 is the number.
+    return QCoreApplication::translate("XP_ProgressBar", "%1 %").arg(percent);
 }

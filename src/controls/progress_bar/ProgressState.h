@@ -16,6 +16,7 @@ struct ProgressState {
     int32_t percent = 0;   // drawn as at most 100; may be negative
     ColorRef color = 0;    // the resolved Color
     bool vertical = false; // looks 0 to 2 only: the fill grows upward
+    bool rightToLeft = false; // a horizontal bar fills from the right, as Qt's own do
     bool showCaption = false;
     int32_t hatchStyle = 0;
     PicturePtr pattern;
@@ -23,6 +24,9 @@ struct ProgressState {
     int32_t width = 0;
     int32_t height = 0;
 
-    // "Gathering Required Information" for the marquee, else the percentage and " %".
+    // "Gathering Required Information" for the marquee, else the percentage and " %"
+    // (in the user's language).
     QString Caption() const;
+    // The whole drawing is turned around: a right-to-left horizontal bar.
+    bool Mirrored() const { return rightToLeft && !vertical; }
 };

@@ -8,6 +8,7 @@
 #include "DeviceGrid.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
 #include <cmath>
@@ -202,6 +203,7 @@ ProgressState XP_ProgressBar::DrawState(int32_t width, int32_t height) const
     s.percent = percent_;
     s.color = resolvedColor_;
     s.vertical = orientation_ != 0;
+    s.rightToLeft = isRightToLeft();
     s.showCaption = showText_;
     s.hatchStyle = hatchStyle_;
     s.pattern = pattern_;
@@ -271,7 +273,7 @@ bool XP_ProgressBar::SurfaceMatchesScreen() const
 
 QString XP_ProgressBar::AccessibleText() const
 {
-    return QString::number(percent_) + QStringLiteral(" %");
+    return QCoreApplication::translate("XP_ProgressBar", "%1 %").arg(percent_);
 }
 
 void XP_ProgressBar::paintEvent(QPaintEvent*)
@@ -293,7 +295,8 @@ void XP_ProgressBar::resizeEvent(QResizeEvent*)
 void XP_ProgressBar::changeEvent(QEvent* event)
 {
     // The edges of some looks use system colours, which follow the palette.
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange
+        || event->type() == QEvent::LayoutDirectionChange)
         update();
     QWidget::changeEvent(event);
 }

@@ -92,30 +92,70 @@ TEST(ButtonLayout, NoPictureLeavesThePictureAlone)
     EXPECT_EQ(l.caption.left, 1 + (177 - 31) / 2);
 }
 
-TEST(ButtonLayout, BrowseButtonPlacesItsPictureByTheRuleEvenPastTheEdge)
+TEST(ButtonLayout, PictureAndCaptionAreKeptOffTheFrame)
 {
-    // The main window's 81 x 25 "Browse..." with its 16 x 16 picture. A
-    // caption 60 pixels wide (DejaVu Sans at 13 px) leaves the picture at
-    // x = -1; 54 pixels (a narrower face) at x = 2. The rule is kept as it
-    // is: the cure for a wide font is a narrower font, not a clamp.
+    // The main window's 81 x 25 "Browse..." with its 16 x 16 picture, inside a
+    // frame 3 pixels wide. By the rule alone a caption 60 pixels wide leaves
+    // the picture at x = -1, on the frame; kept inside, the pair moves as
+    // little as it must, the gap shrinking (not below 1) only when even that
+    // is not enough. A narrow caption is placed by the rule alone.
     struct Case {
-        int textWidth, px;
+        int position, textWidth;
+        int px, captionLeft;
     };
-    for (const Case c : {Case{60, -1}, Case{54, 2}, Case{48, 5}}) {
+    const Case cases[] = {
+        {0, 48, 5, 25},  // fits: as the rule places it
+        {0, 54, 3, 23},  // the rule gives 2: moved right by one
+        {0, 56, 3, 22},  // the gap shrinks to 3
+        {0, 58, 3, 20},  // 16 + 4 + 58 > 75: the gap shrinks to 1
+        {0, 60, 3, 20},  // even a gap of 1 is too little: the picture stays whole at the left
+        {1, 54, 62, 4},  // right-to-left: the mirror image
+        {1, 58, 62, 3},
+        {1, 60, 62, 1},  // too wide: the picture stays whole at the right
+    };
+    for (const Case& c : cases) {
         LayoutInputs in;
         in.width = 81;
         in.height = 25;
         in.pictureWidth = 16;
         in.pictureHeight = 16;
-        in.position = 0;
+        in.position = c.position;
         in.hasPicture = true;
         in.caption = QStringLiteral("Browse...");
+        in.inside = Rect{3, 3, 78, 22};
         const auto measure = [&](const QString&, const Rect& within) {
             return Rect{within.left, within.top, within.left + c.textWidth, within.top + 15};
         };
         const Layout l = LayOut(in, measure, {});
-        EXPECT_EQ(l.px, c.px) << c.textWidth;
-        EXPECT_EQ(l.py, 4) << c.textWidth;
-        EXPECT_EQ(l.px + 16 + 4, l.caption.left) << c.textWidth;
+        EXPECT_EQ(l.px, c.px) << c.position << " " << c.textWidth;
+        EXPECT_EQ(l.caption.left, c.captionLeft) << c.position << " " << c.textWidth;
+        EXPECT_EQ(l.caption.Width(), c.textWidth);
+        EXPECT_EQ(l.py, 4);
+        EXPECT_EQ(l.pressedCaption, (Rect{l.caption.left + 1, l.caption.top + 1, l.caption.right + 1,
+                                          l.caption.bottom + 1}));
+    }
+}
+
+TEST(ButtonLayout, PictureAboveOrBelowIsKeptOffTheFrameToo)
+{
+    // A 40-pixel high button, 16-pixel picture and two 15-pixel lines of
+    // caption: 16 + 2 + 30 > 34, so the gap shrinks to 1 and the picture
+    // keeps its place just inside the frame; the caption is cut instead.
+    for (const int position : {2, 3}) {
+        LayoutInputs in = Inputs(position);
+        in.height = 40;
+        in.pictureWidth = in.pictureHeight = 16;
+        in.inside = Rect{3, 3, 174, 37};
+        const auto measure = [](const QString&, const Rect& within) {
+            return Rect{within.left, within.top, within.left + 30, within.top + 30};
+        };
+        const Layout l = LayOut(in, measure, {});
+        if (position == 2) {
+            EXPECT_EQ(l.py, 3);
+            EXPECT_EQ(l.caption.top, 3 + 16 + 1);
+        } else {
+            EXPECT_EQ(l.py + 16, 37);
+            EXPECT_EQ(l.caption.bottom, 37 - 16 - 1);
+        }
     }
 }

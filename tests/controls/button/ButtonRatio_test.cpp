@@ -24,6 +24,12 @@ constexpr ProgramButton kButtons[] = {
     {"Browse...", 81, 25, ":/pictures/browse.png", 16},
 };
 
+// The face inside look 3's frame (1 pixel of border, 2 of focus or hover frame).
+Rect Inside(const ProgramButton& b)
+{
+    return Rect{3, 3, b.w - 3, b.h - 3};
+}
+
 // Look 3 with focus, as the main window shows it.
 LookCase ProgramLook(const ProgramButton& b, bool withContent)
 {
@@ -36,7 +42,7 @@ LookCase ProgramLook(const ProgramButton& b, bool withContent)
     c.props.caption = QString::fromLatin1(b.caption);
     c.props.pictureNormal = Picture::Load(QString::fromLatin1(b.picture));
     c.geometry.pictureWidth = c.geometry.pictureHeight = b.size;
-    const button::LayoutInputs in{b.w, b.h, b.size, b.size, 0, true, c.props.caption};
+    const button::LayoutInputs in{b.w, b.h, b.size, b.size, 0, true, c.props.caption, Inside(b)};
     c.geometry.layout = c.geometry.boldLayout = button::LayOut(in, button::CaptionMeasure(c.props.font), {});
     return c;
 }
@@ -91,6 +97,32 @@ TEST_F(ButtonRatio, CaptionAndPictureSitWhereTheLayoutPutsThemScaled)
             if (ratio == 2.0) {
                 EXPECT_LT(UniformShare(scaled, scaledNoText), 0.75) << b.caption;
             }
+        }
+    }
+}
+
+// Caption and picture never reach the frame, at any ratio: the picture lies
+// inside it and the caption keeps a logical pixel clear of it on either side.
+TEST_F(ButtonRatio, CaptionAndPictureKeepOffTheFrame)
+{
+    std::vector<qreal> ratios{1.0};
+    ratios.insert(ratios.end(), std::begin(kRatios), std::end(kRatios));
+    for (const ProgramButton& b : kButtons) {
+        const LookCase c = ProgramLook(b, true);
+        LookCase noText = c, noPicture = c;
+        noText.props.caption.clear();
+        noPicture.props.pictureNormal = nullptr;
+        const Rect inside = Inside(b);
+        for (const qreal ratio : ratios) {
+            const QImage drawn = Draw(c, ratio);
+            const DeviceGrid grid = DeviceGrid::Of(drawn, QSize(b.w, b.h));
+            const QRect text = DiffBox(drawn, Draw(noText, ratio));
+            const QRect picture = DiffBox(drawn, Draw(noPicture, ratio));
+            const QRect textRoom = grid.Map(Rect{inside.left + 1, inside.top, inside.right - 1, inside.bottom}).ToQRect();
+            EXPECT_TRUE(textRoom.contains(text)) << b.caption << " at " << ratio << ": text at " << text.left()
+                                                 << ".." << text.right() << " in " << textRoom.left() << ".."
+                                                 << textRoom.right();
+            EXPECT_TRUE(grid.Map(inside).ToQRect().contains(picture)) << b.caption << " at " << ratio;
         }
     }
 }

@@ -1,0 +1,60 @@
+# The buttons' captions kept in the stored forms (resources/forms/*.frm), as a
+# source file lupdate reads: one QT_TRANSLATE_NOOP per caption, in the context
+# named like the form, with the button's size for the translator. The program
+# translates each caption in that context when it loads the form.
+
+# volarin_form_texts(OUTPUT file FORMS form...)
+function(volarin_form_texts)
+  cmake_parse_arguments(FT "" "OUTPUT" "FORMS" ${ARGN})
+  set(_out "// Generated from the stored forms by cmake/FormTexts.cmake: only lupdate reads it.\n")
+  foreach(_form ${FT_FORMS})
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_form})
+    get_filename_component(_context ${_form} NAME_WE)
+    get_filename_component(_form_dir ${_form} DIRECTORY)
+    file(STRINGS ${_form} _lines ENCODING UTF-8)
+    set(_section "")
+    set(_width "")
+    set(_height "")
+    set(_caption "")
+    set(_picture "")
+    # One more round after the last line ends the last section.
+    list(APPEND _lines "[]")
+    foreach(_line IN LISTS _lines)
+      if(_line MATCHES "^\\[(.*)\\]")
+        if(NOT _caption STREQUAL "")
+          set(_room "")
+          if(NOT _picture STREQUAL "")
+            set(_room ", beside a ${_picture} picture")
+          endif()
+          string(APPEND _out "//: Caption of the button ${_section} (${_width} x ${_height} pixels${_room}). "
+                             "It must fit on one line: the tests measure it.\n"
+                             "QT_TRANSLATE_NOOP(\"${_context}\", \"${_caption}\")\n")
+        endif()
+        set(_section "${CMAKE_MATCH_1}")
+        set(_caption "")
+        set(_picture "")
+      elseif(_line MATCHES "^[Ww]idth *= *([0-9]+)")
+        set(_width ${CMAKE_MATCH_1})
+      elseif(_line MATCHES "^[Hh]eight *= *([0-9]+)")
+        set(_height ${CMAKE_MATCH_1})
+      elseif(_line MATCHES "^[Tt][Xx] *= *\"(.*)\" *$")
+        # The form doubles a quote inside text; C escapes it.
+        string(REPLACE "\"\"" "\"" _text "${CMAKE_MATCH_1}")
+        string(REPLACE "\\" "\\\\" _text "${_text}")
+        string(REPLACE "\"" "\\\"" _caption "${_text}")
+      elseif(_line MATCHES "^[Pp][Ii][Cc][Nn] *= *Picture\\(\":/(.*)\"\\)")
+        # A PNG holds its width and height at bytes 16 to 23.
+        file(READ ${_form_dir}/../${CMAKE_MATCH_1} _size HEX OFFSET 16 LIMIT 8)
+        string(SUBSTRING "${_size}" 0 8 _w)
+        string(SUBSTRING "${_size}" 8 8 _h)
+        math(EXPR _w "0x${_w}")
+        math(EXPR _h "0x${_h}")
+        set(_picture "${_w} x ${_h}")
+      endif()
+    endforeach()
+  endforeach()
+  # Written only when it changed, so lupdate's inputs keep their times.
+  file(WRITE ${FT_OUTPUT}.new "${_out}")
+  file(COPY_FILE ${FT_OUTPUT}.new ${FT_OUTPUT} ONLY_IF_DIFFERENT)
+  file(REMOVE ${FT_OUTPUT}.new)
+endfunction()
