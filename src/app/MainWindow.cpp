@@ -442,6 +442,9 @@ void MainWindow::OutputClicked()
     if (!outputDialog_) {
         outputDialog_ = new OutputNameDialog(run_, SelectedExtensionRow(), this);
         connect(outputDialog_, &OutputNameDialog::Chosen, this, &MainWindow::OutputChosen);
+        // A closed dialog is on its way out (it goes from the event loop):
+        // the next Output loads a fresh one, never that one again.
+        connect(outputDialog_, &OutputNameDialog::Unloaded, this, [this] { outputDialog_.clear(); });
         outputDialog_->SetPickerStart([this] { return LastBrowsedFolder(); });
     }
     outputDialog_->ShowDialog();
@@ -550,7 +553,9 @@ void MainWindow::HelpClicked()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    delete outputDialog_.data();
+    // Unloaded as Cancel does: not under a message box it may have open.
+    if (outputDialog_)
+        outputDialog_->close();
     listing_->Stop();
     if (const Status removed = run_.Shutdown(); !removed)
         UserMessage::Show(removed.failure());
