@@ -1,8 +1,6 @@
 #include "StagingJob.h"
 
 #include <chrono>
-#include <new>
-#include <pthread.h>
 
 #include "ThreadStart.h"
 
@@ -10,29 +8,30 @@ namespace fs = std::filesystem;
 
 StagingJob::StagingJob(SourceList sources, fs::path folder, FileCopyMethod fastest,
                        std::function<void()> news)
-    : sources_(sources.size()), news_(std::move(news))
+    : sources_(sources.size()), news_(std::move(news)), result_(promise_.get_future())
 {
-    std::promise<StagingCopyReport> promise;
-    result_ = promise.get_future();
-    thread_ = ThreadStart::Launch<std::jthread>([this, sources = std::move(sources), folder = std::move(folder),
-                                                 fastest, promise = std::move(promise)](std::stop_token stop) mutable {
-        // Named so that a process listing (top -H) and the tests can tell it apart.
-        pthread_setname_np(pthread_self(), kStagingThreadName);
-        StagingCopyReport report;
-        try {
-            report = StagingCopy::CopyAll(sources, folder, stop, fastest,
-                                          [this](StagedEntry&& entry, size_t done) { hand(std::move(entry), done); });
-        } catch (const std::bad_alloc&) {
-            // Nothing may leave a thread by exception; the run then ends with the reason.
-            report = {};
-            report.failed.push_back({.kind = FailureKind::SourceNotCopied,
-                                     .code = std::make_error_code(std::errc::not_enough_memory),
-                                     .path = folder});
-        }
-        sourcesDone_.store(sources_, std::memory_order_relaxed);
-        promise.set_value(std::move(report));
-        news_();
-    });
+    thread_ = ThreadStart::Launch<std::jthread>(
+        kStagingThreadName,
+        [this, sources = std::move(sources), folder, fastest](std::stop_token stop) {
+            report(StagingCopy::CopyAll(sources, folder, stop, fastest,
+                                        [this](StagedEntry&& entry, size_t done) { hand(std::move(entry), done); }));
+        },
+        // The run then ends with the reason.
+        [this, folder](std::error_code reason) {
+            StagingCopyReport failed;
+            failed.failed.push_back({.kind = FailureKind::SourceNotCopied, .code = reason, .path = folder});
+            report(std::move(failed));
+        });
+}
+
+void StagingJob::report(StagingCopyReport&& report)
+{
+    if (reported_)
+        return;
+    reported_ = true;
+    sourcesDone_.store(sources_, std::memory_order_relaxed);
+    promise_.set_value(std::move(report));
+    news_();
 }
 
 StagingJob::~StagingJob()
@@ -77,7 +76,7 @@ bool StagingJob::Done() const
 StagingCopyReport StagingJob::TakeResult()
 {
     // The thread ends right after handing over its result; joining first
-    // means its promise is gone before the result is read.
+    // means it is done with it before the result is read.
     if (thread_.joinable())
         thread_.join();
     return result_.valid() ? result_.get() : StagingCopyReport{};
