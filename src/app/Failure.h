@@ -54,7 +54,10 @@ enum class FailureKind {
     NotOfSelectedType,  // path: a checked file left out by the filter; name: the selected extension row
     NothingChecked,     // Start with no row checked
     NoneOfSelectedType,  // Start with no checked row passing the filter; name: the selected extension row
-    RunStopped,          // the user stopped the run (Escape); leftOut: a staging folder that stayed
+    // The user stopped the run (Escape); leftOut: a staging folder that stayed.
+    RunStopped,           // no archive was written, and none of that name was there
+    RunStoppedOlderKept,  // no archive was written; the one of that name from before stays
+    RunStoppedTooLate,    // the archive had taken its name already; leftOut: files left out, then as above
     NotQueued,          // other: the staged file; step; code
     ArchiveNotWritten,  // other: the file read; entry; step; code
     // Online help (path, other: the places looked at).

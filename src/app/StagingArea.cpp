@@ -135,7 +135,7 @@ Status StagingArea::Prepare(const std::string& name)
         if (InUseElsewhere(folder))
             return StagingFailure(FailureKind::StagingInUseElsewhere, folder);
         // The old copies are deleted in the background: the name is free at once.
-        Status removed = setAside(folder);
+        Status removed = SetAside(folder);
         if (!removed)
             return removed;
     }
@@ -181,7 +181,7 @@ Status StagingArea::Remove(const fs::path& folder)
     return {};
 }
 
-Status StagingArea::setAside(const fs::path& folder)
+Status StagingArea::SetAside(const fs::path& folder)
 {
     std::error_code ec;
     if (fs::symlink_status(folder, ec).type() == fs::file_type::not_found || !IsOurs(folder)
@@ -250,7 +250,7 @@ Status StagingArea::RemoveAll()
     Failure kept{.kind = FailureKind::StagingCleanUpFailed};
     const std::set<fs::path> folders = made_;
     for (const fs::path& folder : folders) {
-        const Status one = setAside(folder);
+        const Status one = SetAside(folder);
         if (!one)
             kept.leftOut.push_back(one.failure());
     }

@@ -46,6 +46,10 @@ public:
 
     // Deletes one staging folder made by this program (a missing folder is fine).
     Status Remove(const std::filesystem::path& folder);
+    // The same in the background: the folder is renamed out of the way at
+    // once and deleted on the disposal thread, its lock held until then
+    // (deleted here when it cannot be renamed).
+    Status SetAside(const std::filesystem::path& folder);
 
     // Deletes every staging folder this process made; used when the program
     // ends so no copies of the user's files stay behind. The folders that
@@ -75,10 +79,6 @@ public:
 
 private:
     void releaseLock(const std::filesystem::path& folder);
-    // Renames a folder of ours to a hidden name and has it deleted in the
-    // background, its lock held until then; deletes it here when it cannot
-    // be renamed.
-    Status setAside(const std::filesystem::path& folder);
     static Status deleteMarked(const std::filesystem::path& folder);
 
     std::filesystem::path root_;

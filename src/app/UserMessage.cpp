@@ -2,6 +2,7 @@
 
 #include "ArchiveName.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
@@ -100,6 +101,14 @@ QString LeftOutLines(const std::vector<Failure>& leftOut)
     if (lines > kShown)
         text += QStringLiteral("\n... and %1 more.").arg(lines - kShown);
     return text;
+}
+
+// A file that did not go into the archive, as opposed to a note on the run.
+bool IsFileLeftOut(FailureKind kind)
+{
+    return kind == FailureKind::SourceNotCopied || kind == FailureKind::SourceNotAFile
+           || kind == FailureKind::SourceHidden || kind == FailureKind::SourceReplaced
+           || kind == FailureKind::NotOfSelectedType;
 }
 
 QString LeftOutText(const fs::path& archive, const std::vector<Failure>& leftOut)
@@ -211,12 +220,32 @@ QString Words(const Failure& f)
                               "their extension in the list and press Start again.")
             .arg(f.name);
     case FailureKind::RunStopped:
-        text = QStringLiteral("The run was stopped: \"%1\" was not written (an archive of that name from before "
-                              "is left as it was).")
-                   .arg(where);
+    case FailureKind::RunStoppedOlderKept:
+        text = f.kind == FailureKind::RunStopped
+                   ? QCoreApplication::translate("UserMessage", "The run was stopped: \"%1\" was not written.").arg(where)
+                   : QStringLiteral("The run was stopped: \"%1\" was not written (an archive of that name from "
+                                    "before is left as it was).")
+                         .arg(where);
         for (const Failure& kept : f.leftOut)
             text += QStringLiteral("\n\n") + Words(kept);
         return text;
+    case FailureKind::RunStoppedTooLate: {
+        text = QCoreApplication::translate("UserMessage",
+                                           "The run was stopped too late: the archive \"%1\" was already written.")
+                   .arg(where);
+        // The files left out of it, then a staging folder that stayed.
+        std::vector<Failure> files;
+        QString kept;
+        for (const Failure& one : f.leftOut) {
+            if (IsFileLeftOut(one.kind))
+                files.push_back(one);
+            else
+                kept += QStringLiteral("\n\n") + Words(one);
+        }
+        if (!files.empty())
+            text += QStringLiteral("\n\n") + LeftOutText(f.path, files);
+        return text + kept;
+    }
     // A file left out, as its line in the list after a run's message.
     case FailureKind::SourceNotCopied:
     case FailureKind::SourceNotAFile:
@@ -252,7 +281,9 @@ UserMessage UserMessage::For(const Failure& failure)
         return {Words(failure), title, Shell::Icon::Warning, QStringLiteral("&Replace")};
     // What the user did or asked for is told as information, not as a fault.
     const bool notice = failure.kind == FailureKind::StillWriting || failure.kind == FailureKind::NothingChecked
-                        || failure.kind == FailureKind::NoneOfSelectedType || failure.kind == FailureKind::RunStopped;
+                        || failure.kind == FailureKind::NoneOfSelectedType || failure.kind == FailureKind::RunStopped
+                        || failure.kind == FailureKind::RunStoppedOlderKept
+                        || failure.kind == FailureKind::RunStoppedTooLate;
     return {Words(failure), title, notice ? Shell::Icon::Information : Shell::Icon::Warning};
 }
 

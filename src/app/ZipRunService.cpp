@@ -235,7 +235,7 @@ Failure ZipRunService::RunFailure() const
     return failure;
 }
 
-void ZipRunService::End(RunOutcome::End end, std::optional<Failure> failure)
+void ZipRunService::End(RunOutcome::End end, std::optional<Failure> failure, std::vector<Failure> notes)
 {
     // A run that ends while its files are still being staged (it failed, or
     // was canceled) stops the staging; what it left out so far is named.
@@ -264,8 +264,11 @@ void ZipRunService::End(RunOutcome::End end, std::optional<Failure> failure)
     // The files left out are named after the run's own message, or alone.
     if (!failure && !leftOut.empty())
         failure = Failure{.kind = FailureKind::FilesLeftOut, .path = archive_};
-    if (failure)
+    if (failure) {
         failure->leftOut = std::move(leftOut);
+        failure->leftOut.insert(failure->leftOut.end(), std::make_move_iterator(notes.begin()),
+                                std::make_move_iterator(notes.end()));
+    }
     emit Ended({end, std::move(failure)});
 }
 
@@ -273,13 +276,28 @@ void ZipRunService::Stop()
 {
     if (!Running())
         return;
+    // A run whose archive took its name before the stop ends as completed,
+    // naming what it left out.
+    StagingCopyReport report = std::move(copyReport_);
     StopStaging();
-    zipper_->StopRun();
+    const Zipper::Stopped zipped = zipper_->StopRun();
     bytesBaseline_ = 0;
+    // The run's copies go on the disposal thread, as on Output and closing.
+    std::vector<Failure> kept;
+    if (const Status removed = staging_.SetAside(runStaging_); !removed)
+        kept.push_back(removed.failure());
+    if (zipped == Zipper::Stopped::Written) {
+        copyReport_ = std::move(report);
+        End(RunOutcome::End::Completed, Failure{.kind = FailureKind::RunStoppedTooLate, .path = archive_},
+            std::move(kept));
+        return;
+    }
     notHandedOver_.clear();
-    Failure stopped{.kind = FailureKind::RunStopped, .path = archive_};
-    if (const Status removed = staging_.Remove(runStaging_); !removed)
-        stopped.leftOut.push_back(removed.failure());
+    // Anything under the archive's name now is from before the run.
+    std::error_code ec;
+    const bool older = fs::symlink_status(archive_, ec).type() != fs::file_type::not_found;
+    Failure stopped{.kind = older ? FailureKind::RunStoppedOlderKept : FailureKind::RunStopped, .path = archive_};
+    stopped.leftOut = std::move(kept);
     emit Ended({RunOutcome::End::Stopped, std::move(stopped)});
 }
 

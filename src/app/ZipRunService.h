@@ -53,8 +53,10 @@ public:
     void Start(ZipRunRequest request);
     // The user's stop (Escape): a run under way, staging or zipping, ends at
     // once with Ended(Stopped); no archive is written, an archive of that
-    // name from before stays, and the run's staging folder is deleted. The
-    // service is ready for the next run. Without a run it does nothing.
+    // name from before stays, and the run's staging folder is deleted in the
+    // background. A run whose archive was being renamed already ends as
+    // Completed, told that the stop came too late. The service is ready for
+    // the next run. Without a run it does nothing.
     void Stop();
     // Stops a run at once, staging or zipping, with no signal, and deletes
     // every staging folder of this service.
@@ -94,7 +96,8 @@ private:
     void StopStaging();
     void StopQueuing();
     Failure RunFailure() const;
-    void End(RunOutcome::End end, std::optional<Failure> failure);
+    // `notes` (a staging folder that stayed) come after the files left out.
+    void End(RunOutcome::End end, std::optional<Failure> failure, std::vector<Failure> notes = {});
     void OnProgress();
     void OnComplete();
     void OnError();
