@@ -90,13 +90,19 @@ TEST(ZipRunServiceTimes, EntriesKeepTheirFilesTimesHoweverStaged)
         const char* name;
         int year, month, day, hour, minute, second;
         long nanoseconds;
+        // Seconds since 1970 instead, past any local time (a tmpfs keeps
+        // them; another file system keeps what it can): the file cannot be
+        // measured when staged and is queued with its own date all the same.
+        int64_t unixSeconds = 0;
     };
     const Dated dates[] = {
         {"y2003.txt", 2003, 2, 14, 8, 30, 41, 999999999}, {"y2011.txt", 2011, 7, 1, 23, 59, 59, 500000000},
         {"y2019.txt", 2019, 6, 15, 12, 5, 14, 0},         {"y2024.txt", 2024, 2, 29, 0, 0, 7, 1},
+        {"far.txt", 0, 0, 0, 0, 0, 0, 0, 100000000000000000},
     };
     const Times expected{{"y2003.txt", "2003-02-14 08:30:40"}, {"y2011.txt", "2011-07-01 23:59:58"},
-                         {"y2019.txt", "2019-06-15 12:05:14"}, {"y2024.txt", "2024-02-29 00:00:06"}};
+                         {"y2019.txt", "2019-06-15 12:05:14"}, {"y2024.txt", "2024-02-29 00:00:06"},
+                         {"far.txt", "2107-12-31 23:59:58"}};
 
     const struct Staging {
         const char* how;
@@ -127,9 +133,12 @@ TEST(ZipRunServiceTimes, EntriesKeepTheirFilesTimesHoweverStaged)
             local.tm_min = dated.minute;
             local.tm_sec = dated.second;
             local.tm_isdst = -1;
-            const timespec times[2] = {{0, UTIME_OMIT}, {std::mktime(&local), dated.nanoseconds}};
+            const std::time_t seconds = dated.unixSeconds ? std::time_t(dated.unixSeconds) : std::mktime(&local);
+            const timespec times[2] = {{0, UTIME_OMIT}, {seconds, dated.nanoseconds}};
             ASSERT_EQ(::utimensat(AT_FDCWD, files.back().c_str(), times, 0), 0);
-            before.push_back(times[1]);
+            struct stat set {};
+            ::stat(files.back().c_str(), &set);
+            before.push_back(set.st_mtim);
         }
 
         ZipRunService service(temp / "staging");
@@ -144,7 +153,12 @@ TEST(ZipRunServiceTimes, EntriesKeepTheirFilesTimesHoweverStaged)
         EXPECT_EQ(listedTimes({"python3", "-c", kPythonTimes, archive.string()}), expected);
         EXPECT_EQ(listedTimes({"unzip", "-Z", "-T", archive.string()}), expected);
         EXPECT_EQ(listedTimes({"7z", "l", "-ba", archive.string()}), expected);
-        EXPECT_EQ(extractedTimes(archive, folder / "restored"), expected);
+        // unzip restores the last DOS second a day late: that entry is read by the listings only.
+        Times restored = extractedTimes(archive, folder / "restored");
+        Times restorable = expected;
+        restored.erase("far.txt");
+        restorable.erase("far.txt");
+        EXPECT_EQ(restored, restorable);
         for (size_t i = 0; i < files.size(); ++i) {
             struct stat st {};
             ::stat(files[i].c_str(), &st);
