@@ -295,7 +295,7 @@ void ZipRunService::Stop()
     notHandedOver_.clear();
     // Anything under the archive's name now is from before the run.
     std::error_code ec;
-    const bool older = fs::symlink_status(archive_, ec).type() != fs::file_type::not_found;
+    const bool older = fs::exists(fs::symlink_status(archive_, ec));
     Failure stopped{.kind = older ? FailureKind::RunStoppedOlderKept : FailureKind::RunStopped, .path = archive_};
     stopped.leftOut = std::move(kept);
     emit Ended({RunOutcome::End::Stopped, std::move(stopped)});

@@ -7,9 +7,7 @@
 
 #include <pthread.h>
 
-#include <condition_variable>
 #include <functional>
-#include <mutex>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -69,43 +67,4 @@ TEST(ThreadStart, WhatEscapesABodyIsItsThreadsFailure)
             EXPECT_EQ(ran.escaped, c.reason);
         }
     }
-}
-
-// Tests plant failures here: a refused start throws as the system's refusal
-// does, and a failing body fails as one that ran out of memory.
-TEST(ThreadStart, PlantedFailuresOfStartsAndBodies)
-{
-    ThreadStart::FailNext(1);
-    try {
-        (void)RunOn<std::thread>("vz-test-refused", [] {});
-        ADD_FAILURE() << "the start was not refused";
-    } catch (const std::system_error& refused) {
-        EXPECT_EQ(refused.code(), std::error_code(EAGAIN, std::system_category()));
-    }
-    ThreadStart::FailBodiesOf("vz-test-fails", 1);
-    EXPECT_TRUE(RunOn<std::thread>("vz-test-other", [] {}).bodyEnded);
-    const Ran failed = RunOn<std::jthread>("vz-test-fails", [] {});
-    EXPECT_FALSE(failed.bodyEnded);
-    EXPECT_EQ(failed.escaped, std::make_error_code(std::errc::not_enough_memory));
-    EXPECT_TRUE(RunOn<std::jthread>("vz-test-fails", [] {}).bodyEnded);
-}
-
-// A body running as a std::jthread sees its own stop through CurrentStop,
-// deep in code that was handed no token (a test's stand-in waits on it).
-TEST(ThreadStart, CurrentStopIsTheJThreadsOwn)
-{
-    EXPECT_FALSE(ThreadStart::CurrentStop().stop_possible());
-    std::mutex mutex;
-    std::condition_variable_any stopped;
-    bool sawStop = false;
-    std::jthread thread = ThreadStart::Launch<std::jthread>(
-        "vz-test-stop",
-        [&] {
-            std::unique_lock lock(mutex);
-            sawStop = !stopped.wait(lock, ThreadStart::CurrentStop(), [] { return false; });
-        },
-        [](std::error_code) {});
-    thread.request_stop();
-    thread.join();
-    EXPECT_TRUE(sawStop);
 }
