@@ -15,13 +15,22 @@ function(volarin_library target)
   volarin_warnings(${target})
 endfunction()
 
-# Under VOLARIN_TSAN every test, and the children it starts (the program, a
-# test driver), reads the suppressions for the libraries built without the checker.
-set(VOLARIN_TSAN_ENVIRONMENT
-    "TSAN_OPTIONS=set:suppressions=${PROJECT_SOURCE_DIR}/tests/sanitizers/tsan.supp")
+# Under a sanitizer every test, and the children it starts (the program, a
+# test driver), reads the suppressions for the libraries built without the
+# checker. (One variable only: a list would be split into separate
+# properties. AddressSanitizer and UndefinedBehaviorSanitizer stop at their
+# first finding as built; scripts/test-sanitizers adds stack traces.)
+set(VOLARIN_SANITIZER_ENVIRONMENT)
+if(VOLARIN_TSAN)
+  set(VOLARIN_SANITIZER_ENVIRONMENT
+      "TSAN_OPTIONS=set:suppressions=${PROJECT_SOURCE_DIR}/tests/sanitizers/tsan.supp")
+elseif(VOLARIN_ASAN)
+  set(VOLARIN_SANITIZER_ENVIRONMENT
+      "LSAN_OPTIONS=set:suppressions=${PROJECT_SOURCE_DIR}/tests/sanitizers/lsan.supp:print_suppressions=0")
+endif()
 function(volarin_sanitizer_environment name)
-  if(VOLARIN_TSAN)
-    set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT_MODIFICATION "${VOLARIN_TSAN_ENVIRONMENT}")
+  if(VOLARIN_SANITIZER_ENVIRONMENT)
+    set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT_MODIFICATION "${VOLARIN_SANITIZER_ENVIRONMENT}")
   endif()
 endfunction()
 
@@ -41,8 +50,8 @@ function(volarin_test target)
   if(VT_LABELS)
     list(APPEND _props LABELS "${VT_LABELS}")
   endif()
-  if(VOLARIN_TSAN)
-    list(APPEND _props ENVIRONMENT_MODIFICATION "${VOLARIN_TSAN_ENVIRONMENT}")
+  if(VOLARIN_SANITIZER_ENVIRONMENT)
+    list(APPEND _props ENVIRONMENT_MODIFICATION "${VOLARIN_SANITIZER_ENVIRONMENT}")
   endif()
   set(_filter)
   if(VT_TEST_FILTER)

@@ -39,6 +39,13 @@ program_packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libminizip-de
 test_build_packages=(libgtest-dev libgmock-dev fonts-wqy-microhei)
 # What building the Debian package needs on top (dpkg-shlibdeps, file).
 package_packages=(dpkg-dev file)
+# What the tests run on top of what they build with: the independent archive
+# readers, the display and accessibility bus of the end-to-end tests, and
+# the package checks.
+test_run_packages=(zip unzip p7zip-full libarchive-tools pigz libdeflate-tools python3 golang-go desktop-file-utils
+  xvfb xauth xdotool imagemagick dbus-x11 at-spi2-core python3-pyatspi dbus-daemon weston
+  "${package_packages[@]}" lintian appstream man-db
+  exfatprogs exfat-fuse ntfs-3g dosfstools fusefat util-linux)
 
 # configure_and_build BUILD_DIR BUILD_TYPE [cmake options...] [-- build options...]
 # Each command keeps its own build folder, so running one after the other

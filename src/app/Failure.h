@@ -51,7 +51,10 @@ enum class FailureKind {
     NotOfSelectedType,  // path: a checked file left out by the filter; name: the selected extension row
     NothingChecked,     // Start with no row checked
     NoneOfSelectedType,  // Start with no checked row passing the filter; name: the selected extension row
-    RunStopped,          // the user stopped the run (Escape)
+    // The user stopped the run (Escape).
+    RunStopped,           // no archive was written, and none of that name was there
+    RunStoppedOlderKept,  // no archive was written; the one of that name from before stays
+    RunStoppedTooLate,    // the archive had taken its name already; leftOut: files left out; notes as below
     NotQueued,          // other: the file; step; code
     // A completed run whose archive keeps dates ZIP's own dates cannot hold
     // (path: the archive; notes: one DateOutsideZip per file).

@@ -1,7 +1,6 @@
 #include "FolderDisposal.h"
 
-#include <new>
-#include <pthread.h>
+#include "ThreadStart.h"
 
 FolderDisposal::FolderDisposal(Deleter deleter) : deleter_(std::move(deleter)) {}
 
@@ -12,17 +11,26 @@ FolderDisposal::~FolderDisposal()
 
 void FolderDisposal::Dispose(std::filesystem::path folder, int lockFd)
 {
+    bool ended = false;
     {
         std::lock_guard lock(mutex_);
         jobs_.push_back({std::move(folder), lockFd});
         finishing_ = false;
+        ended = threadEnded_;
+        threadEnded_ = false;
     }
-    if (!thread_.joinable())
-        thread_ = std::thread([this] {
-            // Named so that a process listing (top -H) and the tests can tell it apart.
-            pthread_setname_np(pthread_self(), kThreadName);
-            Work();
-        });
+    if (ended)
+        thread_.join();
+    if (!thread_.joinable()) {
+        try {
+            thread_ = ThreadStart::Launch<std::thread>(
+                kThreadName, [this] { Work(); }, [this](std::error_code reason) { Escaped(reason); });
+        } catch (const std::system_error&) {
+            // No thread to be had: the folder goes now, as it did before there was one.
+            WorkHere();
+            return;
+        }
+    }
     wanted_.notify_one();
 }
 
@@ -33,22 +41,57 @@ void FolderDisposal::Work()
         wanted_.wait(lock, [this] { return !jobs_.empty() || finishing_; });
         if (jobs_.empty())
             return;  // finishing, and nothing left
-        Job job = std::move(jobs_.front());
+        current_ = std::move(jobs_.front());
+        jobs_.pop_front();
+        const std::filesystem::path folder = current_->folder;
+        const int lockFd = current_->lockFd;
+        lock.unlock();
+        const Status deleted = deleter_(folder, lockFd);
+        lock.lock();
+        Ended(deleted);
+        current_.reset();
+    }
+}
+
+void FolderDisposal::Escaped(std::error_code reason)
+{
+    std::lock_guard lock(mutex_);
+    if (current_) {
+        Ended(Failure{.kind = FailureKind::StagingNotDeleted,
+                      .code = reason,
+                      .path = current_->folder,
+                      .other = current_->folder});
+        current_.reset();
+    }
+    threadEnded_ = true;
+}
+
+void FolderDisposal::Ended(const Status& deleted)
+{
+    if (!deleted)
+        failures_.push_back(deleted.failure());
+}
+
+void FolderDisposal::WorkHere()
+{
+    std::unique_lock lock(mutex_);
+    while (!jobs_.empty()) {
+        const Job job = std::move(jobs_.front());
         jobs_.pop_front();
         lock.unlock();
         Status deleted;
         try {
             deleted = deleter_(job.folder, job.lockFd);
-        } catch (const std::bad_alloc&) {
-            // Nothing may leave a thread by exception.
+        } catch (...) {
+            // On the caller's thread nothing may leave by exception either; the
+            // descriptor may be closed already: left open rather than closed twice.
             deleted = Failure{.kind = FailureKind::StagingNotDeleted,
-                              .code = std::make_error_code(std::errc::not_enough_memory),
-                              .path = job.folder};
-            // The descriptor may be closed already: left open rather than closed twice.
+                              .code = ThreadStart::ReasonOf(std::current_exception()),
+                              .path = job.folder,
+                              .other = job.folder};
         }
         lock.lock();
-        if (!deleted)
-            failures_.push_back(deleted.failure());
+        Ended(deleted);
     }
 }
 
@@ -62,9 +105,12 @@ Status FolderDisposal::Finish()
         wanted_.notify_one();
         thread_.join();
     }
+    // What a thread that ended early left.
+    WorkHere();
     Failure kept{.kind = FailureKind::StagingCleanUpFailed};
     {
         std::lock_guard lock(mutex_);
+        threadEnded_ = false;
         kept.leftOut = std::move(failures_);
         failures_.clear();
     }

@@ -4,42 +4,66 @@
 #include "FolderScan.h"
 #include "WorkerWakeUp.h"
 
-#include <chrono>
-#include <new>
-#include <pthread.h>
+#include "ThreadStart.h"
 
-FolderListing::FolderListing(RowSink sink, QObject* parent)
-    : QObject(parent), sink_(std::move(sink)), wake_(std::make_unique<WorkerWakeUp>([this] { TakeSome(); }))
-{
-}
+#include <chrono>
+
+FolderListing::FolderListing(RowSink sink, QObject* parent) : QObject(parent), sink_(std::move(sink)) {}
 
 FolderListing::~FolderListing()
 {
     Stop();
 }
 
-void FolderListing::EnsureThread()
+bool FolderListing::EnsureThread()
 {
     if (thread_.joinable())
-        return;
-    thread_ = std::jthread([this](std::stop_token stop) {
-        // Named so that a process listing (top -H) and the tests can tell it apart.
-        pthread_setname_np(pthread_self(), kThreadName);
-        Work(stop);
-    });
+        return true;
+    try {
+        thread_ = ThreadStart::Launch<std::jthread>(
+            kThreadName, [this](std::stop_token stop) { Work(stop); },
+            [this](std::error_code reason) {
+                {
+                    std::lock_guard lock(mutex_);
+                    broken_ = reason;
+                }
+                wake_->Notify();
+            });
+    } catch (const std::system_error& refused) {
+        Fail(refused.code());
+        return false;
+    }
+    return true;
 }
 
 void FolderListing::List(std::vector<Folder> folders, const QString& filterRow,
                          std::function<void(const Outcome&)> done)
 {
     const uint64_t id = ++nextBatch_;
-    batches_.push_back({id, {}, std::move(done)});
+    Batch batch{id, {}, std::move(done), {}, 0};
+    for (const Folder& folder : folders)
+        batch.paths.push_back(folder.path);
+    batches_.push_back(std::move(batch));
+    // Made for each listing until one works: without it no row would ever
+    // reach the window, so the listing fails with the system's reason.
+    if (!wake_ || wake_->Error())
+        wake_ = std::make_unique<WorkerWakeUp>([this] { TakeSome(); });
+    if (wake_->Error()) {
+        Fail(wake_->Error());
+        return;
+    }
     {
         std::lock_guard lock(mutex_);
         jobs_.push_back({id, std::move(folders), filterRow});
     }
-    EnsureThread();
-    wanted_.notify_one();
+    if (EnsureThread())
+        wanted_.notify_one();
+}
+
+void FolderListing::Fail(std::error_code reason)
+{
+    failed_ = reason;
+    QMetaObject::invokeMethod(this, &FolderListing::TakeSome, Qt::QueuedConnection);
 }
 
 void FolderListing::Stop()
@@ -52,6 +76,8 @@ void FolderListing::Stop()
     thread_ = std::jthread();
     jobs_.clear();
     listed_.clear();
+    broken_.clear();
+    failed_.clear();
     current_.reset();
     batches_.clear();
 }
@@ -74,24 +100,18 @@ void FolderListing::Work(std::stop_token stop)
             Listed listed;
             listed.batch = job.batch;
             listed.lastOfBatch = i + 1 == job.folders.size();
-            try {
-                if (folder.scanPath.empty()) {
-                    // the stand-in of an empty batch
-                } else if (const std::error_code why = FileSystem::Instance().FolderError(folder.path)) {
-                    listed.notTaken = Failure{.kind = FailureKind::NotAFolder, .code = why, .path = folder.path};
-                } else {
-                    FolderScanResult scan = FolderScan::Run(folder.scanPath, job.filterRow);
-                    listed.rows = std::move(scan.rows);
-                    if (scan.error)
-                        listed.notTaken =
-                            Failure{.kind = FailureKind::FolderUnreadable, .code = scan.error, .path = folder.path};
-                }
-            } catch (const std::bad_alloc&) {
-                // Nothing may leave a thread by exception: the folder is told as unreadable.
-                listed.rows.clear();
-                listed.notTaken = Failure{.kind = FailureKind::FolderUnreadable,
-                                          .code = std::make_error_code(std::errc::not_enough_memory),
-                                          .path = folder.path};
+            if (folder.scanPath.empty()) {
+                // the stand-in of an empty batch
+            } else if (const std::error_code why = FileSystem::Instance().FolderError(folder.path)) {
+                listed.notTaken = Failure{.kind = FailureKind::NotAFolder, .code = why, .path = folder.path};
+            } else {
+                FolderScanResult scan = FolderScan::Run(folder.scanPath, job.filterRow, stop);
+                if (stop.stop_requested())
+                    return;
+                listed.rows = std::move(scan.rows);
+                if (scan.error)
+                    listed.notTaken =
+                        Failure{.kind = FailureKind::FolderUnreadable, .code = scan.error, .path = folder.path};
             }
             {
                 std::lock_guard lock(mutex_);
@@ -100,6 +120,29 @@ void FolderListing::Work(std::stop_token stop)
             wake_->Notify();
         }
     }
+}
+
+void FolderListing::EndFailedBatch(std::error_code reason)
+{
+    Batch ended = std::move(batches_.front());
+    batches_.pop_front();
+    for (size_t i = ended.ended; i < ended.paths.size(); ++i)
+        ended.outcome.notTaken.push_back(
+            Failure{.kind = FailureKind::FolderUnreadable, .code = reason, .path = ended.paths[i]});
+    if (batches_.empty()) {
+        // Ready for the next listing: a thread whose work failed has ended.
+        if (thread_.joinable())
+            thread_.join();
+        thread_ = std::jthread();
+        std::lock_guard lock(mutex_);
+        jobs_.clear();
+        broken_.clear();
+        failed_.clear();
+    }
+    if (ended.done)
+        ended.done(ended.outcome);
+    if (!batches_.empty())
+        QMetaObject::invokeMethod(this, &FolderListing::TakeSome, Qt::QueuedConnection);
 }
 
 void FolderListing::TakeSome()
@@ -117,13 +160,27 @@ void FolderListing::TakeSome()
     bool more = true;
     while (std::chrono::steady_clock::now() < until) {
         if (!current_) {
-            std::lock_guard lock(mutex_);
-            if (listed_.empty()) {
-                more = false;
-                break;
+            std::error_code failed = failed_;
+            {
+                std::lock_guard lock(mutex_);
+                if (listed_.empty() && !failed)
+                    failed = broken_;
+                if (listed_.empty() && !failed) {
+                    more = false;
+                    break;
+                }
+                if (!listed_.empty()) {
+                    current_ = std::move(listed_.front());
+                    listed_.pop_front();
+                }
             }
-            current_ = std::move(listed_.front());
-            listed_.pop_front();
+            if (!current_) {
+                // Every row listed is in: the batches left end with the reason, one per turn.
+                taking_ = false;
+                if (!batches_.empty())
+                    EndFailedBatch(failed);
+                return;
+            }
         }
         Listed& folder = *current_;
         const size_t count = std::min(kRowsBetweenClockReads, folder.rows.size() - folder.taken);
@@ -139,6 +196,7 @@ void FolderListing::TakeSome()
         if (batches_.empty() || batches_.front().id != finished.batch)
             continue;  // from a batch that was stopped
         Batch& batch = batches_.front();
+        ++batch.ended;
         batch.outcome.added += static_cast<int>(finished.rows.size());
         if (finished.notTaken)
             batch.outcome.notTaken.push_back(std::move(*finished.notTaken));

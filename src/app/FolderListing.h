@@ -6,7 +6,10 @@
 // the folders were given. Batches (a drop, a Browse, the command line) are
 // listed one after the other; each ends with its `done` on the window's
 // thread, once all its rows are in. The thread shares nothing with the
-// window but the finished folders it hands over under a lock.
+// window but the finished folders it hands over under a lock. Where the
+// listing cannot go on (no thread or no wake-up channel to be had, or its
+// work failed on the way), every folder not listed yet ends its batch as
+// unreadable, with the system's reason.
 #include "Failure.h"
 #include "FoundFile.h"
 
@@ -54,7 +57,8 @@ public:
     void List(std::vector<Folder> folders, const QString& filterRow, std::function<void(const Outcome&)> done);
     // True while a batch is being listed or its rows taken.
     bool Busy() const { return !batches_.empty(); }
-    // Forgets every batch (no `done` is called) and joins the thread.
+    // Forgets every batch (no `done` is called) and joins the thread; a
+    // folder being scanned is left within a few entries.
     void Stop();
 
 private:
@@ -74,11 +78,18 @@ private:
         uint64_t id = 0;
         Outcome outcome;
         std::function<void(const Outcome&)> done;
+        std::vector<std::string> paths;  // each folder as given
+        size_t ended = 0;                // folders whose result is in
     };
 
     void Work(std::stop_token stop);
     void TakeSome();
-    void EnsureThread();
+    // False (the listing failed) when no thread could be started.
+    bool EnsureThread();
+    // The listing cannot go on: every batch not ended fails, from the event loop.
+    void Fail(std::error_code reason);
+    // Ends the first batch, its folders not listed yet unreadable for `reason`.
+    void EndFailedBatch(std::error_code reason);
 
     RowSink sink_;
     std::unique_ptr<WorkerWakeUp> wake_;
@@ -86,10 +97,12 @@ private:
     std::optional<Listed> current_;  // the folder whose rows are being taken
     uint64_t nextBatch_ = 0;
     bool taking_ = false;
+    std::error_code failed_;  // why the listing cannot go on (window's thread)
 
     std::mutex mutex_;
     std::condition_variable_any wanted_;
     std::deque<Job> jobs_;        // guarded by mutex_
     std::deque<Listed> listed_;   // guarded by mutex_
+    std::error_code broken_;      // guarded by mutex_: why the thread's work failed
     std::jthread thread_;
 };

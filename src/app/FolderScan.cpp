@@ -3,14 +3,20 @@
 #include "ExtensionList.h"
 #include "FileSystem.h"
 
-FolderScanResult FolderScan::Run(const std::string& folderPath, const QString& filterRow)
+FolderScanResult FolderScan::Run(const std::string& folderPath, const QString& filterRow, std::stop_token stop)
 {
-    FsResult<std::vector<FolderFile>> listing = FileSystem::Instance().FolderFiles(folderPath);
+    FsResult<std::vector<FolderFile>> listing = FileSystem::Instance().FolderFiles(folderPath, stop);
     FolderScanResult result;
     result.error = listing.error;
     const bool all = filterRow == ExtensionList::kAllRow;
     const uint8_t listedUnder = ExtensionList::ListedIndex(filterRow);
+    constexpr size_t kRowsBetweenStopChecks = 1024;
+    size_t seen = 0;
     for (FolderFile& file : listing.value) {
+        if (++seen % kRowsBetweenStopChecks == 0 && stop.stop_requested()) {
+            result.error = std::make_error_code(std::errc::operation_canceled);
+            break;
+        }
         if (!all && !ExtensionList::Matches(file.name, filterRow))
             continue;
         if (file.name == "Thumbs.db")

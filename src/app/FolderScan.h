@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <stop_token>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -16,6 +17,7 @@ struct FolderScanResult {
 
 class FolderScan {
 public:
-    // folderPath ends in "/"; each row's full path is folderPath + name.
-    static FolderScanResult Run(const std::string& folderPath, const QString& filterRow);
+    // folderPath ends in "/"; each row's full path is folderPath + name. A
+    // stop asked for ends the scan within a few entries ("Operation canceled").
+    static FolderScanResult Run(const std::string& folderPath, const QString& filterRow, std::stop_token stop = {});
 };

@@ -446,6 +446,9 @@ void MainWindow::OutputClicked()
     if (!outputDialog_) {
         outputDialog_ = new OutputNameDialog(SelectedExtensionRow(), this);
         connect(outputDialog_, &OutputNameDialog::Chosen, this, &MainWindow::OutputChosen);
+        // A closed dialog is on its way out (it goes from the event loop):
+        // the next Output loads a fresh one, never that one again.
+        connect(outputDialog_, &OutputNameDialog::Unloaded, this, [this] { outputDialog_.clear(); });
         outputDialog_->SetPickerStart([this] { return LastBrowsedFolder(); });
     }
     outputDialog_->ShowDialog();
@@ -572,7 +575,9 @@ void MainWindow::HelpClicked()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    delete outputDialog_.data();
+    // Unloaded as Cancel does: not under a message box it may have open.
+    if (outputDialog_)
+        outputDialog_->close();
     listing_->Stop();
     // A staging folder that cannot go now is left to the next start-up, unsaid.
     run_.Shutdown();

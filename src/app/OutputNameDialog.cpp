@@ -8,6 +8,7 @@
 #include "UserMessage.h"
 #include "chameleonButton.h"
 
+#include <QCloseEvent>
 #include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +16,25 @@
 #include <QTimer>
 
 namespace fs = std::filesystem;
+
+// While a message box or the folder picker the dialog opened is open, its
+// event loop may deliver the dialog's own deferred deleting (Cancel pressed
+// through the accessibility bus, or just before it opened): the deleting
+// waits until the last of them is shut, as the code that opened it still runs.
+class OutputNameDialog::OpenOver {
+public:
+    explicit OpenOver(OutputNameDialog& dialog) : dialog_(dialog) { ++dialog_.openOver_; }
+    ~OpenOver()
+    {
+        if (--dialog_.openOver_ == 0 && dialog_.deleteWhenShut_)
+            dialog_.deleteLater();
+    }
+    OpenOver(const OpenOver&) = delete;
+    OpenOver& operator=(const OpenOver&) = delete;
+
+private:
+    OutputNameDialog& dialog_;
+};
 
 OutputNameDialog::OutputNameDialog(const QString& extensionRow, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
@@ -70,6 +90,24 @@ void OutputNameDialog::ShowDialog()
     name_->selectAll();
 }
 
+bool OutputNameDialog::event(QEvent* event)
+{
+    if (event->type() == QEvent::DeferredDelete && openOver_ > 0) {
+        deleteWhenShut_ = true;
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void OutputNameDialog::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (!unloaded_) {
+        unloaded_ = true;
+        emit Unloaded();
+    }
+}
+
 bool OutputNameDialog::eventFilter(QObject* watched, QEvent* event)
 {
     // Typing replaces the whole name however the field got the focus; a
@@ -105,10 +143,15 @@ void OutputNameDialog::keyPressEvent(QKeyEvent* event)
 
 void OutputNameDialog::Refuse(const Failure& failure)
 {
-    UserMessage::Show(failure);
+    {
+        OpenOver box(*this);
+        UserMessage::Show(failure);
+    }
     // Back to the dialog, with the keyboard focus in the name, whether the
-    // dialog was hidden for the picker or the message box took the focus.
-    ShowDialog();
+    // dialog was hidden for the picker or the message box took the focus;
+    // not when it was closed meanwhile.
+    if (!unloaded_)
+        ShowDialog();
 }
 
 void OutputNameDialog::OkClicked()
@@ -123,11 +166,15 @@ void OutputNameDialog::OkClicked()
 
     // Hidden, not unloaded: the next Output shows the name typed now.
     hide();
-    std::string chosen = FolderPicker::Browse(pickerStart_ ? pickerStart_() : std::string());
+    std::string chosen;
+    {
+        OpenOver picker(*this);
+        chosen = FolderPicker::Browse(pickerStart_ ? pickerStart_() : std::string());
+    }
     const size_t nul = chosen.find('\0');
     if (nul != std::string::npos)
         chosen.resize(nul);
-    if (chosen.empty())
+    if (chosen.empty() || unloaded_)
         return;
 
     const fs::path archive = fs::path(chosen) / ArchiveName::FileName(name);
@@ -148,7 +195,14 @@ bool OutputNameDialog::MayTakePlace(const fs::path& archive)
         Refuse({.kind = FailureKind::ArchiveIsFolder, .path = archive});
         return false;
     }
-    if (UserMessage::Ask({.kind = FailureKind::ArchiveExists, .path = archive}))
+    bool replace = false;
+    {
+        OpenOver question(*this);
+        replace = UserMessage::Ask({.kind = FailureKind::ArchiveExists, .path = archive});
+    }
+    if (unloaded_)
+        return false;
+    if (replace)
         return true;
     ShowDialog();
     return false;

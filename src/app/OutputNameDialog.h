@@ -37,12 +37,19 @@ public:
 signals:
     // The name was confirmed and a folder chosen; the dialog is hidden, not closed.
     void Chosen(const OutputChoice& choice);
+    // Cancel or the close box: the dialog is never shown again and goes as
+    // soon as no message box or picker it opened is open any more.
+    void Unloaded();
 
 protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    class OpenOver;
+
     void CreateControls();
     void OkClicked();
     void CancelClicked();
@@ -55,5 +62,8 @@ private:
     chameleonButton* cancel_ = nullptr;
     chameleonButton* ok_ = nullptr;
     bool placed_ = false;
+    bool unloaded_ = false;
+    int openOver_ = 0;            // message boxes and pickers open over the dialog
+    bool deleteWhenShut_ = false;  // its deleting waits for them
     std::function<std::string()> pickerStart_;
 };

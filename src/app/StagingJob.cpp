@@ -1,37 +1,40 @@
 #include "StagingJob.h"
 
+#include <algorithm>
 #include <chrono>
-#include <new>
-#include <pthread.h>
 
 #include "ThreadStart.h"
 
 namespace fs = std::filesystem;
 
 StagingJob::StagingJob(SourceList sources, fs::path folder, StagingLinks links, std::function<void()> news)
-    : sources_(sources.size()), news_(std::move(news))
+    : list_(std::move(sources)), sources_(list_.size()), news_(std::move(news)), result_(promise_.get_future())
 {
-    std::promise<StagingCopyReport> promise;
-    result_ = promise.get_future();
-    thread_ = ThreadStart::Launch<std::jthread>([this, sources = std::move(sources), folder = std::move(folder),
-                                                 links, promise = std::move(promise)](std::stop_token stop) mutable {
-        // Named so that a process listing (top -H) and the tests can tell it apart.
-        pthread_setname_np(pthread_self(), kStagingThreadName);
-        StagingCopyReport report;
-        try {
-            report = StagingCopy::CopyAll(sources, folder, stop, links,
-                                          [this](StagedEntry&& entry, size_t done) { hand(std::move(entry), done); });
-        } catch (const std::bad_alloc&) {
-            // Nothing may leave a thread by exception; the run then ends with the reason.
-            report = {};
-            report.failed.push_back({.kind = FailureKind::SourceNotCopied,
-                                     .code = std::make_error_code(std::errc::not_enough_memory),
-                                     .path = folder});
-        }
-        sourcesDone_.store(sources_, std::memory_order_relaxed);
-        promise.set_value(std::move(report));
-        news_();
-    });
+    thread_ = ThreadStart::Launch<std::jthread>(
+        kStagingThreadName,
+        [this, folder = std::move(folder), links](std::stop_token stop) {
+            report(StagingCopy::CopyAll(list_, folder, stop, links,
+                                        [this](StagedEntry&& entry, size_t done) { hand(std::move(entry), done); }));
+        },
+        // The run then ends with the reason, naming the file it was on.
+        [this](std::error_code reason) {
+            const size_t done = sourcesDone_.load(std::memory_order_relaxed);
+            StagingCopyReport failed;
+            failed.failed.push_back({.kind = FailureKind::SourceNotCopied,
+                                     .code = reason,
+                                     .path = list_.empty() ? fs::path() : fs::path(list_[std::min(done, sources_ - 1)])});
+            report(std::move(failed));
+        });
+}
+
+void StagingJob::report(StagingCopyReport&& report)
+{
+    if (reported_)
+        return;
+    reported_ = true;
+    sourcesDone_.store(sources_, std::memory_order_relaxed);
+    promise_.set_value(std::move(report));
+    news_();
 }
 
 StagingJob::~StagingJob()
@@ -76,7 +79,7 @@ bool StagingJob::Done() const
 StagingCopyReport StagingJob::TakeResult()
 {
     // The thread ends right after handing over its result; joining first
-    // means its promise is gone before the result is read.
+    // means it is done with it before the result is read.
     if (thread_.joinable())
         thread_.join();
     return result_.valid() ? result_.get() : StagingCopyReport{};

@@ -45,7 +45,10 @@ public:
 
 private:
     void hand(StagedEntry&& entry, size_t sourcesDone);
+    // Hands over the report, once; on the staging thread.
+    void report(StagingCopyReport&& report);
 
+    const SourceList list_;  // read by the staging thread only
     const size_t sources_;
     std::function<void()> news_;
     std::mutex mutex_;
@@ -53,6 +56,8 @@ private:
     // holds while the window's thread waits for the lock.
     std::deque<StagedEntry> staged_;
     std::atomic<size_t> sourcesDone_{0};
+    std::promise<StagingCopyReport> promise_;
+    bool reported_ = false;  // staging thread only
     std::future<StagingCopyReport> result_;
     std::jthread thread_;
 };

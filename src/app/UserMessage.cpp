@@ -269,9 +269,16 @@ QString Words(const Failure& f)
                               "their extension in the list and press Start again.")
             .arg(f.name);
     case FailureKind::RunStopped:
+        return UserMessage::tr("The run was stopped: \"%1\" was not written.").arg(where);
+    case FailureKind::RunStoppedOlderKept:
         return UserMessage::tr("The run was stopped: \"%1\" was not written (an archive of that name from before "
                               "is left as it was).")
             .arg(where);
+    case FailureKind::RunStoppedTooLate:
+        text = UserMessage::tr("The run was stopped too late: the archive \"%1\" was already written.").arg(where);
+        if (!f.leftOut.empty())
+            text += QStringLiteral("\n\n") + LeftOutText(f.path, f.leftOut);
+        return WithNotes(text, f);
     // A file left out, as its line in the list after a run's message.
     case FailureKind::SourceNotCopied:
     case FailureKind::SourceNotAFile:
@@ -311,7 +318,9 @@ UserMessage UserMessage::For(const Failure& failure)
     // What the user did or asked for is told as information, not as a fault.
     const bool notice = failure.kind == FailureKind::StillWriting || failure.kind == FailureKind::NothingChecked
                         || failure.kind == FailureKind::NoneOfSelectedType || failure.kind == FailureKind::RunStopped
-                        || failure.kind == FailureKind::DatesOutsideZip;
+                        || failure.kind == FailureKind::DatesOutsideZip
+                        || failure.kind == FailureKind::RunStoppedOlderKept
+                        || failure.kind == FailureKind::RunStoppedTooLate;
     return {Words(failure), title, notice ? Shell::Icon::Information : Shell::Icon::Warning};
 }
 

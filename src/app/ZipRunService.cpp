@@ -274,12 +274,25 @@ void ZipRunService::Stop()
 {
     if (!Running())
         return;
+    // A run whose archive took its name before the stop ends as completed,
+    // naming what it left out.
+    StagingCopyReport report = std::move(copyReport_);
     StopStaging();
-    zipper_->StopRun();
+    const Zipper::Stopped zipped = zipper_->StopRun();
     bytesBaseline_ = 0;
+    if (zipped == Zipper::Stopped::Written) {
+        copyReport_ = std::move(report);
+        End(RunOutcome::End::Completed, Failure{.kind = FailureKind::RunStoppedTooLate, .path = archive_});
+        return;
+    }
     notHandedOver_.clear();
+    // The run's copies go on the disposal thread, as on Output and closing.
     ReleaseRunStaging();
-    emit Ended({RunOutcome::End::Stopped, Failure{.kind = FailureKind::RunStopped, .path = archive_}});
+    // Anything under the archive's name now is from before the run.
+    std::error_code ec;
+    const bool older = fs::exists(fs::symlink_status(archive_, ec));
+    Failure stopped{.kind = older ? FailureKind::RunStoppedOlderKept : FailureKind::RunStopped, .path = archive_};
+    emit Ended({RunOutcome::End::Stopped, std::move(stopped)});
 }
 
 void ZipRunService::OnProgress()

@@ -48,8 +48,10 @@ public:
     void Start(ZipRunRequest request);
     // The user's stop (Escape): a run under way, staging or zipping, ends at
     // once with Ended(Stopped); no archive is written, an archive of that
-    // name from before stays, and the run's staging folder goes. The
-    // service is ready for the next run. Without a run it does nothing.
+    // name from before stays, and the run's staging folder is deleted in the
+    // background. A run whose archive was being renamed already ends as
+    // Completed, told that the stop came too late. The service is ready for
+    // the next run. Without a run it does nothing.
     void Stop();
     // Stops a run at once, staging or zipping, with no signal, and has every
     // staging folder of this service deleted in the background.
@@ -92,6 +94,7 @@ private:
     // The run's staging folder goes, in the background.
     void ReleaseRunStaging();
     Failure RunFailure() const;
+    // `notes` (a staging folder that stayed) come after the files left out.
     void End(RunOutcome::End end, std::optional<Failure> failure);
     void OnProgress();
     void OnComplete();

@@ -5,6 +5,7 @@
 // QString. No operation throws: each returns its result or an error code.
 #include <cstdint>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -35,7 +36,9 @@ public:
     // The regular files lying directly in the folder, hidden ones included,
     // sorted by name: case-insensitively, then byte by byte. Sub-folders,
     // dangling links and special files (pipes, sockets, devices) are left out.
-    virtual FsResult<std::vector<FolderFile>> FolderFiles(const std::string& folder) const = 0;
+    // A stop asked for ends the listing within an entry ("Operation canceled").
+    virtual FsResult<std::vector<FolderFile>> FolderFiles(const std::string& folder,
+                                                          std::stop_token stop = {}) const = 0;
 
     // The folder that holds the program file, without a trailing "/".
     virtual std::string ProgramFolder() const = 0;

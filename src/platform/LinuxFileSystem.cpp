@@ -67,7 +67,7 @@ std::error_code LinuxFileSystem::FolderError(const std::string& path) const
     return fs::is_directory(status) ? std::error_code() : std::make_error_code(std::errc::not_a_directory);
 }
 
-FsResult<std::vector<FolderFile>> LinuxFileSystem::FolderFiles(const std::string& folder) const
+FsResult<std::vector<FolderFile>> LinuxFileSystem::FolderFiles(const std::string& folder, std::stop_token stop) const
 {
     FsResult<std::vector<FolderFile>> result;
     std::error_code ec;
@@ -77,6 +77,10 @@ FsResult<std::vector<FolderFile>> LinuxFileSystem::FolderFiles(const std::string
         return result;
     }
     for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (stop.stop_requested()) {
+            result.error = std::make_error_code(std::errc::operation_canceled);
+            return result;
+        }
         const fs::directory_entry& entry = *it;
         std::error_code entryError;
         const fs::file_status status = entry.status(entryError);

@@ -9,7 +9,8 @@ public:
     explicit LinuxFileSystem(std::optional<std::string> programFolder = std::nullopt);
 
     std::error_code FolderError(const std::string& path) const override;
-    FsResult<std::vector<FolderFile>> FolderFiles(const std::string& folder) const override;
+    FsResult<std::vector<FolderFile>> FolderFiles(const std::string& folder,
+                                                  std::stop_token stop = {}) const override;
     std::string ProgramFolder() const override;
 
 private:

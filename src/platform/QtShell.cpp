@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QUrl>
 #include <QVariantMap>
@@ -51,13 +52,47 @@ constexpr uint kAskVersion = 3;
 
 QtShell::QtShell(std::string opener) : opener_(std::move(opener)) {}
 
+namespace {
+
+// The window a box is placed over: the top of the active window's owners,
+// which outlives any dialog of its own that may be closed while the box is open.
+QWidget* BoxOwner()
+{
+    QWidget* window = QApplication::activeWindow();
+    while (window && window->parentWidget())
+        window = window->parentWidget()->window();
+    return window;
+}
+
+// Runs the box's own event loop. The box lives on the heap: should its owner
+// go meanwhile, the box goes with it and the loop ends, and nothing is
+// deleted twice. True when `accept` was clicked.
+bool RunBox(QMessageBox* box, const QAbstractButton* accept = nullptr)
+{
+    QPointer<QMessageBox> open(box);
+    box->exec();
+    if (!open)
+        return false;
+    const bool accepted = accept && box->clickedButton() == accept;
+    delete box;
+    return accepted;
+}
+
+}  // namespace
+
 std::string QtShell::BrowseForFolder(const QString& title, const std::string& initialFolder)
 {
     // Over the window that asked, so it opens there and the focus returns to
-    // that window when it closes.
-    const QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), title,
-                                                             QFile::decodeName(initialFolder.c_str()),
-                                                             QFileDialog::ShowDirsOnly);
+    // that window when it closes; the portal's picker where the desktop has one.
+    auto* picker = new QFileDialog(BoxOwner(), title, QFile::decodeName(initialFolder.c_str()));
+    picker->setFileMode(QFileDialog::Directory);
+    picker->setOption(QFileDialog::ShowDirsOnly, true);
+    QPointer<QFileDialog> open(picker);
+    const bool chose = picker->exec() == QDialog::Accepted;
+    if (!open)
+        return {};
+    const QString chosen = chose ? picker->selectedFiles().value(0) : QString();
+    delete picker;
     return QFile::encodeName(chosen).toStdString();
 }
 
@@ -68,19 +103,17 @@ void QtShell::MessageBox(const QString& text, const QString& title, Icon icon)
         qtIcon = QMessageBox::Warning;
     else if (icon == Icon::Critical)
         qtIcon = QMessageBox::Critical;
-    QMessageBox box(qtIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    RunBox(new QMessageBox(qtIcon, title, text, QMessageBox::Ok, BoxOwner()));
 }
 
 bool QtShell::Ask(const QString& text, const QString& title, const QString& acceptText)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, QApplication::activeWindow());
-    const QAbstractButton* accept = box.addButton(acceptText, QMessageBox::AcceptRole);
-    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(cancel);
-    box.setEscapeButton(cancel);
-    box.exec();
-    return box.clickedButton() == accept;
+    auto* box = new QMessageBox(QMessageBox::Question, title, text, QMessageBox::NoButton, BoxOwner());
+    const QAbstractButton* accept = box->addButton(acceptText, QMessageBox::AcceptRole);
+    QPushButton* cancel = box->addButton(QMessageBox::Cancel);
+    box->setDefaultButton(cancel);
+    box->setEscapeButton(cancel);
+    return RunBox(box, accept);
 }
 
 void QtShell::OpenWith(const std::string& file)

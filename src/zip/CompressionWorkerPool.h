@@ -3,12 +3,16 @@
 // in through a queue, finished blocks go out through OrderedResults; the
 // workers share nothing else. Stopping (also on destruction) drops the jobs
 // not yet started, makes the running ones give up at their next chunk, and
-// joins the threads.
+// joins the threads. A worker whose work fails on the way (its memory ran
+// out) hands in its job as failed; once no worker is left, so are the jobs
+// still queued and any submitted later, so the run ends with the reason
+// rather than waiting for ever.
 #include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -35,6 +39,9 @@ public:
 
 private:
     void work();
+    // On a worker's thread, when something escaped its body.
+    void escaped(std::error_code reason);
+    void failJob(uint64_t seq, std::error_code reason);
 
     std::shared_ptr<OrderedResults> results_;
     BufferRecycler& buffers_;
@@ -42,6 +49,9 @@ private:
     std::condition_variable wakeWorker_;
     std::deque<CompressionJob> jobs_;
     bool stopping_ = false;
+    int working_ = 0;             // guarded by mutex_: workers whose body still runs
+    std::error_code noWorkers_;   // guarded by mutex_: why none is left
+    std::error_code lastFailure_;  // guarded by mutex_
     std::atomic<bool> stop_{false};
     std::vector<std::thread> threads_;
 };

@@ -15,6 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+std::function<void()> g_beforeRename;
+
 fs::path candidateBeside(const fs::path& archive)
 {
     static const char kAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
@@ -70,10 +72,17 @@ Result<void, TemporaryArchive::Failure> TemporaryArchive::Publish(const fs::path
 {
     if (!Held())
         return Fault<Failure>{Failure::NotHeld, std::make_error_code(std::errc::bad_file_descriptor)};
+    if (g_beforeRename)
+        g_beforeRename();
     if (std::rename(path_.c_str(), archive.c_str()) != 0)
         return Fault<Failure>{Failure::NotRenamed, LastSystemError(errno)};
     letGo();
     return {};
+}
+
+void TemporaryArchive::SetBeforeRename(std::function<void()> hook)
+{
+    g_beforeRename = std::move(hook);
 }
 
 void TemporaryArchive::Discard()

@@ -6,6 +6,7 @@
 // a sweep of leftovers by any process sees it is in use; with a journal, its
 // path is recorded there before the file is created.
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <system_error>
 
@@ -37,6 +38,9 @@ public:
     Result<void, Failure> Publish(const std::filesystem::path& archive);
     // Deletes the file and lets it go; nothing when none is held.
     void Discard();
+
+    // For tests: runs on the renaming thread just before each rename (none: nothing).
+    static void SetBeforeRename(std::function<void()> hook);
 
 private:
     void letGo();

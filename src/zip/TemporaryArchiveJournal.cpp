@@ -162,6 +162,30 @@ std::error_code TemporaryArchiveJournal::Forget(const fs::path& part)
     return update([&](std::vector<fs::path>& parts) { std::erase(parts, part); });
 }
 
+// mkostemp's six characters after "<journal>.": only such names are the journal's own.
+bool TemporaryArchiveJournal::isOwnTemporary(const fs::path& name) const
+{
+    const std::string prefix = file_.filename().string() + ".";
+    const std::string& text = name.native();
+    if (text.size() != prefix.size() + 6 || text.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(prefix.size()), text.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    });
+}
+
+void TemporaryArchiveJournal::removeOwnTemporaries() const
+{
+    // Every update is written under the lock, which the caller holds: a
+    // temporary file of the journal now is one a killed process left.
+    std::error_code ec;
+    for (fs::directory_iterator it(file_.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (isOwnTemporary(it->path().filename()) && it->symlink_status(typeError).type() == fs::file_type::regular)
+            ::unlink(it->path().c_str());
+    }
+}
+
 std::vector<fs::path> TemporaryArchiveJournal::SweepLeftovers(std::error_code& error)
 {
     std::vector<fs::path> deleted;
@@ -169,6 +193,7 @@ std::vector<fs::path> TemporaryArchiveJournal::SweepLeftovers(std::error_code& e
     error = lock.Error();
     if (error)
         return deleted;
+    removeOwnTemporaries();
     error = update([&](std::vector<fs::path>& parts) {
         std::erase_if(parts, [&](const fs::path& part) {
             const LeftoverArchive::Outcome outcome = LeftoverArchive::Remove(part);

@@ -24,8 +24,9 @@ public:
     std::error_code Forget(const std::filesystem::path& part);
     // For each recorded path: deletes the file if it still exists and no live
     // process holds a lock on it, then drops its record (a file still locked
-    // keeps its record). Never touches a path the journal does not name.
-    // Returns the paths deleted.
+    // keeps its record). Never touches a path the journal does not name,
+    // except the journal's own temporary files ("<journal>.XXXXXX") that a
+    // process killed while updating it left. Returns the archives deleted.
     std::vector<std::filesystem::path> SweepLeftovers(std::error_code& error);
 
 private:
@@ -34,6 +35,8 @@ private:
     std::error_code read(std::vector<std::filesystem::path>& parts) const;
     std::error_code write(const std::vector<std::filesystem::path>& parts) const;
     std::error_code update(const std::function<void(std::vector<std::filesystem::path>&)>& change) const;
+    bool isOwnTemporary(const std::filesystem::path& name) const;
+    void removeOwnTemporaries() const;
 
     std::filesystem::path file_;
 };

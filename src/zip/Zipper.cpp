@@ -230,19 +230,27 @@ std::unique_ptr<EntryFeed> Zipper::makeFeed()
     return std::make_unique<InlineEntryFeed>(kChunkSize);
 }
 
-void Zipper::StopRun()
+Zipper::Stopped Zipper::StopRun()
 {
-    // A finished archive being renamed keeps its name: the rename is waited for.
-    if (publisher_.joinable())
+    if (publisher_.joinable()) {
+        // Still closing: the archive never takes its name. Renaming already:
+        // the rename is waited for and the archive keeps its name.
+        Stage closing = Stage::Closing;
+        stage_.compare_exchange_strong(closing, Stage::Stopped);
+        publisher_.request_stop();
         publisher_.join();
+    }
+    // A finished archive whose Complete has not come yet is written all the same.
+    const bool written = publishPending_ && named_;
     publishPending_ = false;
     if (!zipping_)
-        return;
+        return Stopped::NoRun;
     tmrNext_.stop();
     releaseArchive();
     ClearFiles();
     resetRunState();
     cancelRequest_ = false;
+    return written ? Stopped::Written : Stopped::NotWritten;
 }
 
 // How many chunks the next step will handle: those of the file under way, or
@@ -376,6 +384,11 @@ void Zipper::endRun()
     publishCanceled_ = cancelRequest_;
     publishPending_ = true;
     publishError_ = {};
+    closeError_ = {};
+    closeFailed_ = false;
+    publishFailed_ = false;
+    named_ = false;
+    stage_ = Stage::Closing;
     tmrNext_.stop();
     // The workers are done. Closing writes the central directory (60 MB for
     // a million entries) and the rename may wait for the file system (ext4
@@ -386,10 +399,20 @@ void Zipper::endRun()
     if (!publishWake_->Error()) {
         try {
             WorkerWakeUp* wakeUp = publishWake_.get();
-            publisher_ = ThreadStart::Launch<std::jthread>([this, wakeUp] {
-                finishArchive();
-                wakeUp->Notify();
-            });
+            publisher_ = ThreadStart::Launch<std::jthread>(
+                kPublisherThreadName,
+                [this, wakeUp] {
+                    finishArchive();
+                    wakeUp->Notify();
+                },
+                // The run ends with the reason, the archive not named.
+                [this, wakeUp](std::error_code reason) {
+                    if (!named_) {
+                        closeFailed_ = true;
+                        closeError_ = reason;
+                    }
+                    wakeUp->Notify();
+                });
             return;
         } catch (const std::system_error&) {
             // No thread to be had: the archive is finished here, as it always was.
@@ -402,7 +425,17 @@ void Zipper::endRun()
 void Zipper::finishArchive()
 {
     closeFailed_ = writer_->CloseZip() || writer_->Result() != 0;
-    publishFailed_ = !closeFailed_ && temporary_.Held() && !publish();
+    if (closeFailed_)
+        return;
+    if (!temporary_.Held()) {
+        named_ = true;  // written in place
+        return;
+    }
+    Stage closing = Stage::Closing;
+    if (!stage_.compare_exchange_strong(closing, Stage::Renaming))
+        return;  // stopped before the rename: StopRun deletes the file
+    publishFailed_ = !publish();
+    named_ = !publishFailed_;
 }
 
 bool Zipper::publish()
@@ -421,7 +454,7 @@ void Zipper::published()
     if (publisher_.joinable())
         publisher_.join();
     if (closeFailed_) {
-        fail(ZipFailure::CloseZip, writer_->SystemError());
+        fail(ZipFailure::CloseZip, closeError_ ? closeError_ : writer_->SystemError());
         return;
     }
     if (publishFailed_) {

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
@@ -37,6 +38,14 @@ class Zipper : public QObject {
 
 public:
     using WriterFactory = std::function<std::unique_ptr<ZipWriterInterface>()>;
+    // What StopRun found.
+    enum class Stopped {
+        NoRun,       // no run was under way
+        NotWritten,  // the run ended before its archive took its name
+        Written,     // the archive had already taken its name: it is complete
+    };
+    // The thread that closes and names the archive, as the system lists it.
+    static constexpr const char* kPublisherThreadName = "vz-publish";
 
     static constexpr int64_t kChunkSize = 131072;
     static constexpr int kChunksPerStep = 10;
@@ -111,8 +120,10 @@ public:
     bool Zip(const std::filesystem::path& filePath, int32_t appendMode = 0);
     // Ends a run at once without any event (for the window's shutdown): the
     // timer stops, the source and the archive are closed and the temporary
-    // archive is deleted, so an archive that had the name before stays.
-    void StopRun();
+    // archive is deleted, so an archive that had the name before stays. An
+    // archive being closed is closed and deleted without taking its name;
+    // one being renamed already is waited for, and keeps its name.
+    Stopped StopRun();
     // Records the temporary archives of later runs in `journal` (none: not
     // recorded), so that a crash does not leave them behind for ever.
     void SetTemporaryArchiveJournal(std::shared_ptr<TemporaryArchiveJournal> journal);
@@ -184,9 +195,15 @@ private:
     // Closes writer_ and renames temporary_ at the end of a run; nothing else
     // touches either meanwhile.
     std::jthread publisher_;
+    // Where the publisher is: the rename begins only from Closing, and a stop
+    // while closing turns it into Stopped, so only one of them wins.
+    enum class Stage { Closing, Renaming, Stopped };
+    std::atomic<Stage> stage_{Stage::Closing};
     std::error_code publishError_;  // written by the publisher, read after its join
+    std::error_code closeError_;    // the same, for a close cut short on the publisher
     bool closeFailed_ = false;
     bool publishFailed_ = false;
+    bool named_ = false;            // the archive took its name
     bool publishPending_ = false;  // the run's end waits for published()
     bool publishCanceled_ = false;
     std::unique_ptr<WorkerWakeUp> publishWake_;

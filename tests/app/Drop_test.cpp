@@ -14,7 +14,7 @@ namespace {
 // Records the folders the scan asks for, and lists nothing.
 class RecordingFileSystem : public LinuxFileSystem {
 public:
-    FsResult<std::vector<FolderFile>> FolderFiles(const std::string& folder) const override
+    FsResult<std::vector<FolderFile>> FolderFiles(const std::string& folder, std::stop_token = {}) const override
     {
         scanned.push_back(folder);
         return {};

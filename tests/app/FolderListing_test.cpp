@@ -3,7 +3,10 @@
 // drop and the messages stay what a listing in one go gave.
 #include "AppFixture.h"
 #include "FolderListing.h"
+#include "OpenFileLimit.h"
+#include "TestWatchdog.h"
 #include "ThreadNames.h"
+#include "ThreadStart.h"
 #include "Unprivileged.h"
 #include "chameleonButton.h"
 
@@ -11,7 +14,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <atomic>
+#include <condition_variable>
 #include <fstream>
+#include <mutex>
+#include <optional>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -121,6 +128,95 @@ TEST_F(FolderListingTest, CloseOrClearDuringAListingEndsItCleanly)
         EXPECT_FALSE(told);
         EXPECT_TRUE(shell.messages.empty());
     }
+}
+
+// The listing cannot go on: no wake-up channel (at the open-file limit), no
+// thread, or its thread's work failed. Each folder of the drop is told as
+// unreadable with the system's reason, the list is not left busy, and the
+// next drop is listed.
+TEST_F(FolderListingTest, ListingThatCannotGoOnSaysWhy)
+{
+    const std::string folder = Folder("photos", {"a.jpg"});
+    enum class Fault { FileLimit, RefusedThread, FailingThread };
+    const struct {
+        Fault fault;
+        const char* reason;
+    } cases[] = {{Fault::FileLimit, "Too many open files"},
+                 {Fault::RefusedThread, "Resource temporarily unavailable"},
+                 {Fault::FailingThread, "Cannot allocate memory"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        form = std::make_unique<MainWindow>(*run);  // no wake-up channel made yet
+        Select(QStringLiteral("All (*.*)"));
+        shell.messages.clear();
+        std::optional<std::vector<Failure>> told;
+        {
+            std::optional<OpenFileLimit> limit;
+            if (c.fault == Fault::FileLimit)
+                limit.emplace(0);
+            else if (c.fault == Fault::RefusedThread)
+                ThreadStart::FailNext(1);
+            else
+                ThreadStart::FailBodiesOf(FolderListing::kThreadName, 1);
+            form->AddFolders({folder}, [&](const std::vector<Failure>& notTaken) { told = notTaken; });
+            ThreadStart::FailNext(0);
+        }
+        WaitForListing();
+        ASSERT_TRUE(told.has_value());
+        ASSERT_EQ(told->size(), 1u);
+        EXPECT_EQ(told->at(0).kind, FailureKind::FolderUnreadable);
+        QCoreApplication::processEvents();  // the message comes once the drop has ended
+        ASSERT_EQ(shell.messages.size(), 1u);
+        EXPECT_EQ(shell.messages[0].text, QStringLiteral("The folder \"%1\" cannot be read: %2.")
+                                              .arg(QString::fromStdString(folder), QString::fromLatin1(c.reason)));
+        EXPECT_EQ(RowCount(), 0);
+        EXPECT_EQ(threadsNamed(FolderListing::kThreadName), 0u);
+        form->AddFolders({folder});
+        WaitForListing();
+        EXPECT_EQ(RowCount(), 1);
+    }
+}
+
+// Clear and closing the window leave a folder in the middle of its listing:
+// neither waits until a huge (or slow) folder is listed whole.
+TEST_F(FolderListingTest, ClearOrCloseLeaveAFolderInTheMiddleOfItsListing)
+{
+    TestWatchdog::Limit(TestWatchdog::kThreaded);
+    // Lists a folder for as long as nobody asks the listing to stop.
+    struct EndlessFolders : LinuxFileSystem {
+        using LinuxFileSystem::LinuxFileSystem;
+        FsResult<std::vector<FolderFile>> FolderFiles(const std::string&, std::stop_token stop) const override
+        {
+            entered = true;
+            std::mutex mutex;
+            std::condition_variable_any never;
+            std::unique_lock lock(mutex);
+            never.wait(lock, stop, [] { return false; });
+            return {{}, std::make_error_code(std::errc::operation_canceled)};
+        }
+        mutable std::atomic<bool> entered{false};
+    };
+    EndlessFolders endless((temp.path() / "program").string());
+    FileSystem* previous = FileSystem::SetInstance(&endless);
+    const std::string folder = Folder("endless", {});
+    for (const bool close : {false, true}) {
+        SCOPED_TRACE(close ? "close" : "Clear");
+        endless.entered = false;
+        bool told = false;
+        form->AddFolders({folder}, [&](const std::vector<Failure>&) { told = true; });
+        while (!endless.entered)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        if (close)
+            form->close();
+        else
+            form->ClearLists();
+        EXPECT_FALSE(form->Listing());
+        EXPECT_EQ(threadsNamed(FolderListing::kThreadName), 0u);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(told);
+        EXPECT_TRUE(shell.messages.empty());
+    }
+    FileSystem::SetInstance(previous);
 }
 
 }  // namespace

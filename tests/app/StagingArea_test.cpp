@@ -2,11 +2,13 @@
 
 #include "TempDir.h"
 #include "ThreadNames.h"
+#include "ThreadStart.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fcntl.h>
+#include <fstream>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -204,4 +206,53 @@ TEST(StagingArea, FolderThatCannotGoIsLeftToTheNextStartUp)
     EXPECT_TRUE(next.RemoveLeftovers().ok());
     EXPECT_EQ(Under(box.root), (std::vector<std::string>{"foreign", "loose.txt"}));
     box.expectSentinels();
+}
+
+namespace {
+
+// Descriptors of this process open on a file under `folder` (deleted ones included).
+int openUnder(const fs::path& folder)
+{
+    int count = 0;
+    for (const auto& fd : fs::directory_iterator("/proc/self/fd")) {
+        std::error_code ec;
+        const std::string target = fs::read_symlink(fd.path(), ec).string();
+        if (!ec && target.rfind(folder.string() + "/", 0) == 0)
+            ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+// Without a disposal thread (the system refuses it) or when its work fails on
+// the way, the folders set aside are still deleted (on the caller's thread)
+// and their locks let go.
+TEST(StagingArea, FoldersGoWhenTheDisposalThreadCannot)
+{
+    for (const bool refused : {true, false}) {
+        SCOPED_TRACE(refused ? "refused" : "failing");
+        Sandbox box;
+        StagingArea area(box.root);
+        const std::optional<fs::path> run = area.MakeRunFolder();
+        ASSERT_TRUE(run);
+        for (int i = 0; i < 100; ++i)
+            std::ofstream(*run / ("f" + std::to_string(i))) << "copy";
+        EXPECT_EQ(openUnder(box.root), 1);  // the marker's lock
+        if (refused)
+            ThreadStart::FailNext(1);
+        else
+            ThreadStart::FailBodiesOf(FolderDisposal::kThreadName, 1);
+        area.RemoveAll();
+        ThreadStart::FailNext(0);
+        EXPECT_TRUE(area.FinishRemoving().ok());
+        std::vector<std::string> left;
+        for (const auto& entry : fs::directory_iterator(box.root))
+            left.push_back(entry.path().filename().string());
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(left, (std::vector<std::string>{"foreign", "loose.txt"}));
+        EXPECT_EQ(openUnder(box.root), 0);
+        EXPECT_EQ(threadsNamed(FolderDisposal::kThreadName), 0u);
+        box.expectSentinels();
+    }
 }

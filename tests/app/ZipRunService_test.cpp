@@ -1,6 +1,7 @@
 // The zip run without any window: requests in, signals out, real archives
 // read back by unzip and Python.
 #include "ArchiveReader.h"
+#include "CompressionWorkerPool.h"
 #include "OpenFileLimit.h"
 #include "TestWatchdog.h"
 #include "ThreadStart.h"
@@ -13,6 +14,7 @@
 #include "ThreadNames.h"
 #include "UserMessage.h"
 #include "ZipRunService.h"
+#include "ZipWriter.h"
 #include "Zipper.h"
 
 #include <QSignalSpy>
@@ -584,5 +586,49 @@ TEST_F(ZipRunServiceTest, FilesThatChangeBeforeTheirTurnAreNamed)
             EXPECT_FALSE(fs::exists(Archive("changed")));
         }
         EXPECT_TRUE(StagingLeft().empty());
+    }
+}
+
+// A thread of the run whose work fails on the way (its memory runs out):
+// the run ends with the reason instead of the program, no archive is
+// written (an older one stays) and the next run goes as usual.
+TEST_F(ZipRunServiceTest, RunWhoseThreadFailsEndsWithTheReason)
+{
+    TestWatchdog::Limit(TestWatchdog::kThreaded);
+    // Workers and a closing thread whatever the machine's cores.
+    service.reset();
+    service = std::make_unique<ZipRunService>(
+        root, std::make_unique<Zipper>(2, [] { return std::unique_ptr<ZipWriterInterface>(new ZipWriter); }));
+    QObject::connect(service.get(), &ZipRunService::Ended, [this](const RunOutcome& o) { outcomes.push_back(o); });
+    const fs::path file = temp.write("src/a.txt", randomBytes(300000, 4));
+    temp.write("out/a.zip", "OLDER");
+    const QString archive = QString::fromStdString(Archive("a").string());
+    const struct {
+        const char* thread;
+        int count;
+        RunOutcome::End end;
+        QString words;
+    } cases[] = {
+        {StagingJob::kStagingThreadName, 1, RunOutcome::End::NotStarted,
+         QStringLiteral("No file could be read for \"%1\", so no archive was written:\n%2: Cannot allocate memory")
+             .arg(archive, QString::fromStdString(file.string()))},
+        {CompressionWorkerPool::kWorkerThreadName, 2, RunOutcome::End::Failed,
+         QStringLiteral("The archive \"%1\" could not be written: writing \"a.txt\" into it failed (Cannot allocate "
+                        "memory).").arg(archive)},
+        {Zipper::kPublisherThreadName, 1, RunOutcome::End::Failed,
+         QStringLiteral("The archive \"%1\" could not be written: it could not be finished (Cannot allocate memory).")
+             .arg(archive)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.thread);
+        outcomes.clear();
+        ThreadStart::FailBodiesOf(c.thread, c.count);
+        const RunOutcome& outcome = Run(QStringLiteral("a"), {file.string()});
+        ThreadStart::FailBodiesOf({}, 0);
+        EXPECT_EQ(outcome.end, c.end);
+        EXPECT_EQ(Words(outcome).toStdString(), c.words.toStdString());
+        EXPECT_EQ(readFileBytes(Archive("a")), "OLDER");
+        EXPECT_EQ(Run(QStringLiteral("b"), {file.string()}).end, RunOutcome::End::Completed);
+        EXPECT_EQ(entriesReadBack(Archive("b")).size(), 1u);
     }
 }

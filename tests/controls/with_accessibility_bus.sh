@@ -20,7 +20,13 @@ if ! read -r display <&"${XVFB[0]}"; then
   echo "FAIL: Xvfb did not start"
   exit 1
 fi
+# A home and per-user folders of its own: the accessibility bus puts its
+# socket there, so no other test's bus (nor the user's) is ever reached.
+a11y_home=$(mktemp -d /tmp/volarin-a11y-home-XXXXXX)
+mkdir -m 700 "$a11y_home/runtime"
+export HOME="$a11y_home" XDG_RUNTIME_DIR="$a11y_home/runtime" XDG_CACHE_HOME="$a11y_home/cache" \
+  XDG_CONFIG_HOME="$a11y_home/config" XDG_DATA_HOME="$a11y_home/data"
 "$launcher" --launch-immediately & launcher_pid=$!
-trap 'kill "$launcher_pid" "$xvfb_pid" 2>/dev/null; wait "$launcher_pid" "$xvfb_pid" 2>/dev/null' EXIT
+trap 'kill "$launcher_pid" "$xvfb_pid" 2>/dev/null; wait "$launcher_pid" "$xvfb_pid" 2>/dev/null; rm -rf "$a11y_home"' EXIT
 DISPLAY=":$display" VOLARIN_TEST_DISPLAY=1 VOLARIN_A11Y_BUS=1 QT_QPA_PLATFORM=xcb \
   QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@"

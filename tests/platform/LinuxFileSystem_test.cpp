@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stop_token>
+
 #include <algorithm>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -112,6 +114,19 @@ TEST_F(LinuxFileSystemTest, SizesAreUnsigned64Bit)
     ASSERT_TRUE(listing.ok());
     ASSERT_EQ(listing.value.size(), 1u);
     EXPECT_EQ(listing.value[0].size, 5ULL << 30);
+}
+
+// A stop asked for ends a listing at its next entry, with nothing listed.
+TEST_F(LinuxFileSystemTest, StopEndsTheListingWithinAnEntry)
+{
+    fs::create_directories(temp.path() / "stopped");
+    for (int i = 0; i < 100; ++i)
+        temp.write("stopped/f" + std::to_string(i), "x");
+    std::stop_source stop;
+    stop.request_stop();
+    const auto listing = fileSystem.FolderFiles(Path("stopped") + "/", stop.get_token());
+    EXPECT_EQ(listing.error, std::errc::operation_canceled);
+    EXPECT_TRUE(listing.value.empty());
 }
 
 TEST_F(LinuxFileSystemTest, ProgramFolderIsInjectableAndOtherwiseTheExecutables)

@@ -53,30 +53,37 @@ TEST(QtShell, SpawnDetachedLeavesNoChildBehind)
 }
 
 // A message box belongs to the window that asked: it opens over that window
-// and the keyboard focus goes back there when it closes.
-TEST(QtShell, MessageBoxBelongsToTheActiveWindow)
+// and the keyboard focus goes back there when it closes. A dialog asks through
+// the window that owns it, which outlives the dialog should it be closed meanwhile.
+TEST(QtShell, MessageBoxBelongsToTheActiveWindowsOwner)
 {
-    QWidget window;
-    window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QWidget* owner = nullptr;
-    bool seen = false;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
-                seen = true;
-                owner = box->parentWidget();
-                box->accept();
+    for (const bool fromDialog : {false, true}) {
+        SCOPED_TRACE(fromDialog ? "dialog" : "window");
+        QWidget window;
+        window.show();
+        QWidget* dialog = new QWidget(&window, Qt::Dialog);
+        QWidget* asking = fromDialog ? dialog : &window;
+        asking->show();
+        QApplication::setActiveWindow(asking);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(asking));
+        QWidget* owner = nullptr;
+        bool seen = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
+                    seen = true;
+                    owner = box->parentWidget();
+                    box->accept();
+                }
             }
-        }
-    });
-    poll.start(10);
-    QtShell shell;
-    shell.MessageBox(QStringLiteral("text"), QStringLiteral("title"), Shell::Icon::Warning);
-    ASSERT_TRUE(seen);
-    EXPECT_EQ(owner, &window);
+        });
+        poll.start(10);
+        QtShell shell;
+        shell.MessageBox(QStringLiteral("text"), QStringLiteral("title"), Shell::Icon::Warning);
+        ASSERT_TRUE(seen);
+        EXPECT_EQ(owner, &window);
+    }
 }
 
 // A question goes ahead only through its own button: Cancel is the default,

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# scripts/run and scripts/test keep separate build folders, and scripts/run
-# builds the program alone: the two commands run one after the other never
-# rebuild each other's tree. cmake, ctest and dpkg-query are replaced by
+# scripts/run, scripts/test and scripts/test-sanitizers keep separate build
+# folders, and scripts/run builds the program alone: the commands run one
+# after the other never rebuild each other's tree. cmake, ctest and dpkg-query are replaced by
 # recorders, so nothing is installed or built here.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -21,6 +21,8 @@ grep -q 'no display' "$fake/run.err" || { echo "FAIL: scripts/run did not say wh
 mv "$fake/calls" "$fake/run.calls"
 PATH="$fake:$PATH" bash "$root/scripts/test" -R nothing >/dev/null
 mv "$fake/calls" "$fake/test.calls"
+PATH="$fake:$PATH" bash "$root/scripts/test-sanitizers" -R nothing >/dev/null
+mv "$fake/calls" "$fake/sanitizers.calls"
 
 run_dir=$(sed -n 's/^cmake -S [^ ]* -B \([^ ]*\) .*/\1/p' "$fake/run.calls")
 test_dir=$(sed -n 's/^cmake -S [^ ]* -B \([^ ]*\) .*/\1/p' "$fake/test.calls")
@@ -31,4 +33,11 @@ grep -q -- "--build $run_dir .*--target volarin-z" "$fake/run.calls" \
 grep -q -- '-DVOLARIN_BUILD_TESTS=OFF' "$fake/run.calls" \
   || { echo "FAIL: scripts/run configures the tests"; exit 1; }
 grep -q '^ctest ' "$fake/test.calls" || { echo "FAIL: scripts/test ran no tests"; exit 1; }
-echo "OK: run builds in $run_dir (program only), test in $test_dir"
+sanitizer_dir=$(sed -n 's/^cmake -S [^ ]* -B \([^ ]*\) .*/\1/p' "$fake/sanitizers.calls")
+[ -n "$sanitizer_dir" ] && [ "$sanitizer_dir" != "$test_dir" ] && [ "$sanitizer_dir" != "$run_dir" ] \
+  || { echo "FAIL: scripts/test-sanitizers builds in '$sanitizer_dir'"; exit 1; }
+grep -q -- '-DVOLARIN_ASAN=ON' "$fake/sanitizers.calls" \
+  || { echo "FAIL: scripts/test-sanitizers builds without the sanitizers"; exit 1; }
+grep -q "^ctest --test-dir $sanitizer_dir .*-LE long" "$fake/sanitizers.calls" \
+  || { echo "FAIL: scripts/test-sanitizers runs no tests (or the long ones)"; cat "$fake/sanitizers.calls"; exit 1; }
+echo "OK: run builds in $run_dir (program only), test in $test_dir, test-sanitizers in $sanitizer_dir"

@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <sstream>
+#include <string>
 
 #include "Process.h"
 
@@ -32,4 +33,20 @@ std::pair<int, size_t> storedForm(const std::filesystem::path& archive, int inde
     std::pair<int, size_t> form{-1, 0};
     words >> form.first >> form.second;
     return form;
+}
+
+std::string storedBytes(const std::filesystem::path& archive, int index)
+{
+    const ProcessResult r = runProcess(
+        {"python3", "-c",
+         "import struct, sys, zipfile\n"
+         "i = zipfile.ZipFile(sys.argv[1]).infolist()[int(sys.argv[2])]\n"
+         "f = open(sys.argv[1], 'rb')\nf.seek(i.header_offset)\nh = f.read(30)\n"
+         "f.seek(i.header_offset + 30 + struct.unpack('<H', h[26:28])[0] + struct.unpack('<H', h[28:30])[0])\n"
+         "sys.stdout.write(f.read(i.compress_size).hex())",
+         archive.string(), std::to_string(index)});
+    std::string bytes;
+    for (size_t at = 0; at + 1 < r.out.size(); at += 2)
+        bytes += static_cast<char>(std::stoi(r.out.substr(at, 2), nullptr, 16));
+    return bytes;
 }

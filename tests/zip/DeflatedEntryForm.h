@@ -12,3 +12,6 @@ size_t zlibSize(const std::string& bytes, int level);
 
 // "method, compressed size" of the archive's entry at `index`, as Python sees it.
 std::pair<int, size_t> storedForm(const std::filesystem::path& archive, int index = 0);
+// The bytes the archive holds for its entry at `index`, as stored (for
+// method 8: the raw deflate stream), read after its local header.
+std::string storedBytes(const std::filesystem::path& archive, int index = 0);

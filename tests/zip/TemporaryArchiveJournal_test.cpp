@@ -120,15 +120,22 @@ TEST(TemporaryArchiveJournal, KilledRunsLeftoverIsSweptAndNothingElse)
     EXPECT_TRUE(journal.SweepLeftovers(error).empty());
 }
 
-// A damaged or hand-edited journal must not make the sweep delete a user's file.
+// A damaged or hand-edited journal must not make the sweep delete a user's
+// file. Besides what it names, only the journal's own temporary files go
+// (left by a process killed between writing one and renaming it), by their
+// exact name.
 TEST(TemporaryArchiveJournal, OnlyTemporaryArchivesNamedInItAreEverDeleted)
 {
     TempDir dir;
     const std::vector<fs::path> mustStay = {dir.write("report.txt", "r"), dir.write("x.zip", "z"),
                                             dir.write("x.zip.ABC123.part", "upper case"),
-                                            dir.write("x.zip.abc12.part", "five"), dir.write("folder.abc123.part/f")};
+                                            dir.write("x.zip.abc12.part", "five"), dir.write("folder.abc123.part/f"),
+                                            dir.write("journal.Ab3xY", "five"), dir.write("journal.Ab3xYz7", "seven"),
+                                            dir.write("journal.Ab-xYz", "dash"), dir.write("journals.Ab3xYz", "other")};
     const fs::path leftover = dir.write("x.zip.k3v9qa.part", "left over");
+    const fs::path journalLeftover = dir.write("journal.Ab3xYz", "the journal's, never renamed");
     fs::create_symlink(dir / "report.txt", dir / "link.zip.aaaaaa.part");
+    fs::create_symlink(dir / "report.txt", dir / "journal.QWERTY");
     std::string journalBytes;
     for (const fs::path& p : mustStay)
         journalBytes += p.string() + '\0';
@@ -145,6 +152,8 @@ TEST(TemporaryArchiveJournal, OnlyTemporaryArchivesNamedInItAreEverDeleted)
     for (const fs::path& p : mustStay)
         EXPECT_TRUE(fs::exists(p)) << p;
     EXPECT_TRUE(fs::exists(fs::symlink_status(dir / "link.zip.aaaaaa.part")));
+    EXPECT_TRUE(fs::exists(fs::symlink_status(dir / "journal.QWERTY")));
+    EXPECT_FALSE(fs::exists(journalLeftover));
     EXPECT_TRUE(recorded(dir / "journal").empty());
 }
 
