@@ -1,6 +1,7 @@
 #pragma once
 // What went wrong, as data: its kind, the system's reason beside it and what
 // it concerns. UserMessage::For turns one into the words a user reads.
+#include "ProofFault.h"
 #include "ZipFailure.h"
 
 #include <QString>
@@ -56,7 +57,7 @@ enum class FailureKind {
     NoneOfSelectedType,  // Start with no checked row passing the filter; name: the selected extension row
     RunStopped,          // the user stopped the run (Escape); leftOut: a staging folder that stayed
     NotQueued,          // other: the staged file; step; code
-    ArchiveNotWritten,  // other: the file read; entry; step; code
+    ArchiveNotWritten,  // other: the file read; entry; step; code; proof
     // Online help (path, other: the places looked at).
     HelpPageMissing,
 };
@@ -69,6 +70,7 @@ struct Failure {
     QString name{};
     std::string entry{};            // an archive entry's name
     ZipFailure step = ZipFailure::None;  // the Zipper's failed step
+    ProofFault proof{};                  // step ProveZip: what the proof found
     std::size_t size = 0;
     std::vector<Failure> leftOut{};  // files a run left out, listed after the message
 };

@@ -2,6 +2,7 @@
 
 #include "ArchiveName.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
@@ -20,6 +21,82 @@ QString shown(const fs::path& p)
 QString reason(const std::error_code& code)
 {
     return QString::fromLocal8Bit(code.message());
+}
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("UserMessage", text);
+}
+
+// What the proof found wrong with an entry, in the words after its name.
+QString ProofEntryText(const ProofFault& proof)
+{
+    switch (proof.what) {
+    case ProofFault::What::EntryMissing:
+        return tr("is missing");
+    case ProofFault::What::HeaderMissing:
+        return tr("does not read back (its local header is missing)");
+    case ProofFault::What::HeaderDiffers:
+        break;
+    case ProofFault::What::ExtraDamaged:
+        return tr("does not read back (its extra fields are damaged)");
+    case ProofFault::What::Unsupported:
+        return tr("does not read back (it is stored in a way Volarin Z does not write)");
+    case ProofFault::What::PasswordDiffers:
+        return tr("does not read back (its password does not fit)");
+    case ProofFault::What::DataDamaged:
+        return tr("does not read back (its data is damaged)");
+    case ProofFault::What::SizeDiffers:
+        return tr("does not read back (size differs)");
+    case ProofFault::What::CrcDiffers:
+        return tr("does not read back (CRC differs)");
+    default:
+        return tr("could not be read back");
+    }
+    QString field;
+    switch (proof.field) {
+    case ProofFault::Field::Name:
+        field = tr("name");
+        break;
+    case ProofFault::Field::Sizes:
+        field = tr("sizes");
+        break;
+    case ProofFault::Field::Crc:
+        field = tr("CRC");
+        break;
+    case ProofFault::Field::Method:
+        field = tr("method");
+        break;
+    case ProofFault::Field::Flags:
+        field = tr("flags");
+        break;
+    case ProofFault::Field::Date:
+        field = tr("date");
+        break;
+    case ProofFault::Field::Extra:
+    case ProofFault::Field::None:
+        field = tr("extra fields");
+        break;
+    }
+    return tr("does not read back (its local header differs from the central directory: %1)").arg(field);
+}
+
+// What the proof of a finished archive found, after "the archive could not be proven: ".
+QString ProofText(const ProofFault& proof)
+{
+    switch (proof.what) {
+    case ProofFault::What::Unreadable:
+        return tr("it could not be read back");
+    case ProofFault::What::EndDamaged:
+        return tr("its end record is damaged");
+    case ProofFault::What::DirectoryDamaged:
+        return tr("its central directory is damaged");
+    case ProofFault::What::CountDiffers:
+        return tr("it holds %1 entries where %2 were written").arg(proof.found).arg(proof.written);
+    default:
+        return tr("entry \"%1\" %2")
+            .arg(QString::fromUtf8(QByteArray::fromStdString(proof.entry)), ProofEntryText(proof));
+    }
 }
 
 // What failed in a run, in the user's words: the Zipper's step is never shown as it is named inside.
@@ -51,6 +128,8 @@ QString StepText(const Failure& f)
         return QStringLiteral("writing \"%1\" into it failed").arg(QString::fromStdString(f.entry));
     case ZipFailure::CloseZip:
         return QStringLiteral("it could not be finished");
+    case ZipFailure::ProveZip:
+        return tr("the archive could not be proven: %1").arg(ProofText(f.proof));
     case ZipFailure::None:
         break;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "ArchiveProof.h"
 #include "DosAttributes.h"
 #include "InlineEntryFeed.h"
 #include "ParallelEntryFeed.h"
@@ -178,8 +179,20 @@ bool Zipper::Zip(const fs::path& filePath, int32_t appendMode)
     cancelRequest_ = false;
     ++runId_;
     feed_ = makeFeed();
+    // After the feed, whose workers take the first threads a test refuses.
+    startProof(filePath, appendMode);
     tmrNext_.start();
     return false;
+}
+
+void Zipper::startProof(const fs::path& filePath, int32_t appendMode)
+{
+    proof_.reset();
+    proofFault_ = {};
+    // A writer that writes no file (a test's stand-in) has nothing to prove.
+    if (proofSkipped_ || writer_->SettledBytes() < 0)
+        return;
+    proof_ = std::make_unique<ArchiveProof>(appendMode == 0 ? temporary_.Path() : filePath, appendMode == 0);
 }
 
 // Opens the archive in the writer, under a temporary name for append mode 0;
@@ -327,6 +340,8 @@ void Zipper::openEntry()
     }
     encryptedWrite_ = !crcPass_ && !currentFile_.Password.empty();
     bytesRemaining_ = currentFile_.ByteCount;
+    if (proof_ && !crcPass_)
+        proof_->Expect(currentFile_.AsFile, currentFile_.Password);
 }
 
 // Up to ten chunks of the pass under way, and its end if it comes within
@@ -366,6 +381,8 @@ bool Zipper::endPass(uint64_t run)
             queue_.front().NeedCRC = false;
         return true;
     }
+    if (proof_)
+        proof_->Settled(writer_->SettledBytes());
     emit EndFile();
     return !stale(run);
 }
@@ -401,7 +418,20 @@ void Zipper::endRun()
 void Zipper::finishArchive()
 {
     closeFailed_ = writer_->CloseZip() || writer_->Result() != 0;
-    publishFailed_ = !closeFailed_ && temporary_.Held() && !publish();
+    proofFailed_ = !closeFailed_ && !prove();
+    publishFailed_ = !closeFailed_ && !proofFailed_ && temporary_.Held() && !publish();
+}
+
+bool Zipper::prove()
+{
+    if (!proof_)
+        return true;
+    const auto proven = proof_->Finish();
+    if (!proven) {
+        proofFault_ = proven.kind();
+        publishError_ = proven.code();
+    }
+    return static_cast<bool>(proven);
 }
 
 bool Zipper::publish()
@@ -421,6 +451,11 @@ void Zipper::published()
         publisher_.join();
     if (closeFailed_) {
         fail(ZipFailure::CloseZip, writer_->SystemError());
+        return;
+    }
+    if (proofFailed_) {
+        // The archive was closed whole; only its temporary file goes.
+        fail(ZipFailure::ProveZip, publishError_);
         return;
     }
     if (publishFailed_) {
@@ -476,5 +511,6 @@ void Zipper::resetRunState()
     bytesToZip_ = 0;
     zipping_ = false;
     moreToCome_ = false;
+    proof_.reset();
     ++runId_;
 }
