@@ -2,6 +2,7 @@
 
 #include <pthread.h>
 
+#include <algorithm>
 #include <system_error>
 
 #include "FileArchiveBytes.h"
@@ -69,21 +70,21 @@ void ArchiveProof::Expect(const std::string& name, const std::string& password)
     expected_.push_back({name, password});
 }
 
-void ArchiveProof::Settled(int64_t settled)
+void ArchiveProof::Settled(int64_t settled, int64_t written)
 {
     bool wake = false;
     {
         std::lock_guard lock(mutex_);
-        if (settled > 0 && static_cast<uint64_t>(settled) > settled_) {
-            settled_ = static_cast<uint64_t>(settled);
-            wake = settled_ > waitingFor_;
-        }
+        settled_ = std::max<uint64_t>(settled_, static_cast<uint64_t>(std::max<int64_t>(settled, 0)));
+        written_ = std::max<uint64_t>(written_, static_cast<uint64_t>(std::max<int64_t>(written, 0)));
+        wake = settled_ > seenSettled_ || written_ > seenWritten_;
     }
     if (wake)
         wake_.notify_one();
 }
 
-// Proves entries as long as their bytes are written out, and waits for more.
+// Proves entries as far as their bytes are written out, and waits for more;
+// once the file is whole, proves what is left and ends.
 void ArchiveProof::follow()
 {
     FileArchiveBytes file(archive_);
@@ -92,30 +93,48 @@ void ArchiveProof::follow()
     InterruptibleBytes bytes(file, interrupted_);
     for (;;) {
         ExpectedEntry next;
+        uint64_t settled = 0;
         {
             std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return stopping_ || (settled_ > waitingFor_ && !expected_.empty()); });
-            if (stopping_)
+            wake_.wait(lock, [this] {
+                return stopping_ || closed_ ||
+                       (!expected_.empty() && (settled_ > seenSettled_ || written_ > seenWritten_));
+            });
+            if (stopping_ || expected_.empty())
                 return;
             next = expected_.front();
-            file.SetLimit(settled_);
+            settled = settled_;
+            seenSettled_ = settled_;
+            seenWritten_ = written_;
+            file.SetLimit(written_);
         }
-        const ArchiveReadBack::Step step = readBack_.ProveNext(bytes, next);
+        const ArchiveReadBack::Step step = readBack_.ProveNext(bytes, settled, next);
         std::lock_guard lock(mutex_);
-        if (step == ArchiveReadBack::Step::Stopped)
+        if (step == ArchiveReadBack::Step::Stopped || (step == ArchiveReadBack::Step::NotYet && closed_))
             return;
-        if (step == ArchiveReadBack::Step::Proven)
+        if (step == ArchiveReadBack::Step::Proven) {
             expected_.pop_front();
-        else
-            waitingFor_ = bytes.Size();
+            // The next entry may be there already.
+            seenSettled_ = 0;
+            seenWritten_ = 0;
+        }
     }
 }
 
 Result<void, ProofFault> ArchiveProof::Finish()
 {
-    stop();
     FileArchiveBytes bytes(archive_);
-    if (!bytes.LimitToSize())
+    if (!bytes.LimitToSize()) {
+        stop();
         return Fault<ProofFault>{ProofFault{.what = ProofFault::What::Unreadable}, bytes.Error()};
+    }
+    {
+        std::lock_guard lock(mutex_);
+        closed_ = true;
+        settled_ = written_ = bytes.Size();
+    }
+    wake_.notify_all();
+    if (follower_.joinable())
+        follower_.join();
     return readBack_.Finish(bytes, expected_);
 }

@@ -2,9 +2,9 @@
 // Proves the archive a run writes before it takes its name: a thread of its
 // own ("vz-proof") follows the file as entries are written out and proves
 // each one (see ArchiveReadBack), so that once the archive is closed only
-// its directory and its last entries are left to Finish. The run tells what
+// its directory and the end of its last entry are left. The run tells what
 // it writes (Expect, as each entry is opened) and how far the file is
-// written for good (Settled). Without the thread (the system refused it, or
+// written out (Settled). Without the thread (the system refused it, or
 // the file could not be opened for it) Finish proves everything itself.
 //
 // Expect and Settled come from one thread, Finish from one thread after
@@ -35,8 +35,10 @@ public:
 
     // The run writes this entry next.
     void Expect(const std::string& name, const std::string& password);
-    // Every byte before `settled` is written out and never changes again.
-    void Settled(int64_t settled);
+    // Every byte before `written` is written out, and every one before
+    // `settled` never changes again (the others but the open entry's local
+    // header do not either).
+    void Settled(int64_t settled, int64_t written);
     // The archive is closed: proves what is left and the archive as a whole.
     Result<void, ProofFault> Finish();
 
@@ -51,7 +53,11 @@ private:
     std::condition_variable wake_;
     std::deque<ExpectedEntry> expected_;  // from the first entry not proven yet
     uint64_t settled_ = 0;
-    uint64_t waitingFor_ = 0;  // the follower waits for settled_ to pass this
+    uint64_t written_ = 0;
+    // The follower waits for settled_ or written_ to pass what it last saw.
+    uint64_t seenSettled_ = 0;
+    uint64_t seenWritten_ = 0;
+    bool closed_ = false;  // the file is whole: the follower proves what is left and ends
     bool stopping_ = false;
     std::atomic<bool> interrupted_{false};  // stopping_, for the follower's reads
     std::thread follower_;

@@ -51,8 +51,7 @@ Fault<ProofFault> archiveFault(What what, std::error_code code = {})
 
 }  // namespace
 
-Result<void, What> ArchiveReadBack::proveEntry(ArchiveBytes& bytes, const EntryHeader& local,
-                                               const ExpectedEntry& expected)
+Result<void, What> ArchiveReadBack::checkHeader(const EntryHeader& local, const ExpectedEntry& expected) const
 {
     if ((local.method != 0 && local.method != 8) || (local.flags & ~kKnownFlags) != 0)
         return Fault<What>{What::Unsupported};
@@ -63,29 +62,69 @@ Result<void, What> ArchiveReadBack::proveEntry(ArchiveBytes& bytes, const EntryH
     const bool encrypted = (local.flags & kEncrypted) != 0;
     if (encrypted != !expected.password.empty())
         return Fault<What>{What::PasswordDiffers};
+    return {};
+}
+
+Result<void, What> ArchiveReadBack::proveEntry(ArchiveBytes& bytes, const EntryHeader& local,
+                                               const ExpectedEntry& expected)
+{
+    if (const auto checked = checkHeader(local, expected); !checked)
+        return checked;
+    const bool encrypted = (local.flags & kEncrypted) != 0;
     return data_.Prove(bytes, local, encrypted ? &expected.password : nullptr);
 }
 
-ArchiveReadBack::Step ArchiveReadBack::ProveNext(ArchiveBytes& bytes, const ExpectedEntry& expected)
+ArchiveReadBack::Step ArchiveReadBack::proven(const EntryHeader& local)
+{
+    open_.reset();
+    ++proven_;
+    next_ = local.dataAt + local.compressed;
+    return Step::Proven;
+}
+
+ArchiveReadBack::Step ArchiveReadBack::ProveNext(ArchiveBytes& bytes, uint64_t settled, const ExpectedEntry& expected)
 {
     if (!fresh_)
         return Step::Stopped;
+    // The header as far as it is final: its name, extra field, flags and method.
     EntryHeader local;
     switch (LocalHeaderReader::Read(bytes, next_, local)) {
     case LocalHeaderReader::Outcome::Read:
         break;
     case LocalHeaderReader::Outcome::NotThere:
         return bytes.Error() ? Step::Stopped : Step::NotYet;
-    default:
+    case LocalHeaderReader::Outcome::ExtraDamaged:
+        // A Zip64 field not filled in yet reads as damaged until the entry closes.
+        if (settled < bytes.Size() && settled <= next_)
+            return Step::NotYet;
         return Step::Stopped;
+    case LocalHeaderReader::Outcome::NotAHeader:
+        return Step::Stopped;
+    }
+    if (!checkHeader(local, expected))
+        return Step::Stopped;
+    const bool closed = settled >= local.dataAt;
+    const bool encrypted = (local.flags & kEncrypted) != 0;
+    if (!closed || open_) {
+        // Stored data has no end of its own to be found before the header gives it.
+        if (local.method != 8)
+            return Step::NotYet;
+        if (!open_) {
+            openPassword_ = expected.password;
+            open_ = std::make_unique<EntryInflater>(local.dataAt, encrypted ? &openPassword_ : nullptr);
+        }
+        const uint64_t limit = closed ? local.dataAt + local.compressed : bytes.Size();
+        if (!open_->Feed(bytes, limit))
+            return Step::Stopped;
+        if (!closed || local.compressed > bytes.Size() - std::min(bytes.Size(), local.dataAt))
+            return Step::NotYet;
+        return open_->Check(local) ? proven(local) : Step::Stopped;
     }
     if (local.dataAt > bytes.Size() || local.compressed > bytes.Size() - local.dataAt)
         return Step::NotYet;
     if (!proveEntry(bytes, local, expected))
         return Step::Stopped;
-    ++proven_;
-    next_ = local.dataAt + local.compressed;
-    return Step::Proven;
+    return proven(local);
 }
 
 Result<void, ProofFault> ArchiveReadBack::Finish(ArchiveBytes& bytes, const std::deque<ExpectedEntry>& rest)

@@ -50,6 +50,7 @@ public:
     bool CloseRawFileInZip(uint64_t uncompressedSize, int32_t crc) override;
     bool CloseZip() override;
     int64_t SettledBytes() const override;
+    int64_t WrittenOutBytes() const override { return io_.WrittenOut(); }
 
 private:
     struct EntryRequest;

@@ -312,6 +312,9 @@ void Zipper::tmrNext_Timer()
     }
     if (!takeChunks(run))
         return;
+    // A large entry is proven as far as it is written out.
+    if (proof_ && passUnderWay_ && !crcPass_)
+        proof_->Settled(writer_->SettledBytes(), writer_->WrittenOutBytes());
     stepping_ = false;
     if (feed_->ReadyFor(chunksForNextStep()))
         tmrNext_.start();
@@ -382,7 +385,7 @@ bool Zipper::endPass(uint64_t run)
         return true;
     }
     if (proof_)
-        proof_->Settled(writer_->SettledBytes());
+        proof_->Settled(writer_->SettledBytes(), writer_->WrittenOutBytes());
     emit EndFile();
     return !stale(run);
 }

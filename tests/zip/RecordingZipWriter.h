@@ -64,6 +64,7 @@ public:
     bool CloseZip() override;
     // Writes no file: nothing to prove.
     int64_t SettledBytes() const override { return -1; }
+    int64_t WrittenOutBytes() const override { return -1; }
 
 private:
     // Applies a scripted failure of `call`; true when it fails.
