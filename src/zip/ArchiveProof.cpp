@@ -106,7 +106,7 @@ void ArchiveProof::follow()
             settled = settled_;
             seenSettled_ = settled_;
             seenWritten_ = written_;
-            file.SetLimit(written_);
+            file.SetLimit(written_, settled_);
         }
         const ArchiveReadBack::Step step = readBack_.ProveNext(bytes, settled, next);
         std::lock_guard lock(mutex_);

@@ -21,9 +21,10 @@ FileArchiveBytes::~FileArchiveBytes()
         ::close(fd_);
 }
 
-void FileArchiveBytes::SetLimit(uint64_t limit)
+void FileArchiveBytes::SetLimit(uint64_t limit, uint64_t final)
 {
     limit_ = std::max(limit_, limit);
+    final_ = std::max(final_, std::min(final, limit_));
 }
 
 bool FileArchiveBytes::LimitToSize()
@@ -62,19 +63,25 @@ bool FileArchiveBytes::Read(uint64_t at, void* out, size_t size)
     if (fd_ < 0 || at > limit_ || size > limit_ - at)
         return false;
     auto* bytes = static_cast<unsigned char*>(out);
-    if (at >= windowAt_ && at - windowAt_ + size <= window_.size()) {
-        std::memcpy(bytes, window_.data() + (at - windowAt_), size);
-        return true;
+    for (int i = 0; i < 2; ++i) {
+        const Window& w = windows_[i];
+        if (at >= w.at && at - w.at + size <= w.bytes.size()) {
+            std::memcpy(bytes, w.bytes.data() + (at - w.at), size);
+            older_ = 1 - i;
+            return true;
+        }
     }
-    if (size >= kWindow / 2)
+    if (size >= kWindow / 2 || at + size > final_)
         return readFile(at, bytes, size);
-    const size_t ahead = static_cast<size_t>(std::min<uint64_t>(kWindow, limit_ - at));
-    window_.resize(ahead);
-    if (!readFile(at, window_.data(), ahead)) {
-        window_.clear();
+    Window& w = windows_[older_];
+    const size_t ahead = static_cast<size_t>(std::min<uint64_t>(kWindow, final_ - at));
+    w.bytes.resize(ahead);
+    if (!readFile(at, w.bytes.data(), ahead)) {
+        w.bytes.clear();
         return false;
     }
-    windowAt_ = at;
-    std::memcpy(bytes, window_.data(), size);
+    w.at = at;
+    older_ = 1 - older_;
+    std::memcpy(bytes, w.bytes.data(), size);
     return true;
 }
