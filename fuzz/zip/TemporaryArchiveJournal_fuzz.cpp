@@ -56,8 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     fuzz::Check(kept <= before.size(), "more records written than read");
 
-    // What was written reads the same when updated again.
-    fuzz::Check(!journal.Forget("/never.zip.aaaaaa.part") && readFile(journalFile) == written,
-                "a written journal that reads otherwise");
+    // What was written reads the same when updated again (but for the name forgotten).
+    const std::string other = "/other.zip.aaaaaa.part";
+    std::string expected;
+    for (const std::string& record : records(written))
+        if (record != other)
+            expected += record + '\0';
+    fuzz::Check(!journal.Forget(other) && readFile(journalFile) == expected, "a written journal that reads otherwise");
     return 0;
 }

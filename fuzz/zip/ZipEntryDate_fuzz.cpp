@@ -27,10 +27,11 @@ void checkClamped(const OleDate::Fields& f)
                 "a DOS date outside the calendar");
 }
 
+// As the DOS date stores them: seconds in steps of two.
 bool notAfter(const OleDate::Fields& a, const OleDate::Fields& b)
 {
-    return std::tie(a.year, a.month, a.day, a.hour, a.minute, a.second) <=
-           std::tie(b.year, b.month, b.day, b.hour, b.minute, b.second);
+    return std::make_tuple(a.year, a.month, a.day, a.hour, a.minute, a.second / 2) <=
+           std::make_tuple(b.year, b.month, b.day, b.hour, b.minute, b.second / 2);
 }
 
 }  // namespace
