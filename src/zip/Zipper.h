@@ -9,6 +9,10 @@
 // data is not finished yet ends at once and the workers restart the timer.
 // The events, their order and what the properties show at each are the same.
 //
+// Every archive is read back and proven (ArchiveProof, following the file as
+// it is written) before it takes its name; a failed proof ends the run with
+// Error (FailedStep() ProveZip, ProofFailure() says what was found).
+//
 // An invisible control: a QObject with a fixed size of 28 x 28 pixels.
 #include <QObject>
 #include <QTimer>
