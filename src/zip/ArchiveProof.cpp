@@ -64,10 +64,10 @@ void ArchiveProof::stop()
         follower_.join();
 }
 
-void ArchiveProof::Expect(const std::string& name, const std::string& password)
+void ArchiveProof::Expect(const std::string& name, const std::string& password, uint64_t size)
 {
     std::lock_guard lock(mutex_);
-    expected_.push_back({name, password});
+    expected_.push_back({name, password, size});
 }
 
 void ArchiveProof::Settled(int64_t settled, int64_t written)

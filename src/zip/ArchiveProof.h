@@ -33,8 +33,8 @@ public:
     ArchiveProof(const ArchiveProof&) = delete;
     ArchiveProof& operator=(const ArchiveProof&) = delete;
 
-    // The run writes this entry next.
-    void Expect(const std::string& name, const std::string& password);
+    // The run writes this entry next, from `size` bytes.
+    void Expect(const std::string& name, const std::string& password, uint64_t size);
     // Every byte before `written` is written out, and every one before
     // `settled` never changes again (the others but the open entry's local
     // header do not either).

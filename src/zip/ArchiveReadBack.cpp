@@ -106,8 +106,9 @@ ArchiveReadBack::Step ArchiveReadBack::ProveNext(ArchiveBytes& bytes, uint64_t s
     const bool closed = settled >= local.dataAt;
     const bool encrypted = (local.flags & kEncrypted) != 0;
     if (!closed || open_) {
-        // Stored data has no end of its own to be found before the header gives it.
-        if (local.method != 8)
+        // Stored data has no end of its own to be found before the header gives
+        // it, and a small entry is read faster whole once it is closed.
+        if (local.method != 8 || (!open_ && expected.size <= EntryDataCheck::kWholeLimit))
             return Step::NotYet;
         if (!open_) {
             openPassword_ = expected.password;

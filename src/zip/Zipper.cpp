@@ -344,7 +344,7 @@ void Zipper::openEntry()
     encryptedWrite_ = !crcPass_ && !currentFile_.Password.empty();
     bytesRemaining_ = currentFile_.ByteCount;
     if (proof_ && !crcPass_)
-        proof_->Expect(currentFile_.AsFile, currentFile_.Password);
+        proof_->Expect(currentFile_.AsFile, currentFile_.Password, static_cast<uint64_t>(currentFile_.ByteCount));
 }
 
 // Up to ten chunks of the pass under way, and its end if it comes within
