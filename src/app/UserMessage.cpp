@@ -23,62 +23,59 @@ QString reason(const std::error_code& code)
     return QString::fromLocal8Bit(code.message());
 }
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("UserMessage", text);
-}
-
 // What the proof found wrong with an entry, in the words after its name.
 QString ProofEntryText(const ProofFault& proof)
 {
     switch (proof.what) {
     case ProofFault::What::EntryMissing:
-        return tr("is missing");
+        return QCoreApplication::translate("UserMessage", "is missing");
     case ProofFault::What::HeaderMissing:
-        return tr("does not read back (its local header is missing)");
+        return QCoreApplication::translate("UserMessage", "does not read back (its local header is missing)");
     case ProofFault::What::HeaderDiffers:
         break;
     case ProofFault::What::ExtraDamaged:
-        return tr("does not read back (its extra fields are damaged)");
+        return QCoreApplication::translate("UserMessage", "does not read back (its extra fields are damaged)");
     case ProofFault::What::Unsupported:
-        return tr("does not read back (it is stored in a way Volarin Z does not write)");
+        return QCoreApplication::translate(
+            "UserMessage", "does not read back (it is stored in a way Volarin Z does not write)");
     case ProofFault::What::PasswordDiffers:
-        return tr("does not read back (its password does not fit)");
+        return QCoreApplication::translate("UserMessage", "does not read back (its password does not fit)");
     case ProofFault::What::DataDamaged:
-        return tr("does not read back (its data is damaged)");
+        return QCoreApplication::translate("UserMessage", "does not read back (its data is damaged)");
     case ProofFault::What::SizeDiffers:
-        return tr("does not read back (size differs)");
+        return QCoreApplication::translate("UserMessage", "does not read back (size differs)");
     case ProofFault::What::CrcDiffers:
-        return tr("does not read back (CRC differs)");
+        return QCoreApplication::translate("UserMessage", "does not read back (CRC differs)");
     default:
-        return tr("could not be read back");
+        return QCoreApplication::translate("UserMessage", "could not be read back");
     }
     QString field;
     switch (proof.field) {
     case ProofFault::Field::Name:
-        field = tr("name");
+        field = QCoreApplication::translate("UserMessage", "name");
         break;
     case ProofFault::Field::Sizes:
-        field = tr("sizes");
+        field = QCoreApplication::translate("UserMessage", "sizes");
         break;
     case ProofFault::Field::Crc:
-        field = tr("CRC");
+        field = QCoreApplication::translate("UserMessage", "CRC");
         break;
     case ProofFault::Field::Method:
-        field = tr("method");
+        field = QCoreApplication::translate("UserMessage", "method");
         break;
     case ProofFault::Field::Flags:
-        field = tr("flags");
+        field = QCoreApplication::translate("UserMessage", "flags");
         break;
     case ProofFault::Field::Date:
-        field = tr("date");
+        field = QCoreApplication::translate("UserMessage", "date");
         break;
     case ProofFault::Field::Extra:
     case ProofFault::Field::None:
-        field = tr("extra fields");
+        field = QCoreApplication::translate("UserMessage", "extra fields");
         break;
     }
-    return tr("does not read back (its local header differs from the central directory: %1)").arg(field);
+    return QCoreApplication::translate(
+        "UserMessage", "does not read back (its local header differs from the central directory: %1)").arg(field);
 }
 
 // What the proof of a finished archive found, after "the archive could not be proven: ".
@@ -86,15 +83,16 @@ QString ProofText(const ProofFault& proof)
 {
     switch (proof.what) {
     case ProofFault::What::Unreadable:
-        return tr("it could not be read back");
+        return QCoreApplication::translate("UserMessage", "it could not be read back");
     case ProofFault::What::EndDamaged:
-        return tr("its end record is damaged");
+        return QCoreApplication::translate("UserMessage", "its end record is damaged");
     case ProofFault::What::DirectoryDamaged:
-        return tr("its central directory is damaged");
+        return QCoreApplication::translate("UserMessage", "its central directory is damaged");
     case ProofFault::What::CountDiffers:
-        return tr("it holds %1 entries where %2 were written").arg(proof.found).arg(proof.written);
+        return QCoreApplication::translate(
+            "UserMessage", "it holds %1 entries where %2 were written").arg(proof.found).arg(proof.written);
     default:
-        return tr("entry \"%1\" %2")
+        return QCoreApplication::translate("UserMessage", "entry \"%1\" %2")
             .arg(QString::fromUtf8(QByteArray::fromStdString(proof.entry)), ProofEntryText(proof));
     }
 }
@@ -129,7 +127,8 @@ QString StepText(const Failure& f)
     case ZipFailure::CloseZip:
         return QStringLiteral("it could not be finished");
     case ZipFailure::ProveZip:
-        return tr("the archive could not be proven: %1").arg(ProofText(f.proof));
+        return QCoreApplication::translate(
+            "UserMessage", "the archive could not be proven: %1").arg(ProofText(f.proof));
     case ZipFailure::None:
         break;
     }

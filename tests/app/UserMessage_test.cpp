@@ -57,21 +57,26 @@ TEST(UserMessage, ProofFaultsNameTheEntryAndWhatIsWrong)
         std::error_code code;
         const char* words;
     } cases[] = {
-        {{What::Unreadable}, std::make_error_code(std::errc::io_error), "it could not be read back (Input/output error)"},
+        {{What::Unreadable}, std::make_error_code(std::errc::io_error),
+         "it could not be read back (Input/output error)"},
         {{What::EndDamaged}, {}, "its end record is damaged"},
         {{What::DirectoryDamaged}, {}, "its central directory is damaged"},
         {{.what = What::CountDiffers, .found = 3, .written = 4}, {}, "it holds 3 entries where 4 were written"},
         {{.what = What::EntryMissing, .entry = "x.jpg"}, {}, "entry \"x.jpg\" is missing"},
-        {{.what = What::HeaderMissing, .entry = "x.jpg"}, {}, "entry \"x.jpg\" does not read back (its local header is missing)"},
+        {{.what = What::HeaderMissing, .entry = "x.jpg"}, {},
+         "entry \"x.jpg\" does not read back (its local header is missing)"},
         {{.what = What::HeaderDiffers, .field = ProofFault::Field::Date, .entry = "x.jpg"}, {},
          "entry \"x.jpg\" does not read back (its local header differs from the central directory: date)"},
-        {{.what = What::ExtraDamaged, .entry = "x.jpg"}, {}, "entry \"x.jpg\" does not read back (its extra fields are damaged)"},
+        {{.what = What::ExtraDamaged, .entry = "x.jpg"}, {},
+         "entry \"x.jpg\" does not read back (its extra fields are damaged)"},
         {{.what = What::Unsupported, .entry = "x.jpg"}, {},
          "entry \"x.jpg\" does not read back (it is stored in a way Volarin Z does not write)"},
-        {{.what = What::PasswordDiffers, .entry = "x.jpg"}, {}, "entry \"x.jpg\" does not read back (its password does not fit)"},
+        {{.what = What::PasswordDiffers, .entry = "x.jpg"}, {},
+         "entry \"x.jpg\" does not read back (its password does not fit)"},
         {{.what = What::DataDamaged, .entry = "x.jpg"}, {}, "entry \"x.jpg\" does not read back (its data is damaged)"},
         {{.what = What::SizeDiffers, .entry = "x.jpg"}, {}, "entry \"x.jpg\" does not read back (size differs)"},
-        {{.what = What::CrcDiffers, .entry = "Caf\xC3\xA9.jpg"}, {}, "entry \"Caf\u00e9.jpg\" does not read back (CRC differs)"},
+        {{.what = What::CrcDiffers, .entry = "Caf\xC3\xA9.jpg"}, {},
+         "entry \"Caf\u00e9.jpg\" does not read back (CRC differs)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.words);

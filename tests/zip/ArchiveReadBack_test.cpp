@@ -86,7 +86,8 @@ void put16(std::string& bytes, uint64_t at, uint16_t value)
 
 uint16_t get16(const std::string& bytes, uint64_t at)
 {
-    return static_cast<uint16_t>(static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8);
+    const auto byte = [&](uint64_t i) { return static_cast<unsigned char>(bytes[i]); };
+    return static_cast<uint16_t>(byte(at) | byte(at + 1) << 8);
 }
 
 void add16(std::string& bytes, uint64_t at, int delta)
