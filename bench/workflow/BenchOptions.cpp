@@ -51,6 +51,8 @@ BenchOptions parseBenchOptions(int argc, char** argv)
             o.windowRunPart = next();
         else if (a == "--work")
             o.workDir = next();
+        else if (a == "--unproven")
+            o.unproven = true;
         else
             usage(("unknown argument " + a).c_str());
     }

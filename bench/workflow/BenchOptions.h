@@ -23,6 +23,9 @@ struct BenchOptions {
     // process, which the bench starts once per measurement.
     std::string windowRunPart;
     std::filesystem::path workDir;
+    // --unproven (with --window-run): the run's archive is not proven, so the
+    // bench can show what the proof costs. The program always proves.
+    bool unproven = false;
 };
 
 // Exits with a usage message on an unknown or malformed argument.

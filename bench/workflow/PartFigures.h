@@ -14,6 +14,8 @@ struct PartFigures {
     std::vector<double> pigz, libdeflateGzip;
     // The program's seconds from Staged to Ended: its run without the copying.
     std::vector<double> afterStaged;
+    // The program's seconds with its archive left unproven, in the same repetitions.
+    std::vector<double> unproven;
     // Archive sizes of the last repetition; 0 when none was written.
     uintmax_t volarinSize = 0, zipSize = 0, sevenZipSize = 0, bsdtarSize = 0;
     long peakKb = 0;           // the highest of the program's runs

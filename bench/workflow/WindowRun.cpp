@@ -7,6 +7,7 @@
 #include "RunOutcome.h"
 #include "Startup.h"
 #include "ZipRunService.h"
+#include "Zipper.h"
 #include "chameleonButton.h"
 
 #include <QAccessible>
@@ -106,7 +107,9 @@ int runWindowOnce(const BenchOptions& options)
     const fs::path out = options.workDir / "out";
     fs::create_directories(out);
     BenchShell shell(out);
-    ZipRunService run(options.workDir / "staging");
+    auto zipper = std::make_unique<Zipper>();
+    zipper->SetProofSkippedForBench(options.unproven);
+    ZipRunService run(options.workDir / "staging", std::move(zipper));
     if (options.links == "every")
         run.SetStagingLinks(StagingLinks::Every());
     else if (options.links == "none")

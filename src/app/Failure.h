@@ -1,6 +1,7 @@
 #pragma once
 // What went wrong, as data: its kind, the system's reason beside it and what
 // it concerns. UserMessage::For turns one into the words a user reads.
+#include "ProofFault.h"
 #include "ZipFailure.h"
 
 #include <QString>
@@ -61,7 +62,7 @@ enum class FailureKind {
     DatesOutsideZip,
     DateOutsideZip,  // path: the source file; time: its modification time
     // other: the file read; entry; step; code; size: the largest file the
-    // archive's drive holds, when the code says it was too large
+    // archive's drive holds, when the code says it was too large; proof
     ArchiveNotWritten,
     // Online help (path, other: the places looked at).
     HelpPageMissing,
@@ -75,6 +76,7 @@ struct Failure {
     QString name{};
     std::string entry{};            // an archive entry's name
     ZipFailure step = ZipFailure::None;  // the Zipper's failed step
+    ProofFault proof{};                  // step ProveZip: what the proof found
     std::size_t size = 0;
     std::int64_t time = 0;  // seconds since 1970 (UTC), as the kind says
     std::vector<Failure> leftOut{};  // files a run left out, listed after the message

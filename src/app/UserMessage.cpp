@@ -28,6 +28,77 @@ QString reason(const std::error_code& code)
     return QString::fromLocal8Bit(code.message());
 }
 
+// What the proof found wrong with an entry, in the words after its name.
+QString ProofEntryText(const ProofFault& proof)
+{
+    switch (proof.what) {
+    case ProofFault::What::EntryMissing:
+        return UserMessage::tr("is missing");
+    case ProofFault::What::HeaderMissing:
+        return UserMessage::tr("does not read back (its local header is missing)");
+    case ProofFault::What::HeaderDiffers:
+        break;
+    case ProofFault::What::ExtraDamaged:
+        return UserMessage::tr("does not read back (its extra fields are damaged)");
+    case ProofFault::What::Unsupported:
+        return UserMessage::tr("does not read back (it is stored in a way Volarin Z does not write)");
+    case ProofFault::What::PasswordDiffers:
+        return UserMessage::tr("does not read back (its password does not fit)");
+    case ProofFault::What::DataDamaged:
+        return UserMessage::tr("does not read back (its data is damaged)");
+    case ProofFault::What::SizeDiffers:
+        return UserMessage::tr("does not read back (size differs)");
+    case ProofFault::What::CrcDiffers:
+        return UserMessage::tr("does not read back (CRC differs)");
+    default:
+        return UserMessage::tr("could not be read back");
+    }
+    QString field;
+    switch (proof.field) {
+    case ProofFault::Field::Name:
+        field = UserMessage::tr("name");
+        break;
+    case ProofFault::Field::Sizes:
+        field = UserMessage::tr("sizes");
+        break;
+    case ProofFault::Field::Crc:
+        field = UserMessage::tr("CRC");
+        break;
+    case ProofFault::Field::Method:
+        field = UserMessage::tr("method");
+        break;
+    case ProofFault::Field::Flags:
+        field = UserMessage::tr("flags");
+        break;
+    case ProofFault::Field::Date:
+        field = UserMessage::tr("date");
+        break;
+    case ProofFault::Field::Extra:
+    case ProofFault::Field::None:
+        field = UserMessage::tr("extra fields");
+        break;
+    }
+    return UserMessage::tr("does not read back (its local header differs from the central directory: %1)").arg(field);
+}
+
+// What the proof of a finished archive found, after "the archive could not be proven: ".
+QString ProofText(const ProofFault& proof)
+{
+    switch (proof.what) {
+    case ProofFault::What::Unreadable:
+        return UserMessage::tr("it could not be read back");
+    case ProofFault::What::EndDamaged:
+        return UserMessage::tr("its end record is damaged");
+    case ProofFault::What::DirectoryDamaged:
+        return UserMessage::tr("its central directory is damaged");
+    case ProofFault::What::CountDiffers:
+        return UserMessage::tr("it holds %1 entries where %2 were written").arg(proof.found).arg(proof.written);
+    default:
+        return UserMessage::tr("entry \"%1\" %2")
+            .arg(QString::fromUtf8(QByteArray::fromStdString(proof.entry)), ProofEntryText(proof));
+    }
+}
+
 // What failed in a run, in the user's words: the Zipper's step is never shown as it is named inside.
 QString StepText(const Failure& f)
 {
@@ -57,6 +128,8 @@ QString StepText(const Failure& f)
         return UserMessage::tr("writing \"%1\" into it failed").arg(BidiIsolate(QString::fromStdString(f.entry)));
     case ZipFailure::CloseZip:
         return UserMessage::tr("it could not be finished");
+    case ZipFailure::ProveZip:
+        return UserMessage::tr("the archive could not be proven: %1").arg(ProofText(f.proof));
     case ZipFailure::None:
         break;
     }

@@ -217,6 +217,10 @@ Failure ZipRunService::RunFailure() const
                     .other = linked != linkedFrom_.end() ? linked->second : read,
                     .entry = zipper_->CurrentFile().AsFile,
                     .step = zipper_->FailedStep()};
+    if (failure.step == ZipFailure::ProveZip) {
+        failure.proof = zipper_->ProofFailure();
+        failure.entry = failure.proof.entry;
+    }
     // A writer failure without a system reason still shows the writer's code;
     // a source that changed during the run has no such code.
     if (!failure.code && zipper_->Result() != 0 && failure.step != ZipFailure::ReadFile)

@@ -1,5 +1,6 @@
 #include "OleDate.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <ctime>
@@ -49,6 +50,10 @@ double FromFields(const Fields& f)
 
 Fields ToFields(double value)
 {
+    // Beyond some two billion years the year would not fit an int (and the
+    // day count not an integer): such values are pinned there.
+    constexpr double kFarthest = 7e11;
+    value = std::clamp(value, -kFarthest, kFarthest);
     const double wholeDays = std::trunc(value);
     const double time = std::fabs(value - wholeDays);
     int64_t days = static_cast<int64_t>(wholeDays);

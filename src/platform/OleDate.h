@@ -21,7 +21,7 @@ struct Fields {
 double FromFields(const Fields& f);
 
 // The calendar fields of a value, rounded to the nearest second. The value
-// must be finite.
+// must be finite; beyond 7e11 days either way it is read as 7e11.
 Fields ToFields(double value);
 
 // The current local date and time, whole seconds.

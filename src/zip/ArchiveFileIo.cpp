@@ -31,7 +31,7 @@ Stream* streamOf(voidpf stream)
 
 }  // namespace
 
-ArchiveFileIo::ArchiveFileIo()
+ArchiveFileIo::ArchiveFileIo(ArchiveWriteBuffer::WriteTap tap) : tap_(std::move(tap))
 {
     functions_.zopen64_file = &ArchiveFileIo::open;
     functions_.zread_file = &ArchiveFileIo::read;
@@ -66,7 +66,7 @@ ArchiveWriteBuffer* ArchiveFileIo::create(const char* path)
         errno = err;
         return nullptr;
     }
-    return new ArchiveWriteBuffer(fd);
+    return new ArchiveWriteBuffer(fd, tap_);
 }
 
 voidpf ArchiveFileIo::open(voidpf opaque, const void* filename, int mode)
@@ -82,13 +82,15 @@ voidpf ArchiveFileIo::open(voidpf opaque, const void* filename, int mode)
     else if (mode & ZLIB_FILEFUNC_MODE_EXISTING)
         stream->file = std::fopen(path, "r+be");
     else if (mode & ZLIB_FILEFUNC_MODE_CREATE)
-        stream->created.reset(create(path));
+        stream->created.reset(self(opaque)->create(path));
     else
         return nullptr;
     if (stream->file == nullptr && !stream->created) {
         self(opaque)->keep(errno);
         return nullptr;
     }
+    if (stream->created)
+        self(opaque)->created_ = stream->created.get();
     return stream.release();
 }
 
@@ -151,6 +153,8 @@ long ArchiveFileIo::seek(voidpf opaque, voidpf stream, ZPOS64_T offset, int orig
 int ArchiveFileIo::close(voidpf opaque, voidpf stream)
 {
     std::unique_ptr<Stream> s(streamOf(stream));
+    if (s->created.get() == self(opaque)->created_)
+        self(opaque)->created_ = nullptr;
     const bool closed = s->created ? s->created->Close() : std::fclose(s->file) == 0;
     if (!closed) {
         self(opaque)->keep(errno);

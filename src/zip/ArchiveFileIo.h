@@ -5,13 +5,15 @@
 // system's reason (a full disk, a vanished folder).
 #include <minizip/ioapi.h>
 
+#include <cstdint>
 #include <cstdio>
 
-class ArchiveWriteBuffer;
+#include "ArchiveWriteBuffer.h"
 
 class ArchiveFileIo {
 public:
-    ArchiveFileIo();
+    // `tap` sees every write to a new archive (see ArchiveWriteBuffer).
+    explicit ArchiveFileIo(ArchiveWriteBuffer::WriteTap tap = {});
     ArchiveFileIo(const ArchiveFileIo&) = delete;
     ArchiveFileIo& operator=(const ArchiveFileIo&) = delete;
 
@@ -22,8 +24,13 @@ public:
     int LastErrno() const { return lastErrno_; }
     void ClearErrno() { lastErrno_ = 0; }
 
+    // For a new archive while it is open: where the next write goes, and
+    // how far every byte has gone to the file; 0 otherwise.
+    int64_t Position() const { return created_ != nullptr ? created_->Tell() : 0; }
+    int64_t WrittenOut() const { return created_ != nullptr ? created_->WrittenOut() : 0; }
+
 private:
-    static ArchiveWriteBuffer* create(const char* path);
+    ArchiveWriteBuffer* create(const char* path);
     static voidpf open(voidpf opaque, const void* filename, int mode);
     static uLong read(voidpf opaque, voidpf stream, void* buf, uLong size);
     static uLong write(voidpf opaque, voidpf stream, const void* buf, uLong size);
@@ -35,4 +42,6 @@ private:
 
     zlib_filefunc64_def functions_{};
     int lastErrno_ = 0;
+    ArchiveWriteBuffer::WriteTap tap_;
+    ArchiveWriteBuffer* created_ = nullptr;  // the new archive's buffer while it is open
 };

@@ -31,7 +31,7 @@ bool writeAll(int fd, const unsigned char* data, size_t size, int64_t at)
 
 }  // namespace
 
-ArchiveWriteBuffer::ArchiveWriteBuffer(int fd) : fd_(fd)
+ArchiveWriteBuffer::ArchiveWriteBuffer(int fd, WriteTap tap) : fd_(fd), tap_(std::move(tap))
 {
     buffer_.reserve(kCapacity);
     struct stat st {};
@@ -45,10 +45,19 @@ ArchiveWriteBuffer::~ArchiveWriteBuffer()
         ::close(fd_);
 }
 
+bool ArchiveWriteBuffer::writeOut(const unsigned char* data, size_t size, int64_t at)
+{
+    if (!tap_)
+        return writeAll(fd_, data, size, at);
+    std::vector<unsigned char> tapped(data, data + size);
+    tap_(at, tapped);
+    return writeAll(fd_, tapped.data(), size, at);
+}
+
 bool ArchiveWriteBuffer::flush()
 {
     if (held_ > 0) {
-        if (!writeAll(fd_, buffer_.data(), held_, start_)) {
+        if (!writeOut(buffer_.data(), held_, start_)) {
             failed_ = true;
             return false;
         }
@@ -68,7 +77,7 @@ size_t ArchiveWriteBuffer::Write(const void* data, size_t size)
         if (!flush())
             return 0;
         if (size >= kCapacity / 4) {
-            if (!writeAll(fd_, bytes, size, position_)) {
+            if (!writeOut(bytes, size, position_)) {
                 failed_ = true;
                 return 0;
             }

@@ -7,14 +7,19 @@
 // small files. Large writes go straight to the file, not through a copy.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <vector>
 
 class ArchiveWriteBuffer {
 public:
     static constexpr size_t kCapacity = 256 * 1024;
+    // Sees (and may change) every run of bytes just before it goes to the
+    // file at offset `at`: tests plant damage there.
+    using WriteTap = std::function<void(int64_t at, std::span<unsigned char> bytes)>;
 
     // Takes over `fd`, opened for writing.
-    explicit ArchiveWriteBuffer(int fd);
+    explicit ArchiveWriteBuffer(int fd, WriteTap tap = {});
     // Closes the file; what was not written out by Close is lost.
     ~ArchiveWriteBuffer();
     ArchiveWriteBuffer(const ArchiveWriteBuffer&) = delete;
@@ -25,6 +30,8 @@ public:
     size_t Write(const void* data, size_t size);
     size_t Read(void* data, size_t size);
     int64_t Tell() const { return position_; }
+    // Every byte before this offset has gone to the file.
+    int64_t WrittenOut() const { return start_; }
     bool Seek(int64_t offset, int whence);
     // Writes out what is held and closes the file.
     bool Close();
@@ -32,9 +39,11 @@ public:
 
 private:
     bool flush();
+    bool writeOut(const unsigned char* data, size_t size, int64_t at);
     int64_t end() const { return start_ + static_cast<int64_t>(held_); }
 
     int fd_;
+    WriteTap tap_;
     std::vector<unsigned char> buffer_;
     int64_t start_ = 0;    // where buffer_[0] goes in the file
     size_t held_ = 0;      // bytes of buffer_ to be written out

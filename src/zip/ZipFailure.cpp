@@ -15,7 +15,8 @@ const std::string& ZipFailureStep(ZipFailure failure)
         "CloseFileInZip",
         "CloseZip",
         "RenameZip",
+        "ProveZip",
     };
-    static_assert(std::size(kNames) == static_cast<size_t>(ZipFailure::RenameZip) + 1);
+    static_assert(std::size(kNames) == static_cast<size_t>(ZipFailure::ProveZip) + 1);
     return kNames[static_cast<size_t>(failure)];
 }

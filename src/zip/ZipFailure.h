@@ -16,6 +16,7 @@ enum class ZipFailure {
     CloseFileInZip,    // the run: the writer could not close an entry
     CloseZip,          // the run: the writer could not close the archive
     RenameZip,         // the run: the finished archive could not take its name
+    ProveZip,          // the run: the finished archive did not read back as written
 };
 
 // The step's name as Zipper::Failed() gives it ("OpenZip", "ReadFile", ...);

@@ -90,6 +90,8 @@ struct ZipWriter::EntryRequest {
 
 ZipWriter::ZipWriter() = default;
 
+ZipWriter::ZipWriter(ArchiveWriteBuffer::WriteTap tap) : io_(std::move(tap)) {}
+
 ZipWriter::~ZipWriter()
 {
     if (entryOpen_)
@@ -196,6 +198,7 @@ bool ZipWriter::openEntry(const EntryRequest& request)
     const bool zip64 = request.expectedSize >= kZip32Limit || bound >= kZip32Limit;
 
     io_.ClearErrno();
+    entryStart_ = io_.Position();
     std::unique_ptr<EncryptedEntryStream> stream;
     const int err = openInMinizip(request, stream, zip64);
     if (err != ZIP_OK) {
@@ -398,6 +401,14 @@ int ZipWriter::closeArchive(int* systemErrno)
     if (systemErrno != nullptr)
         *systemErrno = reason;
     return err;
+}
+
+// minizip goes back only into the open entry (to fill in its local
+// header), so everything written out before that entry is final.
+int64_t ZipWriter::SettledBytes() const
+{
+    const int64_t out = io_.WrittenOut();
+    return entryOpen_ ? std::min(out, entryStart_) : out;
 }
 
 bool ZipWriter::CloseZip()

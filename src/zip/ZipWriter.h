@@ -25,6 +25,8 @@ public:
     static constexpr int32_t AlreadyOpen = -667;
 
     ZipWriter();
+    // `tap` sees every write to a new archive before it goes to the file.
+    explicit ZipWriter(ArchiveWriteBuffer::WriteTap tap);
     ~ZipWriter() override;
     ZipWriter(const ZipWriter&) = delete;
     ZipWriter& operator=(const ZipWriter&) = delete;
@@ -49,6 +51,8 @@ public:
     bool CloseFileInZip() override;
     bool CloseRawFileInZip(uint64_t uncompressedSize, int32_t crc) override;
     bool CloseZip() override;
+    int64_t SettledBytes() const override;
+    int64_t WrittenOutBytes() const override { return io_.WrittenOut(); }
 
 private:
     struct EntryRequest;
@@ -82,6 +86,7 @@ private:
     bool deflated_ = false;
     int level_ = -1;
     uint64_t written_ = 0;
+    int64_t entryStart_ = 0;  // where the open entry's local header begins
     uint64_t writeLimit_ = 0;  // 0 = not worked out yet
     uint32_t promisedCrc_ = 0;
     std::unique_ptr<EncryptedEntryStream> encrypted_;

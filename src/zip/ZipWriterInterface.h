@@ -49,4 +49,11 @@ public:
     // it was compressed.
     virtual bool CloseRawFileInZip(uint64_t uncompressedSize, int32_t crc) = 0;
     virtual bool CloseZip() = 0;
+    // How many bytes at the start of the archive file are written out for
+    // good (0 when not known): a reader may check them while the run goes
+    // on. -1: this writer keeps no file to read back (a test's stand-in).
+    virtual int64_t SettledBytes() const = 0;
+    // How many are written out, for good too but for the open entry's local
+    // header (its CRC and sizes are filled in when it closes).
+    virtual int64_t WrittenOutBytes() const = 0;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "ArchiveProof.h"
 #include "DosAttributes.h"
 #include "InlineEntryFeed.h"
 #include "ParallelEntryFeed.h"
@@ -179,8 +180,20 @@ bool Zipper::Zip(const fs::path& filePath, int32_t appendMode)
     cancelRequest_ = false;
     ++runId_;
     feed_ = makeFeed();
+    // After the feed, whose workers take the first threads a test refuses.
+    startProof(filePath, appendMode);
     tmrNext_.start();
     return false;
+}
+
+void Zipper::startProof(const fs::path& filePath, int32_t appendMode)
+{
+    proof_.reset();
+    proofFault_ = {};
+    // A writer that writes no file (a test's stand-in) has nothing to prove.
+    if (proofSkipped_ || writer_->SettledBytes() < 0)
+        return;
+    proof_ = std::make_unique<ArchiveProof>(appendMode == 0 ? temporary_.Path() : filePath, appendMode == 0);
 }
 
 // Opens the archive in the writer, under a temporary name for append mode 0;
@@ -308,6 +321,9 @@ void Zipper::tmrNext_Timer()
     }
     if (!takeChunks(run))
         return;
+    // A large entry is proven as far as it is written out.
+    if (proof_ && passUnderWay_ && !crcPass_)
+        proof_->Settled(writer_->SettledBytes(), writer_->WrittenOutBytes());
     stepping_ = false;
     if (feed_->ReadyFor(chunksForNextStep()))
         tmrNext_.start();
@@ -336,6 +352,8 @@ void Zipper::openEntry()
     }
     encryptedWrite_ = !crcPass_ && !currentFile_.Password.empty();
     bytesRemaining_ = currentFile_.ByteCount;
+    if (proof_ && !crcPass_)
+        proof_->Expect(currentFile_.AsFile, currentFile_.Password, static_cast<uint64_t>(currentFile_.ByteCount));
 }
 
 // Up to ten chunks of the pass under way, and its end if it comes within
@@ -375,6 +393,8 @@ bool Zipper::endPass(uint64_t run)
             queue_.front().NeedCRC = false;
         return true;
     }
+    if (proof_)
+        proof_->Settled(writer_->SettledBytes(), writer_->WrittenOutBytes());
     emit EndFile();
     return !stale(run);
 }
@@ -387,6 +407,7 @@ void Zipper::endRun()
     closeError_ = {};
     closeFailed_ = false;
     publishFailed_ = false;
+    proofFailed_ = false;
     named_ = false;
     stage_ = Stage::Closing;
     tmrNext_.stop();
@@ -427,6 +448,9 @@ void Zipper::finishArchive()
     closeFailed_ = writer_->CloseZip() || writer_->Result() != 0;
     if (closeFailed_)
         return;
+    proofFailed_ = !prove();
+    if (proofFailed_)
+        return;  // the archive was closed whole; only its temporary file goes
     if (!temporary_.Held()) {
         named_ = true;  // written in place
         return;
@@ -436,6 +460,18 @@ void Zipper::finishArchive()
         return;  // stopped before the rename: StopRun deletes the file
     publishFailed_ = !publish();
     named_ = !publishFailed_;
+}
+
+bool Zipper::prove()
+{
+    if (!proof_)
+        return true;
+    const auto proven = proof_->Finish();
+    if (!proven) {
+        proofFault_ = proven.kind();
+        publishError_ = proven.code();
+    }
+    return static_cast<bool>(proven);
 }
 
 bool Zipper::publish()
@@ -455,6 +491,11 @@ void Zipper::published()
         publisher_.join();
     if (closeFailed_) {
         fail(ZipFailure::CloseZip, closeError_ ? closeError_ : writer_->SystemError());
+        return;
+    }
+    if (proofFailed_) {
+        // The archive was closed whole; only its temporary file goes.
+        fail(ZipFailure::ProveZip, publishError_);
         return;
     }
     if (publishFailed_) {
@@ -510,5 +551,6 @@ void Zipper::resetRunState()
     bytesToZip_ = 0;
     zipping_ = false;
     moreToCome_ = false;
+    proof_.reset();
     ++runId_;
 }

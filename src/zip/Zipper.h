@@ -9,6 +9,10 @@
 // data is not finished yet ends at once and the workers restart the timer.
 // The events, their order and what the properties show at each are the same.
 //
+// Every archive is read back and proven (ArchiveProof, following the file as
+// it is written) before it takes its name; a failed proof ends the run with
+// Error (FailedStep() ProveZip, ProofFailure() says what was found).
+//
 // An invisible control: a QObject with a fixed size of 28 x 28 pixels.
 #include <QObject>
 #include <QTimer>
@@ -24,12 +28,14 @@
 #include <thread>
 
 #include "EntryFeed.h"
+#include "ProofFault.h"
 #include "TemporaryArchive.h"
 #include "ZipDateTimes.h"
 #include "ZipFailure.h"
 #include "ZipFile.h"
 #include "ZipWriterInterface.h"
 
+class ArchiveProof;
 class TemporaryArchiveJournal;
 class WorkerWakeUp;
 
@@ -92,6 +98,12 @@ public:
     // entry in zlib's blocks, a piece per chunk as on one core. Takes effect
     // from the next run.
     void SetZlibBlocksOnly(bool only) { zlibBlocksOnly_ = only; }
+    // Why the last run's archive could not be proven (FailedStep() ProveZip):
+    // every archive is read back before it takes its name (see ArchiveProof).
+    const ProofFault& ProofFailure() const { return proofFault_; }
+    // For the workflow bench alone, which measures what the proof costs: runs
+    // from the next on leave their archives unproven. The program never calls it.
+    void SetProofSkippedForBench(bool skipped) { proofSkipped_ = skipped; }
 
     // Queues one file; true when it FAILED (Failed() says why, nothing queued).
     // An empty asFile becomes the source's file name. attrs 0 = the file's own.
@@ -142,6 +154,7 @@ signals:
 private:
     bool openArchive(const std::filesystem::path& filePath, int32_t appendMode);
     std::unique_ptr<EntryFeed> makeFeed();
+    void startProof(const std::filesystem::path& filePath, int32_t appendMode);
     int64_t chunksForNextStep() const;
     void openEntry();
     bool takeChunks(uint64_t run);
@@ -150,6 +163,8 @@ private:
     // Closes the archive and renames it into place, on the publisher's thread
     // when there is one; the window's thread leaves the writer alone meanwhile.
     void finishArchive();
+    // Proves the closed archive; false with proofFault_ and publishError_ set when it fails.
+    bool prove();
     // Renames the finished archive into place; false with publishError_ set when it fails.
     bool publish();
     void published();
@@ -202,10 +217,16 @@ private:
     std::error_code publishError_;  // written by the publisher, read after its join
     std::error_code closeError_;    // the same, for a close cut short on the publisher
     bool closeFailed_ = false;
+    bool proofFailed_ = false;
     bool publishFailed_ = false;
     bool named_ = false;            // the archive took its name
     bool publishPending_ = false;  // the run's end waits for published()
     bool publishCanceled_ = false;
     std::unique_ptr<WorkerWakeUp> publishWake_;
     std::shared_ptr<TemporaryArchiveJournal> journal_;
+
+    // Follows the archive as it is written and proves it before it takes its name.
+    std::unique_ptr<ArchiveProof> proof_;
+    ProofFault proofFault_;
+    bool proofSkipped_ = false;
 };

@@ -31,9 +31,9 @@ TEST(UserMessage, EveryZipStepIsWordedWithoutItsInternalName)
 {
     const char* internalNames[] = {"File does not exist", "GetTimestamps", "FileLen", "Already mZipping", "OpenZip",
                                    "OpenFileInZip", "WriteBytes", "ReadFile", "CloseFileInZip", "CloseZip",
-                                   "RenameZip", "mZipping"};
+                                   "RenameZip", "ProveZip", "mZipping"};
     QStringList seen;
-    for (int s = static_cast<int>(ZipFailure::None); s <= static_cast<int>(ZipFailure::RenameZip); ++s) {
+    for (int s = static_cast<int>(ZipFailure::None); s <= static_cast<int>(ZipFailure::ProveZip); ++s) {
         for (FailureKind kind : {FailureKind::ArchiveNotWritten, FailureKind::NotQueued}) {
             Failure failure = RunFailure(static_cast<ZipFailure>(s));
             failure.kind = kind;
@@ -46,7 +46,48 @@ TEST(UserMessage, EveryZipStepIsWordedWithoutItsInternalName)
     }
     // Steps of different meaning read differently.
     seen.removeDuplicates();
-    EXPECT_GE(seen.size(), 18);
+    EXPECT_GE(seen.size(), 20);
+}
+
+// What the proof of a finished archive found, in words that name the entry
+// (as queued) and what is wrong with it.
+TEST(UserMessage, ProofFaultsNameTheEntryAndWhatIsWrong)
+{
+    using What = ProofFault::What;
+    const struct {
+        ProofFault proof;
+        std::error_code code;
+        const char* words;
+    } cases[] = {
+        {{What::Unreadable}, std::make_error_code(std::errc::io_error),
+         "it could not be read back (Input/output error)"},
+        {{What::EndDamaged}, {}, "its end record is damaged"},
+        {{What::DirectoryDamaged}, {}, "its central directory is damaged"},
+        {{.what = What::CountDiffers, .found = 3, .written = 4}, {}, "it holds 3 entries where 4 were written"},
+        {{.what = What::EntryMissing, .entry = "x.jpg"}, {}, "entry \"x.jpg\" is missing"},
+        {{.what = What::HeaderMissing, .entry = "x.jpg"}, {},
+         "entry \"x.jpg\" does not read back (its local header is missing)"},
+        {{.what = What::HeaderDiffers, .field = ProofFault::Field::Date, .entry = "x.jpg"}, {},
+         "entry \"x.jpg\" does not read back (its local header differs from the central directory: date)"},
+        {{.what = What::ExtraDamaged, .entry = "x.jpg"}, {},
+         "entry \"x.jpg\" does not read back (its extra fields are damaged)"},
+        {{.what = What::Unsupported, .entry = "x.jpg"}, {},
+         "entry \"x.jpg\" does not read back (it is stored in a way Volarin Z does not write)"},
+        {{.what = What::PasswordDiffers, .entry = "x.jpg"}, {},
+         "entry \"x.jpg\" does not read back (its password does not fit)"},
+        {{.what = What::DataDamaged, .entry = "x.jpg"}, {}, "entry \"x.jpg\" does not read back (its data is damaged)"},
+        {{.what = What::SizeDiffers, .entry = "x.jpg"}, {}, "entry \"x.jpg\" does not read back (size differs)"},
+        {{.what = What::CrcDiffers, .entry = "Caf\xC3\xA9.jpg"}, {},
+         "entry \"Caf\u00e9.jpg\" does not read back (CRC differs)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.words);
+        Failure failure = RunFailure(ZipFailure::ProveZip, c.code);
+        failure.proof = c.proof;
+        EXPECT_EQ(UserMessage::For(failure).text,
+                  QStringLiteral("The archive \"/out/a.zip\" could not be written: the archive could not be proven: %1.")
+                      .arg(QString::fromUtf8(c.words)));
+    }
 }
 
 TEST(UserMessage, RunFailuresNameWhatAndWhy)

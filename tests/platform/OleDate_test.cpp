@@ -49,6 +49,19 @@ TEST(OleDate, ToFieldsRoundsToTheNearestSecond)
     EXPECT_EQ(OleDate::ToFields(-0.5), (Fields{1899, 12, 30, 12, 0, 0}));
 }
 
+// Values too far out for a day count or a year are read as the farthest day
+// that has one, either way.
+TEST(OleDate, ToFieldsPinsValuesBeyondAnyYear)
+{
+    for (double far : {7e11, 1e19, 1e300}) {
+        SCOPED_TRACE(far);
+        EXPECT_EQ(OleDate::ToFields(far), OleDate::ToFields(7e11));
+        EXPECT_EQ(OleDate::ToFields(-far), OleDate::ToFields(-7e11));
+    }
+    EXPECT_GT(OleDate::ToFields(7e11).year, 1900000000);
+    EXPECT_LT(OleDate::ToFields(-7e11).year, -1900000000);
+}
+
 TEST(OleDate, LocalNowIsTodaysLocalTime)
 {
     const std::time_t now = std::time(nullptr);

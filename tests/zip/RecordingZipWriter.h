@@ -62,6 +62,9 @@ public:
     bool CloseFileInZip() override;
     bool CloseRawFileInZip(uint64_t uncompressedSize, int32_t crc) override;
     bool CloseZip() override;
+    // Writes no file: nothing to prove.
+    int64_t SettledBytes() const override { return -1; }
+    int64_t WrittenOutBytes() const override { return -1; }
 
 private:
     // Applies a scripted failure of `call`; true when it fails.

@@ -9,11 +9,13 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "ArchiveProof.h"
 #include "ArchiveReader.h"
 #include "IndependentReaders.h"
 #include "ParallelRun.h"
 #include "Process.h"
 #include "TempDir.h"
+#include "ThreadNames.h"
 #include "ZipWriter.h"
 #include "ZipperRecorder.h"
 
@@ -177,11 +179,15 @@ TEST(ZipperParallel, StopRunAndDestructionWithWorkersBusyLeaveNothing)
             });
             loop.exec();
             QObject::disconnect(&zipper, &Zipper::Progress, &loop, nullptr);
-            if (std::string(archive) == "stopped.zip")
+            EXPECT_EQ(threadsNamed(ArchiveProof::kThreadName), 1u);
+            if (std::string(archive) == "stopped.zip") {
                 zipper.StopRun();  // the second run ends with the zipper
+                EXPECT_EQ(threadsNamed(ArchiveProof::kThreadName), 0u);
+            }
             EXPECT_EQ(zipper.Zipping(), std::string(archive) != "stopped.zip");
         }
     }
+    EXPECT_EQ(threadsNamed(ArchiveProof::kThreadName), 0u);
     EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"src"});
 }
 

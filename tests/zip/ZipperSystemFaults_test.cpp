@@ -17,6 +17,7 @@
 #include "TestWatchdog.h"
 #include "ThreadNames.h"
 #include "ThreadStart.h"
+#include "ArchiveProof.h"
 #include "Zip64EndRecords.h"
 #include "ZipWriter.h"
 #include "ZipWriterTestHelpers.h"
@@ -28,6 +29,7 @@ namespace {
 struct RunSeen {
     bool completed = false;
     size_t workersSeen = 0;  // most compression threads alive at a Progress
+    size_t proofSeen = 0;    // most proof threads alive at a Progress
 };
 
 // Runs the zipper's own timer until Complete or Error.
@@ -37,6 +39,7 @@ RunSeen runToEnd(Zipper& zipper)
     QEventLoop loop;
     QObject::connect(&zipper, &Zipper::Progress, &loop, [&] {
         run.workersSeen = std::max(run.workersSeen, threadsNamed(CompressionWorkerPool::kWorkerThreadName));
+        run.proofSeen = std::max(run.proofSeen, threadsNamed(ArchiveProof::kThreadName));
     });
     QObject::connect(&zipper, &Zipper::Complete, &loop, [&] {
         run.completed = true;
@@ -109,13 +112,15 @@ TEST_F(ZipperSystemFaults, NoWakeUpChannelRunsOnTheWindowsThread)
 }
 
 // The system refuses some or all of the compression threads: the run goes on
-// with those it got, or on the window's thread alone.
+// with those it got, or on the window's thread alone. Refused its proof's
+// thread too, the archive is proven whole once it is closed.
 TEST_F(ZipperSystemFaults, RefusedThreadsLeaveFewerWorkers)
 {
     const struct {
         int refused;
         size_t workers;
-    } cases[] = {{4, 0}, {1, 3}};
+        size_t proofs;
+    } cases[] = {{4, 0, 0}, {1, 3, 1}};  // the pool stops at the first refusal: the proof meets the next
     for (const auto& c : cases) {
         SCOPED_TRACE(c.refused);
         Zipper zipper(4, realWriter());
@@ -130,6 +135,7 @@ TEST_F(ZipperSystemFaults, RefusedThreadsLeaveFewerWorkers)
         if (c.workers == 0) {
             EXPECT_EQ(run.workersSeen, 0u);
         }
+        EXPECT_EQ(run.proofSeen, c.proofs);
         expectReadersAgree(archive, sources.expected);
     }
 }
