@@ -18,7 +18,6 @@
 #include "Zipper.h"
 
 #include <QSignalSpy>
-#include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
