@@ -436,7 +436,7 @@ Solo se sustituye cuando el nuevo archivo comprimido esté terminado. Pulse Canc
     </message>
     <message>
         <source>is missing</source>
-        <translation>no está</translation>
+        <translation>no aparece</translation>
     </message>
     <message>
         <source>does not read back (its local header is missing)</source>

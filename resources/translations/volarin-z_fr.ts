@@ -558,7 +558,7 @@ Il ne sera remplacé qu&apos;une fois la nouvelle archive terminée. Cliquez sur
     </message>
     <message>
         <source>The drive of &quot;%1&quot; does not allow %2 in file names, so &quot;%3&quot; cannot be written there. Please choose another name.</source>
-        <translation>Le lecteur de «&#xa0;%1&#xa0;» n&apos;autorise pas %2 dans les noms de fichier, «&#xa0;%3&#xa0;» ne peut donc pas y être écrit. Veuillez choisir un autre nom.</translation>
+        <translation>Le lecteur de «&#xa0;%1&#xa0;» interdit %2 dans les noms de fichier, «&#xa0;%3&#xa0;» ne peut donc pas y être écrit. Veuillez choisir un autre nom.</translation>
     </message>
     <message>
         <source>The drive of &quot;%1&quot; does not accept &quot;%2&quot; as a file name (%3). Please choose another name.</source>

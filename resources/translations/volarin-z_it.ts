@@ -465,7 +465,7 @@ Viene sostituito solo quando il nuovo archivio è completo. Premere Annulla per 
     </message>
     <message>
         <source>could not be read back</source>
-        <translation>non è stato possibile rileggerla</translation>
+        <translation>non si è potuta rileggere</translation>
     </message>
     <message>
         <source>name</source>

@@ -565,7 +565,7 @@ Zip them anyway? Press Cancel to choose another folder.</source>
     </message>
     <message>
         <source>No file could be read for &quot;%1&quot;, so no archive was written:</source>
-        <translation>「%1」 のためのファイルを 1 つも読み取れなかったため、アーカイブは書き込まれませんでした:</translation>
+        <translation>「%1」 に入れるファイルを 1 つも読み取れなかったため、アーカイブは書き込まれませんでした:</translation>
     </message>
     <message>
         <source>The run was stopped: &quot;%1&quot; was not written.</source>
