@@ -389,18 +389,6 @@ Help page: %2
         </translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is being zipped right now. Please wait until the run is over or choose another name.</source>
-        <translation>يجري الآن ضغط «%1». يُرجى الانتظار حتى ينتهي الضغط أو اختيار اسم آخر.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is being used by another Volarin Z window. Please choose another name.</source>
-        <translation>تستخدم نافذة أخرى من Volarin Z الاسم «%1». يُرجى اختيار اسم آخر.</translation>
-    </message>
-    <message>
-        <source>A folder &quot;%1&quot; already exists in &quot;%2&quot; and was not made by Volarin Z. Please choose another name.</source>
-        <translation>يوجد في «%2» مجلد باسم «%1» لم ينشئه Volarin Z. يُرجى اختيار اسم آخر.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; in &quot;%2&quot; is a folder, so the archive cannot take its name. Please choose another name.</source>
         <translation>«%1» في «%2» مجلد، لذا لا يمكن أن يحمل الأرشيف هذا الاسم. يُرجى اختيار اسم آخر.</translation>
     </message>
@@ -411,34 +399,6 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
         <translation>يوجد في «%2» ملف باسم «%1». هل تريد استبداله؟
 
 لن يُستبدل إلا عند اكتمال الأرشيف الجديد. اضغط «إلغاء» لاختيار اسم آخر.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be used as a folder name.</source>
-        <translation>لا يمكن استخدام «%1» اسمًا لمجلد.</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be created: %2.</source>
-        <translation>تعذّر إنشاء مجلد التجهيز «%1»: %2.</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be marked: %2.</source>
-        <translation>تعذّر وسم مجلد التجهيز «%1»: %2.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; already exists and was not made by Volarin Z, so it is left untouched. Please choose another name.</source>
-        <translation>«%1» موجود ولم ينشئه Volarin Z، لذا يُترك كما هو. يُرجى اختيار اسم آخر.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window. Please choose another name.</source>
-        <translation>تستخدم نافذة أخرى من Volarin Z المجلد «%1». يُرجى اختيار اسم آخر.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was not made by Volarin Z and is not deleted.</source>
-        <translation>«%1» لم ينشئه Volarin Z ولن يُحذف.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window and is not deleted.</source>
-        <translation>تستخدم نافذة أخرى من Volarin Z المجلد «%1» ولن يُحذف.</translation>
     </message>
     <message>
         <source>The staging folder &quot;%1&quot; could not be deleted (%2): %3.</source>
@@ -455,10 +415,6 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
     <message>
         <source>The archive &quot;%1&quot; was not written: the run could not be started: %2.</source>
         <translation>لم يُكتب الأرشيف «%1»: تعذّر بدء الضغط: %2.</translation>
-    </message>
-    <message>
-        <source>No file could be copied for &quot;%1&quot;, so no archive was written:</source>
-        <translation>تعذّر نسخ أي ملف من أجل «%1»، لذا لم يُكتب أي أرشيف:</translation>
     </message>
     <message>
         <source>No file is checked, so nothing was zipped. Please check the files to put into the archive and press Start again.</source>
@@ -495,6 +451,171 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
     <message>
         <source>&amp;Replace</source>
         <translation>ا&amp;ستبدل</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>مفقود</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header is missing)</source>
+        <translation>تتعذّر قراءته مجددًا (ترويسته المحلية مفقودة)</translation>
+    </message>
+    <message>
+        <source>does not read back (its extra fields are damaged)</source>
+        <translation>تتعذّر قراءته مجددًا (حقوله الإضافية تالفة)</translation>
+    </message>
+    <message>
+        <source>does not read back (it is stored in a way Volarin Z does not write)</source>
+        <translation>تتعذّر قراءته مجددًا (مخزَّن بطريقة لا يكتب بها Volarin Z)</translation>
+    </message>
+    <message>
+        <source>does not read back (its password does not fit)</source>
+        <translation>تتعذّر قراءته مجددًا (كلمة مروره غير مطابقة)</translation>
+    </message>
+    <message>
+        <source>does not read back (its data is damaged)</source>
+        <translation>تتعذّر قراءته مجددًا (بياناته تالفة)</translation>
+    </message>
+    <message>
+        <source>does not read back (size differs)</source>
+        <translation>تتعذّر قراءته مجددًا (الحجم مختلف)</translation>
+    </message>
+    <message>
+        <source>does not read back (CRC differs)</source>
+        <translation>تتعذّر قراءته مجددًا (قيمة CRC مختلفة)</translation>
+    </message>
+    <message>
+        <source>could not be read back</source>
+        <translation>تعذّرت قراءته مجددًا</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>sizes</source>
+        <translation>الأحجام</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>method</source>
+        <translation>طريقة الضغط</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>الرايات</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>extra fields</source>
+        <translation>الحقول الإضافية</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header differs from the central directory: %1)</source>
+        <translation>تتعذّر قراءته مجددًا (ترويسته المحلية تختلف عن الدليل المركزي: %1)</translation>
+    </message>
+    <message>
+        <source>it could not be read back</source>
+        <translation>تعذّرت قراءته مجددًا</translation>
+    </message>
+    <message>
+        <source>its end record is damaged</source>
+        <translation>سجلّه الختامي تالف</translation>
+    </message>
+    <message>
+        <source>its central directory is damaged</source>
+        <translation>دليله المركزي تالف</translation>
+    </message>
+    <message>
+        <source>it holds %1 entries where %2 were written</source>
+        <translation>عدد العناصر فيه %1 بينما كُتب %2</translation>
+    </message>
+    <message>
+        <source>entry &quot;%1&quot; %2</source>
+        <translatorcomment>اسم العنصر بين علامتي عزل، كي تبقى نقاطه وشرطاته في مكانها داخل الجملة العربية.</translatorcomment>
+        <translation>العنصر «⁨%1⁩» %2</translation>
+    </message>
+    <message>
+        <source>the archive could not be proven: %1</source>
+        <translation>تعذّر التحقق من الأرشيف: %1</translation>
+    </message>
+    <message>
+        <source>the drive cannot hold files over 4 GB</source>
+        <translation>لا يقبل القرص ملفات يزيد حجمها على 4 غيغابايت</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a file&apos;s date, as in 1 July 1979</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>dated %1: readers that know only ZIP&apos;s own dates show %2</source>
+        <translatorcomment>فاصلة بدل النقطتين: يأتي بعد هذا السبب نقطتان ثم مسار الملف في سطر الملفات.</translatorcomment>
+        <translation>مؤرَّخ في %1، والبرامج التي لا تعرف إلا تواريخ ZIP الخاصة تعرض %2</translation>
+    </message>
+    <message>
+        <source>a control character (U+%1)</source>
+        <translation>محرف تحكم (U+%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact date of %n file dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>لا يحتفظ الأرشيف «%1» بتاريخ أي ملف مؤرَّخ خارج الأعوام من 1980 إلى 2107:</numerusform>
+            <numerusform>يحتفظ الأرشيف «%1» بالتاريخ الدقيق لملف واحد مؤرَّخ خارج الأعوام من 1980 إلى 2107:</numerusform>
+            <numerusform>يحتفظ الأرشيف «%1» بالتاريخين الدقيقين لملفين مؤرَّخين خارج الأعوام من 1980 إلى 2107:</numerusform>
+            <numerusform>يحتفظ الأرشيف «%1» بالتواريخ الدقيقة لـ %n ملفات مؤرَّخة خارج الأعوام من 1980 إلى 2107:</numerusform>
+            <numerusform>يحتفظ الأرشيف «%1» بالتواريخ الدقيقة لـ %n ملفًا مؤرَّخًا خارج الأعوام من 1980 إلى 2107:</numerusform>
+            <numerusform>يحتفظ الأرشيف «%1» بالتواريخ الدقيقة لـ %n ملف مؤرَّخ خارج الأعوام من 1980 إلى 2107:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact dates of %n files dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>لا يحتفظ الأرشيف «%1» بتاريخ أي ملف مؤرَّخ خارج الأعوام من 1980 إلى 2107:</numerusform>
+            <numerusform>يحتفظ الأرشيف «%1» بالتاريخ الدقيق لملف واحد مؤرَّخ خارج الأعوام من 1980 إلى 2107:</numerusform>
+            <numerusform>يحتفظ الأرشيف «%1» بالتاريخين الدقيقين لملفين مؤرَّخين خارج الأعوام من 1980 إلى 2107:</numerusform>
+            <numerusform>يحتفظ الأرشيف «%1» بالتواريخ الدقيقة لـ %n ملفات مؤرَّخة خارج الأعوام من 1980 إلى 2107:</numerusform>
+            <numerusform>يحتفظ الأرشيف «%1» بالتواريخ الدقيقة لـ %n ملفًا مؤرَّخًا خارج الأعوام من 1980 إلى 2107:</numerusform>
+            <numerusform>يحتفظ الأرشيف «%1» بالتواريخ الدقيقة لـ %n ملف مؤرَّخ خارج الأعوام من 1980 إلى 2107:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not allow %2 in file names, so &quot;%3&quot; cannot be written there. Please choose another name.</source>
+        <translation>لا يسمح القرص الذي يوجد عليه «%1» باستخدام %2 في أسماء الملفات، لذا تتعذّر كتابة «%3» عليه. يُرجى اختيار اسم آخر.</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not accept &quot;%2&quot; as a file name (%3). Please choose another name.</source>
+        <translation>لا يقبل القرص الذي يوجد عليه «%1» الاسم «%2» اسمًا لملف (%3). يُرجى اختيار اسم آخر.</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; cannot hold files over 4 GB, and the files to zip come to %2, so the archive may not fit there.
+
+Zip them anyway? Press Cancel to choose another folder.</source>
+        <translation>لا يقبل القرص الذي يوجد عليه «%1» ملفات يزيد حجمها على 4 غيغابايت، وحجم الملفات المراد ضغطها %2، لذا قد لا يتسع القرص للأرشيف.
+
+هل تريد ضغطها على أي حال؟ اضغط «إلغاء» لاختيار مجلد آخر.</translation>
+    </message>
+    <message>
+        <source>No file could be read for &quot;%1&quot;, so no archive was written:</source>
+        <translation>تعذّرت قراءة أي ملف من أجل «%1»، لذا لم يُكتب أي أرشيف:</translation>
+    </message>
+    <message>
+        <source>The run was stopped: &quot;%1&quot; was not written.</source>
+        <translation>أُوقف الضغط: لم يُكتب «%1».</translation>
+    </message>
+    <message>
+        <source>The run was stopped too late: the archive &quot;%1&quot; was already written.</source>
+        <translation>أُوقف الضغط بعد فوات الأوان: كان الأرشيف «%1» قد كُتب.</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Anyway</source>
+        <translation>ا&amp;ضغط الملفات رغم ذلك</translation>
     </message>
 </context>
 <context>

@@ -370,18 +370,6 @@ Hilfeseite: %2
         </translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is being zipped right now. Please wait until the run is over or choose another name.</source>
-        <translation>„%1“ wird gerade gepackt. Bitte warten, bis das Packen beendet ist, oder einen anderen Namen wählen.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is being used by another Volarin Z window. Please choose another name.</source>
-        <translation>„%1“ wird von einem anderen Volarin-Z-Fenster verwendet. Bitte einen anderen Namen wählen.</translation>
-    </message>
-    <message>
-        <source>A folder &quot;%1&quot; already exists in &quot;%2&quot; and was not made by Volarin Z. Please choose another name.</source>
-        <translation>In „%2“ gibt es bereits einen Ordner „%1“, den nicht Volarin Z angelegt hat. Bitte einen anderen Namen wählen.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; in &quot;%2&quot; is a folder, so the archive cannot take its name. Please choose another name.</source>
         <translation>„%1“ in „%2“ ist ein Ordner, daher kann das Archiv diesen Namen nicht erhalten. Bitte einen anderen Namen wählen.</translation>
     </message>
@@ -392,34 +380,6 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
         <translation>In „%2“ gibt es bereits eine Datei namens „%1“. Soll sie ersetzt werden?
 
 Sie wird erst ersetzt, wenn das neue Archiv fertig ist. „Abbrechen“ führt zurück, um einen anderen Namen zu wählen.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be used as a folder name.</source>
-        <translation>„%1“ kann nicht als Ordnername dienen.</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be created: %2.</source>
-        <translation>Der Zwischenordner „%1“ ließ sich nicht anlegen: %2.</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be marked: %2.</source>
-        <translation>Der Zwischenordner „%1“ ließ sich nicht kennzeichnen: %2.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; already exists and was not made by Volarin Z, so it is left untouched. Please choose another name.</source>
-        <translation>„%1“ existiert bereits und wurde nicht von Volarin Z angelegt, daher bleibt es unangetastet. Bitte einen anderen Namen wählen.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window. Please choose another name.</source>
-        <translation>„%1“ wird von einem anderen Volarin-Z-Fenster benutzt. Bitte einen anderen Namen wählen.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was not made by Volarin Z and is not deleted.</source>
-        <translation>„%1“ wurde nicht von Volarin Z angelegt und wird nicht gelöscht.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window and is not deleted.</source>
-        <translation>„%1“ wird von einem anderen Volarin-Z-Fenster benutzt und wird nicht gelöscht.</translation>
     </message>
     <message>
         <source>The staging folder &quot;%1&quot; could not be deleted (%2): %3.</source>
@@ -436,10 +396,6 @@ Sie wird erst ersetzt, wenn das neue Archiv fertig ist. „Abbrechen“ führt z
     <message>
         <source>The archive &quot;%1&quot; was not written: the run could not be started: %2.</source>
         <translation>Das Archiv „%1“ wurde nicht geschrieben: das Packen ließ sich nicht starten: %2.</translation>
-    </message>
-    <message>
-        <source>No file could be copied for &quot;%1&quot;, so no archive was written:</source>
-        <translation>Für „%1“ ließ sich keine Datei kopieren, daher wurde kein Archiv geschrieben:</translation>
     </message>
     <message>
         <source>No file is checked, so nothing was zipped. Please check the files to put into the archive and press Start again.</source>
@@ -476,6 +432,161 @@ Sie wird erst ersetzt, wenn das neue Archiv fertig ist. „Abbrechen“ führt z
     <message>
         <source>&amp;Replace</source>
         <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header is missing)</source>
+        <translation>lässt sich nicht zurücklesen (sein lokaler Header fehlt)</translation>
+    </message>
+    <message>
+        <source>does not read back (its extra fields are damaged)</source>
+        <translation>lässt sich nicht zurücklesen (seine Zusatzfelder sind beschädigt)</translation>
+    </message>
+    <message>
+        <source>does not read back (it is stored in a way Volarin Z does not write)</source>
+        <translation>lässt sich nicht zurücklesen (er ist auf eine Art gespeichert, die Volarin Z nicht schreibt)</translation>
+    </message>
+    <message>
+        <source>does not read back (its password does not fit)</source>
+        <translation>lässt sich nicht zurücklesen (sein Passwort passt nicht)</translation>
+    </message>
+    <message>
+        <source>does not read back (its data is damaged)</source>
+        <translation>lässt sich nicht zurücklesen (seine Daten sind beschädigt)</translation>
+    </message>
+    <message>
+        <source>does not read back (size differs)</source>
+        <translation>lässt sich nicht zurücklesen (Größe weicht ab)</translation>
+    </message>
+    <message>
+        <source>does not read back (CRC differs)</source>
+        <translation>lässt sich nicht zurücklesen (CRC weicht ab)</translation>
+    </message>
+    <message>
+        <source>could not be read back</source>
+        <translation>ließ sich nicht zurücklesen</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>sizes</source>
+        <translation>Größen</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>method</source>
+        <translation>Methode</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>Flags</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>extra fields</source>
+        <translation>Zusatzfelder</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header differs from the central directory: %1)</source>
+        <translation>lässt sich nicht zurücklesen (sein lokaler Header weicht vom zentralen Verzeichnis ab: %1)</translation>
+    </message>
+    <message>
+        <source>it could not be read back</source>
+        <translation>es ließ sich nicht zurücklesen</translation>
+    </message>
+    <message>
+        <source>its end record is damaged</source>
+        <translation>sein Endeintrag ist beschädigt</translation>
+    </message>
+    <message>
+        <source>its central directory is damaged</source>
+        <translation>sein zentrales Verzeichnis ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it holds %1 entries where %2 were written</source>
+        <translation>es enthält %1 Einträge, geschrieben wurden aber %2</translation>
+    </message>
+    <message>
+        <source>entry &quot;%1&quot; %2</source>
+        <translation>der Eintrag „%1“ %2</translation>
+    </message>
+    <message>
+        <source>the archive could not be proven: %1</source>
+        <translation>die Prüfung des Archivs schlug fehl: %1</translation>
+    </message>
+    <message>
+        <source>the drive cannot hold files over 4 GB</source>
+        <translation>das Laufwerk kann keine Dateien über 4 GB aufnehmen</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a file&apos;s date, as in 1 July 1979</comment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>dated %1: readers that know only ZIP&apos;s own dates show %2</source>
+        <translation>datiert auf den %1: Programme, die nur die ZIP-eigenen Datumsangaben kennen, zeigen den %2</translation>
+    </message>
+    <message>
+        <source>a control character (U+%1)</source>
+        <translation>ein Steuerzeichen (U+%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact date of %n file dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>Das Archiv „%1“ bewahrt das genaue Datum von %n Datei, die außerhalb der Jahre 1980 bis 2107 datiert ist:</numerusform>
+            <numerusform>Das Archiv „%1“ bewahrt die genauen Daten von %n Dateien, die außerhalb der Jahre 1980 bis 2107 datiert sind:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact dates of %n files dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>Das Archiv „%1“ bewahrt das genaue Datum von %n Datei, die außerhalb der Jahre 1980 bis 2107 datiert ist:</numerusform>
+            <numerusform>Das Archiv „%1“ bewahrt die genauen Daten von %n Dateien, die außerhalb der Jahre 1980 bis 2107 datiert sind:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not allow %2 in file names, so &quot;%3&quot; cannot be written there. Please choose another name.</source>
+        <translation>Das Laufwerk von „%1“ lässt %2 in Dateinamen nicht zu, daher kann „%3“ dort nicht geschrieben werden. Bitte einen anderen Namen wählen.</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not accept &quot;%2&quot; as a file name (%3). Please choose another name.</source>
+        <translation>Das Laufwerk von „%1“ nimmt „%2“ nicht als Dateinamen an (%3). Bitte einen anderen Namen wählen.</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; cannot hold files over 4 GB, and the files to zip come to %2, so the archive may not fit there.
+
+Zip them anyway? Press Cancel to choose another folder.</source>
+        <translation>Das Laufwerk von „%1“ kann keine Dateien über 4 GB aufnehmen, und die zu packenden Dateien umfassen %2, daher passt das Archiv dort womöglich nicht hin.
+
+Trotzdem packen? „Abbrechen“ führt zurück, um einen anderen Ordner zu wählen.</translation>
+    </message>
+    <message>
+        <source>No file could be read for &quot;%1&quot;, so no archive was written:</source>
+        <translation>Für „%1“ ließ sich keine Datei lesen, daher wurde kein Archiv geschrieben:</translation>
+    </message>
+    <message>
+        <source>The run was stopped: &quot;%1&quot; was not written.</source>
+        <translation>Das Packen wurde angehalten: „%1“ wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>The run was stopped too late: the archive &quot;%1&quot; was already written.</source>
+        <translation>Das Packen wurde zu spät angehalten: das Archiv „%1“ war bereits geschrieben.</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Anyway</source>
+        <translation>&amp;Trotzdem packen</translation>
     </message>
 </context>
 <context>

@@ -46,5 +46,19 @@
             <numerusform>The name is %n bytes long; at most %1 are possible (with &quot;.zip&quot; added). Please choose a shorter name.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact date of %n file dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>The archive &quot;%1&quot; keeps the exact date of %n file dated outside the years 1980 to 2107:</numerusform>
+            <numerusform>The archive &quot;%1&quot; keeps the exact dates of %n files dated outside the years 1980 to 2107:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact dates of %n files dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>The archive &quot;%1&quot; keeps the exact date of %n file dated outside the years 1980 to 2107:</numerusform>
+            <numerusform>The archive &quot;%1&quot; keeps the exact dates of %n files dated outside the years 1980 to 2107:</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

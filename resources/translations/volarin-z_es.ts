@@ -371,18 +371,6 @@ Página de ayuda: %2
         </translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is being zipped right now. Please wait until the run is over or choose another name.</source>
-        <translation>«%1» se está comprimiendo ahora mismo. Espere a que termine o elija otro nombre.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is being used by another Volarin Z window. Please choose another name.</source>
-        <translation>Otra ventana de Volarin Z está usando «%1». Elija otro nombre.</translation>
-    </message>
-    <message>
-        <source>A folder &quot;%1&quot; already exists in &quot;%2&quot; and was not made by Volarin Z. Please choose another name.</source>
-        <translation>Ya existe una carpeta «%1» en «%2» que no creó Volarin Z. Elija otro nombre.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; in &quot;%2&quot; is a folder, so the archive cannot take its name. Please choose another name.</source>
         <translation>«%1» en «%2» es una carpeta, así que el archivo comprimido no puede llevar ese nombre. Elija otro nombre.</translation>
     </message>
@@ -393,34 +381,6 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
         <translation>Ya existe un archivo llamado «%1» en «%2». ¿Quiere sustituirlo?
 
 Solo se sustituye cuando el nuevo archivo comprimido esté terminado. Pulse Cancelar para elegir otro nombre.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be used as a folder name.</source>
-        <translation>«%1» no puede usarse como nombre de carpeta.</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be created: %2.</source>
-        <translation>No se pudo crear la carpeta de preparación «%1»: %2.</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be marked: %2.</source>
-        <translation>No se pudo marcar la carpeta de preparación «%1»: %2.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; already exists and was not made by Volarin Z, so it is left untouched. Please choose another name.</source>
-        <translation>«%1» ya existe y no lo creó Volarin Z, así que no se toca. Elija otro nombre.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window. Please choose another name.</source>
-        <translation>Otra ventana de Volarin Z está usando «%1». Elija otro nombre.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was not made by Volarin Z and is not deleted.</source>
-        <translation>«%1» no lo creó Volarin Z y no se elimina.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window and is not deleted.</source>
-        <translation>Otra ventana de Volarin Z está usando «%1» y no se elimina.</translation>
     </message>
     <message>
         <source>The staging folder &quot;%1&quot; could not be deleted (%2): %3.</source>
@@ -437,10 +397,6 @@ Solo se sustituye cuando el nuevo archivo comprimido esté terminado. Pulse Canc
     <message>
         <source>The archive &quot;%1&quot; was not written: the run could not be started: %2.</source>
         <translation>No se escribió el archivo «%1»: no se pudo iniciar la compresión: %2.</translation>
-    </message>
-    <message>
-        <source>No file could be copied for &quot;%1&quot;, so no archive was written:</source>
-        <translation>No se pudo copiar ningún archivo para «%1», así que no se escribió ningún archivo comprimido:</translation>
     </message>
     <message>
         <source>No file is checked, so nothing was zipped. Please check the files to put into the archive and press Start again.</source>
@@ -477,6 +433,161 @@ Solo se sustituye cuando el nuevo archivo comprimido esté terminado. Pulse Canc
     <message>
         <source>&amp;Replace</source>
         <translation>&amp;Sustituir</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>no aparece</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header is missing)</source>
+        <translation>no se puede volver a leer (falta su encabezado local)</translation>
+    </message>
+    <message>
+        <source>does not read back (its extra fields are damaged)</source>
+        <translation>no se puede volver a leer (sus campos adicionales están dañados)</translation>
+    </message>
+    <message>
+        <source>does not read back (it is stored in a way Volarin Z does not write)</source>
+        <translation>no se puede volver a leer (está almacenada de una forma que Volarin Z no escribe)</translation>
+    </message>
+    <message>
+        <source>does not read back (its password does not fit)</source>
+        <translation>no se puede volver a leer (su contraseña no coincide)</translation>
+    </message>
+    <message>
+        <source>does not read back (its data is damaged)</source>
+        <translation>no se puede volver a leer (sus datos están dañados)</translation>
+    </message>
+    <message>
+        <source>does not read back (size differs)</source>
+        <translation>no se puede volver a leer (el tamaño no coincide)</translation>
+    </message>
+    <message>
+        <source>does not read back (CRC differs)</source>
+        <translation>no se puede volver a leer (el CRC no coincide)</translation>
+    </message>
+    <message>
+        <source>could not be read back</source>
+        <translation>no se pudo volver a leer</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>sizes</source>
+        <translation>tamaños</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>method</source>
+        <translation>método</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>indicadores</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>fecha</translation>
+    </message>
+    <message>
+        <source>extra fields</source>
+        <translation>campos adicionales</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header differs from the central directory: %1)</source>
+        <translation>no se puede volver a leer (su encabezado local no coincide con el directorio central: %1)</translation>
+    </message>
+    <message>
+        <source>it could not be read back</source>
+        <translation>no se pudo volver a leer</translation>
+    </message>
+    <message>
+        <source>its end record is damaged</source>
+        <translation>su registro final está dañado</translation>
+    </message>
+    <message>
+        <source>its central directory is damaged</source>
+        <translation>su directorio central está dañado</translation>
+    </message>
+    <message>
+        <source>it holds %1 entries where %2 were written</source>
+        <translation>contiene %1 entradas, pero se escribieron %2</translation>
+    </message>
+    <message>
+        <source>entry &quot;%1&quot; %2</source>
+        <translation>la entrada «%1» %2</translation>
+    </message>
+    <message>
+        <source>the archive could not be proven: %1</source>
+        <translation>no se pudo verificar el archivo comprimido: %1</translation>
+    </message>
+    <message>
+        <source>the drive cannot hold files over 4 GB</source>
+        <translation>la unidad no admite archivos de más de 4 GB</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a file&apos;s date, as in 1 July 1979</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>dated %1: readers that know only ZIP&apos;s own dates show %2</source>
+        <translation>con fecha del %1: los programas que solo conocen las fechas propias de ZIP muestran el %2</translation>
+    </message>
+    <message>
+        <source>a control character (U+%1)</source>
+        <translation>un carácter de control (U+%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact date of %n file dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>El archivo comprimido «%1» conserva la fecha exacta de %n archivo fechado fuera de los años 1980 a 2107:</numerusform>
+            <numerusform>El archivo comprimido «%1» conserva las fechas exactas de %n archivos fechados fuera de los años 1980 a 2107:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact dates of %n files dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>El archivo comprimido «%1» conserva la fecha exacta de %n archivo fechado fuera de los años 1980 a 2107:</numerusform>
+            <numerusform>El archivo comprimido «%1» conserva las fechas exactas de %n archivos fechados fuera de los años 1980 a 2107:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not allow %2 in file names, so &quot;%3&quot; cannot be written there. Please choose another name.</source>
+        <translation>La unidad de «%1» no admite %2 en los nombres de archivo, así que no se puede escribir «%3» en ella. Elija otro nombre.</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not accept &quot;%2&quot; as a file name (%3). Please choose another name.</source>
+        <translation>La unidad de «%1» no acepta «%2» como nombre de archivo (%3). Elija otro nombre.</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; cannot hold files over 4 GB, and the files to zip come to %2, so the archive may not fit there.
+
+Zip them anyway? Press Cancel to choose another folder.</source>
+        <translation>La unidad de «%1» no admite archivos de más de 4 GB y los archivos que se van a comprimir suman %2, así que es posible que el archivo comprimido no quepa en ella.
+
+¿Comprimirlos de todos modos? Pulse Cancelar para elegir otra carpeta.</translation>
+    </message>
+    <message>
+        <source>No file could be read for &quot;%1&quot;, so no archive was written:</source>
+        <translation>No se pudo leer ningún archivo para «%1», así que no se escribió ningún archivo comprimido:</translation>
+    </message>
+    <message>
+        <source>The run was stopped: &quot;%1&quot; was not written.</source>
+        <translation>Se detuvo la compresión: no se escribió «%1».</translation>
+    </message>
+    <message>
+        <source>The run was stopped too late: the archive &quot;%1&quot; was already written.</source>
+        <translation>Se detuvo la compresión demasiado tarde: el archivo comprimido «%1» ya se había escrito.</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Anyway</source>
+        <translation>&amp;Comprimir de todos modos</translation>
     </message>
 </context>
 <context>

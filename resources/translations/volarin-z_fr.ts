@@ -370,18 +370,6 @@ Page d&apos;aide : %2
         </translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is being zipped right now. Please wait until the run is over or choose another name.</source>
-        <translation>«&#xa0;%1&#xa0;» est en cours de compression. Veuillez attendre la fin ou choisir un autre nom.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is being used by another Volarin Z window. Please choose another name.</source>
-        <translation>«&#xa0;%1&#xa0;» est utilisé par une autre fenêtre de Volarin Z. Veuillez choisir un autre nom.</translation>
-    </message>
-    <message>
-        <source>A folder &quot;%1&quot; already exists in &quot;%2&quot; and was not made by Volarin Z. Please choose another name.</source>
-        <translation>Un dossier «&#xa0;%1&#xa0;» existe déjà dans «&#xa0;%2&#xa0;» et n&apos;a pas été créé par Volarin Z. Veuillez choisir un autre nom.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; in &quot;%2&quot; is a folder, so the archive cannot take its name. Please choose another name.</source>
         <translation>«&#xa0;%1&#xa0;» dans «&#xa0;%2&#xa0;» est un dossier, l&apos;archive ne peut donc pas prendre ce nom. Veuillez choisir un autre nom.</translation>
     </message>
@@ -392,34 +380,6 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
         <translation>Un fichier nommé «&#xa0;%1&#xa0;» existe déjà dans «&#xa0;%2&#xa0;». Voulez-vous le remplacer&#xa0;?
 
 Il ne sera remplacé qu&apos;une fois la nouvelle archive terminée. Cliquez sur Annuler pour choisir un autre nom.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be used as a folder name.</source>
-        <translation>«&#xa0;%1&#xa0;» ne peut pas servir de nom de dossier.</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be created: %2.</source>
-        <translation>Le dossier de préparation «&#xa0;%1&#xa0;» n&apos;a pas pu être créé&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be marked: %2.</source>
-        <translation>Le dossier de préparation «&#xa0;%1&#xa0;» n&apos;a pas pu être marqué&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; already exists and was not made by Volarin Z, so it is left untouched. Please choose another name.</source>
-        <translation>«&#xa0;%1&#xa0;» existe déjà et n&apos;a pas été créé par Volarin Z&#xa0;; il n&apos;est donc pas touché. Veuillez choisir un autre nom.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window. Please choose another name.</source>
-        <translation>«&#xa0;%1&#xa0;» est utilisé par une autre fenêtre de Volarin Z. Veuillez choisir un autre nom.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was not made by Volarin Z and is not deleted.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;a pas été créé par Volarin Z et n&apos;est pas supprimé.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window and is not deleted.</source>
-        <translation>«&#xa0;%1&#xa0;» est utilisé par une autre fenêtre de Volarin Z et n&apos;est pas supprimé.</translation>
     </message>
     <message>
         <source>The staging folder &quot;%1&quot; could not be deleted (%2): %3.</source>
@@ -436,10 +396,6 @@ Il ne sera remplacé qu&apos;une fois la nouvelle archive terminée. Cliquez sur
     <message>
         <source>The archive &quot;%1&quot; was not written: the run could not be started: %2.</source>
         <translation>L&apos;archive «&#xa0;%1&#xa0;» n&apos;a pas été écrite&#xa0;: la compression n&apos;a pas pu démarrer&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>No file could be copied for &quot;%1&quot;, so no archive was written:</source>
-        <translation>Aucun fichier n&apos;a pu être copié pour «&#xa0;%1&#xa0;», aucune archive n&apos;a donc été écrite&#xa0;:</translation>
     </message>
     <message>
         <source>No file is checked, so nothing was zipped. Please check the files to put into the archive and press Start again.</source>
@@ -476,6 +432,161 @@ Il ne sera remplacé qu&apos;une fois la nouvelle archive terminée. Cliquez sur
     <message>
         <source>&amp;Replace</source>
         <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>est absente</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header is missing)</source>
+        <translation>ne peut pas être relue (son en-tête local est absent)</translation>
+    </message>
+    <message>
+        <source>does not read back (its extra fields are damaged)</source>
+        <translation>ne peut pas être relue (ses champs supplémentaires sont endommagés)</translation>
+    </message>
+    <message>
+        <source>does not read back (it is stored in a way Volarin Z does not write)</source>
+        <translation>ne peut pas être relue (elle est stockée d&apos;une façon que Volarin Z n&apos;écrit pas)</translation>
+    </message>
+    <message>
+        <source>does not read back (its password does not fit)</source>
+        <translation>ne peut pas être relue (son mot de passe ne correspond pas)</translation>
+    </message>
+    <message>
+        <source>does not read back (its data is damaged)</source>
+        <translation>ne peut pas être relue (ses données sont endommagées)</translation>
+    </message>
+    <message>
+        <source>does not read back (size differs)</source>
+        <translation>ne peut pas être relue (la taille diffère)</translation>
+    </message>
+    <message>
+        <source>does not read back (CRC differs)</source>
+        <translation>ne peut pas être relue (le CRC diffère)</translation>
+    </message>
+    <message>
+        <source>could not be read back</source>
+        <translation>n&apos;a pas pu être relue</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>sizes</source>
+        <translation>tailles</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>method</source>
+        <translation>méthode</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>indicateurs</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>extra fields</source>
+        <translation>champs supplémentaires</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header differs from the central directory: %1)</source>
+        <translation>ne peut pas être relue (son en-tête local diffère du répertoire central&#xa0;: %1)</translation>
+    </message>
+    <message>
+        <source>it could not be read back</source>
+        <translation>elle n&apos;a pas pu être relue</translation>
+    </message>
+    <message>
+        <source>its end record is damaged</source>
+        <translation>son enregistrement de fin est endommagé</translation>
+    </message>
+    <message>
+        <source>its central directory is damaged</source>
+        <translation>son répertoire central est endommagé</translation>
+    </message>
+    <message>
+        <source>it holds %1 entries where %2 were written</source>
+        <translation>elle contient %1 entrées alors que %2 ont été écrites</translation>
+    </message>
+    <message>
+        <source>entry &quot;%1&quot; %2</source>
+        <translation>l&apos;entrée «&#xa0;%1&#xa0;» %2</translation>
+    </message>
+    <message>
+        <source>the archive could not be proven: %1</source>
+        <translation>l&apos;archive n&apos;a pas pu être vérifiée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the drive cannot hold files over 4 GB</source>
+        <translation>le lecteur ne peut pas contenir de fichiers de plus de 4&#xa0;Go</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a file&apos;s date, as in 1 July 1979</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>dated %1: readers that know only ZIP&apos;s own dates show %2</source>
+        <translation>daté du %1&#xa0;: les programmes qui ne connaissent que les dates propres au ZIP affichent le %2</translation>
+    </message>
+    <message>
+        <source>a control character (U+%1)</source>
+        <translation>un caractère de contrôle (U+%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact date of %n file dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>L&apos;archive «&#xa0;%1&#xa0;» conserve la date exacte de %n fichier daté hors des années 1980 à 2107&#xa0;:</numerusform>
+            <numerusform>L&apos;archive «&#xa0;%1&#xa0;» conserve les dates exactes de %n fichiers datés hors des années 1980 à 2107&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact dates of %n files dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>L&apos;archive «&#xa0;%1&#xa0;» conserve la date exacte de %n fichier daté hors des années 1980 à 2107&#xa0;:</numerusform>
+            <numerusform>L&apos;archive «&#xa0;%1&#xa0;» conserve les dates exactes de %n fichiers datés hors des années 1980 à 2107&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not allow %2 in file names, so &quot;%3&quot; cannot be written there. Please choose another name.</source>
+        <translation>Le lecteur de «&#xa0;%1&#xa0;» interdit %2 dans les noms de fichier, «&#xa0;%3&#xa0;» ne peut donc pas y être écrit. Veuillez choisir un autre nom.</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not accept &quot;%2&quot; as a file name (%3). Please choose another name.</source>
+        <translation>Le lecteur de «&#xa0;%1&#xa0;» n&apos;accepte pas «&#xa0;%2&#xa0;» comme nom de fichier (%3). Veuillez choisir un autre nom.</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; cannot hold files over 4 GB, and the files to zip come to %2, so the archive may not fit there.
+
+Zip them anyway? Press Cancel to choose another folder.</source>
+        <translation>Le lecteur de «&#xa0;%1&#xa0;» ne peut pas contenir de fichiers de plus de 4&#xa0;Go, et les fichiers à compresser totalisent %2&#xa0;: l&apos;archive risque de ne pas y tenir.
+
+Les compresser quand même&#xa0;? Cliquez sur Annuler pour choisir un autre dossier.</translation>
+    </message>
+    <message>
+        <source>No file could be read for &quot;%1&quot;, so no archive was written:</source>
+        <translation>Aucun fichier n&apos;a pu être lu pour «&#xa0;%1&#xa0;», aucune archive n&apos;a donc été écrite&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The run was stopped: &quot;%1&quot; was not written.</source>
+        <translation>La compression a été arrêtée&#xa0;: «&#xa0;%1&#xa0;» n&apos;a pas été écrite.</translation>
+    </message>
+    <message>
+        <source>The run was stopped too late: the archive &quot;%1&quot; was already written.</source>
+        <translation>La compression a été arrêtée trop tard&#xa0;: l&apos;archive «&#xa0;%1&#xa0;» était déjà écrite.</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Anyway</source>
+        <translation>&amp;Compresser quand même</translation>
     </message>
 </context>
 <context>

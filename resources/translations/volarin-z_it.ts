@@ -368,18 +368,6 @@ Pagina di aiuto: %2
         </translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is being zipped right now. Please wait until the run is over or choose another name.</source>
-        <translation>«%1» è in fase di compressione. Attendere la fine o scegliere un altro nome.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is being used by another Volarin Z window. Please choose another name.</source>
-        <translation>«%1» è usato da un&apos;altra finestra di Volarin Z. Scegliere un altro nome.</translation>
-    </message>
-    <message>
-        <source>A folder &quot;%1&quot; already exists in &quot;%2&quot; and was not made by Volarin Z. Please choose another name.</source>
-        <translation>In «%2» esiste già una cartella «%1» non creata da Volarin Z. Scegliere un altro nome.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; in &quot;%2&quot; is a folder, so the archive cannot take its name. Please choose another name.</source>
         <translation>«%1» in «%2» è una cartella, quindi l&apos;archivio non può prendere quel nome. Scegliere un altro nome.</translation>
     </message>
@@ -390,34 +378,6 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
         <translation>In «%2» esiste già un file chiamato «%1». Sostituirlo?
 
 Viene sostituito solo quando il nuovo archivio è completo. Premere Annulla per scegliere un altro nome.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be used as a folder name.</source>
-        <translation>«%1» non può essere usato come nome di cartella.</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be created: %2.</source>
-        <translation>Impossibile creare la cartella di appoggio «%1»: %2.</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be marked: %2.</source>
-        <translation>Impossibile contrassegnare la cartella di appoggio «%1»: %2.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; already exists and was not made by Volarin Z, so it is left untouched. Please choose another name.</source>
-        <translation>«%1» esiste già e non è stato creato da Volarin Z, quindi resta intatto. Scegliere un altro nome.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window. Please choose another name.</source>
-        <translation>«%1» è in uso da un&apos;altra finestra di Volarin Z. Scegliere un altro nome.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was not made by Volarin Z and is not deleted.</source>
-        <translation>«%1» non è stato creato da Volarin Z e non viene eliminato.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window and is not deleted.</source>
-        <translation>«%1» è in uso da un&apos;altra finestra di Volarin Z e non viene eliminato.</translation>
     </message>
     <message>
         <source>The staging folder &quot;%1&quot; could not be deleted (%2): %3.</source>
@@ -434,10 +394,6 @@ Viene sostituito solo quando il nuovo archivio è completo. Premere Annulla per 
     <message>
         <source>The archive &quot;%1&quot; was not written: the run could not be started: %2.</source>
         <translation>L&apos;archivio «%1» non è stato scritto: impossibile avviare la compressione: %2.</translation>
-    </message>
-    <message>
-        <source>No file could be copied for &quot;%1&quot;, so no archive was written:</source>
-        <translation>Nessun file ha potuto essere copiato per «%1», quindi non è stato scritto alcun archivio:</translation>
     </message>
     <message>
         <source>No file is checked, so nothing was zipped. Please check the files to put into the archive and press Start again.</source>
@@ -474,6 +430,161 @@ Viene sostituito solo quando il nuovo archivio è completo. Premere Annulla per 
     <message>
         <source>&amp;Replace</source>
         <translation>&amp;Sostituisci</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>manca</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header is missing)</source>
+        <translation>non può essere riletta (manca la sua intestazione locale)</translation>
+    </message>
+    <message>
+        <source>does not read back (its extra fields are damaged)</source>
+        <translation>non può essere riletta (i suoi campi aggiuntivi sono danneggiati)</translation>
+    </message>
+    <message>
+        <source>does not read back (it is stored in a way Volarin Z does not write)</source>
+        <translation>non può essere riletta (è memorizzata in un modo che Volarin Z non scrive)</translation>
+    </message>
+    <message>
+        <source>does not read back (its password does not fit)</source>
+        <translation>non può essere riletta (la sua password non corrisponde)</translation>
+    </message>
+    <message>
+        <source>does not read back (its data is damaged)</source>
+        <translation>non può essere riletta (i suoi dati sono danneggiati)</translation>
+    </message>
+    <message>
+        <source>does not read back (size differs)</source>
+        <translation>non può essere riletta (la dimensione non corrisponde)</translation>
+    </message>
+    <message>
+        <source>does not read back (CRC differs)</source>
+        <translation>non può essere riletta (il CRC non corrisponde)</translation>
+    </message>
+    <message>
+        <source>could not be read back</source>
+        <translation>non si è potuta rileggere</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>sizes</source>
+        <translation>dimensioni</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>method</source>
+        <translation>metodo</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>flag</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>data</translation>
+    </message>
+    <message>
+        <source>extra fields</source>
+        <translation>campi aggiuntivi</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header differs from the central directory: %1)</source>
+        <translation>non può essere riletta (la sua intestazione locale non corrisponde alla directory centrale: %1)</translation>
+    </message>
+    <message>
+        <source>it could not be read back</source>
+        <translation>non è stato possibile rileggerlo</translation>
+    </message>
+    <message>
+        <source>its end record is damaged</source>
+        <translation>il suo record finale è danneggiato</translation>
+    </message>
+    <message>
+        <source>its central directory is damaged</source>
+        <translation>la sua directory centrale è danneggiata</translation>
+    </message>
+    <message>
+        <source>it holds %1 entries where %2 were written</source>
+        <translation>contiene %1 voci, ma ne sono state scritte %2</translation>
+    </message>
+    <message>
+        <source>entry &quot;%1&quot; %2</source>
+        <translation>la voce «%1» %2</translation>
+    </message>
+    <message>
+        <source>the archive could not be proven: %1</source>
+        <translation>non è stato possibile verificare l&apos;archivio: %1</translation>
+    </message>
+    <message>
+        <source>the drive cannot hold files over 4 GB</source>
+        <translation>l&apos;unità non può contenere file di oltre 4 GB</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a file&apos;s date, as in 1 July 1979</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>dated %1: readers that know only ZIP&apos;s own dates show %2</source>
+        <translation>con data %1: i programmi che conoscono solo le date proprie dello ZIP mostrano %2</translation>
+    </message>
+    <message>
+        <source>a control character (U+%1)</source>
+        <translation>un carattere di controllo (U+%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact date of %n file dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>L&apos;archivio «%1» conserva la data esatta di %n file con data al di fuori degli anni dal 1980 al 2107:</numerusform>
+            <numerusform>L&apos;archivio «%1» conserva le date esatte di %n file con data al di fuori degli anni dal 1980 al 2107:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact dates of %n files dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>L&apos;archivio «%1» conserva la data esatta di %n file con data al di fuori degli anni dal 1980 al 2107:</numerusform>
+            <numerusform>L&apos;archivio «%1» conserva le date esatte di %n file con data al di fuori degli anni dal 1980 al 2107:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not allow %2 in file names, so &quot;%3&quot; cannot be written there. Please choose another name.</source>
+        <translation>L&apos;unità di «%1» non consente %2 nei nomi di file, quindi «%3» non può esservi scritto. Scegliere un altro nome.</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not accept &quot;%2&quot; as a file name (%3). Please choose another name.</source>
+        <translation>L&apos;unità di «%1» non accetta «%2» come nome di file (%3). Scegliere un altro nome.</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; cannot hold files over 4 GB, and the files to zip come to %2, so the archive may not fit there.
+
+Zip them anyway? Press Cancel to choose another folder.</source>
+        <translation>L&apos;unità di «%1» non può contenere file di oltre 4 GB e i file da comprimere ammontano a %2, quindi l&apos;archivio potrebbe non starci.
+
+Comprimerli comunque? Premere Annulla per scegliere un&apos;altra cartella.</translation>
+    </message>
+    <message>
+        <source>No file could be read for &quot;%1&quot;, so no archive was written:</source>
+        <translation>Non è stato possibile leggere alcun file per «%1», quindi non è stato scritto alcun archivio:</translation>
+    </message>
+    <message>
+        <source>The run was stopped: &quot;%1&quot; was not written.</source>
+        <translation>La compressione è stata interrotta: «%1» non è stato scritto.</translation>
+    </message>
+    <message>
+        <source>The run was stopped too late: the archive &quot;%1&quot; was already written.</source>
+        <translation>La compressione è stata interrotta troppo tardi: l&apos;archivio «%1» era già stato scritto.</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Anyway</source>
+        <translation>&amp;Comprimi comunque</translation>
     </message>
 </context>
 <context>

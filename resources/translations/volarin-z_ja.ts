@@ -363,18 +363,6 @@ Qt 自身のオプション (-platform、-style、-session など) は Qt に渡
         </translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is being zipped right now. Please wait until the run is over or choose another name.</source>
-        <translation>「%1」 は現在圧縮中です。終わるまで待つか、別の名前を選んでください。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is being used by another Volarin Z window. Please choose another name.</source>
-        <translation>「%1」 は別の Volarin Z ウィンドウで使われています。別の名前を選んでください。</translation>
-    </message>
-    <message>
-        <source>A folder &quot;%1&quot; already exists in &quot;%2&quot; and was not made by Volarin Z. Please choose another name.</source>
-        <translation>「%2」 に Volarin Z が作ったのではないフォルダー 「%1」 がすでにあります。別の名前を選んでください。</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; in &quot;%2&quot; is a folder, so the archive cannot take its name. Please choose another name.</source>
         <translation>「%2」 の 「%1」 はフォルダーなので、アーカイブにその名前を付けられません。別の名前を選んでください。</translation>
     </message>
@@ -385,34 +373,6 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
         <translation>「%2」 に 「%1」 という名前のファイルがすでにあります。置き換えますか?
 
 置き換えは新しいアーカイブが完成したときに行われます。別の名前を選ぶには [キャンセル] を押してください。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be used as a folder name.</source>
-        <translation>「%1」 はフォルダー名に使えません。</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be created: %2.</source>
-        <translation>作業フォルダー 「%1」 を作成できませんでした: %2。</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be marked: %2.</source>
-        <translation>作業フォルダー 「%1」 に印を付けられませんでした: %2。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; already exists and was not made by Volarin Z, so it is left untouched. Please choose another name.</source>
-        <translation>「%1」 はすでにあり、Volarin Z が作ったものではないため、手を付けません。別の名前を選んでください。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window. Please choose another name.</source>
-        <translation>「%1」 は別の Volarin Z ウィンドウで使用中です。別の名前を選んでください。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was not made by Volarin Z and is not deleted.</source>
-        <translation>「%1」 は Volarin Z が作ったものではないため、削除しません。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window and is not deleted.</source>
-        <translation>「%1」 は別の Volarin Z ウィンドウで使用中のため、削除しません。</translation>
     </message>
     <message>
         <source>The staging folder &quot;%1&quot; could not be deleted (%2): %3.</source>
@@ -429,10 +389,6 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
     <message>
         <source>The archive &quot;%1&quot; was not written: the run could not be started: %2.</source>
         <translation>アーカイブ 「%1」 は書き込まれませんでした: 圧縮を開始できませんでした: %2。</translation>
-    </message>
-    <message>
-        <source>No file could be copied for &quot;%1&quot;, so no archive was written:</source>
-        <translation>「%1」 のためにコピーできたファイルがないため、アーカイブは書き込まれませんでした:</translation>
     </message>
     <message>
         <source>No file is checked, so nothing was zipped. Please check the files to put into the archive and press Start again.</source>
@@ -469,6 +425,159 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
     <message>
         <source>&amp;Replace</source>
         <translation>置き換え(&amp;R)</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>がありません</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header is missing)</source>
+        <translation>を読み戻せません (ローカルヘッダーがありません)</translation>
+    </message>
+    <message>
+        <source>does not read back (its extra fields are damaged)</source>
+        <translation>を読み戻せません (拡張フィールドが壊れています)</translation>
+    </message>
+    <message>
+        <source>does not read back (it is stored in a way Volarin Z does not write)</source>
+        <translation>を読み戻せません (Volarin Z が書き込まない方式で格納されています)</translation>
+    </message>
+    <message>
+        <source>does not read back (its password does not fit)</source>
+        <translation>を読み戻せません (パスワードが合いません)</translation>
+    </message>
+    <message>
+        <source>does not read back (its data is damaged)</source>
+        <translation>を読み戻せません (データが壊れています)</translation>
+    </message>
+    <message>
+        <source>does not read back (size differs)</source>
+        <translation>を読み戻せません (サイズが一致しません)</translation>
+    </message>
+    <message>
+        <source>does not read back (CRC differs)</source>
+        <translation>を読み戻せません (CRC が一致しません)</translation>
+    </message>
+    <message>
+        <source>could not be read back</source>
+        <translation>を読み戻せませんでした</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>sizes</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>method</source>
+        <translation>圧縮方式</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>フラグ</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>extra fields</source>
+        <translation>拡張フィールド</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header differs from the central directory: %1)</source>
+        <translation>を読み戻せません (ローカルヘッダーがセントラルディレクトリと異なります: %1)</translation>
+    </message>
+    <message>
+        <source>it could not be read back</source>
+        <translation>読み戻せませんでした</translation>
+    </message>
+    <message>
+        <source>its end record is damaged</source>
+        <translation>終端レコードが壊れています</translation>
+    </message>
+    <message>
+        <source>its central directory is damaged</source>
+        <translation>セントラルディレクトリが壊れています</translation>
+    </message>
+    <message>
+        <source>it holds %1 entries where %2 were written</source>
+        <translation>エントリが %1 個ありますが、書き込んだのは %2 個です</translation>
+    </message>
+    <message>
+        <source>entry &quot;%1&quot; %2</source>
+        <translation>エントリ 「%1」 %2</translation>
+    </message>
+    <message>
+        <source>the archive could not be proven: %1</source>
+        <translation>アーカイブを検証できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>the drive cannot hold files over 4 GB</source>
+        <translation>このドライブには 4 GB を超えるファイルを置けません</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a file&apos;s date, as in 1 July 1979</comment>
+        <translation>yyyy年M月d日</translation>
+    </message>
+    <message>
+        <source>dated %1: readers that know only ZIP&apos;s own dates show %2</source>
+        <translation>日付は %1: ZIP 本来の日付しか扱えないプログラムでは %2 と表示されます</translation>
+    </message>
+    <message>
+        <source>a control character (U+%1)</source>
+        <translation>制御文字 (U+%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact date of %n file dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>アーカイブ 「%1」 には、1980 年から 2107 年の範囲外の日付を持つファイル %n 個の正確な日付が保存されています:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact dates of %n files dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>アーカイブ 「%1」 には、1980 年から 2107 年の範囲外の日付を持つファイル %n 個の正確な日付が保存されています:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not allow %2 in file names, so &quot;%3&quot; cannot be written there. Please choose another name.</source>
+        <translation>「%1」 のドライブではファイル名に %2 を使えないため、「%3」 をそこに書き込めません。別の名前を選んでください。</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not accept &quot;%2&quot; as a file name (%3). Please choose another name.</source>
+        <translation>「%1」 のドライブは 「%2」 をファイル名として受け付けません (%3)。別の名前を選んでください。</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; cannot hold files over 4 GB, and the files to zip come to %2, so the archive may not fit there.
+
+Zip them anyway? Press Cancel to choose another folder.</source>
+        <translation>「%1」 のドライブには 4 GB を超えるファイルを置けませんが、圧縮するファイルは合計 %2 あるため、アーカイブが収まらないおそれがあります。
+
+それでも圧縮しますか? 別のフォルダーを選ぶには [キャンセル] を押してください。</translation>
+    </message>
+    <message>
+        <source>No file could be read for &quot;%1&quot;, so no archive was written:</source>
+        <translation>「%1」 に入れるファイルを 1 つも読み取れなかったため、アーカイブは書き込まれませんでした:</translation>
+    </message>
+    <message>
+        <source>The run was stopped: &quot;%1&quot; was not written.</source>
+        <translation>圧縮を中止しました: 「%1」 は書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>The run was stopped too late: the archive &quot;%1&quot; was already written.</source>
+        <translation>圧縮の中止が間に合いませんでした: アーカイブ 「%1」 はすでに書き込まれています。</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Anyway</source>
+        <translation>それでも圧縮(&amp;Z)</translation>
     </message>
 </context>
 <context>

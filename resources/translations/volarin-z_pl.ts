@@ -376,18 +376,6 @@ Strona pomocy: %2
         </translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is being zipped right now. Please wait until the run is over or choose another name.</source>
-        <translation>„%1” jest właśnie pakowane. Zaczekaj na koniec pakowania lub wybierz inną nazwę.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is being used by another Volarin Z window. Please choose another name.</source>
-        <translation>„%1” jest używane przez inne okno Volarin Z. Wybierz inną nazwę.</translation>
-    </message>
-    <message>
-        <source>A folder &quot;%1&quot; already exists in &quot;%2&quot; and was not made by Volarin Z. Please choose another name.</source>
-        <translation>W „%2” istnieje już folder „%1”, którego nie utworzył Volarin Z. Wybierz inną nazwę.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; in &quot;%2&quot; is a folder, so the archive cannot take its name. Please choose another name.</source>
         <translation>„%1” w „%2” jest folderem, więc archiwum nie może otrzymać tej nazwy. Wybierz inną nazwę.</translation>
     </message>
@@ -398,34 +386,6 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
         <translation>W „%2” istnieje już plik o nazwie „%1”. Czy chcesz go zastąpić?
 
 Zostanie zastąpiony dopiero wtedy, gdy nowe archiwum będzie gotowe. Naciśnij Anuluj, aby wybrać inną nazwę.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be used as a folder name.</source>
-        <translation>„%1” nie może być nazwą folderu.</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be created: %2.</source>
-        <translation>Nie udało się utworzyć folderu roboczego „%1”: %2.</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be marked: %2.</source>
-        <translation>Nie udało się oznaczyć folderu roboczego „%1”: %2.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; already exists and was not made by Volarin Z, so it is left untouched. Please choose another name.</source>
-        <translation>„%1” już istnieje i nie utworzył go Volarin Z, więc pozostaje nietknięty. Wybierz inną nazwę.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window. Please choose another name.</source>
-        <translation>„%1” jest używany przez inne okno Volarin Z. Wybierz inną nazwę.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was not made by Volarin Z and is not deleted.</source>
-        <translation>„%1” nie został utworzony przez Volarin Z i nie jest usuwany.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window and is not deleted.</source>
-        <translation>„%1” jest używany przez inne okno Volarin Z i nie jest usuwany.</translation>
     </message>
     <message>
         <source>The staging folder &quot;%1&quot; could not be deleted (%2): %3.</source>
@@ -442,10 +402,6 @@ Zostanie zastąpiony dopiero wtedy, gdy nowe archiwum będzie gotowe. Naciśnij 
     <message>
         <source>The archive &quot;%1&quot; was not written: the run could not be started: %2.</source>
         <translation>Nie zapisano archiwum „%1”: nie udało się rozpocząć pakowania: %2.</translation>
-    </message>
-    <message>
-        <source>No file could be copied for &quot;%1&quot;, so no archive was written:</source>
-        <translation>Nie udało się skopiować żadnego pliku dla „%1”, więc nie zapisano archiwum:</translation>
     </message>
     <message>
         <source>No file is checked, so nothing was zipped. Please check the files to put into the archive and press Start again.</source>
@@ -482,6 +438,164 @@ Zostanie zastąpiony dopiero wtedy, gdy nowe archiwum będzie gotowe. Naciśnij 
     <message>
         <source>&amp;Replace</source>
         <translation>&amp;Zastąp</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>nie został odnaleziony</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header is missing)</source>
+        <translation>nie daje się ponownie odczytać (brakuje jego nagłówka lokalnego)</translation>
+    </message>
+    <message>
+        <source>does not read back (its extra fields are damaged)</source>
+        <translation>nie daje się ponownie odczytać (jego pola dodatkowe są uszkodzone)</translation>
+    </message>
+    <message>
+        <source>does not read back (it is stored in a way Volarin Z does not write)</source>
+        <translation>nie daje się ponownie odczytać (jest zapisany w sposób, którego Volarin Z nie stosuje)</translation>
+    </message>
+    <message>
+        <source>does not read back (its password does not fit)</source>
+        <translation>nie daje się ponownie odczytać (jego hasło nie pasuje)</translation>
+    </message>
+    <message>
+        <source>does not read back (its data is damaged)</source>
+        <translation>nie daje się ponownie odczytać (jego dane są uszkodzone)</translation>
+    </message>
+    <message>
+        <source>does not read back (size differs)</source>
+        <translation>nie daje się ponownie odczytać (rozmiar się nie zgadza)</translation>
+    </message>
+    <message>
+        <source>does not read back (CRC differs)</source>
+        <translation>nie daje się ponownie odczytać (CRC się nie zgadza)</translation>
+    </message>
+    <message>
+        <source>could not be read back</source>
+        <translation>nie dał się ponownie odczytać</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nazwa</translation>
+    </message>
+    <message>
+        <source>sizes</source>
+        <translation>rozmiary</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>method</source>
+        <translation>metoda</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>flagi</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>data</translation>
+    </message>
+    <message>
+        <source>extra fields</source>
+        <translation>pola dodatkowe</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header differs from the central directory: %1)</source>
+        <translation>nie daje się ponownie odczytać (jego nagłówek lokalny różni się od katalogu centralnego: %1)</translation>
+    </message>
+    <message>
+        <source>it could not be read back</source>
+        <translation>nie udało się go ponownie odczytać</translation>
+    </message>
+    <message>
+        <source>its end record is damaged</source>
+        <translation>jego rekord końcowy jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>its central directory is damaged</source>
+        <translation>jego katalog centralny jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>it holds %1 entries where %2 were written</source>
+        <translation>liczba wpisów w nim: %1, a zapisano: %2</translation>
+    </message>
+    <message>
+        <source>entry &quot;%1&quot; %2</source>
+        <translation>wpis „%1” %2</translation>
+    </message>
+    <message>
+        <source>the archive could not be proven: %1</source>
+        <translation>nie udało się zweryfikować archiwum: %1</translation>
+    </message>
+    <message>
+        <source>the drive cannot hold files over 4 GB</source>
+        <translation>dysk nie obsługuje plików większych niż 4 GB</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a file&apos;s date, as in 1 July 1979</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>dated %1: readers that know only ZIP&apos;s own dates show %2</source>
+        <translation>z datą %1: programy znające tylko daty w formacie ZIP pokazują %2</translation>
+    </message>
+    <message>
+        <source>a control character (U+%1)</source>
+        <translatorcomment>W dopełniaczu: stoi po „nie dopuszcza” w komunikacie o znakach, których dysk nie przyjmuje w nazwach plików.</translatorcomment>
+        <translation>znaku sterującego (U+%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact date of %n file dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>Archiwum „%1” zachowuje dokładną datę %n pliku z datą spoza lat od 1980 do 2107:</numerusform>
+            <numerusform>Archiwum „%1” zachowuje dokładne daty %n plików z datami spoza lat od 1980 do 2107:</numerusform>
+            <numerusform>Archiwum „%1” zachowuje dokładne daty %n plików z datami spoza lat od 1980 do 2107:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact dates of %n files dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>Archiwum „%1” zachowuje dokładną datę %n pliku z datą spoza lat od 1980 do 2107:</numerusform>
+            <numerusform>Archiwum „%1” zachowuje dokładne daty %n plików z datami spoza lat od 1980 do 2107:</numerusform>
+            <numerusform>Archiwum „%1” zachowuje dokładne daty %n plików z datami spoza lat od 1980 do 2107:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not allow %2 in file names, so &quot;%3&quot; cannot be written there. Please choose another name.</source>
+        <translation>Dysk, na którym jest „%1”, nie dopuszcza %2 w nazwach plików, więc nie można tam zapisać „%3”. Wybierz inną nazwę.</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not accept &quot;%2&quot; as a file name (%3). Please choose another name.</source>
+        <translation>Dysk, na którym jest „%1”, nie przyjmuje nazwy pliku „%2” (%3). Wybierz inną nazwę.</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; cannot hold files over 4 GB, and the files to zip come to %2, so the archive may not fit there.
+
+Zip them anyway? Press Cancel to choose another folder.</source>
+        <translation>Dysk, na którym jest „%1”, nie obsługuje plików większych niż 4 GB, a pliki do spakowania zajmują razem %2, więc archiwum może się tam nie zmieścić.
+
+Spakować je mimo to? Naciśnij Anuluj, aby wybrać inny folder.</translation>
+    </message>
+    <message>
+        <source>No file could be read for &quot;%1&quot;, so no archive was written:</source>
+        <translation>Nie udało się odczytać żadnego pliku dla „%1”, więc nie zapisano archiwum:</translation>
+    </message>
+    <message>
+        <source>The run was stopped: &quot;%1&quot; was not written.</source>
+        <translation>Pakowanie zatrzymano: nie zapisano „%1”.</translation>
+    </message>
+    <message>
+        <source>The run was stopped too late: the archive &quot;%1&quot; was already written.</source>
+        <translation>Pakowanie zatrzymano za późno: archiwum „%1” było już zapisane.</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Anyway</source>
+        <translation>&amp;Spakuj mimo to</translation>
     </message>
 </context>
 <context>

@@ -368,18 +368,6 @@ Página de ajuda: %2
         </translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is being zipped right now. Please wait until the run is over or choose another name.</source>
-        <translation>“%1” está sendo compactado agora. Aguarde o fim ou escolha outro nome.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is being used by another Volarin Z window. Please choose another name.</source>
-        <translation>“%1” está sendo usado por outra janela do Volarin Z. Escolha outro nome.</translation>
-    </message>
-    <message>
-        <source>A folder &quot;%1&quot; already exists in &quot;%2&quot; and was not made by Volarin Z. Please choose another name.</source>
-        <translation>Já existe uma pasta “%1” em “%2” que não foi criada pelo Volarin Z. Escolha outro nome.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; in &quot;%2&quot; is a folder, so the archive cannot take its name. Please choose another name.</source>
         <translation>“%1” em “%2” é uma pasta, então o arquivo compactado não pode receber esse nome. Escolha outro nome.</translation>
     </message>
@@ -390,34 +378,6 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
         <translation>Já existe um arquivo chamado “%1” em “%2”. Deseja substituí-lo?
 
 Ele só é substituído quando o novo arquivo compactado estiver pronto. Clique em Cancelar para escolher outro nome.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be used as a folder name.</source>
-        <translation>“%1” não pode ser usado como nome de pasta.</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be created: %2.</source>
-        <translation>Não foi possível criar a pasta de preparação “%1”: %2.</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be marked: %2.</source>
-        <translation>Não foi possível marcar a pasta de preparação “%1”: %2.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; already exists and was not made by Volarin Z, so it is left untouched. Please choose another name.</source>
-        <translation>“%1” já existe e não foi criado pelo Volarin Z, então fica intocado. Escolha outro nome.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window. Please choose another name.</source>
-        <translation>“%1” está em uso por outra janela do Volarin Z. Escolha outro nome.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was not made by Volarin Z and is not deleted.</source>
-        <translation>“%1” não foi criado pelo Volarin Z e não é excluído.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window and is not deleted.</source>
-        <translation>“%1” está em uso por outra janela do Volarin Z e não é excluído.</translation>
     </message>
     <message>
         <source>The staging folder &quot;%1&quot; could not be deleted (%2): %3.</source>
@@ -434,10 +394,6 @@ Ele só é substituído quando o novo arquivo compactado estiver pronto. Clique 
     <message>
         <source>The archive &quot;%1&quot; was not written: the run could not be started: %2.</source>
         <translation>O arquivo “%1” não foi gravado: não foi possível iniciar a compactação: %2.</translation>
-    </message>
-    <message>
-        <source>No file could be copied for &quot;%1&quot;, so no archive was written:</source>
-        <translation>Nenhum arquivo pôde ser copiado para “%1”, então nenhum arquivo compactado foi gravado:</translation>
     </message>
     <message>
         <source>No file is checked, so nothing was zipped. Please check the files to put into the archive and press Start again.</source>
@@ -474,6 +430,161 @@ Ele só é substituído quando o novo arquivo compactado estiver pronto. Clique 
     <message>
         <source>&amp;Replace</source>
         <translation>&amp;Substituir</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>está faltando</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header is missing)</source>
+        <translation>não pode ser relida (falta o cabeçalho local dela)</translation>
+    </message>
+    <message>
+        <source>does not read back (its extra fields are damaged)</source>
+        <translation>não pode ser relida (os campos extras dela estão danificados)</translation>
+    </message>
+    <message>
+        <source>does not read back (it is stored in a way Volarin Z does not write)</source>
+        <translation>não pode ser relida (está armazenada de um jeito que o Volarin Z não grava)</translation>
+    </message>
+    <message>
+        <source>does not read back (its password does not fit)</source>
+        <translation>não pode ser relida (a senha dela não confere)</translation>
+    </message>
+    <message>
+        <source>does not read back (its data is damaged)</source>
+        <translation>não pode ser relida (os dados dela estão danificados)</translation>
+    </message>
+    <message>
+        <source>does not read back (size differs)</source>
+        <translation>não pode ser relida (o tamanho é diferente)</translation>
+    </message>
+    <message>
+        <source>does not read back (CRC differs)</source>
+        <translation>não pode ser relida (o CRC é diferente)</translation>
+    </message>
+    <message>
+        <source>could not be read back</source>
+        <translation>não pôde ser relida</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>sizes</source>
+        <translation>tamanhos</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>method</source>
+        <translation>método</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>flags</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>data</translation>
+    </message>
+    <message>
+        <source>extra fields</source>
+        <translation>campos extras</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header differs from the central directory: %1)</source>
+        <translation>não pode ser relida (o cabeçalho local dela difere do diretório central: %1)</translation>
+    </message>
+    <message>
+        <source>it could not be read back</source>
+        <translation>não foi possível relê-lo</translation>
+    </message>
+    <message>
+        <source>its end record is damaged</source>
+        <translation>o registro final dele está danificado</translation>
+    </message>
+    <message>
+        <source>its central directory is damaged</source>
+        <translation>o diretório central dele está danificado</translation>
+    </message>
+    <message>
+        <source>it holds %1 entries where %2 were written</source>
+        <translation>ele contém %1 entradas, mas foram gravadas %2</translation>
+    </message>
+    <message>
+        <source>entry &quot;%1&quot; %2</source>
+        <translation>a entrada “%1” %2</translation>
+    </message>
+    <message>
+        <source>the archive could not be proven: %1</source>
+        <translation>não foi possível verificar o arquivo compactado: %1</translation>
+    </message>
+    <message>
+        <source>the drive cannot hold files over 4 GB</source>
+        <translation>a unidade não comporta arquivos acima de 4 GB</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a file&apos;s date, as in 1 July 1979</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>dated %1: readers that know only ZIP&apos;s own dates show %2</source>
+        <translation>com data de %1: programas que só conhecem as datas próprias do ZIP mostram %2</translation>
+    </message>
+    <message>
+        <source>a control character (U+%1)</source>
+        <translation>um caractere de controle (U+%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact date of %n file dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>O arquivo compactado “%1” mantém a data exata de %n arquivo com data fora dos anos de 1980 a 2107:</numerusform>
+            <numerusform>O arquivo compactado “%1” mantém as datas exatas de %n arquivos com datas fora dos anos de 1980 a 2107:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact dates of %n files dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>O arquivo compactado “%1” mantém a data exata de %n arquivo com data fora dos anos de 1980 a 2107:</numerusform>
+            <numerusform>O arquivo compactado “%1” mantém as datas exatas de %n arquivos com datas fora dos anos de 1980 a 2107:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not allow %2 in file names, so &quot;%3&quot; cannot be written there. Please choose another name.</source>
+        <translation>A unidade de “%1” não permite %2 em nomes de arquivo, então “%3” não pode ser gravado nela. Escolha outro nome.</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not accept &quot;%2&quot; as a file name (%3). Please choose another name.</source>
+        <translation>A unidade de “%1” não aceita “%2” como nome de arquivo (%3). Escolha outro nome.</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; cannot hold files over 4 GB, and the files to zip come to %2, so the archive may not fit there.
+
+Zip them anyway? Press Cancel to choose another folder.</source>
+        <translation>A unidade de “%1” não comporta arquivos acima de 4 GB, e os arquivos a compactar somam %2, então o arquivo compactado pode não caber nela.
+
+Compactá-los mesmo assim? Clique em Cancelar para escolher outra pasta.</translation>
+    </message>
+    <message>
+        <source>No file could be read for &quot;%1&quot;, so no archive was written:</source>
+        <translation>Nenhum arquivo pôde ser lido para “%1”, então nenhum arquivo compactado foi gravado:</translation>
+    </message>
+    <message>
+        <source>The run was stopped: &quot;%1&quot; was not written.</source>
+        <translation>A compactação foi interrompida: “%1” não foi gravado.</translation>
+    </message>
+    <message>
+        <source>The run was stopped too late: the archive &quot;%1&quot; was already written.</source>
+        <translation>A compactação foi interrompida tarde demais: o arquivo compactado “%1” já tinha sido gravado.</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Anyway</source>
+        <translation>&amp;Compactar mesmo assim</translation>
     </message>
 </context>
 <context>

@@ -375,18 +375,6 @@ Help page: %2
         </translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is being zipped right now. Please wait until the run is over or choose another name.</source>
-        <translation>«%1» сейчас упаковывается. Дождитесь окончания или выберите другое имя.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is being used by another Volarin Z window. Please choose another name.</source>
-        <translation>«%1» использует другое окно Volarin Z. Выберите другое имя.</translation>
-    </message>
-    <message>
-        <source>A folder &quot;%1&quot; already exists in &quot;%2&quot; and was not made by Volarin Z. Please choose another name.</source>
-        <translation>В «%2» уже есть папка «%1», созданная не Volarin Z. Выберите другое имя.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; in &quot;%2&quot; is a folder, so the archive cannot take its name. Please choose another name.</source>
         <translation>«%1» в «%2» — папка, поэтому архиву нельзя дать это имя. Выберите другое имя.</translation>
     </message>
@@ -397,34 +385,6 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
         <translation>В «%2» уже есть файл с именем «%1». Заменить его?
 
 Он будет заменён только после того, как новый архив будет готов. Нажмите «Отмена», чтобы выбрать другое имя.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be used as a folder name.</source>
-        <translation>«%1» нельзя использовать как имя папки.</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be created: %2.</source>
-        <translation>Не удалось создать промежуточную папку «%1»: %2.</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be marked: %2.</source>
-        <translation>Не удалось пометить промежуточную папку «%1»: %2.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; already exists and was not made by Volarin Z, so it is left untouched. Please choose another name.</source>
-        <translation>«%1» уже существует и создана не Volarin Z, поэтому её не трогают. Выберите другое имя.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window. Please choose another name.</source>
-        <translation>«%1» занята другим окном Volarin Z. Выберите другое имя.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was not made by Volarin Z and is not deleted.</source>
-        <translation>«%1» создана не Volarin Z и не удаляется.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window and is not deleted.</source>
-        <translation>«%1» занята другим окном Volarin Z и не удаляется.</translation>
     </message>
     <message>
         <source>The staging folder &quot;%1&quot; could not be deleted (%2): %3.</source>
@@ -441,10 +401,6 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
     <message>
         <source>The archive &quot;%1&quot; was not written: the run could not be started: %2.</source>
         <translation>Архив «%1» не записан: не удалось начать упаковку: %2.</translation>
-    </message>
-    <message>
-        <source>No file could be copied for &quot;%1&quot;, so no archive was written:</source>
-        <translation>Для «%1» не удалось скопировать ни одного файла, поэтому архив не записан:</translation>
     </message>
     <message>
         <source>No file is checked, so nothing was zipped. Please check the files to put into the archive and press Start again.</source>
@@ -481,6 +437,163 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
     <message>
         <source>&amp;Replace</source>
         <translation>&amp;Заменить</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>отсутствует</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header is missing)</source>
+        <translation>не читается при проверке (отсутствует его локальный заголовок)</translation>
+    </message>
+    <message>
+        <source>does not read back (its extra fields are damaged)</source>
+        <translation>не читается при проверке (повреждены его дополнительные поля)</translation>
+    </message>
+    <message>
+        <source>does not read back (it is stored in a way Volarin Z does not write)</source>
+        <translation>не читается при проверке (он сохранён способом, который Volarin Z не использует)</translation>
+    </message>
+    <message>
+        <source>does not read back (its password does not fit)</source>
+        <translation>не читается при проверке (его пароль не подходит)</translation>
+    </message>
+    <message>
+        <source>does not read back (its data is damaged)</source>
+        <translation>не читается при проверке (его данные повреждены)</translation>
+    </message>
+    <message>
+        <source>does not read back (size differs)</source>
+        <translation>не читается при проверке (не совпадает размер)</translation>
+    </message>
+    <message>
+        <source>does not read back (CRC differs)</source>
+        <translation>не читается при проверке (не совпадает CRC)</translation>
+    </message>
+    <message>
+        <source>could not be read back</source>
+        <translation>не прочитался при проверке</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>имя</translation>
+    </message>
+    <message>
+        <source>sizes</source>
+        <translation>размеры</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>method</source>
+        <translation>метод</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>флаги</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>дата</translation>
+    </message>
+    <message>
+        <source>extra fields</source>
+        <translation>дополнительные поля</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header differs from the central directory: %1)</source>
+        <translation>не читается при проверке (его локальный заголовок расходится с центральным каталогом: %1)</translation>
+    </message>
+    <message>
+        <source>it could not be read back</source>
+        <translation>его не удалось прочитать повторно</translation>
+    </message>
+    <message>
+        <source>its end record is damaged</source>
+        <translation>повреждена его завершающая запись</translation>
+    </message>
+    <message>
+        <source>its central directory is damaged</source>
+        <translation>повреждён его центральный каталог</translation>
+    </message>
+    <message>
+        <source>it holds %1 entries where %2 were written</source>
+        <translation>элементов в нём: %1, а записано: %2</translation>
+    </message>
+    <message>
+        <source>entry &quot;%1&quot; %2</source>
+        <translation>элемент «%1» %2</translation>
+    </message>
+    <message>
+        <source>the archive could not be proven: %1</source>
+        <translation>не удалось проверить архив: %1</translation>
+    </message>
+    <message>
+        <source>the drive cannot hold files over 4 GB</source>
+        <translation>диск не поддерживает файлы больше 4 ГБ</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a file&apos;s date, as in 1 July 1979</comment>
+        <translation>d MMMM yyyy &apos;г.&apos;</translation>
+    </message>
+    <message>
+        <source>dated %1: readers that know only ZIP&apos;s own dates show %2</source>
+        <translation>дата %1: программы, знающие только даты формата ZIP, показывают %2</translation>
+    </message>
+    <message>
+        <source>a control character (U+%1)</source>
+        <translation>управляющий символ (U+%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact date of %n file dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>Архив «%1» сохраняет точную дату %n файла с датой вне промежутка с 1980 по 2107 год:</numerusform>
+            <numerusform>Архив «%1» сохраняет точные даты %n файлов с датами вне промежутка с 1980 по 2107 год:</numerusform>
+            <numerusform>Архив «%1» сохраняет точные даты %n файлов с датами вне промежутка с 1980 по 2107 год:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact dates of %n files dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>Архив «%1» сохраняет точную дату %n файла с датой вне промежутка с 1980 по 2107 год:</numerusform>
+            <numerusform>Архив «%1» сохраняет точные даты %n файлов с датами вне промежутка с 1980 по 2107 год:</numerusform>
+            <numerusform>Архив «%1» сохраняет точные даты %n файлов с датами вне промежутка с 1980 по 2107 год:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not allow %2 in file names, so &quot;%3&quot; cannot be written there. Please choose another name.</source>
+        <translation>Диск, на котором находится «%1», не допускает %2 в именах файлов, поэтому «%3» нельзя там записать. Выберите другое имя.</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not accept &quot;%2&quot; as a file name (%3). Please choose another name.</source>
+        <translation>Диск, на котором находится «%1», не принимает «%2» как имя файла (%3). Выберите другое имя.</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; cannot hold files over 4 GB, and the files to zip come to %2, so the archive may not fit there.
+
+Zip them anyway? Press Cancel to choose another folder.</source>
+        <translation>Диск, на котором находится «%1», не поддерживает файлы больше 4 ГБ, а файлы для упаковки занимают %2, поэтому архив может там не поместиться.
+
+Всё равно упаковать? Нажмите «Отмена», чтобы выбрать другую папку.</translation>
+    </message>
+    <message>
+        <source>No file could be read for &quot;%1&quot;, so no archive was written:</source>
+        <translation>Не удалось прочитать ни одного файла для «%1», поэтому архив не записан:</translation>
+    </message>
+    <message>
+        <source>The run was stopped: &quot;%1&quot; was not written.</source>
+        <translation>Упаковка остановлена: «%1» не записан.</translation>
+    </message>
+    <message>
+        <source>The run was stopped too late: the archive &quot;%1&quot; was already written.</source>
+        <translation>Упаковка остановлена слишком поздно: архив «%1» уже записан.</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Anyway</source>
+        <translation>&amp;Всё равно упаковать</translation>
     </message>
 </context>
 <context>

@@ -360,18 +360,6 @@ Qt 自身的选项（-platform、-style、-session 等）会传给 Qt。
         </translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is being zipped right now. Please wait until the run is over or choose another name.</source>
-        <translation>“%1”正在压缩。请等待压缩结束，或另选一个名称。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is being used by another Volarin Z window. Please choose another name.</source>
-        <translation>“%1”正被另一个 Volarin Z 窗口使用。请另选一个名称。</translation>
-    </message>
-    <message>
-        <source>A folder &quot;%1&quot; already exists in &quot;%2&quot; and was not made by Volarin Z. Please choose another name.</source>
-        <translation>“%2”中已存在文件夹“%1”，且不是由 Volarin Z 创建的。请另选一个名称。</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; in &quot;%2&quot; is a folder, so the archive cannot take its name. Please choose another name.</source>
         <translation>“%2”中的“%1”是一个文件夹，因此压缩文件不能使用此名称。请另选一个名称。</translation>
     </message>
@@ -382,34 +370,6 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
         <translation>“%2”中已存在名为“%1”的文件。要替换它吗？
 
 只有在新的压缩文件完成后才会替换它。按“取消”可另选一个名称。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be used as a folder name.</source>
-        <translation>“%1”不能用作文件夹名称。</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be created: %2.</source>
-        <translation>无法创建暂存文件夹“%1”：%2。</translation>
-    </message>
-    <message>
-        <source>The staging folder &quot;%1&quot; could not be marked: %2.</source>
-        <translation>无法标记暂存文件夹“%1”：%2。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; already exists and was not made by Volarin Z, so it is left untouched. Please choose another name.</source>
-        <translation>“%1”已存在且不是由 Volarin Z 创建的，因此不会改动它。请另选一个名称。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window. Please choose another name.</source>
-        <translation>“%1”正被另一个 Volarin Z 窗口使用。请另选一个名称。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was not made by Volarin Z and is not deleted.</source>
-        <translation>“%1”不是由 Volarin Z 创建的，不会删除。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is in use by another Volarin Z window and is not deleted.</source>
-        <translation>“%1”正被另一个 Volarin Z 窗口使用，不会删除。</translation>
     </message>
     <message>
         <source>The staging folder &quot;%1&quot; could not be deleted (%2): %3.</source>
@@ -426,10 +386,6 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
     <message>
         <source>The archive &quot;%1&quot; was not written: the run could not be started: %2.</source>
         <translation>未写入压缩文件“%1”：无法开始压缩：%2。</translation>
-    </message>
-    <message>
-        <source>No file could be copied for &quot;%1&quot;, so no archive was written:</source>
-        <translation>没有任何文件能复制到“%1”，因此未写入压缩文件：</translation>
     </message>
     <message>
         <source>No file is checked, so nothing was zipped. Please check the files to put into the archive and press Start again.</source>
@@ -466,6 +422,159 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
     <message>
         <source>&amp;Replace</source>
         <translation>替换(&amp;R)</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>缺失</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header is missing)</source>
+        <translation>无法正确读回（缺少其本地文件头）</translation>
+    </message>
+    <message>
+        <source>does not read back (its extra fields are damaged)</source>
+        <translation>无法正确读回（其扩展字段已损坏）</translation>
+    </message>
+    <message>
+        <source>does not read back (it is stored in a way Volarin Z does not write)</source>
+        <translation>无法正确读回（其存储方式并非 Volarin Z 所写入的方式）</translation>
+    </message>
+    <message>
+        <source>does not read back (its password does not fit)</source>
+        <translation>无法正确读回（其密码不匹配）</translation>
+    </message>
+    <message>
+        <source>does not read back (its data is damaged)</source>
+        <translation>无法正确读回（其数据已损坏）</translation>
+    </message>
+    <message>
+        <source>does not read back (size differs)</source>
+        <translation>无法正确读回（大小不一致）</translation>
+    </message>
+    <message>
+        <source>does not read back (CRC differs)</source>
+        <translation>无法正确读回（CRC 不一致）</translation>
+    </message>
+    <message>
+        <source>could not be read back</source>
+        <translation>无法读回</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>sizes</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>method</source>
+        <translation>压缩方法</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>标志</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>extra fields</source>
+        <translation>扩展字段</translation>
+    </message>
+    <message>
+        <source>does not read back (its local header differs from the central directory: %1)</source>
+        <translation>无法正确读回（其本地文件头与中央目录不一致：%1）</translation>
+    </message>
+    <message>
+        <source>it could not be read back</source>
+        <translation>无法读回</translation>
+    </message>
+    <message>
+        <source>its end record is damaged</source>
+        <translation>其结束记录已损坏</translation>
+    </message>
+    <message>
+        <source>its central directory is damaged</source>
+        <translation>其中央目录已损坏</translation>
+    </message>
+    <message>
+        <source>it holds %1 entries where %2 were written</source>
+        <translation>其中有 %1 个条目，而写入的是 %2 个</translation>
+    </message>
+    <message>
+        <source>entry &quot;%1&quot; %2</source>
+        <translation>条目“%1”%2</translation>
+    </message>
+    <message>
+        <source>the archive could not be proven: %1</source>
+        <translation>无法验证压缩文件：%1</translation>
+    </message>
+    <message>
+        <source>the drive cannot hold files over 4 GB</source>
+        <translation>该驱动器无法存放超过 4 GB 的文件</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a file&apos;s date, as in 1 July 1979</comment>
+        <translation>yyyy年M月d日</translation>
+    </message>
+    <message>
+        <source>dated %1: readers that know only ZIP&apos;s own dates show %2</source>
+        <translation>日期为 %1：只认识 ZIP 自身日期格式的程序会显示为 %2</translation>
+    </message>
+    <message>
+        <source>a control character (U+%1)</source>
+        <translation>控制字符（U+%1）</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact date of %n file dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>压缩文件“%1”保留了 %n 个日期在 1980 年至 2107 年之外的文件的确切日期：</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive &quot;%1&quot; keeps the exact dates of %n files dated outside the years 1980 to 2107:</source>
+        <translation>
+            <numerusform>压缩文件“%1”保留了 %n 个日期在 1980 年至 2107 年之外的文件的确切日期：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not allow %2 in file names, so &quot;%3&quot; cannot be written there. Please choose another name.</source>
+        <translation>“%1”所在的驱动器不允许文件名中含有%2，因此无法在那里写入“%3”。请另选一个名称。</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; does not accept &quot;%2&quot; as a file name (%3). Please choose another name.</source>
+        <translation>“%1”所在的驱动器不接受“%2”作为文件名（%3）。请另选一个名称。</translation>
+    </message>
+    <message>
+        <source>The drive of &quot;%1&quot; cannot hold files over 4 GB, and the files to zip come to %2, so the archive may not fit there.
+
+Zip them anyway? Press Cancel to choose another folder.</source>
+        <translation>“%1”所在的驱动器无法存放超过 4 GB 的文件，而要压缩的文件共 %2，因此压缩文件可能放不下。
+
+仍然压缩吗？按“取消”可另选一个文件夹。</translation>
+    </message>
+    <message>
+        <source>No file could be read for &quot;%1&quot;, so no archive was written:</source>
+        <translation>无法为“%1”读取任何文件，因此未写入压缩文件：</translation>
+    </message>
+    <message>
+        <source>The run was stopped: &quot;%1&quot; was not written.</source>
+        <translation>压缩已停止：未写入“%1”。</translation>
+    </message>
+    <message>
+        <source>The run was stopped too late: the archive &quot;%1&quot; was already written.</source>
+        <translation>压缩停止得太晚：压缩文件“%1”已经写入。</translation>
+    </message>
+    <message>
+        <source>&amp;Zip Anyway</source>
+        <translation>仍然压缩(&amp;Z)</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 
 #include "ArchiveName.h"
 #include "ClickLabel.h"
+#include "DriveRules.h"
 #include "CommandLine.h"
 #include "DeviceGrid.h"
 #include "ExtensionList.h"
@@ -19,6 +20,7 @@
 #include "chameleonButton.h"
 
 #include <QAccessible>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -30,6 +32,7 @@
 #include <QTranslator>
 
 #include <iostream>
+#include <optional>
 #include <set>
 #include <sstream>
 
@@ -426,5 +429,69 @@ TEST_F(Languages, TheProposedNameIsWordedWholeInTheLanguage)
         EXPECT_EQ(ArchiveName::Propose(QString::fromUtf8(c.row), c.date, QLocale(QString::fromLatin1(c.language))),
                   QString::fromUtf8(c.name))
             << c.language;
+    }
+}
+
+// A message whose words a translation reorders still names everything it is
+// about: no "%1" left in it, and each file, name, size and reason shown.
+TEST_F(Languages, EveryMessageNamesWhatItIsAbout)
+{
+    const auto noon = [](int year, int month, int day) {
+        return QDateTime(QDate(year, month, day), QTime(12, 0), Qt::UTC).toSecsSinceEpoch();
+    };
+    const std::error_code invalid = std::make_error_code(std::errc::invalid_argument);
+    const QString invalidText = QString::fromLocal8Bit(invalid.message());
+    const Failure oldFile{.kind = FailureKind::DateOutsideZip, .path = "/in/old.jpg", .time = noon(1979, 7, 1)};
+    const Failure farFile{.kind = FailureKind::DateOutsideZip, .path = "/in/far.jpg", .time = noon(2108, 3, 2)};
+    const Failure unread{.kind = FailureKind::SourceNotCopied, .code = invalid, .path = "/in/gone.jpg"};
+    const auto proof = [](ProofFault fault) {
+        return Failure{.kind = FailureKind::ArchiveNotWritten, .path = "/out/a.zip", .step = ZipFailure::ProveZip,
+                       .proof = std::move(fault)};
+    };
+    using What = ProofFault::What;
+    struct Case {
+        Failure failure;
+        QStringList shows;
+    };
+    const QRegularExpression placeholder(QStringLiteral("%[0-9n]"));
+    for (const QString& language : QStringList{"en"} + kShipped) {
+        std::optional<LanguageScope> scope;
+        if (language != QLatin1String("en"))
+            scope.emplace(language);
+        // Built under the language: a size is worded in it.
+        const std::vector<Case> cases = {
+            {{.kind = FailureKind::NameRefusedByDrive, .path = "/media/stick", .other = "a\x1f.zip", .entry = "\x1f"},
+             {"/media/stick", "a\x1f.zip", "U+001F"}},
+            {{.kind = FailureKind::NameRefusedByDrive, .code = invalid, .path = "/media/stick", .other = "a:b.zip"},
+             {"/media/stick", "a:b.zip", invalidText}},
+            {{.kind = FailureKind::ArchiveMayOutgrowDrive, .path = "/media/stick", .size = std::size_t{5} << 30},
+             {"/media/stick", SizeText(std::size_t{5} << 30)}},
+            {{.kind = FailureKind::ArchiveNotWritten, .code = std::make_error_code(std::errc::file_too_large),
+              .path = "/out/a.zip", .entry = "big.iso", .step = ZipFailure::WriteBytes,
+              .size = DriveRules::kFatLargestFile},
+             {"/out/a.zip", "big.iso"}},
+            {proof({.what = What::Unreadable}), {"/out/a.zip"}},
+            {proof({.what = What::CountDiffers, .found = 3, .written = 4}), {"/out/a.zip", "3", "4"}},
+            {proof({.what = What::EntryMissing, .entry = "sub/e.txt"}), {"/out/a.zip", "sub/e.txt"}},
+            {proof({.what = What::HeaderDiffers, .field = ProofFault::Field::Crc, .entry = "e.txt"}),
+             {"/out/a.zip", "e.txt", "CRC"}},
+            {proof({.what = What::CrcDiffers, .entry = "e.txt"}), {"/out/a.zip", "e.txt", "CRC"}},
+            {{.kind = FailureKind::DatesOutsideZip, .path = "/out/a.zip", .notes = {oldFile}},
+             {"/out/a.zip", "/in/old.jpg", "1979", "1980"}},
+            {{.kind = FailureKind::DatesOutsideZip, .path = "/out/a.zip", .notes = {oldFile, farFile}},
+             {"/out/a.zip", "/in/old.jpg", "/in/far.jpg", "2108", "2107"}},
+            {{.kind = FailureKind::NothingCopied, .path = "/out/a.zip", .leftOut = {unread}},
+             {"/out/a.zip", "/in/gone.jpg", invalidText}},
+            {{.kind = FailureKind::RunStopped, .path = "/out/a.zip"}, {"/out/a.zip"}},
+            {{.kind = FailureKind::RunStoppedTooLate, .path = "/out/a.zip", .leftOut = {unread}, .notes = {oldFile}},
+             {"/out/a.zip", "/in/gone.jpg", "/in/old.jpg", "1979"}},
+        };
+        for (const Case& c : cases) {
+            const QString text = UserMessage::For(c.failure).text;
+            EXPECT_FALSE(text.contains(placeholder)) << language.toStdString() << ": " << text.toStdString();
+            for (const QString& shown : c.shows)
+                EXPECT_TRUE(text.contains(shown))
+                    << language.toStdString() << ": " << shown.toStdString() << " missing in " << text.toStdString();
+        }
     }
 }
