@@ -538,8 +538,7 @@ It is replaced only when the new archive is finished. Press Cancel to choose ano
     </message>
     <message>
         <source>entry &quot;%1&quot; %2</source>
-        <translatorcomment>اسم العنصر بين علامتي عزل، كي تبقى نقاطه وشرطاته في مكانها داخل الجملة العربية.</translatorcomment>
-        <translation>العنصر «⁨%1⁩» %2</translation>
+        <translation>العنصر «%1» %2</translation>
     </message>
     <message>
         <source>the archive could not be proven: %1</source>

@@ -4,6 +4,7 @@
 #include "DriveRules.h"
 #include "SizeText.h"
 #include "BidiIsolate.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -95,7 +96,7 @@ QString ProofText(const ProofFault& proof)
         return UserMessage::tr("it holds %1 entries where %2 were written").arg(proof.found).arg(proof.written);
     default:
         return UserMessage::tr("entry \"%1\" %2")
-            .arg(QString::fromUtf8(QByteArray::fromStdString(proof.entry)), ProofEntryText(proof));
+            .arg(BidiIsolate(QString::fromUtf8(QByteArray::fromStdString(proof.entry))), ProofEntryText(proof));
     }
 }
 
@@ -149,7 +150,8 @@ QString StepWithReason(const Failure& f)
 // A file's date in the after-run notes.
 QString DateText(const QDate& date)
 {
-    return QLocale().toString(date, UserMessage::tr("d MMMM yyyy",
+    // Month names in the language of the words around them, not the system's.
+    return Translations::DateLocale().toString(date, UserMessage::tr("d MMMM yyyy",
                                                                 "a file's date, as in 1 July 1979"));
 }
 
