@@ -2,6 +2,10 @@
 // Owner-drawn push button with fourteen looks, four colour schemes, pictures and
 // caption effects. The widget holds the state; the looks in ButtonLooks.h draw
 // it into a persistent image that paintEvent shows.
+//
+// The members are defined a job a file: chameleonButton.cpp (set-up and the
+// methods), Properties, Bag (stored settings), Geometry, Paint, Input, Window
+// and Announce (assistive technology).
 #include "ButtonAccessibleState.h"
 #include "ButtonDrawing.h"
 #include "ColorValue.h"

@@ -1,8 +1,11 @@
 // The control's window life cycle: size changes, showing and hiding, changes
-// of the desktop's palette, and the access key delivered as a shortcut.
+// of the desktop's palette, and the access key grabbed and delivered as a shortcut.
 #include "chameleonButton.h"
 
+#include "AccessKey.h"
+
 #include <QEvent>
+#include <QKeySequence>
 #include <QResizeEvent>
 #include <QShortcutEvent>
 #include <QShowEvent>
@@ -55,4 +58,26 @@ void chameleonButton::changeEvent(QEvent* event)
         LayOut();
         Redraw(lookState_.drawnState, true);
     }
+}
+
+void chameleonButton::DeriveAccessKey()
+{
+    if (shortcutId_ != 0) {
+        releaseShortcut(shortcutId_);
+        shortcutId_ = 0;
+    }
+    accessKey_ = button::AccessKeyOf(props_.caption);
+    if (!accessKey_.isNull()) {
+        // The window delivers Alt+key to us as a shortcut event.
+        const QKeySequence key = QKeySequence::mnemonic(QStringLiteral("&") + accessKey_);
+        if (!key.isEmpty())
+            shortcutId_ = grabShortcut(key, Qt::WindowShortcut);
+    }
+    NotifyAccessibleName();
+}
+
+void chameleonButton::AccessKeyPress()
+{
+    lastButton_ = 1;
+    ClickFromSystem();
 }

@@ -5,12 +5,16 @@
 //
 // Setters that can fail return false (and, when asked, the reason) instead of
 // raising; a failed Value mapping keeps the old percentage.
+//
+// The members are defined a job a file: XP_ProgressBar.cpp (set-up and
+// properties), Paint, Bag (stored settings) and Announce (assistive technology).
 #include "DeviceContext.h"
 #include "FontObject.h"
 #include "Picture.h"
 #include "PropertyBag.h"
 #include "ProgressState.h"
 #include "ProgressStatus.h"
+#include "ProgressSurface.h"
 
 #include <QImage>
 #include <QPointer>
@@ -82,8 +86,8 @@ public:
 
     // --- for the host and tests ---------------------------------------------------------
     int32_t Percent() const { return percent_; }
-    const QImage& Surface() const { return surface_; }
-    QSize SurfaceSize() const { return QSize(surfaceWidth_, surfaceHeight_); }
+    const QImage& Surface() const { return surface_.Image(); }
+    QSize SurfaceSize() const { return QSize(surface_.Width(), surface_.Height()); }
     // The bar as it is now: width x height of the control at the screen's
     // device pixel ratio (which the image carries).
     QImage Snapshot() const;
@@ -102,10 +106,7 @@ private:
     ProgressStatus Redraw();
     ProgressState DrawState(int32_t width, int32_t height) const;
     bool Finish(ProgressStatus result, ProgressStatus* status);
-    void EnsureSurface(int width, int height);
-    void MakeSurface(int width, int height);
-    void FreeSurface();
-    bool SurfaceMatchesScreen() const;
+    bool SurfaceMatchesScreen() const { return surface_.MatchesScreen(devicePixelRatioF()); }
     void NotifyValue();
 
     uint32_t resolvedColor_ = 0;
@@ -122,8 +123,5 @@ private:
     int32_t minValue_ = 0;
     std::shared_ptr<FontObject> font_;
     bool useSurface_ = false;
-    QImage surface_;
-    std::unique_ptr<DeviceContext> surfaceDc_;
-    int surfaceWidth_ = 0;
-    int surfaceHeight_ = 0;
+    ProgressSurface surface_;
 };
