@@ -77,8 +77,9 @@ TEST(ProgressRightToLeft, TheCaptionReadsTheRightWayWithItsSecondColourOverTheFi
         for (int y = 0; y < ltr.height(); ++y)
             for (int x = 0; x < ltr.width(); ++x) {
                 const ColorRef a = FromRgb32(ltr.pixel(x, y)), b = FromRgb32(rtl.pixel(x, y));
-                if (a == first || a == second || b == first || b == second)
+                if (a == first || a == second || b == first || b == second) {
                     ASSERT_EQ(a, b) << percent << " at " << x << "," << y;
+                }
             }
     }
 }
