@@ -58,7 +58,7 @@ std::string ArchiveName::FileName(const QString& name)
 Status ArchiveName::Check(const QString& name)
 {
     const auto refused = [&name](FailureKind kind, size_t size = 0) {
-        return Failure{.kind = kind, .name = name, .size = size};
+        return Failure{.kind = kind, .name = name, .size = size, .limit = size ? kMaxBytes : 0};
     };
     if (name.trimmed().isEmpty())
         return refused(FailureKind::NameEmpty);

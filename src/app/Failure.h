@@ -78,6 +78,7 @@ struct Failure {
     ZipFailure step = ZipFailure::None;  // the Zipper's failed step
     ProofFault proof{};                  // step ProveZip: what the proof found
     std::size_t size = 0;
+    std::size_t limit = 0;  // the most the kind allows (a name's bytes)
     std::int64_t time = 0;  // seconds since 1970 (UTC), as the kind says
     std::vector<Failure> leftOut{};  // files a run left out, listed after the message
     std::vector<Failure> notes{};    // files in the archive that readers may show otherwise, listed last

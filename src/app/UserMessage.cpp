@@ -1,6 +1,5 @@
 #include "UserMessage.h"
 
-#include "ArchiveName.h"
 #include "DriveRules.h"
 #include "SizeText.h"
 #include "BidiIsolate.h"
@@ -289,7 +288,7 @@ QString Words(const Failure& f)
         return UserMessage::tr("The name is %n bytes long; at most %1 are possible (with \".zip\" added). Please "
                                "choose a shorter name.",
                                nullptr, static_cast<int>(f.size))
-            .arg(ArchiveName::kMaxBytes);
+            .arg(f.limit);
     case FailureKind::NameRefusedByDrive:
         if (!f.entry.empty())
             return UserMessage::tr("The drive of \"%1\" does not allow %2 in file names, so "
