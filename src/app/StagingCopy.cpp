@@ -51,8 +51,8 @@ StagedEntry entryFor(std::string readFrom, std::string_view name, const struct s
                                                             static_cast<fs::perms>(st.st_mode & 07777)));
     file.Stamp = SourceStamp::Of(st);
     // Each entry keeps its file's own time: read in place or linked, it is the file itself.
-    if (const std::optional<double> date = LocalFileTime::FromUnixSeconds(st.st_mtim.tv_sec))
-        file.FileDate = *date;
+    if (const auto date = LocalFileTime::FromUnixSeconds(st.st_mtim.tv_sec))
+        file.FileDate = date.value();
     else
         staged.measured = false;
     file.Times = times;
