@@ -23,6 +23,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The archives a sweep deleted; a failed sweep fails the test.
+std::vector<fs::path> swept(TemporaryArchiveJournal& journal)
+{
+    const auto deleted = journal.SweepLeftovers();
+    EXPECT_TRUE(deleted.ok()) << deleted.code().message();
+    return deleted ? deleted.value() : std::vector<fs::path>{};
+}
+
 std::vector<fs::path> recorded(const fs::path& journal)
 {
     const std::string bytes = readFileBytes(journal);
@@ -93,10 +101,8 @@ TEST(TemporaryArchiveJournal, KilledRunsLeftoverIsSweptAndNothingElse)
     const fs::path childPart = live[0];
 
     TemporaryArchiveJournal journal(dir / "cache" / "journal");
-    std::error_code error;
     // While the child lives, its file is locked and stays.
-    EXPECT_TRUE(journal.SweepLeftovers(error).empty());
-    EXPECT_FALSE(error) << error.message();
+    EXPECT_TRUE(swept(journal).empty());
     EXPECT_TRUE(fs::exists(childPart));
 
     child.Signal(SIGKILL);  // nothing of the child's clean-up runs
@@ -107,7 +113,7 @@ TEST(TemporaryArchiveJournal, KilledRunsLeftoverIsSweptAndNothingElse)
     TemporaryArchive ours;
     const auto reserved = ours.Reserve(out / "y.zip", std::make_shared<TemporaryArchiveJournal>(dir / "cache" / "journal"));
     ASSERT_TRUE(reserved.ok()) << reserved.code().message();
-    EXPECT_EQ(journal.SweepLeftovers(error), std::vector<fs::path>{childPart});
+    EXPECT_EQ(swept(journal), std::vector<fs::path>{childPart});
     EXPECT_FALSE(fs::exists(childPart));
     EXPECT_TRUE(fs::exists(ours.Path()));
     EXPECT_EQ(recorded(dir / "cache" / "journal"), std::vector<fs::path>{ours.Path()});
@@ -117,7 +123,7 @@ TEST(TemporaryArchiveJournal, KilledRunsLeftoverIsSweptAndNothingElse)
 
     ours.Discard();
     EXPECT_TRUE(recorded(dir / "cache" / "journal").empty());
-    EXPECT_TRUE(journal.SweepLeftovers(error).empty());
+    EXPECT_TRUE(swept(journal).empty());
 }
 
 // A damaged or hand-edited journal must not make the sweep delete a user's
@@ -147,8 +153,7 @@ TEST(TemporaryArchiveJournal, OnlyTemporaryArchivesNamedInItAreEverDeleted)
     dir.write("journal", journalBytes);
 
     TemporaryArchiveJournal journal(dir / "journal");
-    std::error_code error;
-    EXPECT_EQ(journal.SweepLeftovers(error), std::vector<fs::path>{leftover});
+    EXPECT_EQ(swept(journal), std::vector<fs::path>{leftover});
     for (const fs::path& p : mustStay)
         EXPECT_TRUE(fs::exists(p)) << p;
     EXPECT_TRUE(fs::exists(fs::symlink_status(dir / "link.zip.aaaaaa.part")));
