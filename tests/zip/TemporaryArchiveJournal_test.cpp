@@ -162,6 +162,59 @@ TEST(TemporaryArchiveJournal, OnlyTemporaryArchivesNamedInItAreEverDeleted)
     EXPECT_TRUE(recorded(dir / "journal").empty());
 }
 
+// A journal that cannot be used says which step failed and the system's
+// reason, for each of its operations, and records nothing.
+TEST(TemporaryArchiveJournal, FailuresNameTheStepAndTheReason)
+{
+    TempDir dir;
+    dir.write("blocked", "a file where the journal's folder should be");
+    fs::create_directories(dir / "folder" / "journal");  // a folder where the journal should be
+    const fs::path part = dir / "x.zip.abc123.part";
+    struct Case {
+        const char* what;
+        fs::path journal;
+        JournalFailure kind;
+        std::errc reason;
+    };
+    const Case cases[] = {
+        {"no folder for the lock", dir / "blocked" / "journal", JournalFailure::NotLocked, std::errc::not_a_directory},
+        {"a folder in the journal's place", dir / "folder" / "journal", JournalFailure::NotRead,
+         std::errc::is_a_directory},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TemporaryArchiveJournal journal(c.journal);
+        bool created = false;
+        const auto record = journal.Record(part, [&] {
+            created = true;
+            return std::error_code();
+        });
+        const auto forgotten = journal.Forget(part);
+        const auto swept = journal.SweepLeftovers();
+        for (const Result<void, JournalFailure>& failed : {record, forgotten}) {
+            ASSERT_FALSE(failed);
+            EXPECT_EQ(failed.kind(), c.kind);
+            EXPECT_EQ(failed.code(), c.reason) << failed.code().message();
+        }
+        ASSERT_FALSE(swept);
+        EXPECT_EQ(swept.kind(), c.kind);
+        EXPECT_EQ(swept.code(), c.reason) << swept.code().message();
+        EXPECT_FALSE(created);
+    }
+    // A path that is not a temporary archive's is refused before anything is made.
+    TemporaryArchiveJournal journal(dir / "cache" / "journal");
+    const auto refused = journal.Record(dir / "notes.txt", [] { return std::error_code(); });
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.kind(), JournalFailure::NotAPart);
+    // The file's own failure comes back as NotCreated, with its reason.
+    const auto notCreated =
+        journal.Record(part, [] { return std::make_error_code(std::errc::no_space_on_device); });
+    ASSERT_FALSE(notCreated);
+    EXPECT_EQ(notCreated.kind(), JournalFailure::NotCreated);
+    EXPECT_EQ(notCreated.code(), std::errc::no_space_on_device);
+    EXPECT_TRUE(recorded(dir / "cache" / "journal").empty());
+}
+
 TEST(TemporaryArchiveJournal, ConcurrentUpdatesLoseNoRecord)
 {
     TempDir dir;
