@@ -7,7 +7,7 @@
 
 #include "EncryptedEntryStream.h"
 #include "EntrySizeLimits.h"
-#include "MinizipEntry.h"
+#include "MinizipEntryOpener.h"
 #include "Zip64EndRecords.h"
 
 namespace {
@@ -135,7 +135,7 @@ bool ZipWriter::openEntry(const ZipEntryRequest& request)
 
     io_.ClearFailure();
     entryStart_ = io_.Position();
-    auto opened = MinizipEntry::Open(handle_, request, zip64);
+    auto opened = MinizipEntryOpener::Open(handle_, request, zip64);
     if (!opened) {
         // A parameter error leaves the file untouched; any other failure may
         // have written part of a header.

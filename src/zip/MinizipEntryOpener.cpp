@@ -1,4 +1,4 @@
-#include "MinizipEntry.h"
+#include "MinizipEntryOpener.h"
 
 #include "ArchiveEntryName.h"
 #include "OleDate.h"
@@ -41,7 +41,7 @@ Result<std::unique_ptr<EncryptedEntryStream>, ZipCode> failed(int code)
 
 }  // namespace
 
-Result<std::unique_ptr<EncryptedEntryStream>, ZipCode> MinizipEntry::Open(zipFile handle,
+Result<std::unique_ptr<EncryptedEntryStream>, ZipCode> MinizipEntryOpener::Open(zipFile handle,
                                                                           const ZipEntryRequest& request, bool zip64)
 {
     const zip_fileinfo info = fileInfo(request);

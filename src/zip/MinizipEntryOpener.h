@@ -28,7 +28,7 @@ struct ZipEntryRequest {
     bool raw;
 };
 
-namespace MinizipEntry {
+namespace MinizipEntryOpener {
 
 // Opens the entry; an encrypted one is opened raw and gets its encryption
 // header, its data then passing through the stream returned (none for an
@@ -36,4 +36,4 @@ namespace MinizipEntry {
 Result<std::unique_ptr<EncryptedEntryStream>, ZipCode> Open(zipFile handle, const ZipEntryRequest& request,
                                                             bool zip64);
 
-}  // namespace MinizipEntry
+}  // namespace MinizipEntryOpener
