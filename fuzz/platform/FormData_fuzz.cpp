@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::EnsureApplication();
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     FormData form;
-    const FormData::Result result = form.Parse(text, QStringLiteral("Fuzz.frm"));
+    const FormData::LoadReport result = form.Parse(text, QStringLiteral("Fuzz.frm"));
     if (!result.ok) {
         fuzz::Check(result.error.startsWith(QStringLiteral("Fuzz.frm:")), "a refusal that names no line");
         fuzz::Check(form.ControlNames().empty(), "a refused file keeps controls");

@@ -5,14 +5,15 @@
 
 FolderScanResult FolderScan::Run(const std::string& folderPath, const QString& filterRow, std::stop_token stop)
 {
-    FsResult<std::vector<FolderFile>> listing = FileSystem::Instance().FolderFiles(folderPath, stop);
+    std::vector<FolderFile> files;
+    const auto listed = FileSystem::Instance().FolderFiles(folderPath, files, stop);
     FolderScanResult result;
-    result.error = listing.error;
+    result.error = listed.code();
     const bool all = filterRow == ExtensionList::kAllRow;
     const uint8_t listedUnder = ExtensionList::ListedIndex(filterRow);
     constexpr size_t kRowsBetweenStopChecks = 1024;
     size_t seen = 0;
-    for (FolderFile& file : listing.value) {
+    for (FolderFile& file : files) {
         if (++seen % kRowsBetweenStopChecks == 0 && stop.stop_requested()) {
             result.error = std::make_error_code(std::errc::operation_canceled);
             break;

@@ -93,19 +93,22 @@ bool StagingArea::IsOurs(const fs::path& folder) const
     return fs::symlink_status(folder / kMarker, ec).type() == fs::file_type::regular;
 }
 
-std::optional<fs::path> StagingArea::MakeRunFolder()
+Result<fs::path, RunFolderFailure> StagingArea::MakeRunFolder()
 {
     std::error_code ec;
     fs::create_directories(root_, ec);
+    if (ec)
+        return Fault<RunFolderFailure>{RunFolderFailure::NoRoot, ec};
     // mkdtemp picks a name no folder has, here or on another machine sharing the home.
     std::string name = (root_ / (std::string(kRunPrefix) + "XXXXXX")).native();
-    if (ec || ::mkdtemp(name.data()) == nullptr)
-        return std::nullopt;
+    if (::mkdtemp(name.data()) == nullptr)
+        return Fault<RunFolderFailure>{RunFolderFailure::NoFolder, LastSystemError(errno)};
     const fs::path folder = name;
     const int fd = ::open((folder / kMarker).c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) {
+        const std::error_code reason = LastSystemError(errno);
         ::rmdir(folder.c_str());
-        return std::nullopt;
+        return Fault<RunFolderFailure>{RunFolderFailure::NoMarker, reason};
     }
     static const char kText[] = "Staging folder of Volarin Z; deleted when the run ends.\n";
     const bool written = ::write(fd, kText, sizeof kText - 1) == static_cast<ssize_t>(sizeof kText - 1);

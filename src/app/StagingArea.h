@@ -14,12 +14,18 @@
 // before it is unlinked: FUSE and NFS keep an open file that is unlinked as a
 // hidden one (.fuse_hidden..., .nfs...), and its folder could not go.
 #include "FolderDisposal.h"
+#include "Result.h"
 #include "Status.h"
 
 #include <filesystem>
 #include <map>
-#include <optional>
 #include <string>
+
+enum class RunFolderFailure {
+    NoRoot,    // the root could not be made
+    NoFolder,  // no folder could be made under it
+    NoMarker,  // the folder could not be marked as ours (it is removed again)
+};
 
 class StagingArea {
 public:
@@ -41,9 +47,9 @@ public:
     const std::filesystem::path& Root() const { return root_; }
 
     // Creates an empty, marked folder for one run under a name no other run
-    // has; none when the root cannot hold one (full, read-only: the run then
-    // links nothing).
-    std::optional<std::filesystem::path> MakeRunFolder();
+    // has; fails with the system's reason when the root cannot hold one
+    // (full, read-only: the run then links nothing).
+    Result<std::filesystem::path, RunFolderFailure> MakeRunFolder();
 
     // Has a folder this object made deleted in the background (it is
     // renamed aside at once where it can be).

@@ -51,8 +51,8 @@ StagedEntry entryFor(std::string readFrom, std::string_view name, const struct s
                                                             static_cast<fs::perms>(st.st_mode & 07777)));
     file.Stamp = SourceStamp::Of(st);
     // Each entry keeps its file's own time: read in place or linked, it is the file itself.
-    if (const std::optional<double> date = LocalFileTime::FromUnixSeconds(st.st_mtim.tv_sec))
-        file.FileDate = *date;
+    if (const auto date = LocalFileTime::FromUnixSeconds(st.st_mtim.tv_sec))
+        file.FileDate = date.value();
     else
         staged.measured = false;
     file.Times = times;
@@ -142,14 +142,14 @@ StagingCopyReport StagingCopy::CopyAll(const SourceList& sources, const fs::path
                 {.kind = FailureKind::DateOutsideZip, .path = kept, .time = times.modified.seconds});
         if (!folder.empty() && st.st_size >= links.fromBytes && !unlinkable.count(st.st_dev)) {
             const fs::path destination = folder / std::string(name);
-            const FileCopyResult linked = linker.Link(fs::path(kept), destination);
-            if (linked.ok) {
+            const auto linked = linker.Link(fs::path(kept), destination);
+            if (linked) {
                 entry.file.SourceFile = destination.native();
                 entry.original = kept;
                 // A reflink is a file of the run's own: nothing can change it.
-                if (linked.method == FileCopyMethod::Clone)
+                if (linked.value().method == FileCopyMethod::Clone)
                     entry.file.Stamp = {};
-            } else if (linked.step == LinkOrCopy::kNotLinked) {
+            } else if (linked.kind() == CopyStep::Link) {
                 unlinkable.insert(st.st_dev);  // read in place, as every file of it from now on
             }
         }

@@ -77,7 +77,7 @@ StoredSettingsResult ApplyStoredSettings(QWidget& window, const QString& formDat
 {
     StoredSettingsResult result;
     FormData form;
-    const FormData::Result loaded = form.Load(formDataPath);
+    const FormData::LoadReport loaded = form.Load(formDataPath);
     if (!loaded.ok) {
         result.problems << loaded.error;
         return result;

@@ -73,7 +73,8 @@ void ZipRunService::Start(ZipRunRequest request)
     // every file where it lies.
     runStaging_.clear();
     if (stagingLinks_.fromBytes != StagingLinks::None().fromBytes)
-        runStaging_ = staging_.MakeRunFolder().value_or(fs::path());
+        if (const auto made = staging_.MakeRunFolder())
+            runStaging_ = made.value();
     // Made for each run until one works: without it the staged files would
     // never be collected, so the run ends here with the system's reason.
     if (!stagingWake_ || stagingWake_->Error())
@@ -355,9 +356,9 @@ fs::path ZipRunService::JournalFor(const fs::path& stagingRoot)
 Status ZipRunService::RemoveLeftovers()
 {
     Status staging = staging_.RemoveLeftovers();
-    std::error_code journalError;
-    journal_->SweepLeftovers(journalError);
-    if (!journalError)
+    const auto swept = journal_->SweepLeftovers();
+    const std::error_code journalError = swept.code();
+    if (swept)
         return staging;
     Failure failure = staging ? Failure{.kind = FailureKind::StagingCleanUpFailed} : staging.failure();
     failure.leftOut.push_back(

@@ -27,12 +27,9 @@ struct Fd {
     }
 };
 
-FileCopyResult failure(int error, const char* step)
+Fault<CopyStep> failure(int error, CopyStep step)
 {
-    FileCopyResult r;
-    r.error = std::error_code(error, std::generic_category());
-    r.step = step;
-    return r;
+    return {step, std::error_code(error, std::generic_category())};
 }
 
 // Errors after which copy_file_range is simply not usable for this pair of
@@ -74,7 +71,7 @@ int copyRange(int in, int out, std::uint64_t& copied, const std::stop_token& sto
 }
 
 // Returns 0 or the errno of the failure; step names what failed.
-int copyReadWrite(int in, int out, std::uint64_t& copied, const char*& step, const std::stop_token& stop)
+int copyReadWrite(int in, int out, std::uint64_t& copied, CopyStep& step, const std::stop_token& stop)
 {
     // One buffer per thread, kept: zeroing a fresh megabyte for each of
     // thousands of small files would cost more than copying them.
@@ -86,7 +83,7 @@ int copyReadWrite(int in, int out, std::uint64_t& copied, const char*& step, con
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            step = "read source";
+            step = CopyStep::ReadSource;
             return errno;
         }
         if (n == 0)
@@ -97,7 +94,7 @@ int copyReadWrite(int in, int out, std::uint64_t& copied, const char*& step, con
             if (w < 0) {
                 if (errno == EINTR)
                     continue;
-                step = "write copy";
+                step = CopyStep::WriteCopy;
                 return errno;
             }
             p += w;
@@ -108,9 +105,9 @@ int copyReadWrite(int in, int out, std::uint64_t& copied, const char*& step, con
 }
 
 // Moves the bytes by the fastest method allowed, noting the method and the
-// count in result; 0, or the errno with step set.
-int copyBytes(int in, int out, const struct stat& st, FileCopyMethod fastest, FileCopyResult& result,
-              const char*& step, const std::stop_token& stop)
+// count in placed; 0, or the errno with step set.
+int copyBytes(int in, int out, const struct stat& st, FileCopyMethod fastest, PlacedFile& result, CopyStep& step,
+              const std::stop_token& stop)
 {
     std::uint64_t copied = 0;
     if (fastest == FileCopyMethod::Clone && ::ioctl(out, FICLONE, in) == 0) {
@@ -141,49 +138,51 @@ int copyBytes(int in, int out, const struct stat& st, FileCopyMethod fastest, Fi
 
 }  // namespace
 
-FileCopyResult FileCopy::Copy(const std::filesystem::path& source, const std::filesystem::path& destination)
+Result<PlacedFile, CopyStep> FileCopy::Copy(const std::filesystem::path& source,
+                                            const std::filesystem::path& destination)
 {
     return CopyWith(source, destination, FileCopyMethod::Clone);
 }
 
-FileCopyResult FileCopy::CopyWith(const std::filesystem::path& source, const std::filesystem::path& destination,
-                                  FileCopyMethod fastest, std::stop_token stop)
+Result<PlacedFile, CopyStep> FileCopy::CopyWith(const std::filesystem::path& source,
+                                                const std::filesystem::path& destination, FileCopyMethod fastest,
+                                                std::stop_token stop)
 {
     Fd in;
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a
     // writer forever; it is switched off again once the file proves plain.
     in.fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (in.fd < 0)
-        return failure(errno, "open source");
+        return failure(errno, CopyStep::OpenSource);
     struct stat st {};
     FileTimes sourceTimes;
     if (FileTimes::StatAt(in.fd, "", AT_EMPTY_PATH, st, sourceTimes) != 0)
-        return failure(errno, "read source attributes");
+        return failure(errno, CopyStep::ReadSourceAttributes);
     // A FIFO or device would block or never end; only plain files are copied.
     if (S_ISDIR(st.st_mode))
-        return failure(EISDIR, "open source");
+        return failure(EISDIR, CopyStep::OpenSource);
     if (!S_ISREG(st.st_mode))
-        return failure(EINVAL, "open source");
+        return failure(EINVAL, CopyStep::OpenSource);
     ::fcntl(in.fd, F_SETFL, ::fcntl(in.fd, F_GETFL) & ~O_NONBLOCK);
 
     if (::unlink(destination.c_str()) != 0 && errno != ENOENT)
-        return failure(errno, "replace existing copy");
+        return failure(errno, CopyStep::ReplaceExistingCopy);
     Fd out;
     // O_EXCL: the name was just freed; anything appearing there now (a link
     // planted by someone else) must not be written through.
     out.fd = ::open(destination.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY,
                     st.st_mode & 0777);
     if (out.fd < 0)
-        return failure(errno, "create copy");
+        return failure(errno, CopyStep::CreateCopy);
 
-    auto fail = [&](int error, const char* step) {
+    auto fail = [&](int error, CopyStep step) {
         ::close(out.release());
         ::unlink(destination.c_str());
         return failure(error, step);
     };
 
-    FileCopyResult result;
-    const char* step = "copy data";
+    PlacedFile result;
+    CopyStep step = CopyStep::CopyData;
     if (const int error = copyBytes(in.fd, out.fd, st, fastest, result, step, stop))
         return fail(error, step);
 
@@ -191,14 +190,13 @@ FileCopyResult FileCopy::CopyWith(const std::filesystem::path& source, const std
     // made from the copy dates its entry by it, so a copy without it is lost data.
     struct timespec times[2] = {st.st_atim, st.st_mtim};
     if (::futimens(out.fd, times) != 0)
-        return fail(errno, "keep modification time");
+        return fail(errno, CopyStep::KeepModificationTime);
     // close() is where some file systems (NFS, full quota) report lost writes.
     if (::close(out.release()) != 0) {
         int error = errno;
         ::unlink(destination.c_str());
-        return failure(error, "write copy");
+        return failure(error, CopyStep::WriteCopy);
     }
-    result.ok = true;
     result.mode = st.st_mode & 07777;
     result.modifiedSeconds = st.st_mtim.tv_sec;
     result.times = sourceTimes;

@@ -10,17 +10,18 @@
 #include <system_error>
 #include <vector>
 
+#include "Result.h"
+
 // One file lying directly in a folder.
 struct FolderFile {
     std::string name;             // the name on disk, without folder
     std::optional<uint64_t> size; // empty when the length could not be read
 };
 
-template <class T>
-struct FsResult {
-    T value{};
-    std::error_code error;
-    bool ok() const { return !error; }
+enum class ListingFailure {
+    NotOpened,  // the folder could not be opened
+    NotRead,    // reading it failed part way
+    Canceled,   // a stop was asked for
 };
 
 class FileSystem {
@@ -36,9 +37,11 @@ public:
     // The regular files lying directly in the folder, hidden ones included,
     // sorted by name: case-insensitively, then byte by byte. Sub-folders,
     // dangling links and special files (pipes, sockets, devices) are left out.
-    // A stop asked for ends the listing within an entry ("Operation canceled").
-    virtual FsResult<std::vector<FolderFile>> FolderFiles(const std::string& folder,
-                                                          std::stop_token stop = {}) const = 0;
+    // They go into `files` (emptied first); a listing that fails part way
+    // keeps the files read before the failure. A stop asked for ends the
+    // listing within an entry, with nothing listed ("Operation canceled").
+    virtual Result<void, ListingFailure> FolderFiles(const std::string& folder, std::vector<FolderFile>& files,
+                                                     std::stop_token stop = {}) const = 0;
 
     // The folder that holds the program file, without a trailing "/".
     virtual std::string ProgramFolder() const = 0;

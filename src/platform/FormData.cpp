@@ -75,9 +75,9 @@ bool Fail(QString* error, const QString& message)
     return false;
 }
 
-FormData::Result Failed(const QString& error)
+FormData::LoadReport Failed(const QString& error)
 {
-    FormData::Result r;
+    FormData::LoadReport r;
     r.ok = false;
     r.error = error;
     return r;
@@ -219,7 +219,7 @@ std::optional<PropertyValue> FormData::ParseValueIn(const QString& raw, const QS
     return ParseScalar(text, error);
 }
 
-FormData::Result FormData::Load(const QString& path)
+FormData::LoadReport FormData::Load(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -271,13 +271,13 @@ std::optional<QString> FormData::ReadSetting(const QString& line, PropertyBag* s
     return std::nullopt;
 }
 
-FormData::Result FormData::Parse(const QString& text, const QString& sourceName)
+FormData::LoadReport FormData::Parse(const QString& text, const QString& sourceName)
 {
     Controls controls;
     // Relative picture paths are read from the folder of the form file.
     const QString baseDir = sourceName.isEmpty() ? QString() : QFileInfo(sourceName).path();
     const QStringList lines = text.split(u'\n');
-    Result result;
+    LoadReport result;
     result.ok = true;
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();

@@ -26,7 +26,8 @@
 
 class FormData {
 public:
-    struct Result {
+    // What a load found: the mistake that stopped it, or the problems it got past.
+    struct LoadReport {
         bool ok = false;
         QString error; // "Form1.frm:12: ..." when !ok
         // Problems that did not stop the load, e.g. a picture that could not be
@@ -35,8 +36,8 @@ public:
     };
 
     // Reads a file or a ":/..." resource; on failure nothing is kept.
-    Result Load(const QString& path);
-    Result Parse(const QString& text, const QString& sourceName = QString());
+    LoadReport Load(const QString& path);
+    LoadReport Parse(const QString& text, const QString& sourceName = QString());
 
     bool HasControl(const QString& name) const;
     // The control's settings; an empty bag for an unknown control. Names compare without case.

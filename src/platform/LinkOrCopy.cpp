@@ -10,18 +10,14 @@
 
 namespace {
 
-FileCopyResult failure(int error, const char* step)
+Fault<CopyStep> failure(int error, CopyStep step)
 {
-    FileCopyResult r;
-    r.error = std::error_code(error, std::generic_category());
-    r.step = step;
-    return r;
+    return {step, std::error_code(error, std::generic_category())};
 }
 
-FileCopyResult success(FileCopyMethod method, const struct stat& st, const FileTimes& times)
+PlacedFile success(FileCopyMethod method, const struct stat& st, const FileTimes& times)
 {
-    FileCopyResult r;
-    r.ok = true;
+    PlacedFile r;
     r.method = method;
     r.bytes = static_cast<std::uint64_t>(st.st_size);
     r.mode = st.st_mode & 07777;
@@ -123,18 +119,19 @@ int linkByName(const std::filesystem::path& source, const std::filesystem::path&
 
 LinkOrCopy::LinkOrCopy(FileCopyMethod fastest) : fastest_(fastest) {}
 
-FileCopyResult LinkOrCopy::Place(const std::filesystem::path& source, const std::filesystem::path& destination,
-                                 std::stop_token stop)
+Result<PlacedFile, CopyStep> LinkOrCopy::Place(const std::filesystem::path& source,
+                                               const std::filesystem::path& destination, std::stop_token stop)
 {
     if (fastest_ > FileCopyMethod::HardLink)
         return FileCopy::CopyWith(source, destination, fastest_, stop);
-    FileCopyResult linked = Link(source, destination);
-    if (linked.ok || linked.step != kNotLinked)
+    Result<PlacedFile, CopyStep> linked = Link(source, destination);
+    if (linked || linked.kind() != CopyStep::Link)
         return linked;
     return FileCopy::CopyWith(source, destination, FileCopyMethod::CopyRange, stop);
 }
 
-FileCopyResult LinkOrCopy::Link(const std::filesystem::path& source, const std::filesystem::path& destination)
+Result<PlacedFile, CopyStep> LinkOrCopy::Link(const std::filesystem::path& source,
+                                              const std::filesystem::path& destination)
 {
     struct stat st {};
     FileTimes times;
@@ -149,11 +146,11 @@ FileCopyResult LinkOrCopy::Link(const std::filesystem::path& source, const std::
     }
     const int in = openRegular(source, st, times);
     if (in < 0)
-        return failure(errno, "open source");
+        return failure(errno, CopyStep::OpenSource);
     if (::unlink(destination.c_str()) != 0 && errno != ENOENT) {
         const int error = errno;
         ::close(in);
-        return failure(error, "replace existing copy");
+        return failure(error, CopyStep::ReplaceExistingCopy);
     }
     if (fastest_ == FileCopyMethod::Clone && !noClone_.count(st.st_dev)) {
         if (cloneInto(in, st, destination) == 0) {
@@ -174,5 +171,5 @@ FileCopyResult LinkOrCopy::Link(const std::filesystem::path& source, const std::
             noLink_.insert(st.st_dev);
     }
     ::close(in);
-    return failure(error, kNotLinked);
+    return failure(error, CopyStep::Link);
 }

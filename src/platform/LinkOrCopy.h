@@ -25,12 +25,11 @@ public:
     // Replaces a file of the destination's name (unlinked, never written
     // through). Only regular files are taken. On failure nothing is left at
     // the destination. A stop requested through `stop` ends a long copy.
-    FileCopyResult Place(const std::filesystem::path& source, const std::filesystem::path& destination,
-                         std::stop_token stop = {});
-    // The same without the copy: fails (step kNotLinked, with the link's
+    Result<PlacedFile, CopyStep> Place(const std::filesystem::path& source,
+                                       const std::filesystem::path& destination, std::stop_token stop = {});
+    // The same without the copy: fails (CopyStep::Link, with the link's
     // refusal) where neither a reflink nor a hard link can be made.
-    FileCopyResult Link(const std::filesystem::path& source, const std::filesystem::path& destination);
-    static constexpr const char* kNotLinked = "link";
+    Result<PlacedFile, CopyStep> Link(const std::filesystem::path& source, const std::filesystem::path& destination);
 
 private:
     FileCopyMethod fastest_;

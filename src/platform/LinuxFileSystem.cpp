@@ -67,19 +67,18 @@ std::error_code LinuxFileSystem::FolderError(const std::string& path) const
     return fs::is_directory(status) ? std::error_code() : std::make_error_code(std::errc::not_a_directory);
 }
 
-FsResult<std::vector<FolderFile>> LinuxFileSystem::FolderFiles(const std::string& folder, std::stop_token stop) const
+Result<void, ListingFailure> LinuxFileSystem::FolderFiles(const std::string& folder, std::vector<FolderFile>& files,
+                                                          std::stop_token stop) const
 {
-    FsResult<std::vector<FolderFile>> result;
+    files.clear();
     std::error_code ec;
     fs::directory_iterator it(fs::path(folder), ec);
-    if (ec) {
-        result.error = ec;
-        return result;
-    }
+    if (ec)
+        return Fault<ListingFailure>{ListingFailure::NotOpened, ec};
     for (; it != fs::directory_iterator(); it.increment(ec)) {
         if (stop.stop_requested()) {
-            result.error = std::make_error_code(std::errc::operation_canceled);
-            return result;
+            files.clear();
+            return Fault<ListingFailure>{ListingFailure::Canceled, std::make_error_code(std::errc::operation_canceled)};
         }
         const fs::directory_entry& entry = *it;
         std::error_code entryError;
@@ -96,12 +95,12 @@ FsResult<std::vector<FolderFile>> LinuxFileSystem::FolderFiles(const std::string
             if (!sizeError)
                 file.size = static_cast<uint64_t>(size);
         }
-        result.value.push_back(std::move(file));
+        files.push_back(std::move(file));
     }
+    SortByName(files);
     if (ec)
-        result.error = ec; // the entries read before the failure are kept
-    SortByName(result.value);
-    return result;
+        return Fault<ListingFailure>{ListingFailure::NotRead, ec}; // the entries read before it are kept
+    return {};
 }
 
 std::string LinuxFileSystem::ProgramFolder() const

@@ -9,8 +9,8 @@ public:
     explicit LinuxFileSystem(std::optional<std::string> programFolder = std::nullopt);
 
     std::error_code FolderError(const std::string& path) const override;
-    FsResult<std::vector<FolderFile>> FolderFiles(const std::string& folder,
-                                                  std::stop_token stop = {}) const override;
+    Result<void, ListingFailure> FolderFiles(const std::string& folder, std::vector<FolderFile>& files,
+                                             std::stop_token stop = {}) const override;
     std::string ProgramFolder() const override;
 
 private:

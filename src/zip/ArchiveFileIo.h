@@ -1,12 +1,11 @@
 #pragma once
 // The file functions minizip writes an archive through: a new archive
-// through ArchiveWriteBuffer, an existing one through stdio as minizip's own;
-// every failing call keeps its errno, so that a failure can later name the
-// system's reason (a full disk, a vanished folder).
+// through ArchiveWriteBuffer, an existing one through stdio as minizip's own.
+// The first failing call keeps its reason, so that a failure can later name
+// the system's reason (a full disk, a vanished folder).
 #include <minizip/ioapi.h>
 
 #include <cstdint>
-#include <cstdio>
 
 #include "ArchiveWriteBuffer.h"
 
@@ -20,17 +19,17 @@ public:
     // For zipOpen2_64; valid as long as this object lives.
     zlib_filefunc64_def* Functions() { return &functions_; }
 
-    // errno of the first call that failed since the last ClearErrno(); 0 = none.
-    int LastErrno() const { return lastErrno_; }
-    void ClearErrno() { lastErrno_ = 0; }
+    // The first call that failed since the last ClearFailure(); ok when none did.
+    const Result<void, ArchiveIoFailure>& FirstFailure() const { return firstFailure_; }
+    void ClearFailure() { firstFailure_ = {}; }
 
     // For a new archive while it is open: where the next write goes, and
     // how far every byte has gone to the file; 0 otherwise.
-    int64_t Position() const { return created_ != nullptr ? created_->Tell() : 0; }
+    int64_t Position() const { return created_ != nullptr ? created_->Position() : 0; }
     int64_t WrittenOut() const { return created_ != nullptr ? created_->WrittenOut() : 0; }
 
 private:
-    ArchiveWriteBuffer* create(const char* path);
+    Result<ArchiveWriteBuffer*, ArchiveIoFailure> create(const char* path);
     static voidpf open(voidpf opaque, const void* filename, int mode);
     static uLong read(voidpf opaque, voidpf stream, void* buf, uLong size);
     static uLong write(voidpf opaque, voidpf stream, const void* buf, uLong size);
@@ -38,10 +37,12 @@ private:
     static long seek(voidpf opaque, voidpf stream, ZPOS64_T offset, int origin);
     static int close(voidpf opaque, voidpf stream);
     static int error(voidpf opaque, voidpf stream);
-    void keep(int err);
+    // Keeps `result`'s failure when it is the first; tells whether it succeeded.
+    template <class T>
+    bool keep(const Result<T, ArchiveIoFailure>& result);
 
     zlib_filefunc64_def functions_{};
-    int lastErrno_ = 0;
+    Result<void, ArchiveIoFailure> firstFailure_;
     ArchiveWriteBuffer::WriteTap tap_;
     ArchiveWriteBuffer* created_ = nullptr;  // the new archive's buffer while it is open
 };

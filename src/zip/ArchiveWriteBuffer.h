@@ -11,7 +11,9 @@
 #include <span>
 #include <vector>
 
-class ArchiveWriteBuffer {
+#include "ArchiveStream.h"
+
+class ArchiveWriteBuffer : public ArchiveStream {
 public:
     static constexpr size_t kCapacity = 256 * 1024;
     // Sees (and may change) every run of bytes just before it goes to the
@@ -21,25 +23,26 @@ public:
     // Takes over `fd`, opened for writing.
     explicit ArchiveWriteBuffer(int fd, WriteTap tap = {});
     // Closes the file; what was not written out by Close is lost.
-    ~ArchiveWriteBuffer();
+    ~ArchiveWriteBuffer() override;
     ArchiveWriteBuffer(const ArchiveWriteBuffer&) = delete;
     ArchiveWriteBuffer& operator=(const ArchiveWriteBuffer&) = delete;
 
-    // Each returns failure (false, or fewer bytes) with errno set; the
-    // buffer keeps what could not be written out, so nothing passes for written.
-    size_t Write(const void* data, size_t size);
-    size_t Read(void* data, size_t size);
-    int64_t Tell() const { return position_; }
+    // On a failure the buffer keeps what could not be written out, so
+    // nothing passes for written.
+    Result<void, ArchiveIoFailure> Write(const void* data, size_t size) override;
+    Result<size_t, ArchiveIoFailure> Read(void* data, size_t size) override;
+    Result<int64_t, ArchiveIoFailure> Tell() override { return position_; }
+    int64_t Position() const { return position_; }
     // Every byte before this offset has gone to the file.
     int64_t WrittenOut() const { return start_; }
-    bool Seek(int64_t offset, int whence);
+    Result<void, ArchiveIoFailure> Seek(int64_t offset, int whence) override;
     // Writes out what is held and closes the file.
-    bool Close();
-    bool Failed() const { return failed_; }
+    Result<void, ArchiveIoFailure> Close() override;
+    bool Failed() const override { return failed_; }
 
 private:
-    bool flush();
-    bool writeOut(const unsigned char* data, size_t size, int64_t at);
+    Result<void, ArchiveIoFailure> flush();
+    Result<void, ArchiveIoFailure> writeOut(const unsigned char* data, size_t size, int64_t at);
     int64_t end() const { return start_ + static_cast<int64_t>(held_); }
 
     int fd_;

@@ -70,17 +70,17 @@ CompressedBlock BlockCompressor::Run(const CompressionJob& job, const std::atomi
         block.error = opened.code();
         return block;
     }
-    std::error_code error;
     const bool byZlib = job.kind == CompressionJob::Kind::Deflate;
     const bool byLibdeflate =
         job.kind == CompressionJob::Kind::DeflateByJob || job.kind == CompressionJob::Kind::DeflateWhole;
     // libdeflate takes no preset dictionary: its jobs start afresh.
     const size_t dictionary = byZlib ? static_cast<size_t>(std::min<int64_t>(job.offset, kWindow)) : 0;
     input_.resize(dictionary + static_cast<size_t>(job.length));
-    const size_t got = job.source->ReadAt(job.offset - int64_t(dictionary), input_.data(), input_.size(), error);
+    const auto read = job.source->ReadAt(job.offset - int64_t(dictionary), input_.data(), input_.size());
+    const size_t got = read ? read.value() : 0;
     if (got < input_.size()) {
         block.status = CompressedBlock::Status::ReadFailed;
-        block.error = error;
+        block.error = read.code();
     }
     if (byZlib && !prepare(job.level, {input_.data(), std::min(got, dictionary)})) {
         block.status = CompressedBlock::Status::CompressFailed;

@@ -3,13 +3,18 @@
 // since 30 December 1899), by the zone's rule for that timestamp's own date.
 // Thread-safe: the zone is read once by whoever calls tzset, not per file.
 #include <cstdint>
-#include <optional>
+
+#include "Result.h"
+
+enum class LocalTimeFailure {
+    NotConvertible,  // beyond what the system's local time can hold
+};
 
 namespace LocalFileTime {
 
 // Whole seconds since the epoch to a local date-time; fractions of a second
-// are dropped. Empty when the system cannot turn it into local time (a year
-// beyond what struct tm holds), with errno set.
-std::optional<double> FromUnixSeconds(int64_t seconds);
+// are dropped. Fails (with the system's reason) when the system cannot turn
+// it into local time (a year beyond what struct tm holds).
+Result<double, LocalTimeFailure> FromUnixSeconds(int64_t seconds);
 
 }  // namespace LocalFileTime

@@ -130,11 +130,10 @@ FeedResult ParallelEntryFeed::End(ZipWriterInterface& writer, int32_t& crc)
     // handled so far go in as they are, so the entry holds what the events
     // said was written, as on one core.
     if (!crcPass_ && piecePerJob_ && !streamEnded_ && unwrittenSize_ > 0) {
-        std::error_code reason;
-        const ZipFailure failure =
-            WrittenPrefix::Write(writer, source_, size_ - unwrittenSize_, unwrittenSize_, unwrittenCrc_, reason);
-        if (failure != ZipFailure::None)
-            return Failed(failure, reason);
+        if (const auto written =
+                WrittenPrefix::Write(writer, source_, size_ - unwrittenSize_, unwrittenSize_, unwrittenCrc_);
+            !written)
+            return Failed(written.kind(), written.code());
         streamEnded_ = true;
     }
     if (crcPass_) {

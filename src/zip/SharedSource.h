@@ -18,9 +18,9 @@ public:
     // Opens the file on the first call; fails (with the reason) when it
     // cannot be opened, on this call and every later one.
     Result<void, SourceFailure> Open();
-    size_t ReadAt(int64_t offset, unsigned char* into, size_t size, std::error_code& error) const
+    Result<size_t, SourceFailure> ReadAt(int64_t offset, unsigned char* into, size_t size) const
     {
-        return reader_.ReadAt(offset, into, size, error);
+        return reader_.ReadAt(offset, into, size);
     }
 
 private:

@@ -62,17 +62,16 @@ Result<void, SourceFailure> SourceFileReader::ReadExactly(unsigned char* into, s
     return {};
 }
 
-size_t SourceFileReader::ReadAt(int64_t offset, unsigned char* into, size_t size, std::error_code& error) const
+Result<size_t, SourceFailure> SourceFileReader::ReadAt(int64_t offset, unsigned char* into, size_t size) const
 {
-    error.clear();
     size_t done = 0;
     while (done < size) {
         ssize_t n = ::pread(fd_, into + done, size - done, static_cast<off_t>(offset + int64_t(done)));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            error = systemError(errno);
-        if (n <= 0)
+            return Fault<SourceFailure>{SourceFailure::ReadFailed, systemError(errno)};
+        if (n == 0)
             break;
         done += static_cast<size_t>(n);
     }

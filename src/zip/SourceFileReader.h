@@ -31,10 +31,9 @@ public:
     Result<void, SourceFailure> Open(const std::filesystem::path& file, const SourceStamp& stamp = {});
     // Fills all `size` bytes of `into` from where the last read ended.
     Result<void, SourceFailure> ReadExactly(unsigned char* into, size_t size);
-    // Reads up to `size` bytes at `offset`; returns how many were read before
-    // the file ended or a read failed (`error` then says why; an early end
-    // leaves it empty).
-    size_t ReadAt(int64_t offset, unsigned char* into, size_t size, std::error_code& error) const;
+    // Reads up to `size` bytes at `offset`: how many there were before the
+    // file ended, or ReadFailed with the reason.
+    Result<size_t, SourceFailure> ReadAt(int64_t offset, unsigned char* into, size_t size) const;
     void Close();
     bool IsOpen() const { return fd_ >= 0; }
 

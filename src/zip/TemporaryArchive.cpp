@@ -52,7 +52,7 @@ Result<void, TemporaryArchive::Failure> TemporaryArchive::Reserve(const fs::path
         };
         // The journal is housekeeping: a run goes on without a record rather
         // than fail over it.
-        error = journal ? journal->Record(candidate, create) : create();
+        error = journal ? journal->Record(candidate, create).code() : create();
         if (error && fd < 0 && journal && error != std::errc::file_exists)
             error = create();
         else if (!error && journal)
@@ -103,7 +103,7 @@ void TemporaryArchive::Discard()
 void TemporaryArchive::letGo()
 {
     if (journal_)
-        journal_->Forget(path_);
+        (void)journal_->Forget(path_);
     journal_.reset();
     if (lockFd_ >= 0)
         ::close(lockFd_);

@@ -20,18 +20,21 @@ std::error_code lastError()
     return std::error_code(errno, std::system_category());
 }
 
-bool writeAll(int fd, const std::string& bytes)
+// Empty when every byte is written; a write that makes no progress is EIO.
+std::error_code writeAll(int fd, const std::string& bytes)
 {
     size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            return false;
+        if (n < 0)
+            return lastError();
+        if (n == 0)
+            return std::make_error_code(std::errc::io_error);
         done += static_cast<size_t>(n);
     }
-    return true;
+    return {};
 }
 
 }  // namespace
@@ -74,12 +77,15 @@ TemporaryArchiveJournal::TemporaryArchiveJournal(fs::path file) : file_(std::mov
 
 // Records are NUL-terminated paths (a path may hold a newline, never a NUL).
 // Anything that is not the absolute path of a temporary archive is ignored.
-std::error_code TemporaryArchiveJournal::read(std::vector<fs::path>& parts) const
+Result<std::vector<fs::path>, JournalFailure> TemporaryArchiveJournal::read() const
 {
-    parts.clear();
+    std::vector<fs::path> parts;
     const int fd = ::open(file_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? std::error_code() : lastError();
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return parts;
+        return Fault<JournalFailure>{JournalFailure::NotRead, lastError()};
+    }
     std::string bytes;
     char buffer[8192];
     ssize_t n;
@@ -89,7 +95,7 @@ std::error_code TemporaryArchiveJournal::read(std::vector<fs::path>& parts) cons
         if (n < 0) {
             const std::error_code error = lastError();
             ::close(fd);
-            return error;
+            return Fault<JournalFailure>{JournalFailure::NotRead, error};
         }
         bytes.append(buffer, static_cast<size_t>(n));
     }
@@ -99,10 +105,10 @@ std::error_code TemporaryArchiveJournal::read(std::vector<fs::path>& parts) cons
         if (LeftoverArchive::IsTemporaryArchiveName(part))
             parts.push_back(part);
     }
-    return {};
+    return parts;
 }
 
-std::error_code TemporaryArchiveJournal::write(const std::vector<fs::path>& parts) const
+Result<void, JournalFailure> TemporaryArchiveJournal::write(const std::vector<fs::path>& parts) const
 {
     std::string bytes;
     for (const fs::path& part : parts)
@@ -110,16 +116,16 @@ std::error_code TemporaryArchiveJournal::write(const std::vector<fs::path>& part
     std::string temp = file_.string() + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
-        return lastError();
-    std::error_code error;
-    if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
+        return Fault<JournalFailure>{JournalFailure::NotWritten, lastError()};
+    std::error_code error = writeAll(fd, bytes);
+    if (!error && ::fsync(fd) != 0)
         error = lastError();
     ::close(fd);
     if (!error && ::rename(temp.c_str(), file_.c_str()) != 0)
         error = lastError();
     if (error) {
         ::unlink(temp.c_str());
-        return error;
+        return Fault<JournalFailure>{JournalFailure::NotWritten, error};
     }
     // The rename itself is made durable too.
     const int folder = ::open(file_.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -130,35 +136,38 @@ std::error_code TemporaryArchiveJournal::write(const std::vector<fs::path>& part
     return {};
 }
 
-std::error_code TemporaryArchiveJournal::update(const std::function<void(std::vector<fs::path>&)>& change) const
+Result<void, JournalFailure> TemporaryArchiveJournal::update(
+    const std::function<void(std::vector<fs::path>&)>& change) const
 {
-    std::vector<fs::path> parts;
-    if (std::error_code error = read(parts))
-        return error;
-    change(parts);
-    return write(parts);
+    auto parts = read();
+    if (!parts)
+        return Fault<JournalFailure>{parts.kind(), parts.code()};
+    change(parts.value());
+    return write(parts.value());
 }
 
-std::error_code TemporaryArchiveJournal::Record(const fs::path& part, const std::function<std::error_code()>& create)
+Result<void, JournalFailure> TemporaryArchiveJournal::Record(const fs::path& part,
+                                                            const std::function<std::error_code()>& create)
 {
     Lock lock(file_);
     if (lock.Error())
-        return lock.Error();
+        return Fault<JournalFailure>{JournalFailure::NotLocked, lock.Error()};
     if (!LeftoverArchive::IsTemporaryArchiveName(part))
-        return std::make_error_code(std::errc::invalid_argument);
-    if (std::error_code error = update([&](std::vector<fs::path>& parts) { parts.push_back(part); }))
-        return error;
-    std::error_code created = create();
-    if (created)
-        update([&](std::vector<fs::path>& parts) { std::erase(parts, part); });
-    return created;
+        return Fault<JournalFailure>{JournalFailure::NotAPart, std::make_error_code(std::errc::invalid_argument)};
+    if (auto recorded = update([&](std::vector<fs::path>& parts) { parts.push_back(part); }); !recorded)
+        return recorded;
+    if (const std::error_code created = create()) {
+        (void)update([&](std::vector<fs::path>& parts) { std::erase(parts, part); });
+        return Fault<JournalFailure>{JournalFailure::NotCreated, created};
+    }
+    return {};
 }
 
-std::error_code TemporaryArchiveJournal::Forget(const fs::path& part)
+Result<void, JournalFailure> TemporaryArchiveJournal::Forget(const fs::path& part)
 {
     Lock lock(file_);
     if (lock.Error())
-        return lock.Error();
+        return Fault<JournalFailure>{JournalFailure::NotLocked, lock.Error()};
     return update([&](std::vector<fs::path>& parts) { std::erase(parts, part); });
 }
 
@@ -186,15 +195,14 @@ void TemporaryArchiveJournal::removeOwnTemporaries() const
     }
 }
 
-std::vector<fs::path> TemporaryArchiveJournal::SweepLeftovers(std::error_code& error)
+Result<std::vector<fs::path>, JournalFailure> TemporaryArchiveJournal::SweepLeftovers()
 {
     std::vector<fs::path> deleted;
     Lock lock(file_);
-    error = lock.Error();
-    if (error)
-        return deleted;
+    if (lock.Error())
+        return Fault<JournalFailure>{JournalFailure::NotLocked, lock.Error()};
     removeOwnTemporaries();
-    error = update([&](std::vector<fs::path>& parts) {
+    const auto updated = update([&](std::vector<fs::path>& parts) {
         std::erase_if(parts, [&](const fs::path& part) {
             const LeftoverArchive::Outcome outcome = LeftoverArchive::Remove(part);
             if (outcome == LeftoverArchive::Outcome::Deleted)
@@ -202,5 +210,7 @@ std::vector<fs::path> TemporaryArchiveJournal::SweepLeftovers(std::error_code& e
             return outcome != LeftoverArchive::Outcome::Kept;
         });
     });
+    if (!updated)
+        return Fault<JournalFailure>{updated.kind(), updated.code()};
     return deleted;
 }

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "Result.h"
 #include "ZipFailure.h"
 #include "ZipWriterInterface.h"
 
@@ -18,7 +19,7 @@ public:
     // Writes the `size` bytes of `source` at `offset` as the rest of the
     // entry's deflate stream, ending it. They must still have the CRC-32
     // `crc` the run found: ReadFile when they cannot be read or have changed,
-    // WriteBytes when the writer fails (the reason in `reason`).
-    static ZipFailure Write(ZipWriterInterface& writer, const std::filesystem::path& source, uint64_t offset,
-                            uint64_t size, uint32_t crc, std::error_code& reason);
+    // WriteBytes when the writer fails, each with the system's reason.
+    static Result<void, ZipFailure> Write(ZipWriterInterface& writer, const std::filesystem::path& source,
+                                          uint64_t offset, uint64_t size, uint32_t crc);
 };

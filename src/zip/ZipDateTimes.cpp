@@ -3,42 +3,44 @@
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
-#include <string>
 #include <sys/stat.h>
 
 #include "LocalFileTime.h"
 
 namespace {
 
-const char* const kSource = "ZipDateTimes";
-
-[[noreturn]] void fail(uint32_t number, int systemError, const char* call)
+Fault<ZipDateTimesError> attributesFailed(int err)
 {
-    throw ZipDateTimesError(number, kSource,
-                            "Internal error. System error " + std::to_string(systemError) + " calling " + call,
-                            systemError);
+    return {ZipDateTimesError::AttributesFailed, LastSystemError(err)};
 }
 
-double toLocal(const statx_timestamp& ts)
+// Sets `into` from the timestamp when the file system gave it (its bit is in
+// `mask`), else to none.
+Result<void, ZipDateTimesError> toLocal(uint32_t mask, uint32_t bit, const statx_timestamp& ts, double& into)
 {
-    const std::optional<double> local = LocalFileTime::FromUnixSeconds(ts.tv_sec);
+    if (!(mask & bit)) {
+        into = 0;
+        return {};
+    }
+    const auto local = LocalFileTime::FromUnixSeconds(ts.tv_sec);
     if (!local)
-        fail(ZipDateTimesError::LocalTimeFailed, errno, "SystemTimeToTzSpecificLocalTime");
-    return *local;
+        return Fault<ZipDateTimesError>{ZipDateTimesError::LocalTimeFailed, local.code()};
+    into = local.value();
+    return {};
 }
 
 }  // namespace
 
-void ZipDateTimes::GetTimestamps(const std::filesystem::path& pathToCheck)
+Result<void, ZipDateTimesError> ZipDateTimes::GetTimestamps(const std::filesystem::path& pathToCheck)
 {
     struct statx info {};
     if (statx(AT_FDCWD, pathToCheck.c_str(), 0, STATX_BTIME | STATX_ATIME | STATX_MTIME, &info) != 0) {
         if (errno != ENOSYS)
-            fail(ZipDateTimesError::AttributesFailed, errno, "GetFileAtributesEx");
+            return attributesFailed(errno);
         // A kernel (or sandbox) without statx: plain stat has no birth time.
         struct stat plain {};
         if (stat(pathToCheck.c_str(), &plain) != 0)
-            fail(ZipDateTimesError::AttributesFailed, errno, "GetFileAtributesEx");
+            return attributesFailed(errno);
         info = {};
         info.stx_mask = STATX_ATIME | STATX_MTIME;
         info.stx_atime.tv_sec = plain.st_atim.tv_sec;
@@ -52,7 +54,16 @@ void ZipDateTimes::GetTimestamps(const std::filesystem::path& pathToCheck)
     tzset();
     // A file system that keeps no birth (or access) time leaves its bit out of
     // the answer: that time is "none".
-    created_ = (info.stx_mask & STATX_BTIME) ? toLocal(info.stx_btime) : 0;
-    lastAccessed_ = (info.stx_mask & STATX_ATIME) ? toLocal(info.stx_atime) : 0;
-    lastModified_ = (info.stx_mask & STATX_MTIME) ? toLocal(info.stx_mtime) : 0;
+    if (auto set = toLocal(info.stx_mask, STATX_BTIME, info.stx_btime, created_); !set)
+        return set;
+    if (auto set = toLocal(info.stx_mask, STATX_ATIME, info.stx_atime, lastAccessed_); !set)
+        return set;
+    return toLocal(info.stx_mask, STATX_MTIME, info.stx_mtime, lastModified_);
+}
+
+std::string ZipDateTimes::Description(const Result<void, ZipDateTimesError>& failure)
+{
+    const char* call = failure.kind() == ZipDateTimesError::AttributesFailed ? "GetFileAtributesEx"
+                                                                              : "SystemTimeToTzSpecificLocalTime";
+    return "Internal error. System error " + std::to_string(failure.code().value()) + " calling " + call;
 }

@@ -14,15 +14,17 @@
 #include <minizip/zip.h>
 
 #include "ArchiveFileIo.h"
+#include "ZipCode.h"
 #include "ZipWriterInterface.h"
 
 class EncryptedEntryStream;
+struct ZipEntryRequest;
 
 class ZipWriter : public ZipWriterInterface {
 public:
-    static constexpr int32_t NoHandle = -1;
-    static constexpr int32_t NotOpen = -666;
-    static constexpr int32_t AlreadyOpen = -667;
+    static constexpr int32_t NoHandle = static_cast<int32_t>(ZipCode::NoHandle);
+    static constexpr int32_t NotOpen = static_cast<int32_t>(ZipCode::NotOpen);
+    static constexpr int32_t AlreadyOpen = static_cast<int32_t>(ZipCode::AlreadyOpen);
 
     ZipWriter();
     // `tap` sees every write to a new archive before it goes to the file.
@@ -31,7 +33,7 @@ public:
     ZipWriter(const ZipWriter&) = delete;
     ZipWriter& operator=(const ZipWriter&) = delete;
 
-    int32_t Result() const override { return result_; }
+    int32_t Result() const override { return result_ ? 0 : static_cast<int32_t>(result_.kind()); }
     std::error_code SystemError() const override;
 
     void OpenCrc() override;
@@ -55,30 +57,29 @@ public:
     int64_t WrittenOutBytes() const override { return io_.WrittenOut(); }
 
 private:
-    struct EntryRequest;
-
-    bool openEntry(const EntryRequest& request);
-    int openInMinizip(const EntryRequest& request, std::unique_ptr<EncryptedEntryStream>& stream, bool zip64);
+    bool openEntry(const ZipEntryRequest& request);
     bool writeLimitReached(size_t size);
-    int closeEntry(uint64_t rawSize = 0, uint32_t rawCrc = 0);
-    bool finishClose(int err);
-    int closeArchive(int* systemErrno = nullptr);
-    // Sets Result() and, for a failed file operation, the errno behind it.
-    bool report(int32_t code, int systemErrno = 0);
-    bool reportFailure(int32_t code);
+    ZipCall closeEntry(uint64_t rawSize = 0, uint32_t rawCrc = 0);
+    bool finishClose(const ZipCall& closed);
+    ZipCall closeArchive();
+    // minizip's code, with the system's reason when a file operation failed.
+    ZipCall minizip(int code) const;
+    // Sets Result() and SystemError() from `call`; true when it failed.
+    bool report(const ZipCall& call);
+    bool report(ZipCode code) { return report(code == ZipCode::Ok ? ZipCall() : ZipCall(Fault<ZipCode>{code})); }
+    // A failure of the archive itself: remembered, so nothing more is written.
+    bool reportFailure(const ZipCall& call);
 
     ArchiveFileIo io_;
     zipFile handle_ = nullptr;
     std::string archivePath_;
     bool entryOpen_ = false;
     uint32_t runningCrc_ = 0;
-    int32_t result_ = 0;
-    int resultErrno_ = 0;
+    ZipCall result_;
     // First write failure in the open archive. Once a write has failed nothing
     // more is written into that archive: minizip may report later writes as
     // successful although the file no longer holds what it claims.
-    int32_t failure_ = 0;
-    int failureErrno_ = 0;
+    ZipCall failure_;
 
     // The open entry.
     bool raw_ = false;

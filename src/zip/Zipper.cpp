@@ -10,7 +10,6 @@
 #include "UsableCores.h"
 #include "ThreadStart.h"
 #include "WorkerWakeUp.h"
-#include "ZipDateTimesError.h"
 #include "ZipWriter.h"
 
 namespace fs = std::filesystem;
@@ -76,13 +75,8 @@ bool Zipper::AddFile(const fs::path& sourceFile, const std::string& asFile, int3
     entry.Attrs = attrs != 0 ? attrs : DosAttributes(sourceFile, status);
     entry.Comment = comment;
     if (useLastModified) {
-        try {
-            dates_.GetTimestamps(sourceFile);
-        } catch (const ZipDateTimesError& error) {
-            refuse(ZipFailure::GetTimestamps, systemError(error.SystemError));
-            return true;
-        } catch (const std::exception&) {  // anything else on the way
-            refuse(ZipFailure::GetTimestamps, {});
+        if (const auto read = dates_.GetTimestamps(sourceFile); !read) {
+            refuse(ZipFailure::GetTimestamps, read.code());
             return true;
         }
         entry.FileDate = dates_.LastModified();

@@ -14,9 +14,11 @@ namespace {
 // Records the folders the scan asks for, and lists nothing.
 class RecordingFileSystem : public LinuxFileSystem {
 public:
-    FsResult<std::vector<FolderFile>> FolderFiles(const std::string& folder, std::stop_token = {}) const override
+    Result<void, ListingFailure> FolderFiles(const std::string& folder, std::vector<FolderFile>& files,
+                                             std::stop_token = {}) const override
     {
         scanned.push_back(folder);
+        files.clear();
         return {};
     }
     mutable std::vector<std::string> scanned;

@@ -185,14 +185,15 @@ TEST_F(FolderListingTest, ClearOrCloseLeaveAFolderInTheMiddleOfItsListing)
     // Lists a folder for as long as nobody asks the listing to stop.
     struct EndlessFolders : LinuxFileSystem {
         using LinuxFileSystem::LinuxFileSystem;
-        FsResult<std::vector<FolderFile>> FolderFiles(const std::string&, std::stop_token stop) const override
+        Result<void, ListingFailure> FolderFiles(const std::string&, std::vector<FolderFile>&,
+                                                 std::stop_token stop) const override
         {
             entered = true;
             std::mutex mutex;
             std::condition_variable_any never;
             std::unique_lock lock(mutex);
             never.wait(lock, stop, [] { return false; });
-            return {{}, std::make_error_code(std::errc::operation_canceled)};
+            return Fault<ListingFailure>{ListingFailure::Canceled, std::make_error_code(std::errc::operation_canceled)};
         }
         mutable std::atomic<bool> entered{false};
     };

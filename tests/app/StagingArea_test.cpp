@@ -76,8 +76,10 @@ TEST(StagingArea, RunFoldersAreMarkedAndTheirOwn)
     Sandbox box;
     for (const fs::path& given : {box.root, fs::path(box.root.native() + "/")}) {
         StagingArea area(given);
-        const std::optional<fs::path> first = area.MakeRunFolder(), second = area.MakeRunFolder();
-        ASSERT_TRUE(first && second);
+        const auto made = area.MakeRunFolder(), madeToo = area.MakeRunFolder();
+        ASSERT_TRUE(made && madeToo);
+        const fs::path* first = &made.value();
+        const fs::path* second = &madeToo.value();
         EXPECT_NE(*first, *second);
         for (const fs::path& folder : {*first, *second}) {
             EXPECT_EQ(folder.parent_path(), box.root);
@@ -134,13 +136,16 @@ TEST(StagingArea, RemoveAllDeletesEveryFolderOfThisProcessAndNothingElse)
 }
 
 // A root that cannot be made (a file stands in the way) gives no folder: the
-// run then links nothing.
+// run then links nothing. The failure names the step and the system's reason.
 TEST(StagingArea, NoFolderWhereTheRootCannotBeMade)
 {
     TempDir dir;
     dir.write("cache", "a file, not a folder");
     StagingArea area(dir / "cache" / "staging");
-    EXPECT_FALSE(area.MakeRunFolder());
+    const auto made = area.MakeRunFolder();
+    ASSERT_FALSE(made);
+    EXPECT_EQ(made.kind(), RunFolderFailure::NoRoot);
+    EXPECT_EQ(made.code(), std::errc::not_a_directory) << made.code().message();
     area.RemoveAll();
     EXPECT_TRUE(area.FinishRemoving().ok());
     EXPECT_EQ(readFileBytes(dir / "cache"), "a file, not a folder");
@@ -234,8 +239,9 @@ TEST(StagingArea, FoldersGoWhenTheDisposalThreadCannot)
         SCOPED_TRACE(refused ? "refused" : "failing");
         Sandbox box;
         StagingArea area(box.root);
-        const std::optional<fs::path> run = area.MakeRunFolder();
-        ASSERT_TRUE(run);
+        const auto made = area.MakeRunFolder();
+        ASSERT_TRUE(made);
+        const fs::path* run = &made.value();
         for (int i = 0; i < 100; ++i)
             std::ofstream(*run / ("f" + std::to_string(i))) << "copy";
         EXPECT_EQ(openUnder(box.root), 1);  // the marker's lock

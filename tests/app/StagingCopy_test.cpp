@@ -76,8 +76,8 @@ TEST_P(StagingCopyMethods, EntriesComeSortedAndMeasured)
     EXPECT_EQ(names, (std::vector<std::string>{"Z.txt", "a.txt", "b.txt", "ro.txt", "\xc3\xa9t\xc3\xa9.txt"}));
     ASSERT_EQ(report.entries.size(), 5u);
     EXPECT_EQ(report.entries[1].file.ByteCount, 12);  // the later a.txt
-    EXPECT_EQ(report.entries[1].file.FileDate, *LocalFileTime::FromUnixSeconds(1'500'000'000));
-    EXPECT_EQ(report.entries[2].file.FileDate, *LocalFileTime::FromUnixSeconds(1'100'000'001));
+    EXPECT_EQ(report.entries[1].file.FileDate, LocalFileTime::FromUnixSeconds(1'500'000'000).value());
+    EXPECT_EQ(report.entries[2].file.FileDate, LocalFileTime::FromUnixSeconds(1'100'000'001).value());
     EXPECT_EQ(report.entries[2].file.Attrs, DosAttribute::Archive);
     EXPECT_EQ(report.entries[3].file.Attrs, DosAttribute::Archive | DosAttribute::ReadOnly);
     EXPECT_EQ(report.copied, 6u);  // the hidden file is taken, not zipped

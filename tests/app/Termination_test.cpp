@@ -144,9 +144,9 @@ TEST_F(TerminationTest, NextStartRemovesWhatAKilledProcessLeftAndNothingElse)
     const fs::path besideArchive = temp.write("out/keep.txt", "keep");
     const fs::path foreign = temp.write("cache/Volarin/Volarin Z/staging/foreign/keep.txt", "foreign");
     StagingArea runningWindow(root);
-    const std::optional<fs::path> heldFolder = runningWindow.MakeRunFolder();
+    const auto heldFolder = runningWindow.MakeRunFolder();
     ASSERT_TRUE(heldFolder);
-    const fs::path held = *heldFolder / "copy.txt";
+    const fs::path held = heldFolder.value() / "copy.txt";
     std::ofstream(held) << "held";
 
     auto next = Start({out.string()});

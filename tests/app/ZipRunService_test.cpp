@@ -281,7 +281,7 @@ TEST_F(ZipRunServiceTest, LeftoversNeverBlockAName)
     temp.write("staging/same.zip/keep.txt", "keep");
     {
         StagingArea killed(root);  // gone without deleting its folder: only its lock goes
-        ASSERT_TRUE(killed.MakeRunFolder().has_value());
+        ASSERT_TRUE(killed.MakeRunFolder().ok());
     }
     const fs::path x = temp.write("p/x.jpg", "x");
     EXPECT_EQ(Run(QStringLiteral("same"), {x}).end, RunOutcome::End::Completed);

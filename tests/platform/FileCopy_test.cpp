@@ -34,12 +34,13 @@ TEST_P(FileCopyMethods, CopiesBytesExactly)
         const std::string bytes = randomBytes(size, static_cast<unsigned>(size));
         const fs::path src = dir.write("src-" + std::to_string(size), bytes);
         const fs::path dst = dir / ("dst-" + std::to_string(size));
-        const FileCopyResult r = FileCopy::CopyWith(src, dst, GetParam().fastest);
-        ASSERT_TRUE(r.ok) << GetParam().name << " " << size << ": " << r.step << ": " << r.error.message();
-        EXPECT_EQ(r.bytes, size);
+        const auto r = FileCopy::CopyWith(src, dst, GetParam().fastest);
+        ASSERT_TRUE(r.ok()) << GetParam().name << " " << size << ": step " << static_cast<int>(r.kind()) << ": "
+                            << r.code().message();
+        EXPECT_EQ(r.value().bytes, size);
         EXPECT_EQ(readFileBytes(dst), bytes) << GetParam().name << " " << size;
         if (GetParam().fastest == FileCopyMethod::ReadWrite) {
-            EXPECT_EQ(r.method, FileCopyMethod::ReadWrite);
+            EXPECT_EQ(r.value().method, FileCopyMethod::ReadWrite);
         }
     }
 }
@@ -70,8 +71,8 @@ TEST(FileCopy, ReplacesDestinationInsteadOfWritingThroughIt)
     fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read);
 
     for (const fs::path& dst : {hard, soft, readOnly}) {
-        const FileCopyResult r = FileCopy::Copy(src, dst);
-        ASSERT_TRUE(r.ok) << dst << ": " << r.error.message();
+        const auto r = FileCopy::Copy(src, dst);
+        ASSERT_TRUE(r.ok()) << dst << ": " << r.code().message();
         EXPECT_EQ(readFileBytes(dst), "new contents") << dst;
         EXPECT_FALSE(fs::is_symlink(dst)) << dst;
     }
@@ -86,7 +87,7 @@ TEST(FileCopy, KeepsPermissionBitsAndModificationTime)
     const auto mtime = fs::last_write_time(src) - std::chrono::hours(48);
     fs::last_write_time(src, mtime);
     const fs::path dst = dir / "dst.txt";
-    ASSERT_TRUE(FileCopy::Copy(src, dst).ok);
+    ASSERT_TRUE(FileCopy::Copy(src, dst).ok());
     struct stat st {};
     ASSERT_EQ(::stat(dst.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0440u);
@@ -100,7 +101,7 @@ TEST(FileCopy, CopiesNamesThatAreNotUtf8)
     const std::string name = "caf\xe9 \x80.txt";
     const fs::path src = dir.write(name, "bytes");
     fs::create_directory(dir / "out");
-    ASSERT_TRUE(FileCopy::Copy(src, dir / "out" / name).ok);
+    ASSERT_TRUE(FileCopy::Copy(src, dir / "out" / name).ok());
     EXPECT_EQ(readFileBytes(dir / "out" / name), "bytes");
 }
 
@@ -109,8 +110,8 @@ TEST(FileCopy, CopiesNamesThatAreNotUtf8)
 TEST(FileCopy, CopiesFilesThatReportNoSize)
 {
     TempDir dir;
-    const FileCopyResult r = FileCopy::Copy("/proc/self/status", dir / "status");
-    ASSERT_TRUE(r.ok) << r.error.message();
+    const auto r = FileCopy::Copy("/proc/self/status", dir / "status");
+    ASSERT_TRUE(r.ok()) << r.code().message();
     EXPECT_NE(readFileBytes(dir / "status").find("Name:"), std::string::npos);
 }
 
@@ -124,9 +125,9 @@ TEST(FileCopy, AcrossFileSystems)
     {
         std::ofstream(shm, std::ios::binary) << bytes;
     }
-    const FileCopyResult r = FileCopy::Copy(shm, dir / "copy");
+    const auto r = FileCopy::Copy(shm, dir / "copy");
     fs::remove(shm);
-    ASSERT_TRUE(r.ok) << r.error.message();
+    ASSERT_TRUE(r.ok()) << r.code().message();
     EXPECT_EQ(readFileBytes(dir / "copy"), bytes);
 }
 
@@ -143,19 +144,19 @@ TEST(FileCopy, FailuresAreReportedAndLeaveNoCopy)
     struct Case {
         fs::path source, destination;
         int error;
-        const char* step;
+        CopyStep step;
     } cases[] = {
-        {dir / "missing.txt", existing, ENOENT, "open source"},
-        {dir / "folder", dir / "out1", EISDIR, "open source"},
-        {dir / "fifo", dir / "out2", EINVAL, "open source"},
-        {src, dir / "no-such-folder" / "out3", ENOENT, "create copy"},
+        {dir / "missing.txt", existing, ENOENT, CopyStep::OpenSource},
+        {dir / "folder", dir / "out1", EISDIR, CopyStep::OpenSource},
+        {dir / "fifo", dir / "out2", EINVAL, CopyStep::OpenSource},
+        {src, dir / "no-such-folder" / "out3", ENOENT, CopyStep::CreateCopy},
     };
     for (const Case& c : cases) {
-        const FileCopyResult r = FileCopy::Copy(c.source, c.destination);
-        EXPECT_FALSE(r.ok) << c.source;
-        EXPECT_EQ(r.error.value(), c.error) << c.source;
-        EXPECT_EQ(r.step, c.step) << c.source;
-        EXPECT_FALSE(r.error.message().empty());
+        const auto r = FileCopy::Copy(c.source, c.destination);
+        EXPECT_FALSE(r.ok()) << c.source;
+        EXPECT_EQ(r.code().value(), c.error) << c.source;
+        EXPECT_EQ(r.kind(), c.step) << c.source;
+        EXPECT_FALSE(r.code().message().empty());
     }
     // A source that cannot be opened leaves the earlier copy alone.
     EXPECT_EQ(readFileBytes(existing), "earlier copy");
@@ -170,8 +171,8 @@ TEST(FileCopy, UnreadableSourceAsOrdinaryUser)
     TempDir dir;
     const fs::path src = dir.write("secret.txt", "x");
     ::chmod(src.c_str(), 0);
-    const FileCopyResult r = FileCopy::Copy(src, dir / "copy");
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.error.value(), EACCES);
+    const auto r = FileCopy::Copy(src, dir / "copy");
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.code().value(), EACCES);
     EXPECT_FALSE(fs::exists(dir / "copy"));
 }

@@ -36,18 +36,18 @@ TEST(LinkOrCopy, SameFileSystemSharesTheData)
     const fs::path src = dir.write("src/photo.jpg", bytes);
     fs::create_directory(dir / "staging");
     LinkOrCopy placer;
-    const FileCopyResult r = placer.Place(src, dir / "staging" / "photo.jpg");
-    ASSERT_TRUE(r.ok) << r.step << ": " << r.error.message();
-    EXPECT_TRUE(r.method == FileCopyMethod::Clone || r.method == FileCopyMethod::HardLink);
-    EXPECT_EQ(r.bytes, bytes.size());
+    const auto r = placer.Place(src, dir / "staging" / "photo.jpg");
+    ASSERT_TRUE(r.ok()) << static_cast<int>(r.kind()) << ": " << r.code().message();
+    EXPECT_TRUE(r.value().method == FileCopyMethod::Clone || r.value().method == FileCopyMethod::HardLink);
+    EXPECT_EQ(r.value().bytes, bytes.size());
     EXPECT_EQ(readFileBytes(dir / "staging" / "photo.jpg"), bytes);
-    if (r.method == FileCopyMethod::HardLink) {
+    if (r.value().method == FileCopyMethod::HardLink) {
         EXPECT_EQ(statOf(src).st_ino, statOf(dir / "staging" / "photo.jpg").st_ino);
         EXPECT_EQ(statOf(src).st_nlink, 2u);
     }
     // The next file of the folder takes the same way.
     const fs::path second = dir.write("src/second.jpg", "2");
-    EXPECT_EQ(placer.Place(second, dir / "staging" / "second.jpg").method, r.method);
+    EXPECT_EQ(placer.Place(second, dir / "staging" / "second.jpg").value().method, r.value().method);
 }
 
 // A name already taken in the staging folder (an earlier link to another
@@ -59,8 +59,8 @@ TEST(LinkOrCopy, ReplacesTheNameNeverTheFileBehindIt)
     const fs::path later = dir.write("b/x.txt", "from b");
     fs::create_directory(dir / "staging");
     LinkOrCopy placer;
-    ASSERT_TRUE(placer.Place(earlier, dir / "staging" / "x.txt").ok);
-    ASSERT_TRUE(placer.Place(later, dir / "staging" / "x.txt").ok);
+    ASSERT_TRUE(placer.Place(earlier, dir / "staging" / "x.txt").ok());
+    ASSERT_TRUE(placer.Place(later, dir / "staging" / "x.txt").ok());
     EXPECT_EQ(readFileBytes(dir / "staging" / "x.txt"), "from b");
     EXPECT_EQ(readFileBytes(earlier), "from a");
     EXPECT_EQ(statOf(earlier).st_nlink, 1u);
@@ -75,7 +75,7 @@ TEST(LinkOrCopy, SymbolicLinkSourceStagesTheFileItNames)
     fs::create_symlink(target, dir / "alias.txt");
     fs::create_directory(dir / "staging");
     LinkOrCopy placer;
-    ASSERT_TRUE(placer.Place(dir / "alias.txt", dir / "staging" / "alias.txt").ok);
+    ASSERT_TRUE(placer.Place(dir / "alias.txt", dir / "staging" / "alias.txt").ok());
     EXPECT_TRUE(S_ISREG(statOf(dir / "staging" / "alias.txt").st_mode));
     EXPECT_EQ(readFileBytes(dir / "staging" / "alias.txt"), "real");
 }
@@ -96,11 +96,11 @@ TEST(LinkOrCopy, OtherFileSystemIsCopied)
         GTEST_SKIP() << "/dev/shm is on the same file system here";
     }
     LinkOrCopy placer;
-    const FileCopyResult r = placer.Place(shm, dir / "copy");
+    const auto r = placer.Place(shm, dir / "copy");
     const struct stat source = statOf(shm);
     fs::remove(shm);
-    ASSERT_TRUE(r.ok) << r.error.message();
-    EXPECT_TRUE(r.method == FileCopyMethod::CopyRange || r.method == FileCopyMethod::ReadWrite);
+    ASSERT_TRUE(r.ok()) << r.code().message();
+    EXPECT_TRUE(r.value().method == FileCopyMethod::CopyRange || r.value().method == FileCopyMethod::ReadWrite);
     EXPECT_EQ(readFileBytes(dir / "copy"), bytes);
     const struct stat copy = statOf(dir / "copy");
     EXPECT_EQ(copy.st_mode & 0777, 0440u);
@@ -112,9 +112,9 @@ TEST(LinkOrCopy, CopyOnlyWhenAsked)
     TempDir dir;
     const fs::path src = dir.write("src.txt", "data");
     LinkOrCopy placer(FileCopyMethod::ReadWrite);
-    const FileCopyResult r = placer.Place(src, dir / "copy.txt");
-    ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.method, FileCopyMethod::ReadWrite);
+    const auto r = placer.Place(src, dir / "copy.txt");
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.value().method, FileCopyMethod::ReadWrite);
     EXPECT_EQ(statOf(src).st_nlink, 1u);
 }
 
@@ -136,9 +136,9 @@ TEST(LinkOrCopy, FailuresLeaveNothingBehind)
     };
     LinkOrCopy placer;
     for (const Case& c : cases) {
-        const FileCopyResult r = placer.Place(c.source, c.destination);
-        EXPECT_FALSE(r.ok) << c.source;
-        EXPECT_EQ(r.error.value(), c.error) << c.source << ": " << r.error.message();
+        const auto r = placer.Place(c.source, c.destination);
+        EXPECT_FALSE(r.ok()) << c.source;
+        EXPECT_EQ(r.code().value(), c.error) << c.source << ": " << r.code().message();
         EXPECT_FALSE(fs::exists(fs::symlink_status(c.destination))) << c.destination;
     }
     EXPECT_EQ(readFileBytes(src), "data");
@@ -152,9 +152,9 @@ TEST(LinkOrCopy, StopEndsACopy)
     std::stop_source stop;
     stop.request_stop();
     for (FileCopyMethod method : {FileCopyMethod::CopyRange, FileCopyMethod::ReadWrite}) {
-        const FileCopyResult r = LinkOrCopy(method).Place(src, dir / "copy", stop.get_token());
-        EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.error.value(), ECANCELED);
+        const auto r = LinkOrCopy(method).Place(src, dir / "copy", stop.get_token());
+        EXPECT_FALSE(r.ok());
+        EXPECT_EQ(r.code().value(), ECANCELED);
         EXPECT_FALSE(fs::exists(dir / "copy"));
     }
 }
@@ -171,8 +171,8 @@ TEST(LinkOrCopy, FileOfAnotherUserIsCopied)
     TempDir dir;
     if (statOf(foreign).st_dev != statOf(dir.path()).st_dev)
         GTEST_SKIP() << "not on the same file system as the temporary folder";
-    const FileCopyResult r = LinkOrCopy().Place(foreign, dir / "copy");
-    ASSERT_TRUE(r.ok) << r.error.message();
-    EXPECT_NE(r.method, FileCopyMethod::HardLink);
+    const auto r = LinkOrCopy().Place(foreign, dir / "copy");
+    ASSERT_TRUE(r.ok()) << r.code().message();
+    EXPECT_NE(r.value().method, FileCopyMethod::HardLink);
     EXPECT_EQ(readFileBytes(dir / "copy"), readFileBytes(foreign));
 }

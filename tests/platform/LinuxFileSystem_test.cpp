@@ -67,19 +67,19 @@ TEST_F(LinuxFileSystemTest, FolderFilesAreTheFlatRegularFilesHiddenIncluded)
     fs::create_symlink(temp.path() / "scan" / "a.txt", temp.path() / "scan" / "alias.txt");
     fs::create_symlink(temp.path() / "gone", temp.path() / "scan" / "dangling");
 
-    const auto result = fileSystem.FolderFiles(Path("scan") + "/");
-    ASSERT_TRUE(result.ok());
-    EXPECT_EQ(SortedNames(result.value),
+    std::vector<FolderFile> files;
+    ASSERT_TRUE(fileSystem.FolderFiles(Path("scan") + "/", files));
+    EXPECT_EQ(SortedNames(files),
               (std::vector<std::string>{".hidden", "a.txt", "alias.txt", "\xff\xfe.bin"}));
-    for (const FolderFile& f : result.value) {
+    for (const FolderFile& f : files) {
         ASSERT_TRUE(f.size.has_value()) << f.name;
         if (f.name == "a.txt" || f.name == "alias.txt") {
             EXPECT_EQ(*f.size, 3u);
         }
     }
-    const auto missing = fileSystem.FolderFiles(Path("missing"));
+    const auto missing = fileSystem.FolderFiles(Path("missing"), files);
     EXPECT_FALSE(missing.ok());
-    EXPECT_TRUE(missing.value.empty());
+    EXPECT_TRUE(files.empty());
 }
 
 TEST_F(LinuxFileSystemTest, FolderFilesComeInNameOrderCaseBlindThenByBytes)
@@ -94,10 +94,10 @@ TEST_F(LinuxFileSystemTest, FolderFilesComeInNameOrderCaseBlindThenByBytes)
     for (const size_t i : {5u, 9u, 0u, 3u, 10u, 7u, 2u, 8u, 1u, 6u, 4u})
         temp.write("order/" + ordered[i], "x");
 
-    const auto listing = fileSystem.FolderFiles(Path("order") + "/");
-    ASSERT_TRUE(listing.ok());
+    std::vector<FolderFile> files;
+    ASSERT_TRUE(fileSystem.FolderFiles(Path("order") + "/", files));
     std::vector<std::string> names;
-    for (const FolderFile& f : listing.value)
+    for (const FolderFile& f : files)
         names.push_back(f.name);
     EXPECT_EQ(names, ordered);
 }
@@ -110,10 +110,10 @@ TEST_F(LinuxFileSystemTest, SizesAreUnsigned64Bit)
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::ftruncate(fd, 5LL << 30), 0);
     ::close(fd);
-    const auto listing = fileSystem.FolderFiles(Path("big") + "/");
-    ASSERT_TRUE(listing.ok());
-    ASSERT_EQ(listing.value.size(), 1u);
-    EXPECT_EQ(listing.value[0].size, 5ULL << 30);
+    std::vector<FolderFile> files;
+    ASSERT_TRUE(fileSystem.FolderFiles(Path("big") + "/", files));
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0].size, 5ULL << 30);
 }
 
 // A stop asked for ends a listing at its next entry, with nothing listed.
@@ -124,9 +124,10 @@ TEST_F(LinuxFileSystemTest, StopEndsTheListingWithinAnEntry)
         temp.write("stopped/f" + std::to_string(i), "x");
     std::stop_source stop;
     stop.request_stop();
-    const auto listing = fileSystem.FolderFiles(Path("stopped") + "/", stop.get_token());
-    EXPECT_EQ(listing.error, std::errc::operation_canceled);
-    EXPECT_TRUE(listing.value.empty());
+    std::vector<FolderFile> files;
+    const auto listing = fileSystem.FolderFiles(Path("stopped") + "/", files, stop.get_token());
+    EXPECT_EQ(listing.code(), std::errc::operation_canceled);
+    EXPECT_TRUE(files.empty());
 }
 
 TEST_F(LinuxFileSystemTest, ProgramFolderIsInjectableAndOtherwiseTheExecutables)

@@ -71,13 +71,13 @@ TEST(ArchiveWriteBuffer, EndsAsIfEveryCallHadGoneToTheDisk)
         for (const Step& step : c.steps) {
             if (step.kind == Step::Write) {
                 const std::string bytes = filled(step.value, seed++);
-                ASSERT_EQ(buffer.Write(bytes.data(), bytes.size()), bytes.size());
+                ASSERT_TRUE(buffer.Write(bytes.data(), bytes.size()));
                 apply(model, at, bytes);
             } else {
                 at = step.kind == Step::SeekSet ? step.value : static_cast<int64_t>(model.size()) + step.value;
                 ASSERT_TRUE(buffer.Seek(step.value, step.kind == Step::SeekSet ? SEEK_SET : SEEK_END));
             }
-            ASSERT_EQ(buffer.Tell(), at);
+            ASSERT_EQ(buffer.Position(), at);
         }
         ASSERT_TRUE(buffer.Close());
         EXPECT_TRUE(readFileBytes(file) == model) << "file and model differ";
@@ -90,13 +90,15 @@ TEST(ArchiveWriteBuffer, FullDiskFailsWithTheReason)
 {
     ArchiveWriteBuffer small(::open("/dev/full", O_WRONLY | O_CLOEXEC));
     const std::string bytes = filled(100, 'x');
-    ASSERT_EQ(small.Write(bytes.data(), bytes.size()), bytes.size());
-    EXPECT_FALSE(small.Close());
-    EXPECT_EQ(errno, ENOSPC);
+    ASSERT_TRUE(small.Write(bytes.data(), bytes.size()));
+    const auto closed = small.Close();
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(closed.code(), std::errc::no_space_on_device);
 
     ArchiveWriteBuffer large(::open("/dev/full", O_WRONLY | O_CLOEXEC));
     const std::string many = filled(ArchiveWriteBuffer::kCapacity + 1, 'y');
-    EXPECT_EQ(large.Write(many.data(), many.size()), 0u);
-    EXPECT_EQ(errno, ENOSPC);
+    const auto written = large.Write(many.data(), many.size());
+    EXPECT_FALSE(written);
+    EXPECT_EQ(written.code(), std::errc::no_space_on_device);
     EXPECT_TRUE(large.Failed());
 }

@@ -23,6 +23,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The archives a sweep deleted; a failed sweep fails the test.
+std::vector<fs::path> swept(TemporaryArchiveJournal& journal)
+{
+    const auto deleted = journal.SweepLeftovers();
+    EXPECT_TRUE(deleted.ok()) << deleted.code().message();
+    return deleted ? deleted.value() : std::vector<fs::path>{};
+}
+
 std::vector<fs::path> recorded(const fs::path& journal)
 {
     const std::string bytes = readFileBytes(journal);
@@ -93,10 +101,8 @@ TEST(TemporaryArchiveJournal, KilledRunsLeftoverIsSweptAndNothingElse)
     const fs::path childPart = live[0];
 
     TemporaryArchiveJournal journal(dir / "cache" / "journal");
-    std::error_code error;
     // While the child lives, its file is locked and stays.
-    EXPECT_TRUE(journal.SweepLeftovers(error).empty());
-    EXPECT_FALSE(error) << error.message();
+    EXPECT_TRUE(swept(journal).empty());
     EXPECT_TRUE(fs::exists(childPart));
 
     child.Signal(SIGKILL);  // nothing of the child's clean-up runs
@@ -107,7 +113,7 @@ TEST(TemporaryArchiveJournal, KilledRunsLeftoverIsSweptAndNothingElse)
     TemporaryArchive ours;
     const auto reserved = ours.Reserve(out / "y.zip", std::make_shared<TemporaryArchiveJournal>(dir / "cache" / "journal"));
     ASSERT_TRUE(reserved.ok()) << reserved.code().message();
-    EXPECT_EQ(journal.SweepLeftovers(error), std::vector<fs::path>{childPart});
+    EXPECT_EQ(swept(journal), std::vector<fs::path>{childPart});
     EXPECT_FALSE(fs::exists(childPart));
     EXPECT_TRUE(fs::exists(ours.Path()));
     EXPECT_EQ(recorded(dir / "cache" / "journal"), std::vector<fs::path>{ours.Path()});
@@ -117,7 +123,7 @@ TEST(TemporaryArchiveJournal, KilledRunsLeftoverIsSweptAndNothingElse)
 
     ours.Discard();
     EXPECT_TRUE(recorded(dir / "cache" / "journal").empty());
-    EXPECT_TRUE(journal.SweepLeftovers(error).empty());
+    EXPECT_TRUE(swept(journal).empty());
 }
 
 // A damaged or hand-edited journal must not make the sweep delete a user's
@@ -147,14 +153,66 @@ TEST(TemporaryArchiveJournal, OnlyTemporaryArchivesNamedInItAreEverDeleted)
     dir.write("journal", journalBytes);
 
     TemporaryArchiveJournal journal(dir / "journal");
-    std::error_code error;
-    EXPECT_EQ(journal.SweepLeftovers(error), std::vector<fs::path>{leftover});
+    EXPECT_EQ(swept(journal), std::vector<fs::path>{leftover});
     for (const fs::path& p : mustStay)
         EXPECT_TRUE(fs::exists(p)) << p;
     EXPECT_TRUE(fs::exists(fs::symlink_status(dir / "link.zip.aaaaaa.part")));
     EXPECT_TRUE(fs::exists(fs::symlink_status(dir / "journal.QWERTY")));
     EXPECT_FALSE(fs::exists(journalLeftover));
     EXPECT_TRUE(recorded(dir / "journal").empty());
+}
+
+// A journal that cannot be used says which step failed and the system's
+// reason, for each of its operations, and records nothing.
+TEST(TemporaryArchiveJournal, FailuresNameTheStepAndTheReason)
+{
+    TempDir dir;
+    dir.write("blocked", "a file where the journal's folder should be");
+    fs::create_directories(dir / "folder" / "journal");  // a folder where the journal should be
+    const fs::path part = dir / "x.zip.abc123.part";
+    struct Case {
+        const char* what;
+        fs::path journal;
+        JournalFailure kind;
+        std::errc reason;
+    };
+    const Case cases[] = {
+        {"no folder for the lock", dir / "blocked" / "journal", JournalFailure::NotLocked, std::errc::not_a_directory},
+        {"a folder in the journal's place", dir / "folder" / "journal", JournalFailure::NotRead,
+         std::errc::is_a_directory},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TemporaryArchiveJournal journal(c.journal);
+        bool created = false;
+        const auto record = journal.Record(part, [&] {
+            created = true;
+            return std::error_code();
+        });
+        const auto forgotten = journal.Forget(part);
+        const auto swept = journal.SweepLeftovers();
+        for (const Result<void, JournalFailure>& failed : {record, forgotten}) {
+            ASSERT_FALSE(failed);
+            EXPECT_EQ(failed.kind(), c.kind);
+            EXPECT_EQ(failed.code(), c.reason) << failed.code().message();
+        }
+        ASSERT_FALSE(swept);
+        EXPECT_EQ(swept.kind(), c.kind);
+        EXPECT_EQ(swept.code(), c.reason) << swept.code().message();
+        EXPECT_FALSE(created);
+    }
+    // A path that is not a temporary archive's is refused before anything is made.
+    TemporaryArchiveJournal journal(dir / "cache" / "journal");
+    const auto refused = journal.Record(dir / "notes.txt", [] { return std::error_code(); });
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.kind(), JournalFailure::NotAPart);
+    // The file's own failure comes back as NotCreated, with its reason.
+    const auto notCreated =
+        journal.Record(part, [] { return std::make_error_code(std::errc::no_space_on_device); });
+    ASSERT_FALSE(notCreated);
+    EXPECT_EQ(notCreated.kind(), JournalFailure::NotCreated);
+    EXPECT_EQ(notCreated.code(), std::errc::no_space_on_device);
+    EXPECT_TRUE(recorded(dir / "cache" / "journal").empty());
 }
 
 TEST(TemporaryArchiveJournal, ConcurrentUpdatesLoseNoRecord)

@@ -23,7 +23,7 @@ TEST(ButtonForms, StoredButtonsLoadWithTheirPictures)
     };
     for (const Case& c : cases) {
         FormData form;
-        const FormData::Result loaded = form.Load(QString::fromLatin1(c.form));
+        const FormData::LoadReport loaded = form.Load(QString::fromLatin1(c.form));
         ASSERT_TRUE(loaded.ok) << loaded.error.toStdString();
         ASSERT_TRUE(form.HasControl(QString::fromLatin1(c.name))) << c.name;
         chameleonButton b;

@@ -175,7 +175,7 @@ TEST_F(ProgressBar, LoadsTheMainWindowSettings)
 {
     FormData form;
     const QString path = QStringLiteral(VOLARIN_SOURCE_DIR "/resources/forms/Form1.frm");
-    const FormData::Result loaded = form.Load(path);
+    const FormData::LoadReport loaded = form.Load(path);
     ASSERT_TRUE(loaded.ok) << loaded.error.toStdString();
     bar->ReadProperties(form.Control(QStringLiteral("XP_ProgressBar1")));
     EXPECT_EQ(bar->Scrolling(), 1);
