@@ -54,7 +54,7 @@ Result<void, int32_t> ZipperRun::Open(const fs::path& filePath, int32_t appendMo
         WorkerWakeUp* wakeUp = wakeUp_.get();
         auto feed = std::make_unique<ParallelEntryFeed>(host_.Queue(), options.workers, kChunkSize,
                                                         [wakeUp] { wakeUp->Notify(); }, options.zlibBlocksOnly);
-        // Without any worker the system let start, this thread reads too.
+        // Without any worker the system let start, this thread reads alone.
         if (feed->HasWorkers())
             feed_ = std::move(feed);
     }
