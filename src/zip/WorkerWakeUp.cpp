@@ -40,6 +40,8 @@ void WorkerWakeUp::drain()
     uint64_t count = 0;
     while (::read(fd_, &count, sizeof count) < 0 && errno == EINTR) {
     }
-    if (handler_)
-        handler_();
+    // The handler may destroy this object (the run it wakes ends in it):
+    // nothing of it is touched once the handler runs.
+    if (const std::function<void()> handler = handler_)
+        handler();
 }

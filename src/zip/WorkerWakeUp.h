@@ -5,7 +5,8 @@
 // QSocketNotifier: no Qt object is touched from a worker, and nothing spins
 // while there is nothing to do. Making the eventfd can fail (the open-file
 // limit): then Error() says why and nothing would ever be woken, so the
-// owner must not start what needs waking.
+// owner must not start what needs waking. The handler may destroy this
+// object.
 #include <QObject>
 
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
-// The zip run: files are queued with AddFile, Zip opens the archive, and the
-// timer tmrNext then writes the queue in small steps (at most ten chunks of
+// The zip control's public face: files are queued with AddFile, Zip opens
+// the archive, and the timer tmrNext then writes the queue in small steps (at most ten chunks of
 // 128 KiB, never two files in one step, the archive's end in a step of its
 // own) so the window stays responsive. Progress is reported through signals.
 //
@@ -13,11 +13,14 @@
 // it is written) before it takes its name; a failed proof ends the run with
 // Error (FailedStep() ProveZip, ProofFailure() says what was found).
 //
+// This class holds what outlives a run (the queue, the properties, the
+// timer); each run is a ZipperRun of its own, made by Zip and let go when
+// the run ends, which drives the steps and owns the archive and the threads.
+//
 // An invisible control: a QObject with a fixed size of 28 x 28 pixels.
 #include <QObject>
 #include <QTimer>
 
-#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
@@ -25,21 +28,19 @@
 #include <memory>
 #include <string>
 #include <system_error>
-#include <thread>
 
-#include "EntryFeed.h"
+#include "ArchivePublisher.h"
 #include "ProofFault.h"
-#include "TemporaryArchive.h"
 #include "ZipDateTimes.h"
 #include "ZipFailure.h"
 #include "ZipFile.h"
 #include "ZipWriterInterface.h"
+#include "ZipperRunHost.h"
 
-class ArchiveProof;
 class TemporaryArchiveJournal;
-class WorkerWakeUp;
+class ZipperRun;
 
-class Zipper : public QObject {
+class Zipper : public QObject, private ZipperRunHost {
     Q_OBJECT
 
 public:
@@ -51,17 +52,16 @@ public:
         Written,     // the archive had already taken its name: it is complete
     };
     // The thread that closes and names the archive, as the system lists it.
-    static constexpr const char* kPublisherThreadName = "vz-publish";
+    static constexpr const char* kPublisherThreadName = ArchivePublisher::kThreadName;
 
-    static constexpr int64_t kChunkSize = 131072;
-    static constexpr int kChunksPerStep = 10;
+    static constexpr int64_t kChunkSize = ZipperRunHost::kChunkSize;
+    static constexpr int kChunksPerStep = ZipperRunHost::kChunksPerStep;
     static constexpr int kFixedSize = 28;  // pixels (420 twips)
 
     // Writes through the real ZipWriter, with one worker per usable core.
     explicit Zipper(QObject* parent = nullptr);
     // Writes through writers made by `makeWriter` (tests pass a recording fake),
-    // on the window's thread alone. A fresh writer replaces one that a failed
-    // run could not close.
+    // on the window's thread alone; each run has a writer of its own.
     explicit Zipper(WriterFactory makeWriter, QObject* parent = nullptr);
     // With `workers` compression threads; 1 or fewer: everything on the
     // window's thread.
@@ -87,12 +87,12 @@ public:
     // file...); empty when there was none or the failure had no system cause.
     std::error_code SystemError() const { return systemError_; }
     int32_t Result() const { return result_; }
-    bool Zipping() const { return zipping_; }
+    bool Zipping() const { return run_ != nullptr; }
     // The finished archive is being closed and taking its name (off the
     // window's thread: the central directory of a million entries and a rename
     // over an existing file each take a few hundred milliseconds); Complete or
     // Error follows from the event loop.
-    bool Publishing() const { return publisher_.joinable(); }
+    bool Publishing() const;
     // With workers, entries of 64 bytes or more are deflated by libdeflate:
     // whole up to 4 MiB, a piece per job of 1 MiB above. True keeps every
     // entry in zlib's blocks, a piece per chunk as on one core. Takes effect
@@ -152,81 +152,39 @@ signals:
     void StartFile();
 
 private:
-    bool openArchive(const std::filesystem::path& filePath, int32_t appendMode);
-    std::unique_ptr<EntryFeed> makeFeed();
-    void startProof(const std::filesystem::path& filePath, int32_t appendMode);
-    int64_t chunksForNextStep() const;
-    void openEntry();
-    bool takeChunks(uint64_t run);
-    bool endPass(uint64_t run);
-    void endRun();
-    // Closes the archive and renames it into place, on the publisher's thread
-    // when there is one; the window's thread leaves the writer alone meanwhile.
-    void finishArchive();
-    // Proves the closed archive; false with proofFault_ and publishError_ set when it fails.
-    bool prove();
-    // Renames the finished archive into place; false with publishError_ set when it fails.
-    bool publish();
-    void published();
-    void fail(ZipFailure step, std::error_code reason);
+    // What a run sees of its Zipper (ZipperRunHost).
+    std::deque<ZipFile>& Queue() override { return queue_; }
+    void EmptyQueue() override { ClearFiles(); }
+    bool MoreToCome() const override { return moreToCome_; }
+    const ZipFile& TakeUp(const ZipFile& entry) override;
+    void Zipped(int64_t bytes) override { bytesZipped_ += bytes; }
+    void Raise(Event event) override;
+    void StepDue() override;
+    void Ended(const Outcome& outcome) override;
+
+    // A failure of a call that is not part of a run: Result stays as it is.
     void refuse(ZipFailure step, std::error_code reason);
-    void releaseArchive();
-    void resetRunState();
-    void wake();
-    void wakeIfWaiting();
-    bool stale(uint64_t run) const { return run != runId_; }
 
     const int workers_;
     bool zlibBlocksOnly_ = false;
+    bool proofSkipped_ = false;
     WriterFactory makeWriter_;
-    std::unique_ptr<ZipWriterInterface> writer_;
-    std::deque<ZipFile> queue_;
+    std::shared_ptr<TemporaryArchiveJournal> journal_;
     ZipDateTimes dates_;
+    std::deque<ZipFile> queue_;
+    bool moreToCome_ = false;
     QTimer tmrNext_;
 
-    std::unique_ptr<WorkerWakeUp> wakeUp_;  // with workers: how they restart the timer
-    std::unique_ptr<EntryFeed> feed_;       // during a run
-    int64_t bytesRemaining_ = 0;
-    bool passUnderWay_ = false;
-    bool stepping_ = false;
-    bool crcPass_ = false;
-    bool crcEntryDropped_ = false;  // ClearFiles ran during the CRC pass
-    bool encryptedWrite_ = false;   // the entry being written has a password
-    int32_t prePassCrc_ = 0;
-
+    // The properties.
     int64_t bytesToZip_ = 0;
     int64_t bytesZipped_ = 0;
-    bool cancelRequest_ = false;
-    bool moreToCome_ = false;
     ZipFile currentFile_;
     ZipFailure failed_ = ZipFailure::None;
     std::error_code systemError_;
     int32_t result_ = 0;
-    bool zipping_ = false;
-    uint64_t runId_ = 0;  // changes whenever a run starts or stops
-
-    std::filesystem::path archivePath_;  // the name the archive gets
-    TemporaryArchive temporary_;         // where it is written meanwhile (append mode 0)
-    // Closes writer_ and renames temporary_ at the end of a run; nothing else
-    // touches either meanwhile.
-    std::jthread publisher_;
-    // Where the publisher is: the rename begins only from Closing, and a stop
-    // while closing turns it into Stopped, so only one of them wins.
-    enum class Stage { Closing, Renaming, Stopped };
-    std::atomic<Stage> stage_{Stage::Closing};
-    std::error_code publishError_;  // written by the publisher, read after its join
-    std::error_code closeError_;    // the same, for a close cut short on the publisher
-    bool closeFailed_ = false;
-    bool proofFailed_ = false;
-    bool publishFailed_ = false;
-    bool named_ = false;            // the archive took its name
-    bool publishPending_ = false;  // the run's end waits for published()
-    bool publishCanceled_ = false;
-    std::unique_ptr<WorkerWakeUp> publishWake_;
-    std::shared_ptr<TemporaryArchiveJournal> journal_;
-
-    // Follows the archive as it is written and proves it before it takes its name.
-    std::unique_ptr<ArchiveProof> proof_;
     ProofFault proofFault_;
-    bool proofSkipped_ = false;
+
+    // The run under way, from a successful Zip to its end; a step or a
+    // wake-up of the run keeps it alive until it returns.
+    std::shared_ptr<ZipperRun> run_;
 };
