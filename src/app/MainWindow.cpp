@@ -36,7 +36,6 @@
 #include <QTimer>
 #include <QUrl>
 
-
 namespace fs = std::filesystem;
 
 namespace {
