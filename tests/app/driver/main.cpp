@@ -32,7 +32,7 @@
 
 namespace fs = std::filesystem;
 
-// Present only in a build with --coverage.
+// Present only in a build with --coverage that links them in (-Wl,-u,...).
 extern "C" void __gcov_reset() __attribute__((weak));
 extern "C" void __gcov_dump() __attribute__((weak));
 
