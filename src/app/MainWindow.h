@@ -1,11 +1,15 @@
 #pragma once
 // "Form1" in the stored form data.
-// The main window: the found-files list that takes dropped folders, the
-// extension filter, Browse, Clear, and the Start/Output buttons of the zip
-// run, which it hands to the run service and follows through its signals.
+// The main window's handlers: the found-files list that takes dropped
+// folders, the extension filter, Browse, Clear, and the Start/Output buttons
+// of the zip run, which it hands to the run service and follows through its
+// signals. Its controls are made by MainWindowControls; what a press of
+// Start hands over is RunHandOver's.
 #include "Failure.h"
 #include "FolderScan.h"
+#include "MainWindowControls.h"
 #include "OutputChoice.h"
+#include "RunHandOver.h"
 #include "SourceList.h"
 
 #include <QPointer>
@@ -66,19 +70,19 @@ public:
     // The checked rows it leaves out are kept for the message after the run.
     const SourceList& CollectCheckedFiles();
 
-    FileListView* fileList() const { return fileList_; }
-    QComboBox* extensionList() const { return extensionList_; }
-    QLineEdit* folderField() const { return folderField_; }
-    QLabel* percentLabel() const { return percentLabel_; }
-    ClickLabel* helpLink() const { return helpLink_; }
-    QGroupBox* dropFrame() const { return dropFrame_; }
-    QGroupBox* extensionFrame() const { return extensionFrame_; }
-    XP_ProgressBar* drawnProgressBar() const { return drawnProgressBar_; }
-    QProgressBar* progressBar() const { return progressBar_; }
-    chameleonButton* startButton() const { return startButton_; }
-    chameleonButton* clearButton() const { return clearButton_; }
-    chameleonButton* outputButton() const { return outputButton_; }
-    chameleonButton* browseButton() const { return browseButton_; }
+    FileListView* fileList() const { return ui_.fileList; }
+    QComboBox* extensionList() const { return ui_.extensionList; }
+    QLineEdit* folderField() const { return ui_.folderField; }
+    QLabel* percentLabel() const { return ui_.percentLabel; }
+    ClickLabel* helpLink() const { return ui_.helpLink; }
+    QGroupBox* dropFrame() const { return ui_.dropFrame; }
+    QGroupBox* extensionFrame() const { return ui_.extensionFrame; }
+    XP_ProgressBar* drawnProgressBar() const { return ui_.drawnProgressBar; }
+    QProgressBar* progressBar() const { return ui_.progressBar; }
+    chameleonButton* startButton() const { return ui_.startButton; }
+    chameleonButton* clearButton() const { return ui_.clearButton; }
+    chameleonButton* outputButton() const { return ui_.outputButton; }
+    chameleonButton* browseButton() const { return ui_.browseButton; }
     // The Output dialog while it is loaded.
     OutputNameDialog* outputDialog() const;
 
@@ -93,7 +97,7 @@ public slots:
     void StartClicked();
     // Escape during a run: stops it as closing the window would, the window staying open.
     void StopClicked();
-    // True when the folder's drive can hold an archive of runList_, or the
+    // True when the folder's drive can hold an archive of the run list, or the
     // user chose to zip anyway after being told it may not.
     bool FitsOnDrive(const std::filesystem::path& folder);
     void OutputClicked();
@@ -103,18 +107,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void CreateControls();
-    void CreateListArea();
-    void CreateRunControls();
-    void CreateBottomRow();
-    void CreateHiddenControls();
     void ConnectControls();
     void Load();
-    QString SelectedExtensionRow() const;
+    QString SelectedExtensionRow() const { return ui_.SelectedExtensionRow(); }
     // Where both folder pickers open: the "Folder last browsed" box.
     std::string LastBrowsedFolder() const;
-    // `paths` without those among the first `before` of the run list.
-    std::vector<std::string_view> HandedOverBefore(std::vector<std::string_view> paths, size_t before) const;
     void OutputChosen(const OutputChoice& choice);
     void RunStaged();
     void RunStarted();
@@ -123,25 +120,10 @@ private:
     void BrowseListed(const std::string& chosen, const QString& filterRow, const ScanResult& scan);
 
     ZipRunService& run_;
-    FileListView* fileList_ = nullptr;
-    FoundFilesModel* files_ = nullptr;
+    MainWindowControls ui_;
     FolderListing* listing_ = nullptr;
-    QComboBox* extensionList_ = nullptr;
-    QLineEdit* folderField_ = nullptr;
-    QLabel* percentLabel_ = nullptr;
-    ClickLabel* helpLink_ = nullptr;
-    QGroupBox* dropFrame_ = nullptr;
-    QGroupBox* extensionFrame_ = nullptr;
-    XP_ProgressBar* drawnProgressBar_ = nullptr;
-    QProgressBar* progressBar_ = nullptr;
-    chameleonButton* startButton_ = nullptr;
-    chameleonButton* clearButton_ = nullptr;
-    chameleonButton* outputButton_ = nullptr;
-    chameleonButton* browseButton_ = nullptr;
     QPointer<OutputNameDialog> outputDialog_;
-    SourceList runList_;
-    uint64_t runListBytes_ = 0;  // the listed sizes of runList_'s files, for the drive's limit
-    std::vector<Failure> filteredOut_;  // checked rows the last CollectCheckedFiles left out
+    RunHandOver handOver_;
     QShortcut* stopShortcut_ = nullptr;  // Escape, while a run is under way
     std::optional<OutputChoice> output_;  // the last confirmed name and folder
     RunNotifier* runNotifier_ = nullptr;

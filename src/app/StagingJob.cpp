@@ -1,40 +1,52 @@
 #include "StagingJob.h"
 
-#include <algorithm>
-#include <chrono>
-
 #include "ThreadStart.h"
+#include "WorkerWakeUp.h"
+
+#include <algorithm>
 
 namespace fs = std::filesystem;
 
-StagingJob::StagingJob(SourceList sources, fs::path folder, StagingLinks links, std::function<void()> news)
-    : list_(std::move(sources)), sources_(list_.size()), news_(std::move(news)), result_(promise_.get_future())
+StagingJob::StagingJob(SourceList sources, std::function<void()> news)
+    : list_(std::move(sources)), sources_(list_.size()), news_(std::move(news)),
+      wake_(std::make_unique<WorkerWakeUp>([this] {
+          // A wake-up that was on its way when the job stopped brings nothing.
+          if (!stopped_)
+              news_();
+      }))
 {
-    thread_ = ThreadStart::Launch<std::jthread>(
-        kStagingThreadName,
-        [this, folder = std::move(folder), links](std::stop_token stop) {
-            report(StagingCopy::CopyAll(list_, folder, stop, links,
-                                        [this](StagedEntry&& entry, size_t done) { hand(std::move(entry), done); }));
-        },
-        // The run then ends with the reason, naming the file it was on.
-        [this](std::error_code reason) {
-            const size_t done = sourcesDone_.load(std::memory_order_relaxed);
-            StagingCopyReport failed;
-            failed.failed.push_back({.kind = FailureKind::SourceNotCopied,
-                                     .code = reason,
-                                     .path = list_.empty() ? fs::path() : fs::path(list_[std::min(done, sources_ - 1)])});
-            report(std::move(failed));
-        });
 }
 
-void StagingJob::report(StagingCopyReport&& report)
+Result<std::unique_ptr<StagingJob>, StagingJob::StartFault> StagingJob::Start(SourceList sources, fs::path folder,
+                                                                              StagingLinks links,
+                                                                              std::function<void()> news)
 {
-    if (reported_)
-        return;
-    reported_ = true;
-    sourcesDone_.store(sources_, std::memory_order_relaxed);
-    promise_.set_value(std::move(report));
-    news_();
+    std::unique_ptr<StagingJob> job(new StagingJob(std::move(sources), std::move(news)));
+    // Without it the staged files would never be collected.
+    if (job->wake_->Error())
+        return Fault<StartFault>{StartFault::NoWakeUp, job->wake_->Error()};
+    StagingJob* self = job.get();
+    try {
+        job->thread_ = ThreadStart::Launch<std::jthread>(
+            kStagingThreadName,
+            [self, folder = std::move(folder), links](std::stop_token stop) {
+                self->report(StagingCopy::CopyAll(self->list_, folder, stop, links,
+                                                  [self](StagedEntry&& entry, size_t done) { self->hand(std::move(entry), done); }));
+            },
+            // The run then ends with the reason, naming the file it was on.
+            [self](std::error_code reason) {
+                const size_t done = self->sourcesDone_.load(std::memory_order_relaxed);
+                StagingCopyReport failed;
+                failed.failed.push_back(
+                    {.kind = FailureKind::SourceNotCopied,
+                     .code = reason,
+                     .path = self->list_.empty() ? fs::path() : fs::path(self->list_[std::min(done, self->sources_ - 1)])});
+                self->report(std::move(failed));
+            });
+    } catch (const std::system_error& refused) {
+        return Fault<StartFault>{StartFault::NoThread, refused.code()};
+    }
+    return job;
 }
 
 StagingJob::~StagingJob()
@@ -47,40 +59,43 @@ void StagingJob::hand(StagedEntry&& entry, size_t sourcesDone)
     bool first = false;
     {
         std::lock_guard lock(mutex_);
-        first = staged_.empty();
-        staged_.push_back(std::move(entry));
+        first = waiting_.staged.empty();
+        waiting_.staged.push_back(std::move(entry));
         sourcesDone_.store(sourcesDone, std::memory_order_relaxed);
     }
     // One wake-up while the owner has not taken what waits.
     if (first)
-        news_();
+        wake_->Notify();
 }
 
-std::deque<StagedEntry> StagingJob::TakeStaged()
+void StagingJob::report(StagingCopyReport&& report)
 {
-    std::deque<StagedEntry> taken;
+    bool first = false;
+    {
+        std::lock_guard lock(mutex_);
+        if (reported_)
+            return;
+        reported_ = true;
+        first = waiting_.staged.empty();
+        waiting_.report = std::move(report);
+        sourcesDone_.store(sources_, std::memory_order_relaxed);
+    }
+    if (first)
+        wake_->Notify();
+}
+
+StagingJob::News StagingJob::TakeNews()
+{
+    News taken;
     std::lock_guard lock(mutex_);
-    taken.swap(staged_);
+    std::swap(taken, waiting_);
     return taken;
 }
 
 void StagingJob::Stop()
 {
+    stopped_ = true;
     thread_.request_stop();
     if (thread_.joinable())
         thread_.join();
-}
-
-bool StagingJob::Done() const
-{
-    return result_.valid() && result_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-}
-
-StagingCopyReport StagingJob::TakeResult()
-{
-    // The thread ends right after handing over its result; joining first
-    // means it is done with it before the result is read.
-    if (thread_.joinable())
-        thread_.join();
-    return result_.valid() ? result_.get() : StagingCopyReport{};
 }

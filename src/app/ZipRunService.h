@@ -1,30 +1,25 @@
 #pragma once
-// One zip run at a time, as a service the main window talks to. It owns the
-// staging folders and the Zipper (both used on the window's thread only):
-// Start has a StagingJob measure the requested files (and link the large
-// ones into a staging folder of the run's own) on a thread of its own; the
-// Zipper starts with the first file staged and zips while the rest is staged. Started (the archive is open), Staged (every
-// file is staged), Progress and Ended tell the window how it goes; Staged
-// may come before or after Started. It never touches a widget.
+// One zip run at a time, as a service the main window talks to. It lives as
+// long as the window and owns what outlives a run: the staging folders
+// (StagingArea), the Zipper and its journal of temporary archives. Each
+// Start makes a ZipRun that owns everything of that run; the service hands
+// on its Staged (every file is staged), Started (the archive is open),
+// Progress and Ended, and lets it go once it has ended. Staged may come
+// before or after Started. It never touches a widget.
 #include "RunOutcome.h"
 #include "StagingArea.h"
 #include "StagingCopy.h"
-#include "StagingJob.h"
 #include "Status.h"
 #include "ZipRunRequest.h"
 #include "Zipper.h"
 
 #include <QObject>
 
-#include <cstdint>
-#include <deque>
 #include <filesystem>
-#include <map>
 #include <memory>
-#include <optional>
 
 class TemporaryArchiveJournal;
-class WorkerWakeUp;
+class ZipRun;
 
 class ZipRunService : public QObject {
     Q_OBJECT
@@ -35,16 +30,12 @@ public:
     // Shuts down as Shutdown does.
     ~ZipRunService() override;
 
-    // zipped x 100 / total rounded to the nearest integer, ties to even.
-    static int Percent(int64_t zipped, int64_t total);
-
     // Staging or zipping.
-    bool Running() const;
+    bool Running() const { return run_ != nullptr; }
     // A run under way must end before the next can start.
     Status CanStart() const;
-    // Starts staging the files and returns; the queue is built and the
-    // Zipper started once they are staged. Ended comes at once when the run
-    // cannot start.
+    // Starts staging the files and returns; the files are queued in the
+    // Zipper as they are staged. Ended comes at once when the run cannot start.
     void Start(ZipRunRequest request);
     // The user's stop (Escape): a run under way, staging or zipping, ends at
     // once with Ended(Stopped); no archive is written, an archive of that
@@ -81,43 +72,12 @@ signals:
     void Ended(const RunOutcome& outcome);
 
 private:
-    // The staging thread has staged more files, or has ended.
-    void OnStagingNews();
-    // Queues the staged files a slice at a time, the window answering in
-    // between, and starts the Zipper when it is not running yet; false when
-    // the run ended or a later slice goes on.
-    bool QueueSome(uint64_t job);
-    // Ended for a run whose threads could not be started or woken.
-    void NotStarted(std::error_code reason);
-    void StopStaging();
-    void StopQueuing();
-    // The run's staging folder goes, in the background.
-    void ReleaseRunStaging();
-    Failure RunFailure() const;
-    // `notes` (a staging folder that stayed) come after the files left out.
-    void End(RunOutcome::End end, std::optional<Failure> failure);
-    void OnProgress();
-    void OnComplete();
-    void OnError();
+    // The run has ended: it goes once its own code has returned.
+    void Let(ZipRun* run);
 
     std::unique_ptr<Zipper> zipper_;
     StagingArea staging_;
     std::shared_ptr<TemporaryArchiveJournal> journal_;
-    std::unique_ptr<WorkerWakeUp> stagingWake_;  // the staging thread's way to wake this one
-    std::filesystem::path archive_;     // the archive of the run under way or last started
-    std::filesystem::path runStaging_;  // the staging folder that run reads (empty: none)
-    // Staged links the run reads, by the user's file they stand for, so that
-    // a failure names the user's file.
-    std::map<std::string, std::string> linkedFrom_;
-    int64_t bytesBaseline_ = 0;         // BytesToZip left over from a failed queuing
-    StagingCopyReport copyReport_;
-    std::vector<Failure> notHandedOver_;  // checked files the window left out of the run's request
-    std::unique_ptr<StagingJob> stagingJob_;  // while the files are being staged
-    uint64_t jobId_ = 0;                       // tells a stale queuing slice from the current run's
-    // Staged files while they are being queued (a deque: a backlog of a
-    // million grows without moving what it holds, on the window's thread).
-    std::deque<StagedEntry> toQueue_;
-    size_t queuedThisRun_ = 0;
-    int lastPercent_ = 0;  // Progress never goes back within a run
     StagingLinks stagingLinks_;
+    ZipRun* run_ = nullptr;  // the run under way, a child of this object
 };

@@ -243,19 +243,6 @@ TEST_F(ZipRunServiceTest, PercentageIsTrueFromTheStart)
     EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
 }
 
-TEST(ZipRunServicePercent, RoundsToNearestWithTiesToEven)
-{
-    struct Case {
-        int64_t zipped, total;
-        int percent;
-    } cases[] = {
-        {0, 100, 0}, {1, 200, 0}, {3, 200, 2}, {5, 200, 2}, {199, 200, 100}, {131072, 30 * 1048576, 0},
-        {100, 100, 100}, {int64_t(3) << 32, int64_t(6) << 32, 50}, {0, 0, 100},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(ZipRunService::Percent(c.zipped, c.total), c.percent) << c.zipped << "/" << c.total;
-}
-
 // Shutdown during a run stops it without a signal, removes the staging
 // folders, and leaves no half-written archive.
 TEST_F(ZipRunServiceTest, ShutdownStopsTheRunAndRemovesStaging)

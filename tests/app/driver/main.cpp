@@ -8,6 +8,8 @@
 //   --link: link every file into the staging folder; --in-place: link none;
 //   --hold: after the run, wait for a signal instead of quitting. Without
 //   folders it starts up and quits.
+// Built with --coverage, it counts only the run: the counters are cleared as
+// Start is pressed and written as Ended comes (scripts/road-count).
 #include "FakeShell.h"
 #include "LinuxFileSystem.h"
 #include "MainWindow.h"
@@ -29,6 +31,10 @@
 #include <optional>
 
 namespace fs = std::filesystem;
+
+// Present only in a build with --coverage that links them in (-Wl,-u,...).
+extern "C" void __gcov_reset() __attribute__((weak));
+extern "C" void __gcov_dump() __attribute__((weak));
 
 namespace {
 
@@ -90,6 +96,8 @@ void scan(MainWindow& window, const Options& o, std::function<void()> listed)
 // Start as the Start button does once Output has named the archive.
 void startRun(MainWindow& window, ZipRunService& run, const Options& o)
 {
+    if (__gcov_reset)
+        __gcov_reset();
     const SourceList& files = window.CollectCheckedFiles();
     run.Start({files, o.out / "driven.zip"});
     say("staging");
@@ -104,6 +112,10 @@ void follow(StepClock& app, ZipRunService& run, const Options& o, QElapsedTimer&
     });
     QObject::connect(&run, &ZipRunService::Started, &app, [] { say("started"); });
     QObject::connect(&run, &ZipRunService::Ended, &app, [&app, &o, &clock](const RunOutcome& outcome) {
+        if (__gcov_dump) {
+            __gcov_dump();
+            __gcov_reset();  // what runs after is not the run's
+        }
         std::printf("ended %d %.3f s%s%s%s\n", int(outcome.end), clock.elapsed() / 1000.0, memory().c_str(),
                     outcome.failure ? ": " : "",
                     outcome.failure ? qPrintable(UserMessage::For(*outcome.failure).text) : "");
