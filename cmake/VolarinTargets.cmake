@@ -6,12 +6,21 @@ function(volarin_warnings target)
 endfunction()
 
 # A library made of every .cpp/.h in the calling folder (main.cpp excluded).
+# A library is its folder with the sub-folders by role inside it; each folder
+# is on the include path, so a unit is included by its name wherever it lies
+# (scripts/check-includes holds the order the sub-folders may include in).
 function(volarin_library target)
-  file(GLOB _src CONFIGURE_DEPENDS
+  file(GLOB_RECURSE _src CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   list(FILTER _src EXCLUDE REGEX "/main\\.cpp$")
   add_library(${target} STATIC ${_src})
-  target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  set(_dirs ${CMAKE_CURRENT_SOURCE_DIR})
+  foreach(_file ${_src})
+    get_filename_component(_dir ${_file} DIRECTORY)
+    list(APPEND _dirs ${_dir})
+  endforeach()
+  list(REMOVE_DUPLICATES _dirs)
+  target_include_directories(${target} PUBLIC ${_dirs})
   volarin_warnings(${target})
 endfunction()
 
