@@ -1,11 +1,9 @@
 // A typed archive name, as the Output dialog takes it: any text a user or an
 // input method can put into the field. A name the check lets through makes a
 // file name of at most 255 bytes, without "/", NUL or line break, ending in
-// ".zip"; the run service's own check of the name (against the staging
-// folders) then answers without touching anything.
+// ".zip".
 #include "ArchiveName.h"
 #include "FuzzSupport.h"
-#include "ZipRunService.h"
 
 #include <QString>
 
@@ -13,17 +11,6 @@
 #include <cstdint>
 
 namespace {
-
-ZipRunService& service()
-{
-    // Never destroyed, as the application it needs.
-    static ZipRunService* run = nullptr;
-    if (run == nullptr) {
-        fuzz::EnsureApplication();
-        run = new ZipRunService(fuzz::ScratchFolder() / "staging");
-    }
-    return *run;
-}
 
 void checkName(const QString& name)
 {
@@ -39,7 +26,6 @@ void checkName(const QString& name)
         fuzz::Check(c != '/' && c != '\0' && c != '\n' && c != '\r', "an accepted name with a forbidden byte");
     fuzz::Check(QString::fromUtf8(file).right(4).compare(QStringLiteral(".zip"), Qt::CaseInsensitive) == 0,
                 "a file name without .zip");
-    (void)service().CheckName(name);
 }
 
 }  // namespace
