@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 
 #include "DosAttributes.h"
 #include "UsableCores.h"
@@ -11,6 +12,8 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr std::chrono::milliseconds kStepBurst{4};
 
 std::error_code systemError(int err)
 {
@@ -32,7 +35,7 @@ Zipper::Zipper(int workers, WriterFactory makeWriter, QObject* parent)
     // Zero interval: the next step runs as soon as the window has handled its
     // pending events. The chunk limit, not a pause, bounds a step's busy time.
     tmrNext_.setInterval(0);
-    connect(&tmrNext_, &QTimer::timeout, this, &Zipper::tmrNext_Timer);
+    connect(&tmrNext_, &QTimer::timeout, this, &Zipper::stepsDue);
 }
 
 Zipper::~Zipper()
@@ -171,6 +174,18 @@ Zipper::Stopped Zipper::StopRun()
     bytesToZip_ = 0;
     moreToCome_ = false;
     return written ? Stopped::Written : Stopped::NotWritten;
+}
+
+// A step of a tiny file takes microseconds, far less than the event loop's
+// turn around it: while the next step is due at once, steps follow one
+// another for up to kStepBurst, and the window answers after them. Each is a
+// step of its own, with its events, as when the timer fires for each.
+void Zipper::stepsDue()
+{
+    const auto until = std::chrono::steady_clock::now() + kStepBurst;
+    do
+        tmrNext_Timer();
+    while (tmrNext_.isActive() && std::chrono::steady_clock::now() < until);
 }
 
 void Zipper::tmrNext_Timer()

@@ -162,6 +162,8 @@ private:
     void StepDue() override;
     void Ended(const Outcome& outcome) override;
 
+    // What tmrNext's firing runs: one step or several (see Zipper.cpp).
+    void stepsDue();
     // A failure of a call that is not part of a run: Result stays as it is.
     void refuse(ZipFailure step, std::error_code reason);
 

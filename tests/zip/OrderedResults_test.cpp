@@ -29,7 +29,7 @@ TEST(OrderedResults, RangeReadyOnlyWhenWholeAndWokenOnce)
     int wakes = 0;
     OrderedResults results([&] { ++wakes; });
     for (uint64_t seq = 1; seq <= 4; ++seq)
-        results.Expect(seq);
+        results.Expect(seq, seq);
     EXPECT_FALSE(results.ReadyOrWake(1, 3));
     results.Put(block(3));
     results.Put(block(1));
@@ -53,7 +53,7 @@ TEST(OrderedResults, ForgottenBlocksAreThrownAwayAndWakeNobody)
     int wakes = 0;
     OrderedResults results([&] { ++wakes; });
     for (uint64_t seq = 1; seq <= 5; ++seq)
-        results.Expect(seq);
+        results.Expect(seq, seq);
     EXPECT_FALSE(results.ReadyOrWake(3, 5));
     results.ForgetFrom(3);
     for (uint64_t seq = 1; seq <= 5; ++seq)
@@ -77,7 +77,7 @@ TEST(OrderedResults, BlocksFromManyThreadsComeBackInOrder)
     std::atomic<int> wakes{0};
     OrderedResults results([&] { wakes.fetch_add(1); });
     for (uint64_t seq = 1; seq <= kBlocks; ++seq)
-        results.Expect(seq);
+        results.Expect(seq, seq);
     std::vector<uint64_t> order(kBlocks);
     for (uint64_t i = 0; i < kBlocks; ++i)
         order[i] = i + 1;

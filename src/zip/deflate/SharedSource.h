@@ -2,15 +2,15 @@
 // One source file as the jobs of one pass read it: opened once, by whichever
 // worker needs it first, and read at offsets by any of them. Closed when the
 // last job holding it lets go.
-#include <filesystem>
 #include <mutex>
+#include <string>
 #include <system_error>
 
 #include "SourceFileReader.h"
 
 class SharedSource {
 public:
-    explicit SharedSource(std::filesystem::path path, SourceStamp stamp = {})
+    explicit SharedSource(std::string path, SourceStamp stamp = {})
         : path_(std::move(path)), stamp_(stamp)
     {
     }
@@ -24,7 +24,7 @@ public:
     }
 
 private:
-    const std::filesystem::path path_;
+    const std::string path_;
     const SourceStamp stamp_;
     std::mutex mutex_;
     bool tried_ = false;

@@ -16,7 +16,7 @@ std::error_code systemError(int err)
 
 }  // namespace
 
-Result<void, SourceFailure> SourceFileReader::Open(const std::filesystem::path& file, const SourceStamp& stamp)
+Result<void, SourceFailure> SourceFileReader::Open(const std::string& file, const SourceStamp& stamp)
 {
     Close();
     // O_NONBLOCK keeps a FIFO put in the file's place from hanging the window;

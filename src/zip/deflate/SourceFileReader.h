@@ -28,7 +28,9 @@ public:
     // Opens a regular file for reading; fails when it cannot be opened or is
     // not a regular file (a FIFO or device would block or never end), or
     // when it is no longer the file `stamp` describes.
-    Result<void, SourceFailure> Open(const std::filesystem::path& file, const SourceStamp& stamp = {});
+    // A plain string: a path object would split the name into its parts for
+    // every one of a million tiny files.
+    Result<void, SourceFailure> Open(const std::string& file, const SourceStamp& stamp = {});
     // Fills all `size` bytes of `into` from where the last read ended.
     Result<void, SourceFailure> ReadExactly(unsigned char* into, size_t size);
     // Reads up to `size` bytes at `offset`: how many there were before the

@@ -42,19 +42,24 @@ CompressionWorkerPool::~CompressionWorkerPool()
     Stop();
 }
 
-void CompressionWorkerPool::Submit(CompressionJob job)
+void CompressionWorkerPool::Submit(std::vector<CompressionJob> batch)
 {
     std::error_code noWorkers;
     {
         std::lock_guard lock(mutex_);
         noWorkers = noWorkers_;
         if (!noWorkers)
-            jobs_.push_back(std::move(job));
+            for (CompressionJob& job : batch)
+                jobs_.push_back(std::move(job));
     }
-    if (noWorkers)
-        failJob(job.seq, noWorkers);
-    else
+    if (noWorkers) {
+        for (const CompressionJob& job : batch)
+            failJob(job.seq, noWorkers);
+    } else if (batch.size() == 1) {
         wakeWorker_.notify_one();
+    } else {
+        wakeWorker_.notify_all();
+    }
 }
 
 void CompressionWorkerPool::DropFrom(uint64_t seq)

@@ -32,7 +32,8 @@ public:
 
     // The threads the system let start; 0 means jobs would never be done.
     int Threads() const { return static_cast<int>(threads_.size()); }
-    void Submit(CompressionJob job);
+    // The jobs go to the back of the queue in their order.
+    void Submit(std::vector<CompressionJob> batch);
     // Jobs of `seq` and later that have not started are dropped.
     void DropFrom(uint64_t seq);
     void Stop();

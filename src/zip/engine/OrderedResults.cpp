@@ -1,9 +1,10 @@
 #include "OrderedResults.h"
 
-void OrderedResults::Expect(uint64_t seq)
+void OrderedResults::Expect(uint64_t first, uint64_t last)
 {
     std::lock_guard lock(mutex_);
-    slots_.emplace(seq, std::nullopt);
+    for (uint64_t seq = first; seq <= last; ++seq)
+        slots_.emplace_hint(slots_.end(), seq, std::nullopt);
 }
 
 bool OrderedResults::completeLocked(uint64_t first, uint64_t last) const

@@ -16,8 +16,8 @@ class OrderedResults {
 public:
     explicit OrderedResults(std::function<void()> wake) : wake_(std::move(wake)) {}
 
-    // The window's thread will want the block of `seq`.
-    void Expect(uint64_t seq);
+    // The window's thread will want the blocks of first..last.
+    void Expect(uint64_t first, uint64_t last);
     // A worker's finished block.
     void Put(CompressedBlock&& block);
     // True when the blocks of first..last are all there; otherwise `wake` is

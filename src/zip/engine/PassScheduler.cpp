@@ -99,7 +99,7 @@ void PassScheduler::EndCurrent()
     topUp(-1);
 }
 
-void PassScheduler::submit(PassPlan& plan)
+void PassScheduler::submit(PassPlan& plan, std::vector<CompressionJob>& batch)
 {
     CompressionJob job;
     job.seq = nextSeq_++;
@@ -119,29 +119,38 @@ void PassScheduler::submit(PassPlan& plan)
         plan.source.reset();
     ++jobsInFlight_;
     bytesInFlight_ += job.length;
-    results_->Expect(job.seq);
-    pool_.Submit(std::move(job));
+    batch.push_back(std::move(job));
 }
 
 // Submits jobs in plan order while the bounds allow; job `mustJob` of the
-// first plan (and those before it) goes in whatever the bounds say.
+// first plan (and those before it) goes in whatever the bounds say. Jobs go
+// in batches, refilled once half the bound on jobs is done, so that a run of
+// tiny files wakes a sleeping worker once a batch rather than once a file.
 void PassScheduler::topUp(int64_t mustJob)
 {
+    const bool must = !plans_.empty() && plans_[0].submitted <= mustJob;
+    if (!must && jobsInFlight_ > maxJobs_ / 2)
+        return;
+    std::vector<CompressionJob> batch;
     size_t index = 0;
     for (;;) {
         while (index < plans_.size() && plans_[index].submitted >= plans_[index].jobs)
             ++index;
         if (index == plans_.size()) {
             if (plannedEntries_ >= queue_.size())
-                return;
+                break;
             plan(queue_[plannedEntries_++]);
             continue;
         }
-        const bool must = index == 0 && plans_[0].submitted <= mustJob;
-        if (!must && (jobsInFlight_ >= maxJobs_ || bytesInFlight_ >= maxBytes_))
-            return;
-        submit(plans_[index]);
+        const bool mustHere = index == 0 && plans_[0].submitted <= mustJob;
+        if (!mustHere && (jobsInFlight_ >= maxJobs_ || bytesInFlight_ >= maxBytes_))
+            break;
+        submit(plans_[index], batch);
     }
+    if (batch.empty())
+        return;
+    results_->Expect(batch.front().seq, batch.back().seq);
+    pool_.Submit(std::move(batch));
 }
 
 bool PassScheduler::Ready(int64_t first, int64_t last)

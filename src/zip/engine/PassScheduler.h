@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "BufferRecycler.h"
 #include "CompressionWorkerPool.h"
@@ -50,7 +51,7 @@ private:
     void plan(const ZipFile& entry);
     CompressionJob::Kind writeKind(const ZipFile& entry) const;
     void topUp(int64_t mustJob);
-    void submit(PassPlan& plan);
+    void submit(PassPlan& plan, std::vector<CompressionJob>& batch);
     void dropFrom(size_t planIndex, int64_t job);
 
     const std::deque<ZipFile>& queue_;
