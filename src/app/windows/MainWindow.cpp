@@ -350,10 +350,11 @@ void MainWindow::RunProgress(int percent)
         ui_.drawnProgressBar->SetValue(ui_.progressBar->value());
     if (ui_.percentLabel->isHidden())
         ui_.percentLabel->setVisible(true);
-    //: The run's percentage beside the buttons.
-    const QString text = tr("%1%").arg(percent);
-    if (ui_.percentLabel->text() != text)
-        ui_.percentLabel->setText(text);
+    if (percent != labelPercent_) {
+        labelPercent_ = percent;
+        //: The run's percentage beside the buttons.
+        ui_.percentLabel->setText(tr("%1%").arg(percent));
+    }
 }
 
 void MainWindow::RunEnded(const RunOutcome& outcome)

@@ -125,6 +125,7 @@ private:
     QPointer<OutputNameDialog> outputDialog_;
     RunHandOver handOver_;
     QShortcut* stopShortcut_ = nullptr;  // Escape, while a run is under way
+    int labelPercent_ = -1;  // what the percentage label shows
     std::optional<OutputChoice> output_;  // the last confirmed name and folder
     RunNotifier* runNotifier_ = nullptr;
 };
