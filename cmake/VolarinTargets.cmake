@@ -43,14 +43,21 @@ function(volarin_sanitizer_environment name)
   endif()
 endfunction()
 
-# A GoogleTest binary made of every .cpp in the calling folder, linked with the
-# shared test main. Discovery happens when ctest runs, never at build time, so
-# building needs no display. TEST_FILTER (a --gtest_filter pattern) limits the
-# tests registered here, e.g. to register some again with other properties.
+# A GoogleTest binary made of every .cpp in the calling folder and its
+# sub-folders (those named in EXCLUDE, built on their own, left out), linked
+# with the shared test main. The folder is on the include path, so tests in a
+# sub-folder include its shared helpers by name. Discovery happens when ctest
+# runs, never at build time, so building needs no display. TEST_FILTER (a
+# --gtest_filter pattern) limits the tests registered here, e.g. to register
+# some again with other properties.
 function(volarin_test target)
-  cmake_parse_arguments(VT "" "TEST_FILTER" "LIBS;LABELS" ${ARGN})
-  file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cmake_parse_arguments(VT "" "TEST_FILTER" "LIBS;LABELS;EXCLUDE" ${ARGN})
+  file(GLOB_RECURSE _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  foreach(_dir ${VT_EXCLUDE})
+    list(FILTER _src EXCLUDE REGEX "^${CMAKE_CURRENT_SOURCE_DIR}/${_dir}/")
+  endforeach()
   add_executable(${target} ${_src})
+  target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${target} PRIVATE test_support ${VT_LIBS})
   volarin_warnings(${target})
   # One variable only: a list here would be split into separate properties.

@@ -4,7 +4,7 @@
 // told. Runs on an accessibility bus only (ctest's app_tests_a11y).
 #include "AppFixture.h"
 
-#include "../controls/AccessibilityEventLog.h"
+#include "../../controls/AccessibilityEventLog.h"
 #include "OutputNameDialog.h"
 #include "XP_ProgressBar.h"
 #include "chameleonButton.h"
