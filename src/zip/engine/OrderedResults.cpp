@@ -1,5 +1,7 @@
 #include "OrderedResults.h"
 
+#include <algorithm>
+
 void OrderedResults::Expect(uint64_t first, uint64_t last)
 {
     std::lock_guard lock(mutex_);
@@ -35,7 +37,7 @@ void OrderedResults::Put(CompressedBlock&& block)
         wake_();
 }
 
-bool OrderedResults::ReadyOrWake(uint64_t first, uint64_t last)
+bool OrderedResults::ReadyOrWake(uint64_t first, uint64_t last, uint64_t wakeLast)
 {
     std::lock_guard lock(mutex_);
     if (completeLocked(first, last)) {
@@ -44,7 +46,7 @@ bool OrderedResults::ReadyOrWake(uint64_t first, uint64_t last)
     }
     waiting_ = true;
     waitFirst_ = first;
-    waitLast_ = last;
+    waitLast_ = std::max(last, wakeLast);
     return false;
 }
 
@@ -61,8 +63,20 @@ std::optional<CompressedBlock> OrderedResults::Take(uint64_t seq)
 
 void OrderedResults::ForgetFrom(uint64_t seq)
 {
-    std::lock_guard lock(mutex_);
-    slots_.erase(slots_.lower_bound(seq), slots_.end());
-    if (waiting_ && waitLast_ >= seq)
-        waiting_ = false;
+    bool wake = false;
+    {
+        std::lock_guard lock(mutex_);
+        slots_.erase(slots_.lower_bound(seq), slots_.end());
+        if (waiting_ && waitLast_ >= seq) {
+            // A wait that reached past the blocks dropped still wants those before them.
+            waiting_ = waitFirst_ < seq;
+            waitLast_ = seq - 1;
+            if (waiting_ && completeLocked(waitFirst_, waitLast_)) {
+                waiting_ = false;
+                wake = true;
+            }
+        }
+    }
+    if (wake)
+        wake_();
 }

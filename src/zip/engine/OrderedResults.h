@@ -22,7 +22,10 @@ public:
     void Put(CompressedBlock&& block);
     // True when the blocks of first..last are all there; otherwise `wake` is
     // called once they are.
-    bool ReadyOrWake(uint64_t first, uint64_t last);
+    bool ReadyOrWake(uint64_t first, uint64_t last) { return ReadyOrWake(first, last, last); }
+    // The same, but the wake waits until the blocks up to `wakeLast` (>= last)
+    // are there too: one wake for several small blocks.
+    bool ReadyOrWake(uint64_t first, uint64_t last, uint64_t wakeLast);
     // Takes the block of `seq`; empty when it is not there.
     std::optional<CompressedBlock> Take(uint64_t seq);
     // Blocks of `seq` and later are not wanted any more.

@@ -10,7 +10,7 @@ namespace {
 // writes, and always more than one step needs.
 int64_t jobLimit(int workers)
 {
-    return std::max<int64_t>(32, 8 * int64_t(workers));
+    return std::max<int64_t>(256, 8 * int64_t(workers));
 }
 
 int64_t byteLimit(int workers)
@@ -157,7 +157,30 @@ bool PassScheduler::Ready(int64_t first, int64_t last)
 {
     topUp(last);
     const PassPlan& plan = plans_.front();
-    return results_->ReadyOrWake(plan.firstSeq + uint64_t(first), plan.firstSeq + uint64_t(last));
+    return results_->ReadyOrWake(plan.firstSeq + uint64_t(first), plan.firstSeq + uint64_t(last),
+                                 plan.firstSeq + uint64_t(last) + wakeAhead(last));
+}
+
+// How many submitted jobs after job `last` of the pass under way a wake may
+// wait for as well: small ones only, so that a run of tiny files wakes the
+// window's thread once for several files, and no file waits for a large one.
+uint64_t PassScheduler::wakeAhead(int64_t last) const
+{
+    constexpr uint64_t kJobs = 16;
+    constexpr int64_t kBytes = 64 * 1024;
+    uint64_t ahead = 0;
+    int64_t bytes = 0;
+    int64_t job = last + 1;
+    for (const PassPlan& plan : plans_) {
+        for (; job < plan.submitted; ++job) {
+            bytes += plan.JobLength(job);
+            if (ahead == kJobs || bytes > kBytes)
+                return ahead;
+            ++ahead;
+        }
+        job = 0;
+    }
+    return ahead;
 }
 
 std::optional<CompressedBlock> PassScheduler::Take(int64_t job)

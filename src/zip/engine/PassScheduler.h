@@ -51,6 +51,7 @@ private:
     void plan(const ZipFile& entry);
     CompressionJob::Kind writeKind(const ZipFile& entry) const;
     void topUp(int64_t mustJob);
+    uint64_t wakeAhead(int64_t last) const;
     void submit(PassPlan& plan, std::vector<CompressionJob>& batch);
     void dropFrom(size_t planIndex, int64_t job);
 

@@ -67,6 +67,38 @@ TEST(OrderedResults, ForgottenBlocksAreThrownAwayAndWakeNobody)
     EXPECT_FALSE(results.Take(9).has_value());
 }
 
+// A wait that reaches ahead over small blocks wakes once they are all there;
+// dropping the blocks ahead leaves it waiting only for those before them.
+TEST(OrderedResults, WaitReachingAheadWakesOnceForAll)
+{
+    const struct {
+        const char* label;
+        std::vector<uint64_t> putBefore;  // before the forget (if any)
+        uint64_t forgetFrom;              // 0: nothing dropped
+        std::vector<uint64_t> putAfter;
+        int wakes;
+    } cases[] = {
+        {"all ahead arrive", {1, 2}, 0, {3}, 1},
+        {"first alone wakes nobody", {1}, 0, {}, 0},
+        {"dropped ahead, first there", {1}, 2, {}, 1},
+        {"dropped ahead, first later", {}, 2, {1}, 1},
+        {"the wanted one dropped", {}, 1, {1, 2, 3}, 0},
+    };
+    for (const auto& c : cases) {
+        int wakes = 0;
+        OrderedResults results([&] { ++wakes; });
+        results.Expect(1, 3);
+        EXPECT_FALSE(results.ReadyOrWake(1, 1, 3)) << c.label;
+        for (uint64_t seq : c.putBefore)
+            results.Put(block(seq));
+        if (c.forgetFrom != 0)
+            results.ForgetFrom(c.forgetFrom);
+        for (uint64_t seq : c.putAfter)
+            results.Put(block(seq));
+        EXPECT_EQ(wakes, c.wakes) << c.label;
+    }
+}
+
 // Workers put blocks in any order from their own threads while the owner
 // waits range by range: every wait ends with one wake-up, and every block
 // comes back whole.
