@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <string>
 
 #include "TemporaryArchiveJournal.h"
 
@@ -17,18 +18,34 @@ namespace {
 
 std::function<void()> g_beforeRename;
 
+// The archive's name, cut where the temporary suffix would take the whole
+// name past what the folder's file system allows (an archive name of up to
+// 255 bytes is valid), and never inside a UTF-8 character.
+std::string baseWithin(const fs::path& folder, const std::string& name, size_t suffix)
+{
+    const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    const size_t most = limit > 0 ? static_cast<size_t>(limit) : 255;
+    if (name.size() + suffix <= most)
+        return name;
+    size_t cut = most > suffix ? most - suffix : 0;
+    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+        --cut;
+    return name.substr(0, cut);
+}
+
 fs::path candidateBeside(const fs::path& archive)
 {
     static const char kAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     fs::path folder = archive.parent_path();
     if (folder.empty())
         folder = ".";
-    std::string suffix;
+    std::string suffix = ".";
     for (int i = 0; i < 6; ++i)
         suffix += kAlphabet[QRandomGenerator::global()->bounded(int(sizeof kAlphabet - 1))];
+    suffix += ".part";
     // Absolute, so that the journal can name it whatever the working folder.
     std::error_code ignored;
-    return fs::absolute(folder, ignored) / (archive.filename().string() + "." + suffix + ".part");
+    return fs::absolute(folder, ignored) / (baseWithin(folder, archive.filename().string(), suffix.size()) + suffix);
 }
 
 }  // namespace

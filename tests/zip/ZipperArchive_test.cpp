@@ -10,7 +10,9 @@
 #include <map>
 
 #include "ArchiveReader.h"
+#include "LeftoverArchive.h"
 #include "TempDir.h"
+#include "TemporaryArchive.h"
 #include "Zipper.h"
 #include "ZipperRecorder.h"
 
@@ -146,6 +148,37 @@ TEST(ZipperArchive, FailedRunLeavesTheOldArchiveAndTheNextRunWorks)
     EXPECT_EQ(read.entries, (std::map<std::string, std::string>{{"c.bin", "ccc"}}));
     for (const auto& e : fs::directory_iterator(dir.path()))
         EXPECT_EQ(e.path().extension() == ".part", false) << e.path();
+}
+
+// An archive name as long as a file name may be, in one-byte and in two-byte
+// characters, over an older archive of that name: the run's temporary file
+// beside it takes a shortened name, and the archive its own.
+TEST(ZipperArchive, LongestNamesAreWritten)
+{
+    const std::string names[] = {std::string(251, 'n') + ".zip", [] {
+                                     std::string s;
+                                     for (int i = 0; i < 125; ++i)
+                                         s += "\u00fc";
+                                     return s + "x.zip";
+                                 }()};
+    for (const std::string& name : names) {
+        TempDir dir;
+        ASSERT_EQ(name.size(), 255u);
+        dir.write(name, "OLD ARCHIVE");
+        TemporaryArchive temporary;
+        ASSERT_TRUE(temporary.Reserve(dir / name, nullptr).ok());
+        const std::string part = temporary.Path().filename().string();
+        EXPECT_LE(part.size(), 255u);
+        EXPECT_TRUE(QString::fromUtf8(part).toUtf8() == QByteArray::fromStdString(part)) << "cut inside a character";
+        EXPECT_TRUE(LeftoverArchive::IsTemporaryArchiveName(temporary.Path())) << part;
+        temporary.Discard();
+        Zipper zipper;
+        zipper.AddFile(dir.write("a.txt", "aaa"));
+        ASSERT_FALSE(zipper.Zip(dir / name)) << zipper.SystemError().message();
+        ASSERT_TRUE(runLoop(zipper).completed) << zipper.Failed() << " " << zipper.SystemError().message();
+        EXPECT_TRUE(unzipTest(dir / name).ok) << name.size();
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2) << "nothing left";
+    }
 }
 
 // The rename over an existing archive runs off the window's thread; Complete
