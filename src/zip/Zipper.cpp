@@ -169,6 +169,7 @@ Zipper::Stopped Zipper::StopRun()
         return Stopped::NoRun;
     const std::shared_ptr<ZipperRun> run = std::move(run_);
     tmrNext_.stop();
+    stepWanted_ = false;
     const bool written = run->Stop();
     queue_.clear();
     bytesToZip_ = 0;
@@ -179,13 +180,19 @@ Zipper::Stopped Zipper::StopRun()
 // A step of a tiny file takes microseconds, far less than the event loop's
 // turn around it: while the next step is due at once, steps follow one
 // another for up to kStepBurst, and the window answers after them. Each is a
-// step of its own, with its events, as when the timer fires for each.
+// step of its own, with its events, as when the timer fires for each; within
+// the burst the timer is not started and stopped for each.
 void Zipper::stepsDue()
 {
     const auto until = std::chrono::steady_clock::now() + kStepBurst;
-    do
+    bursting_ = true;
+    do {
+        stepWanted_ = false;
         tmrNext_Timer();
-    while (tmrNext_.isActive() && std::chrono::steady_clock::now() < until);
+    } while (stepWanted_ && std::chrono::steady_clock::now() < until);
+    bursting_ = false;
+    if (stepWanted_)
+        tmrNext_.start();
 }
 
 void Zipper::tmrNext_Timer()
@@ -219,7 +226,9 @@ void Zipper::Raise(Event event)
 
 void Zipper::StepDue()
 {
-    if (!tmrNext_.isActive())
+    if (bursting_)
+        stepWanted_ = true;
+    else if (!tmrNext_.isActive())
         tmrNext_.start();
 }
 
@@ -227,6 +236,7 @@ void Zipper::Ended(const Outcome& outcome)
 {
     run_.reset();
     tmrNext_.stop();
+    stepWanted_ = false;
     bytesToZip_ = 0;
     moreToCome_ = false;
     if (outcome.failed != ZipFailure::None) {

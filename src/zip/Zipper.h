@@ -176,6 +176,8 @@ private:
     std::deque<ZipFile> queue_;
     bool moreToCome_ = false;
     QTimer tmrNext_;
+    bool bursting_ = false;    // steps follow one another (stepsDue)
+    bool stepWanted_ = false;  // ... and the run asked for the next
 
     // The properties.
     int64_t bytesToZip_ = 0;
