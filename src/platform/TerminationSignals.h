@@ -1,8 +1,8 @@
 #pragma once
 // Turns SIGTERM, SIGINT and SIGHUP (a logout or shutdown, Ctrl+C, a closed
 // terminal) into a Qt signal that the event loop delivers, so the program can
-// end the way it does when its window is closed instead of dying with copies
-// of the user's files left behind. The handler only writes the signal's
+// end the way it does when its window is closed instead of dying with links
+// to the user's files left behind. The handler only writes the signal's
 // number into a pipe (nothing else is safe inside a signal handler); a socket
 // notifier reads it on the thread that created this object.
 //

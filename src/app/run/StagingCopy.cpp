@@ -1,7 +1,7 @@
 #include "StagingCopy.h"
 
 #include "DosAttributes.h"
-#include "LinkOrCopy.h"
+#include "FileLinker.h"
 #include "LocalFileTime.h"
 #include "ZipEntryDate.h"
 
@@ -89,7 +89,7 @@ StagingCopyReport StagingCopy::CopyAll(const SourceList& sources, const fs::path
                                        StagingLinks links, const StagedEntryTaker& take)
 {
     StagingCopyReport report;
-    LinkOrCopy linker(links.fastest);
+    FileLinker linker(links.fastest);
     std::set<dev_t> unlinkable;  // file systems whose files cannot be linked into the folder
     const std::vector<Named> named = byName(sources, report);
     // The zone is read once for the whole run, as the entries' dates are made.

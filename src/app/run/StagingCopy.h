@@ -3,15 +3,15 @@
 // is ever copied: each is measured where it lies (its length, attributes,
 // date and identity, which its turn checks again), and a large one is also
 // linked into the run's staging folder where the file systems allow it
-// (LinkOrCopy, never its copy). Of several files of one name the last
-// handed over is taken (the earlier ones count as replaced); when it cannot
-// be, the one before it takes its place. Files that cannot be taken,
-// replaced files and hidden files (which the run leaves out) are gathered
-// with the reason, for one message after the run. What is left to zip comes
+// (FileLinker). Of several files of one name the last handed over is taken
+// (the earlier ones count as replaced); when it cannot be, the one before it
+// takes its place. Files that cannot be taken, replaced files and hidden
+// files (which the run leaves out) are gathered with the reason, for one
+// message after the run. What is left to zip comes
 // out ready to queue, name by name in byte order, so the run can zip the
 // first files while later ones are still being measured.
 #include "Failure.h"
-#include "FileCopy.h"
+#include "PlacedFile.h"
 #include "SourceList.h"
 #include "StagedEntry.h"
 

@@ -237,7 +237,7 @@ void ZipRun::Stop()
         End(RunOutcome::End::Completed, Failure{.kind = FailureKind::RunStoppedTooLate, .path = archive_});
         return;
     }
-    // The run's copies go on the disposal thread, as on Output and closing.
+    // The run's staging folder goes on the disposal thread, as on Output and closing.
     Finish();
     // Anything under the archive's name now is from before the run.
     std::error_code ec;

@@ -10,7 +10,7 @@
 #include <vector>
 
 struct ZipRunRequest {
-    // The files to zip, in list order: a later file replaces an earlier copy
+    // The files to zip, in list order: a later file replaces an earlier one
     // of the same name. Plain bytes, viewed where the list keeps them.
     SourceList files;
     // The archive's full path, ".zip" included.

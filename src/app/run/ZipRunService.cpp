@@ -18,7 +18,7 @@ ZipRunService::ZipRunService(fs::path stagingRoot, std::unique_ptr<Zipper> zippe
 ZipRunService::~ZipRunService()
 {
     // Normally the window's shutdown has done this; a service destroyed
-    // without it must not leave copies of the user's files behind either.
+    // without it must not leave links to the user's files behind either.
     Shutdown();
 }
 

@@ -1,4 +1,4 @@
-#include "LinkOrCopy.h"
+#include "FileLinker.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -117,20 +117,9 @@ int linkByName(const std::filesystem::path& source, const std::filesystem::path&
 
 }  // namespace
 
-LinkOrCopy::LinkOrCopy(FileCopyMethod fastest) : fastest_(fastest) {}
+FileLinker::FileLinker(FileCopyMethod fastest) : fastest_(fastest) {}
 
-Result<PlacedFile, CopyStep> LinkOrCopy::Place(const std::filesystem::path& source,
-                                               const std::filesystem::path& destination, std::stop_token stop)
-{
-    if (fastest_ > FileCopyMethod::HardLink)
-        return FileCopy::CopyWith(source, destination, fastest_, stop);
-    Result<PlacedFile, CopyStep> linked = Link(source, destination);
-    if (linked || linked.kind() != CopyStep::Link)
-        return linked;
-    return FileCopy::CopyWith(source, destination, FileCopyMethod::CopyRange, stop);
-}
-
-Result<PlacedFile, CopyStep> LinkOrCopy::Link(const std::filesystem::path& source,
+Result<PlacedFile, CopyStep> FileLinker::Link(const std::filesystem::path& source,
                                               const std::filesystem::path& destination)
 {
     struct stat st {};

@@ -1,7 +1,8 @@
 #pragma once
-// Puts a file's content under a new name as cheaply as the kernel allows: a
+// Puts a file's content under a new name without copying its data: a
 // reflink (FICLONE: a file of its own sharing the blocks), else a hard link
-// (the same file under a second name), else a copy (FileCopy).
+// (the same file under a second name). Where neither can be made it fails,
+// and the caller reads the file where it lies.
 //
 // A hard link is the source itself: whatever changes it changes the user's
 // file. So nothing here ever writes, truncates, chmods or touches the times
@@ -10,25 +11,22 @@
 //
 // One object per destination folder: it remembers which methods the file
 // systems refused, so thousands of files do not each try them again.
-#include "FileCopy.h"
+#include "PlacedFile.h"
+#include "Result.h"
 
 #include <filesystem>
 #include <set>
-#include <stop_token>
 #include <sys/types.h>
 
-class LinkOrCopy {
+class FileLinker {
 public:
-    // `fastest` skips the cheaper methods (tests and benchmarks).
-    explicit LinkOrCopy(FileCopyMethod fastest = FileCopyMethod::Clone);
+    // HardLink: no reflink is tried (tests).
+    explicit FileLinker(FileCopyMethod fastest = FileCopyMethod::Clone);
 
     // Replaces a file of the destination's name (unlinked, never written
-    // through). Only regular files are taken. On failure nothing is left at
-    // the destination. A stop requested through `stop` ends a long copy.
-    Result<PlacedFile, CopyStep> Place(const std::filesystem::path& source,
-                                       const std::filesystem::path& destination, std::stop_token stop = {});
-    // The same without the copy: fails (CopyStep::Link, with the link's
-    // refusal) where neither a reflink nor a hard link can be made.
+    // through). Only regular files the caller may read are taken. On failure
+    // nothing is left at the destination; CopyStep::Link, with the link's
+    // refusal, where neither a reflink nor a hard link can be made.
     Result<PlacedFile, CopyStep> Link(const std::filesystem::path& source, const std::filesystem::path& destination);
 
 private:
